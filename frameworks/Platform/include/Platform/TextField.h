@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QLineEdit;
+
+// Numeric reading and writing of one-line text fields, the way the classic desktop text
+// field does it: a field always has a number, whatever its text.
+namespace Platform::TextField {
+
+// The leading decimal number of the field's text, read in the C locale whatever the
+// user's locale: white space (space, \t \n \v \f \r) skipped, then an optional sign,
+// digits with an optional point, an optional exponent; the rest of the text is ignored
+// ("12abc" reads 12, "1,5" reads 1). 0 when the text has no leading number, including
+// hexadecimal ("0x10"), "inf" and "nan", and when the number overflows a double ("1e999").
+// Never infinite, never NaN.
+double doubleValue(const QLineEdit &field);
+
+// The leading base-10 integer of the field's text: white space skipped, an optional sign,
+// digits; the rest ignored ("80.5" reads 80). 0 when there is none. A number beyond the
+// range of qint64 reads as the nearer limit.
+qint64 integerValue(const QLineEdit &field);
+
+// Writes the shortest text that doubleValue() reads back as exactly value: plain decimals
+// for ordinary magnitudes ("51.4769", "-0.0005", "90"), an exponent only for very large or
+// small ones ("1e-10"). A non-finite value shows as "inf", "-inf" or "nan", which read 0.
+void setDoubleValue(QLineEdit &field, double value);
+
+// Writes value in base 10, with a minus sign when negative.
+void setIntegerValue(QLineEdit &field, qint64 value);
+
+// Gives the field the keyboard focus and selects its whole text, so that the user sees
+// it and can type over it. In a hidden window the focus waits until the window is shown.
+void selectText(QLineEdit &field);
+
+} // namespace Platform::TextField

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QMainWindow;
+
+namespace Platform {
+
+class ControlledWindow;
+
+// Owns one top-level QMainWindow, built the first time it is shown.
+//
+// Closing the window only hides it: the controller and its window stay alive until the
+// owner destroys the controller. An owner that releases the controller when its window
+// closes must do so with deleteLater() (from windowClosed or windowWillClose()), never by
+// a plain delete inside that call: the window is still inside its close event there.
+// Destroying the controller destroys its window.
+class WindowController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WindowController(QObject *parent = nullptr);
+    ~WindowController() override;
+
+    // First call: builds the window (loadWindow(), then windowDidLoad()) and shows it.
+    // Later calls: shows the window if hidden, un-minimises, raises and activates it.
+    void showWindow();
+
+    // The window; null until the first showWindow().
+    QMainWindow *window() const;
+
+Q_SIGNALS:
+    // After windowWillClose(), from the window's accepted close event.
+    void windowClosed();
+
+protected:
+    // Fills the new, still hidden window (typically the uic class's setupUi(&window)).
+    virtual void loadWindow(QMainWindow &window) = 0;
+    // Runs once, after loadWindow() and before the window is first shown.
+    virtual void windowDidLoad();
+    // Runs from every accepted close of the window; the window is about to hide.
+    virtual void windowWillClose();
+
+private:
+    friend class ControlledWindow;
+    void windowDidClose();
+
+    QPointer<ControlledWindow> m_window;
+};
+
+} // namespace Platform

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <Platform/WindowController.h>
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+class QActionGroup;
+class QStackedWidget;
+
+namespace Preferences {
+
+class Preferenceable;
+
+// The preferences window: a tool bar with one button per pane, in the order given, over
+// the selected pane's view. The window takes the size of the selected pane and keeps its
+// place on screen across runs, under its title. Closing it (the close button or Ctrl+W)
+// only hides it; showWindow() brings back the same window with the same controls.
+//
+// The panes are not owned and must outlive the window's use; their views are shown in the
+// window and handed back to them when the controller is destroyed.
+class PreferencesWindowController : public Platform::WindowController
+{
+    Q_OBJECT
+public:
+    // The window is built at the first showWindow(). title is the window's title and the
+    // name under which its frame is kept; empty keeps none.
+    PreferencesWindowController(QList<Preferenceable *> panes, QString title, QObject *parent = nullptr);
+    ~PreferencesWindowController() override;
+
+    // Shows the pane at index (0 = first) and fits the window to it. An index out of range
+    // changes nothing. Before the window is built, chooses the pane it opens with.
+    void selectPane(int index);
+
+    // The index of the selected pane: 0 at first, -1 when there are no panes.
+    int currentPane() const;
+
+protected:
+    void loadWindow(QMainWindow &window) override;
+    void windowDidLoad() override;
+
+private:
+    void showCurrentPane();
+
+    QList<Preferenceable *> m_panes;
+    QString m_title;
+    int m_current;
+    QPointer<QStackedWidget> m_stack;     // these two belong to the window
+    QPointer<QActionGroup> m_buttons;
+    QList<QPointer<QWidget>> m_views;     // the panes' views, to hand back
+};
+
+} // namespace Preferences
