@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+
+// A web server on 127.0.0.1 for update-check tests: it answers every request with the same
+// bytes, or, given none, accepts the connection and never answers.
+class FeedServer : public QObject
+{
+public:
+    explicit FeedServer(QByteArray response)
+        : m_response(std::move(response))
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, &FeedServer::accept);
+        if (!m_server.listen(QHostAddress::LocalHost))
+            qFatal("cannot listen on 127.0.0.1: %s", qPrintable(m_server.errorString()));
+    }
+
+    // An HTTP/1.1 response that closes the connection after the body.
+    static QByteArray http(int status, const QByteArray &reason, const QByteArray &body, const QByteArray &headers = {})
+    {
+        return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
+    }
+
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(m_server.serverPort())); }
+    int requests() const { return m_requests; }   // whose headers arrived in full
+    void close() { m_server.close(); }            // later connections are refused
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
+                    return;   // the rest of the headers is still on its way
+                socket->readAll();
+                ++m_requests;
+                if (!m_response.isEmpty()) {
+                    socket->write(m_response);
+                    socket->disconnectFromHost();
+                }
+            });
+        }
+    }
+
+    QTcpServer m_server;
+    QByteArray m_response;
+    int m_requests = 0;
+};
