@@ -1,0 +1,266 @@
+#include "SparklePreferences/SparklePreferences.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace SparklePreferences {
+namespace {
+
+// Feeds often carry their notes as HTML; show them as text, so nothing in them is fetched or run.
+QString plainNotes(const QString &notes)
+{
+    return Qt::mightBeRichText(notes) ? QTextDocumentFragment::fromHtml(notes).toPlainText().trimmed() : notes;
+}
+
+bool reachedFeed(const UpdateResult &result)
+{
+    return result.outcome == UpdateResult::Outcome::UpdateAvailable
+        || result.outcome == UpdateResult::Outcome::UpToDate;
+}
+
+} // namespace
+
+SparklePreferences::SparklePreferences(QUrl feed, QString currentVersion, const AppUtils::Clock &clock, QObject *parent)
+    : Platform::ViewController(parent)
+    , m_clock(clock)
+    , m_check(std::move(feed), std::move(currentVersion))
+{
+    connect(&m_check, &UpdateCheck::finished, this, &SparklePreferences::checkDone);
+    // Hourly is fine-grained enough for daily checks, and lets a sleeping laptop sleep.
+    m_schedule.setTimerType(Qt::VeryCoarseTimer);
+    m_schedule.setInterval(1h);
+    connect(&m_schedule, &QTimer::timeout, this, &SparklePreferences::checkIfDue);
+    m_schedule.start();
+    QTimer::singleShot(0, this, &SparklePreferences::checkIfDue);
+}
+
+SparklePreferences::~SparklePreferences()
+{
+    delete m_messageWindow.data();
+}
+
+QString SparklePreferences::toolbarItemTitle() const
+{
+    return tr("Updates");
+}
+
+QIcon SparklePreferences::toolbarItemIcon() const
+{
+    return QIcon::fromTheme(u"system-software-update"_s, QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
+}
+
+QWidget *SparklePreferences::view()
+{
+    return Platform::ViewController::view();
+}
+
+void SparklePreferences::checkForUpdates()
+{
+    m_userAsked = true;
+    startCheck();
+}
+
+void SparklePreferences::checkIfDue()
+{
+    if (m_settings.isDue(m_clock.now()))
+        startCheck();
+}
+
+const std::optional<UpdateResult> &SparklePreferences::lastResult() const
+{
+    return m_lastResult;
+}
+
+QMessageBox *SparklePreferences::messageWindow() const
+{
+    return m_messageWindow.data();
+}
+
+UpdateCheck &SparklePreferences::updateCheck()
+{
+    return m_check;
+}
+
+void SparklePreferences::loadView(QWidget &view)
+{
+    auto *version = new QLabel(tr("%1 %2").arg(QGuiApplication::applicationDisplayName(), m_check.currentVersion()));
+    version->setObjectName(u"version"_s);
+
+    m_automatic = new QCheckBox(tr("Check for updates automatically"));
+    m_automatic->setObjectName(u"automaticChecks"_s);
+    m_interval = new QComboBox;
+    m_interval->setObjectName(u"checkInterval"_s);
+    m_interval->addItem(tr("Daily"), int(UpdateSettings::Interval::Daily));
+    m_interval->addItem(tr("Weekly"), int(UpdateSettings::Interval::Weekly));
+    m_interval->addItem(tr("Monthly"), int(UpdateSettings::Interval::Monthly));
+    auto *automaticRow = new QHBoxLayout;
+    automaticRow->addWidget(m_automatic);
+    automaticRow->addWidget(m_interval);
+    automaticRow->addStretch();
+
+    m_lastCheck = new QLabel;
+    m_lastCheck->setObjectName(u"lastChecked"_s);
+    m_checkNow = new QPushButton(tr("Check Now"));
+    m_checkNow->setObjectName(u"checkNow"_s);
+    auto *checkRow = new QHBoxLayout;
+    checkRow->addWidget(m_lastCheck);
+    checkRow->addStretch();
+    checkRow->addWidget(m_checkNow);
+
+    m_result = new QLabel;
+    m_result->setObjectName(u"result"_s);
+    m_result->setTextFormat(Qt::PlainText);
+    m_result->setWordWrap(true);
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notes = new QPlainTextEdit;
+    m_notes->setObjectName(u"notes"_s);
+    m_notes->setReadOnly(true);
+    m_download = new QPushButton(tr("Download…"));
+    m_download->setObjectName(u"download"_s);
+    m_releaseNotes = new QPushButton(tr("Release Notes…"));
+    m_releaseNotes->setObjectName(u"releaseNotes"_s);
+    auto *linkRow = new QHBoxLayout;
+    linkRow->addStretch();
+    linkRow->addWidget(m_releaseNotes);
+    linkRow->addWidget(m_download);
+
+    auto *layout = new QVBoxLayout(&view);
+    layout->addWidget(version);
+    layout->addLayout(automaticRow);
+    layout->addLayout(checkRow);
+    layout->addWidget(m_result);
+    layout->addWidget(m_notes, 1);
+    layout->addLayout(linkRow);
+}
+
+void SparklePreferences::viewDidLoad()
+{
+    m_automatic->setChecked(m_settings.automatic());
+    m_interval->setCurrentIndex(m_interval->findData(int(m_settings.interval())));
+    m_interval->setEnabled(m_automatic->isChecked());
+    connect(m_automatic, &QCheckBox::toggled, this, [this](bool on) {
+        m_settings.setAutomatic(on);
+        m_interval->setEnabled(on);
+        checkIfDue();
+    });
+    connect(m_interval, &QComboBox::activated, this, [this](int index) {
+        m_settings.setInterval(UpdateSettings::Interval(m_interval->itemData(index).toInt()));
+        checkIfDue();
+    });
+    connect(m_checkNow, &QPushButton::clicked, this, &SparklePreferences::checkForUpdates);
+    connect(m_download, &QPushButton::clicked, this, [this] {
+        if (const Release *newer = newerRelease())
+            QDesktopServices::openUrl(newer->download);
+    });
+    connect(m_releaseNotes, &QPushButton::clicked, this, [this] {
+        if (const Release *newer = newerRelease())
+            QDesktopServices::openUrl(newer->notesLink);
+    });
+    showLastCheck();
+    showResult();
+}
+
+void SparklePreferences::startCheck()
+{
+    m_check.start();
+    if (isViewLoaded())
+        showResult();
+}
+
+void SparklePreferences::checkDone(const UpdateResult &result)
+{
+    if (reachedFeed(result))
+        m_settings.setLastCheck(m_clock.now());
+    m_lastResult = result;
+    if (isViewLoaded()) {
+        showLastCheck();
+        showResult();
+    }
+    if (std::exchange(m_userAsked, false) || result.outcome == UpdateResult::Outcome::UpdateAvailable)
+        showMessageWindow(result);
+    Q_EMIT checkFinished(result);
+}
+
+void SparklePreferences::showLastCheck()
+{
+    const std::optional<std::chrono::system_clock::time_point> last = m_settings.lastCheck();
+    if (!last) {
+        m_lastCheck->setText(tr("Last checked: Never"));
+        return;
+    }
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(last->time_since_epoch()).count();
+    const QString when = QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
+    m_lastCheck->setText(tr("Last checked: %1").arg(when));
+}
+
+void SparklePreferences::showResult()
+{
+    const bool running = m_check.isRunning();
+    m_checkNow->setEnabled(!running);
+    if (running)
+        m_result->setText(tr("Checking for updates…"));
+    else
+        m_result->setText(m_lastResult ? m_lastResult->message() : QString());
+    const Release *newer = newerRelease();
+    const QString notes = newer ? plainNotes(newer->notes) : QString();
+    m_notes->setPlainText(notes);
+    m_notes->setVisible(!notes.isEmpty());
+    m_download->setVisible(newer && newer->download.isValid());
+    m_releaseNotes->setVisible(newer && newer->notesLink.isValid());
+}
+
+const Release *SparklePreferences::newerRelease() const
+{
+    const bool newer = !m_check.isRunning() && m_lastResult
+        && m_lastResult->outcome == UpdateResult::Outcome::UpdateAvailable;
+    return newer ? &*m_lastResult->release : nullptr;
+}
+
+void SparklePreferences::showMessageWindow(const UpdateResult &result)
+{
+    if (!m_messageWindow) {
+        m_messageWindow = new QMessageBox;
+        m_messageWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_messageWindow->setWindowTitle(tr("Software Update"));
+        m_messageWindow->setTextFormat(Qt::PlainText);
+    }
+    QMessageBox &box = *m_messageWindow;
+    // One window, refreshed: a second check does not pile up windows.
+    for (QAbstractButton *button : box.buttons()) {
+        box.removeButton(button);
+        delete button;
+    }
+    box.setIcon(reachedFeed(result) ? QMessageBox::Information : QMessageBox::Warning);
+    box.setText(result.message());
+    const bool newer = result.outcome == UpdateResult::Outcome::UpdateAvailable;
+    box.setDetailedText(newer ? plainNotes(result.release->notes) : QString());
+    if (newer && result.release->download.isValid()) {
+        const QUrl download = result.release->download;
+        QPushButton *get = box.addButton(tr("Download…"), QMessageBox::AcceptRole);
+        connect(get, &QPushButton::clicked, get, [download] { QDesktopServices::openUrl(download); });
+        box.addButton(QMessageBox::Close);
+    } else {
+        box.addButton(QMessageBox::Ok);
+    }
+    box.open();
+    box.raise();   // when it was open already, behind other windows
+    box.activateWindow();
+}
+
+} // namespace SparklePreferences
