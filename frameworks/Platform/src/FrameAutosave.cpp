@@ -1,6 +1,7 @@
 #include "Platform/FrameAutosave.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,6 +24,30 @@ constexpr auto SAVE_DELAY = 500ms;
 
 // The part of a title bar that must be on screen to grab the window with the mouse.
 constexpr int REACHABLE_WIDTH = 64;
+
+// Whether data holds all of what QWidget::saveGeometry() writes, with non-empty frames.
+// restoreGeometry() checks only the header, and applies whatever a cut-short value leaves.
+bool isWholeGeometry(const QByteArray &data)
+{
+    QDataStream stream(data);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 majorVersion = 0;
+    quint16 minorVersion = 0;
+    QRect frame;
+    QRect normal;
+    qint32 screen = 0;
+    quint8 maximized = 0;
+    quint8 fullScreen = 0;
+    stream >> magic >> majorVersion >> minorVersion >> frame >> normal >> screen >> maximized >> fullScreen;
+    qint32 screenWidth = 0;
+    QRect geometry;
+    if (majorVersion > 1)
+        stream >> screenWidth;
+    if (majorVersion > 2)
+        stream >> geometry;
+    return stream.status() == QDataStream::Ok && frame.isValid() && normal.isValid();
+}
 
 QSettings appSettings()
 {
@@ -55,6 +80,8 @@ FrameAutosave::FrameAutosave(QWidget &window, QString name)
     m_pending.setSingleShot(true);
     m_pending.setInterval(SAVE_DELAY);
     connect(&m_pending, &QTimer::timeout, this, &FrameAutosave::save);
+    // A window still open at quit may never hide, nor see its last move written.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &FrameAutosave::save);
     window.installEventFilter(this);
 }
 
@@ -80,7 +107,7 @@ bool FrameAutosave::eventFilter(QObject *watched, QEvent *event)
 void FrameAutosave::restore()
 {
     const QByteArray stored = appSettings().value(settingsKey(m_name)).toByteArray();
-    if (stored.isEmpty() || !m_window.restoreGeometry(stored))
+    if (!isWholeGeometry(stored) || !m_window.restoreGeometry(stored))
         return;   // nothing stored, or not a geometry: the window keeps its own placement
 
     QList<QRect> areas;

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string_view>
 
@@ -109,7 +110,11 @@ qint64 integerValue(const QLineEdit &field)
 
 void setDoubleValue(QLineEdit &field, double value)
 {
-    field.setText(QString::number(value, 'g', QLocale::FloatingPointShortest));
+    // The shortest form alone turns -0.0005 into "-5e-04"; keep plain decimals for every
+    // magnitude a coordinate or a port can sensibly have (1e-7 degrees is a centimetre).
+    const double magnitude = std::abs(value);
+    const bool plain = magnitude == 0.0 || (magnitude >= 1e-7 && magnitude < 1e15);
+    field.setText(QString::number(value, plain ? 'f' : 'g', QLocale::FloatingPointShortest));
 }
 
 void setIntegerValue(QLineEdit &field, qint64 value)

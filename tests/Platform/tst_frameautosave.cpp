@@ -1,0 +1,121 @@
+#include <Platform/FrameAutosave.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NAME = u"Horavane"_s;
+
+QSettings appSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Horavane"_s, u"Horavane"_s);
+}
+
+QRect onScreen(QPoint offset, QSize size)
+{
+    return QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + offset, size);
+}
+
+QByteArray savedGeometry(const QRect &frame)
+{
+    QWidget window;
+    window.setGeometry(frame);
+    return window.saveGeometry();
+}
+
+} // namespace
+
+class TestFrameAutosave : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(u"Horavane"_s);
+        QCoreApplication::setApplicationName(u"Horavane"_s);
+    }
+
+    void init() { appSettings().remove(u"WindowFrames"_s); }
+
+    void reachableFrame_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("expected");
+        const QRect laptop(0, 0, 1920, 1080);
+        const QRect right(1920, 0, 1280, 1024);
+        const QRect underPanel = laptop.adjusted(0, 32, 0, 0);
+        QTest::newRow("on screen") << QRect(100, 100, 400, 300) << QList{laptop} << QRect(100, 100, 400, 300);
+        QTest::newRow("title bar under a panel") << QRect(100, 10, 400, 300) << QList{underPanel} << QRect(100, 32, 400, 300);
+        QTest::newRow("screen unplugged") << QRect(2500, 100, 400, 300) << QList{laptop} << QRect(1520, 100, 400, 300);
+        QTest::newRow("onto the screen it overlaps most") << QRect(2500, -99, 400, 300) << QList{laptop, right}
+                                                          << QRect(2500, 0, 400, 300);
+        QTest::newRow("grabbable edge") << QRect(-300, 100, 400, 300) << QList{laptop} << QRect(-300, 100, 400, 300);
+        QTest::newRow("edge too thin") << QRect(-350, 100, 400, 300) << QList{laptop} << QRect(0, 100, 400, 300);
+        QTest::newRow("far away and too large") << QRect(-9000, 9000, 3000, 2000) << QList{laptop, right} << laptop;
+    }
+
+    void reachableFrame()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, expected);
+        QCOMPARE(Platform::reachableFrame(frame, 24, screens), expected);
+    }
+
+    void savesOnHideAndRestores()
+    {
+        QWidget window;
+        Platform::FrameAutosave::attach(window, NAME);
+        window.setGeometry(onScreen(QPoint(10, 10), QSize(300, 200)));
+        window.show();
+        window.move(window.pos() + QPoint(25, 15));
+        window.resize(310, 210);
+        QVERIFY(!appSettings().contains(Platform::FrameAutosave::settingsKey(NAME)));   // not at each step of a drag
+
+        const QRect last = window.geometry();
+        window.hide();
+        QWidget next;
+        Platform::FrameAutosave::attach(next, NAME);
+        QCOMPARE(next.geometry(), last);
+    }
+
+    void unpluggedScreenBringsItBack()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        appSettings().setValue(Platform::FrameAutosave::settingsKey(NAME),
+                               savedGeometry(QRect(area.right() + 3000, area.bottom() + 2000, 300, 200)));
+        QWidget window;
+        Platform::FrameAutosave::attach(window, NAME);
+        QVERIFY2(area.contains(window.frameGeometry()), qPrintable(QDebug::toString(window.frameGeometry())));
+    }
+
+    void ignoresUnusableStoredValue_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("text") << QVariant(u"garbage"_s);
+        QTest::newRow("cut short") << QVariant(savedGeometry(QRect(50, 60, 300, 200)).left(12));
+        QTest::newRow("wrong magic") << QVariant(QByteArray(64, '\x7f'));
+        QTest::newRow("zero size") << QVariant(savedGeometry(QRect(50, 60, 0, 0)));
+    }
+
+    void ignoresUnusableStoredValue()
+    {
+        QFETCH(QVariant, stored);
+        appSettings().setValue(Platform::FrameAutosave::settingsKey(NAME), stored);
+        QWidget window;
+        const QRect own = onScreen(QPoint(20, 20), QSize(250, 150));
+        window.setGeometry(own);
+        QVERIFY(Platform::FrameAutosave::attach(window, NAME));
+        QCOMPARE(window.geometry(), own);
+    }
+};
+
+QTEST_MAIN(TestFrameAutosave)
+#include "tst_frameautosave.moc"

@@ -1,0 +1,199 @@
+#include <Platform/FrameAutosave.h>
+#include <Platform/TextField.h>
+#include <Platform/ViewController.h>
+#include <Preferences/Preferenceable.h>
+#include <Preferences/PreferencesWindowController.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TITLE = u"Horavane Preferences"_s;
+
+// A pane of one field that, like the General pane, selects the field again when an edit
+// ends on text that is not a number.
+class FieldPane : public Platform::ViewController, public Preferences::Preferenceable
+{
+public:
+    FieldPane(QString title, int height)
+        : m_title(std::move(title))
+        , m_height(height)
+    {
+    }
+
+    QString toolbarItemTitle() const override { return m_title; }
+    QIcon toolbarItemIcon() const override { return QIcon(); }
+    QWidget *view() override { return Platform::ViewController::view(); }
+
+    QLineEdit *field = nullptr;
+    int reselections = 0;
+
+protected:
+    void loadView(QWidget &view) override
+    {
+        auto *layout = new QVBoxLayout(&view);
+        field = new QLineEdit(&view);
+        layout->addWidget(field);
+        layout->addSpacerItem(new QSpacerItem(m_height, m_height, QSizePolicy::Fixed, QSizePolicy::Fixed));
+        connect(field, &QLineEdit::editingFinished, this, [this] {
+            bool number = false;
+            field->text().toDouble(&number);
+            if (!number) {
+                ++reselections;
+                Platform::TextField::selectText(*field);
+            }
+        });
+    }
+
+private:
+    QString m_title;
+    int m_height;
+};
+
+} // namespace
+
+class TestPreferencesWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(u"Horavane"_s);
+        QCoreApplication::setApplicationName(u"Horavane"_s);
+    }
+
+    void init()
+    {
+        m_general = std::make_unique<FieldPane>(u"General"_s, 80);
+        m_updates = std::make_unique<FieldPane>(u"Updates"_s, 260);
+        m_general->view();   // as the application does, to load settings into its controls
+        m_controller = std::make_unique<Preferences::PreferencesWindowController>(
+            QList<Preferences::Preferenceable *>{m_general.get(), m_updates.get()}, TITLE);
+    }
+
+    void cleanup()
+    {
+        m_controller.reset();
+        m_general.reset();
+        m_updates.reset();
+    }
+
+    void switchingFitsThePane_data()
+    {
+        QTest::addColumn<bool>("byToolBar");
+        QTest::newRow("tool bar button") << true;
+        QTest::newRow("selectPane") << false;
+    }
+
+    void switchingFitsThePane()
+    {
+        QFETCH(bool, byToolBar);
+        m_controller->selectPane(7);   // out of range: ignored
+        m_controller->showWindow();
+        QMainWindow &window = *m_controller->window();
+        const QList<QAction *> buttons = toolBar().actions();
+        QStringList titles;
+        for (QAction *button : buttons)
+            titles << button->text() + u'/' + toolBar().widgetForAction(button)->accessibleName();
+        QCOMPARE(titles, QStringList({u"General/General"_s, u"Updates/Updates"_s}));
+        QVERIFY(buttons.at(0)->isChecked());
+        QCOMPARE(stack().currentWidget(), m_general->view());
+        const QSize small = window.size();
+
+        if (byToolBar)
+            buttons.at(1)->trigger();
+        else
+            m_controller->selectPane(1);
+        QCOMPARE(m_controller->currentPane(), 1);
+        QCOMPARE(stack().currentWidget(), m_updates->view());
+        QVERIFY(buttons.at(1)->isChecked() && !buttons.at(0)->isChecked());
+        QCOMPARE(stack().size(), m_updates->view()->sizeHint());
+        QVERIFY(window.height() > small.height());
+
+        m_controller->selectPane(0);
+        QCOMPARE(window.size(), small);
+    }
+
+    void closeHidesAndShowBringsBack_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("byShortcut");
+        QTest::newRow("close button") << u"51.4769"_s << false;
+        QTest::newRow("bad entry, close button") << u"abc"_s << false;
+        QTest::newRow("bad entry, Ctrl+W in the field") << u"abc"_s << true;
+    }
+
+    // Hiding the window ends the edit, and the pane selects a bad entry again: that must
+    // neither keep the window open nor bring it back.
+    void closeHidesAndShowBringsBack()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, byShortcut);
+        m_controller->showWindow();
+        const QPointer<QMainWindow> window = m_controller->window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QLineEdit &field = *m_general->field;
+        field.setFocus();
+        QTest::keyClicks(&field, entry);
+
+        if (byShortcut)
+            QTest::keyClick(&field, Qt::Key_W, Qt::ControlModifier);
+        else
+            window->close();
+        QCoreApplication::processEvents();
+        QVERIFY(window && !window->isVisible());
+        QCOMPARE(m_general->reselections > 0, entry == u"abc"_s);
+        QVERIFY(QSettings(QSettings::IniFormat, QSettings::UserScope, u"Horavane"_s, u"Horavane"_s)
+                    .contains(Platform::FrameAutosave::settingsKey(TITLE)));
+
+        m_controller->showWindow();
+        QCOMPARE(m_controller->window(), window.data());
+        QVERIFY(window->isVisible());
+        QCOMPARE(stack().widget(0), m_general->view());
+        QCOMPARE(field.text(), entry);
+    }
+
+    void destructionOrder_data()
+    {
+        QTest::addColumn<bool>("panesFirst");
+        QTest::newRow("panes first") << true;
+        QTest::newRow("window first") << false;
+    }
+
+    // Each view is destroyed once, by its pane (AddressSanitizer checks the "once").
+    void destructionOrder()
+    {
+        QFETCH(bool, panesFirst);
+        m_controller->showWindow();
+        const QPointer<QWidget> general = m_general->view();
+        if (panesFirst) {
+            m_general.reset();
+            QCOMPARE(stack().count(), 1);
+        } else {
+            m_controller.reset();
+            QVERIFY(general && !general->parent());
+            m_general.reset();
+        }
+        QVERIFY(!general);
+    }
+
+private:
+    QToolBar &toolBar() const { return *m_controller->window()->findChild<QToolBar *>(); }
+    QStackedWidget &stack() const { return *m_controller->window()->findChild<QStackedWidget *>(); }
+
+    std::unique_ptr<FieldPane> m_general;
+    std::unique_ptr<FieldPane> m_updates;
+    std::unique_ptr<Preferences::PreferencesWindowController> m_controller;
+};
+
+QTEST_MAIN(TestPreferencesWindow)
+#include "tst_preferenceswindow.moc"
