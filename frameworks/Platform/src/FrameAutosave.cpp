@@ -19,7 +19,7 @@ namespace Platform {
 
 namespace {
 
-// Long enough to span the steps of a drag, short enough to land before a crash could.
+// Long enough to span the steps of a drag; short enough that a crash soon after loses little.
 constexpr auto SAVE_DELAY = 500ms;
 
 // The part of a title bar that must be on screen to grab the window with the mouse.

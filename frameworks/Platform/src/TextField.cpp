@@ -95,17 +95,19 @@ qint64 integerValue(const QLineEdit &field)
     const QByteArray bytes = field.text().toUtf8();
     const Unsigned number = stripSignAndSpace(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     const std::size_t length = skipDigits(number.text, 0);
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
+    constexpr qint64 highest = std::numeric_limits<qint64>::max();
     // Accumulated as a negative number, whose range holds the magnitude of every qint64.
     qint64 negated = 0;
     for (std::size_t i = 0; i < length; ++i) {
         const int digit = number.text[i] - '0';
-        if (negated < (std::numeric_limits<qint64>::min() + digit) / 10)
-            return number.negative ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+        if (negated < (lowest + digit) / 10)
+            return number.negative ? lowest : highest;
         negated = negated * 10 - digit;
     }
     if (number.negative)
         return negated;
-    return negated == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -negated;
+    return negated == lowest ? highest : -negated;
 }
 
 void setDoubleValue(QLineEdit &field, double value)

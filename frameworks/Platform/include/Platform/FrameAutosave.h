@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 
@@ -42,12 +44,12 @@ private:
     QTimer m_pending;   // coalesces a drag or resize into one write
 };
 
-// Moves frame, a window's outer rectangle, the least distance that puts all of its title
-// bar (its top titleBarHeight pixels) inside one of the available screen areas, or as
-// much of it as fits. Only moves a frame whose title bar is not at least partly reachable
-// already: a strip of min(frame width, 64) pixels must lie wholly on one screen. Picks the
-// screen that overlaps frame most, the first one when none does; shrinks frame to that
-// screen when it is larger. Returns frame unchanged when screens is empty.
+// Where to put a window whose outer rectangle is frame so that its title bar can be grabbed.
+// frame itself when a strip of the title bar (the top titleBarHeight pixels, at least
+// min(frame width, 64) pixels wide) lies on one of screens, the screens' available areas,
+// or when screens is empty. Otherwise frame moved the least distance to lie wholly on the
+// screen it overlaps most (the first of screens when it overlaps none), shrunk to that
+// screen's size if larger.
 QRect reachableFrame(const QRect &frame, int titleBarHeight, const QList<QRect> &screens);
 
 } // namespace Platform

@@ -21,9 +21,10 @@ double doubleValue(const QLineEdit &field);
 // range of qint64 reads as the nearer limit.
 qint64 integerValue(const QLineEdit &field);
 
-// Writes the shortest text that doubleValue() reads back as exactly value: plain decimals
-// for ordinary magnitudes ("51.4769", "-0.0005", "90"), an exponent only for very large or
-// small ones ("1e-10"). A non-finite value shows as "inf", "-inf" or "nan", which read 0.
+// Writes text that doubleValue() reads back as exactly value, in as few digits as that
+// takes: plain decimals for magnitudes from 1e-7 up to 1e15 ("51.4769", "-0.0005", "90"; negative zero as "0"),
+// an exponent beyond ("1e-10"). A non-finite value shows as "inf", "-inf" or "nan", which
+// read 0.
 void setDoubleValue(QLineEdit &field, double value);
 
 // Writes value in base 10, with a minus sign when negative.
