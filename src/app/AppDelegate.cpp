@@ -1,0 +1,101 @@
+#include "AppDelegate.h"
+
+#include "Lifecycle.h"
+#include "WindowOpeners.h"
+#include "engine/ClockUpdate.h"
+#include "engine/WindowRegistry.h"
+#include "preferences/AppPreferences.h"
+
+#include <AppUtils/DefaultSettings.h>
+#include <AppUtils/Donation.h>
+#include <AppUtils/MasterTimer.h>
+#include <AppUtils/Path.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stores every setting the General pane holds, and says so only when they reached the disk.
+void saveSettings()
+{
+    if (sharedPreferences().prefsGeneral().saveSettings())
+        qCDebug(lcLifecycle, "settings saved");
+    else
+        qWarning("horavane: cannot save the settings to %s", qPrintable(AppUtils::Defaults().fileName()));
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent)
+    , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
+{
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    sharedPreferences().prefsGeneral().loadSettings();
+    qCDebug(lcLifecycle, "settings loaded");
+    AppUtils::MasterTimer::shared().start();
+    qCDebug(lcLifecycle, "master timer started");
+    ClockUpdate::shared().start();
+    qCDebug(lcLifecycle, "tick started");
+    restoreWindows();
+    offerDonation();
+    qCDebug(lcLifecycle, "launched");
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    ClockUpdate::shared().stop();
+    qCDebug(lcLifecycle, "tick stopped");
+    saveOpenWindows();
+    saveSettings();
+    AppUtils::Defaults().sync();
+    AppUtils::MasterTimer::shared().stop();
+    qCDebug(lcLifecycle, "master timer stopped");
+}
+
+void AppDelegate::saveState()
+{
+    saveOpenWindows();
+    saveSettings();
+    AppUtils::Defaults().sync();
+}
+
+void AppDelegate::restoreWindows()
+{
+    int reopened = 0;
+    for (const WindowOpener &opener : windowOpeners()) {
+        if (AppUtils::Defaults().loadBool(opener.settingsKey, false)) {
+            ++reopened;
+            opener.show();
+        }
+    }
+    if (reopened == 0)
+        windowOpeners().front().show();
+}
+
+void AppDelegate::saveOpenWindows()
+{
+    for (const WindowOpener &opener : windowOpeners()) {
+        const bool open = windowRegistry().*opener.slot != nullptr;
+        AppUtils::Defaults().saveBool(opener.settingsKey, open);
+        qCDebug(lcLifecycle) << "saved" << opener.settingsKey << open;
+    }
+}
+
+void AppDelegate::offerDonation()
+{
+    const std::optional<QString> message = AppUtils::Path::resourcePath(u"donation"_s, u"rtf"_s);
+    if (!message)
+        return;
+    AppUtils::Donation::newDonation(*message, hv_paypal);
+    if (!AppUtils::Donation::shared()->staysHidden()) {
+        AppUtils::Donation::shared()->showWindow();
+        qCDebug(lcLifecycle, "donation window shown");
+    }
+}

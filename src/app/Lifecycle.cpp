@@ -1,0 +1,3 @@
+#include "Lifecycle.h"
+
+Q_LOGGING_CATEGORY(lcLifecycle, "horavane.lifecycle", QtWarningMsg)

@@ -1,0 +1,40 @@
+#include "AppDelegate.h"
+#include "TerminationSignals.h"
+#include "DisplayCheck.h"
+#include "engine/WindowRegistry.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTimer>
+
+#include <optional>
+
+int main(int argc, char *argv[])
+{
+    std::optional<DisplayCheck> displayCheck(std::in_place);
+    QApplication app(argc, argv);
+    displayCheck.reset();
+
+    QApplication::setOrganizationName(QStringLiteral("Horavane"));
+    QApplication::setApplicationName(QStringLiteral("Horavane"));
+    QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.horavane.Horavane"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    AppDelegate delegate;
+    TerminationSignals signals;
+    // exit(), not quit(): quit() closes every window first, and a window closed that way would
+    // be remembered as closed by the person, so it would not reopen at the next launch.
+    QObject::connect(&signals, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, &AppDelegate::saveState);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     &AppDelegate::applicationWillTerminate);
+    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    const int status = QApplication::exec();
+
+    // The clock windows need the application object: release them while it still exists.
+    windowRegistry() = {};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,34 @@
+#include "ClockUpdate.h"
+
+#include "WindowRegistry.h"
+
+using namespace std::chrono_literals;
+
+ClockUpdate &ClockUpdate::shared()
+{
+    static ClockUpdate instance;
+    return instance;
+}
+
+ClockUpdate::ClockUpdate(AppUtils::MasterTimer &timer)
+    : m_timer(QStringLiteral("ClockUpdate"), timer)
+{
+}
+
+void ClockUpdate::start()
+{
+    m_timer.start(1s, [this] { tick(); });
+}
+
+void ClockUpdate::stop()
+{
+    m_timer.stop();
+}
+
+void ClockUpdate::tick()
+{
+    if (const std::shared_ptr<ClockWindow> digital = windowRegistry().openHoravaneWindow)
+        digital->update();
+    if (const std::shared_ptr<ClockWindow> analog = windowRegistry().openAnalogWindow)
+        analog->update();
+}

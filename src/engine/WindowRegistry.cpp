@@ -1,0 +1,7 @@
+#include "WindowRegistry.h"
+
+WindowRegistry &windowRegistry()
+{
+    static WindowRegistry registry;
+    return registry;
+}
