@@ -12,10 +12,11 @@ class ControlledWindow;
 // Owns one top-level QMainWindow, built the first time it is shown.
 //
 // Closing the window only hides it: the controller and its window stay alive until the
-// owner destroys the controller. An owner that releases the controller when its window
-// closes must do so with deleteLater() (from windowClosed or windowWillClose()), never by
-// a plain delete inside that call: the window is still inside its close event there.
-// Destroying the controller destroys its window.
+// owner destroys the controller, which destroys the window. An owner that releases the
+// controller when its window closes does so with deleteLater() from windowClosed or
+// windowWillClose(), not with a plain delete: the window is still inside its close event
+// there. (A plain delete is survived, the window then going with deleteLater(), but the
+// rest of that close handler would run on a destroyed controller.)
 class WindowController : public QObject
 {
     Q_OBJECT
