@@ -1,0 +1,124 @@
+#include "AnalogClockView.h"
+
+#include "DialColours.h"
+#include "DialGeometry.h"
+
+#include <Extensions/TextDrawing.h>
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// The dial's figures are laid out for labels 10 of its units (widget pixels) high. A point
+// is 4/3 of a unit on a 96 dpi desktop, where 10 pt numerals would run into the ticks.
+qreal labelPointSize(const QPainter &painter)
+{
+    return 10 * 72.0 / painter.device()->logicalDpiY();
+}
+
+void drawLabel(QPainter &painter, const QString &text, const QRectF &rect, const QColor &ink)
+{
+    Extensions::drawText(painter, text, rect, labelPointSize(painter), nullptr, Qt::AlignHCenter,
+                         ink, 1.0, true, Extensions::LineBreak::Clip);
+}
+
+void drawHand(QPainter &painter, const QLineF &hand, qreal width, const QColor &colour)
+{
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(hand);
+}
+
+} // namespace
+
+AnalogClockView::AnalogClockView(QWidget *parent)
+    : QWidget(parent)
+{
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setAccessibleDescription(spokenText(m_time));
+}
+
+void AnalogClockView::setTime(const ClockTime &time)
+{
+    if (time == m_time)
+        return; // nothing moved: no repaint
+    m_time = time;
+    setAccessibleDescription(spokenText(m_time));
+    update();
+}
+
+const ClockTime &AnalogClockView::time() const
+{
+    return m_time;
+}
+
+QSize AnalogClockView::sizeHint() const
+{
+    return { 206, 206 };
+}
+
+QSize AnalogClockView::minimumSizeHint() const
+{
+    return { 120, 120 }; // the numerals still clear one another
+}
+
+bool AnalogClockView::hasHeightForWidth() const
+{
+    return true;
+}
+
+int AnalogClockView::heightForWidth(int width) const
+{
+    return width;
+}
+
+void AnalogClockView::paintEvent(QPaintEvent *)
+{
+    const QRectF bounds(rect());
+    const DialGeometry g = dialGeometry(bounds, m_time);
+    const DialColours colours = dialColours(palette());
+    const QTransform yUp(1, 0, 0, -1, 0, bounds.height()); // (x, y) to (x, H − y)
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    painter.save();
+    painter.setTransform(yUp, true);
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(g.bezel);
+    ring.addEllipse(g.face);
+    painter.fillPath(ring, colours.bezel);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.face);
+    painter.drawEllipse(g.face);
+    painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(ticks());
+    painter.restore();
+
+    // Text stays upright: only its rectangles are mapped.
+    for (std::size_t n = 1; n <= g.numerals.size(); ++n)
+        drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
+    drawLabel(painter, morningText(m_time), yUp.mapRect(g.morningCaption), colours.ink);
+    drawLabel(painter, m_time.date, yUp.mapRect(g.dateCaption), colours.ink);
+
+    // No shadow under the hands: one with no offset and no blur would not show.
+    painter.setTransform(yUp, true);
+    drawHand(painter, g.hourHand, 3, colours.ink);
+    drawHand(painter, g.minuteHand, 2, colours.ink);
+    drawHand(painter, g.secondHand, 1, colours.secondHand); // on top of the other two
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.ink);
+    painter.drawEllipse(g.centreDot); // covers the point where the hands meet
+}
+
+const QList<QLineF> &AnalogClockView::ticks()
+{
+    if (width() != m_ticksWidth) {
+        m_ticksWidth = width();
+        m_ticks = tickMarks(m_ticksWidth);
+    }
+    return m_ticks;
+}

@@ -1,0 +1,166 @@
+#include "analog/AnalogClockView.h"
+#include "analog/DialGeometry.h"
+
+#include <Extensions/TextDrawing.h>
+
+#include <QPainter>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Odd, so the centre falls mid-pixel and level or upright hands cover whole pixels.
+constexpr int side = 207;
+
+QPalette palette(bool dark, QColor text = {})
+{
+    QPalette p;
+    p.setColor(QPalette::Base, dark ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
+    p.setColor(QPalette::Text, text.isValid() ? text : dark ? QColor(0xe6, 0xe6, 0xe6) : QColor(Qt::black));
+    return p;
+}
+
+QImage render(AnalogClockView &view, qreal dpr = 1)
+{
+    QImage image(view.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    view.render(&image);
+    return image;
+}
+
+// The pixel under a point of the y-up geometry.
+QColor pixelAt(const QImage &image, QPointF p)
+{
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(int(p.x() * dpr), int(image.height() - p.y() * dpr));
+}
+
+QPointF midHand(const DialGeometry &g, const QLineF &hand)
+{
+    return (g.centre + hand.p2()) / 2;
+}
+
+ClockTime at(qint64 h, qint64 m, qint64 s, const QString &date = {})
+{
+    return fromSeconds((h * 60 + m) * 60 + s, date);
+}
+
+} // namespace
+
+class TestAnalogClockView : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pixels_data();
+    void pixels();
+    void ticksFollowResize();
+    void dateUpright();
+    void repaintsOnlyOnChange();
+};
+
+void TestAnalogClockView::pixels_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<ClockTime>("time");
+    QTest::addColumn<QPointF>("point"); // y-up
+    QTest::addColumn<QColor>("expected");
+
+    const ClockTime three = at(3, 0, 0);     // hour right, minute and second up
+    const ClockTime evening = at(18, 45, 0); // minute left, second up
+    const DialGeometry g = dialGeometry(QRectF(0, 0, side, side), three);
+    const DialGeometry e = dialGeometry(QRectF(0, 0, side, side), evening);
+    for (const bool dark : { false, true }) {
+        const QColor ink = palette(dark).color(QPalette::Text);
+        const QColor red = dark ? QColor(0xff, 0x45, 0x3a) : QColor(0xff, 0x3b, 0x30);
+        const struct { const char *name; ClockTime time; QPointF point; QColor colour; } rows[] = {
+            { "ring", three, { g.centre.x(), side - 1.5 }, dark ? QColor(0x0a, 0x84, 0xff) : QColor(0x00, 0x7a, 0xff) },
+            { "face", three, g.centre - QPointF(35, 35), palette(dark).color(QPalette::Base) },
+            { "tick at 3", three, g.centre + QPointF(g.radius - 5, 0), ink },
+            { "hour hand", three, midHand(g, g.hourHand), ink },
+            { "second over minute", three, midHand(g, g.minuteHand), red },
+            { "dot over hands", three, g.centre, ink },
+            { "minute hand", evening, midHand(e, e.minuteHand), ink },
+        };
+        for (const qreal dpr : { 1.0, 2.0 })
+            for (const auto &row : rows)
+                QTest::addRow("%s @%gx, %s", dark ? "dark" : "light", dpr, row.name)
+                    << dark << dpr << row.time << row.point << row.colour;
+    }
+}
+
+void TestAnalogClockView::pixels()
+{
+    QFETCH(bool, dark);
+    QFETCH(qreal, dpr);
+    QFETCH(ClockTime, time);
+    QFETCH(QPointF, point);
+    QFETCH(QColor, expected);
+
+    AnalogClockView view;
+    view.resize(side, side);
+    view.setPalette(palette(dark));
+    view.setTime(time);
+    QCOMPARE(pixelAt(render(view, dpr), point), expected);
+}
+
+void TestAnalogClockView::ticksFollowResize()
+{
+    AnalogClockView view;
+    view.setPalette(palette(false));
+    view.resize(side, side);
+    render(view); // ticks made for the first width
+    view.resize(side + 100, side + 100);
+    const QPointF tick3(side + 100 - 8.5, (side + 100) / 2.0); // 5 in from the rim
+    QCOMPARE(pixelAt(render(view), tick3), QColor(Qt::black));
+}
+
+void TestAnalogClockView::dateUpright()
+{
+    // At 6:30:30 every hand points down, clear of the date.
+    const ClockTime time = at(6, 30, 30, u"2026-12-07"_s);
+    AnalogClockView view;
+    view.resize(side, side);
+    view.setPalette(palette(false));
+    view.setTime(time);
+    const QImage dial = render(view);
+
+    // Expected: the dial with its ink hidden and the date drawn upright, 10 units high, in
+    // its rectangle. Compared in the rectangle's middle, clear of the ticks.
+    view.setPalette(palette(false, Qt::transparent));
+    QImage expected = render(view);
+    const QRectF rect = QTransform(1, 0, 0, -1, 0, side).mapRect(dialGeometry(QRectF(view.rect()), time).dateCaption);
+    QPainter painter(&expected);
+    Extensions::drawText(painter, time.date, rect, 10 * 72.0 / expected.logicalDpiY(), nullptr,
+                         Qt::AlignHCenter, Qt::black, 1, true, Extensions::LineBreak::Clip);
+    painter.end();
+    const QRect area = rect.adjusted(30, 0, -30, 0).toAlignedRect();
+    QCOMPARE(dial.copy(area), expected.copy(area));
+}
+
+void TestAnalogClockView::repaintsOnlyOnChange()
+{
+    AnalogClockView view;
+    view.setTime(at(10, 10, 30, u"2026-12-07"_s));
+    QCOMPARE(view.accessibleDescription(), u"10:10:30 AM, 2026-12-07"_s);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::processEvents();
+
+    struct : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override { paints += event->type() == QEvent::Paint; return false; }
+    } counter;
+    view.installEventFilter(&counter);
+    view.setTime(at(10, 10, 30, u"2026-12-07"_s));
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, 0);
+    view.setTime(at(22, 10, 30, u"2026-12-07"_s));
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, 1);
+}
+
+QTEST_MAIN(TestAnalogClockView)
+#include "tst_analogclockview.moc"
