@@ -1,0 +1,136 @@
+#include "AppUtils/DefaultSettings.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace AppUtils {
+
+namespace {
+
+// A fresh QSettings per call: its status() then tells about this call alone (a QSettings keeps
+// the first error it met for good). Handles on one file share its parsed contents within the
+// process, so this costs a stat() of the file, and hand edits made while we run are seen.
+QSettings openSettings(const QString &path)
+{
+    return QSettings(path, QSettings::IniFormat);
+}
+
+// INI files hold text; a value that is not text (a list, or an @Variant of a hand edit) is of
+// no type we store.
+std::optional<QString> storedText(const QString &path, QAnyStringView key)
+{
+    const QVariant value = openSettings(path).value(key);
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
+}
+
+} // namespace
+
+DefaultSettings::DefaultSettings()
+    : DefaultSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                      + u"/Horavane/Horavane.conf"_s)
+{
+}
+
+DefaultSettings::DefaultSettings(QString filePath)
+    : m_path(std::move(filePath))
+{
+}
+
+QString DefaultSettings::fileName() const
+{
+    return m_path;
+}
+
+bool DefaultSettings::loadBool(QAnyStringView key, bool fallback) const
+{
+    const std::optional<QString> text = storedText(m_path, key);
+    if (!text)
+        return fallback;
+    if (text->compare("true"_L1, Qt::CaseInsensitive) == 0 || *text == "1"_L1)
+        return true;
+    if (text->compare("false"_L1, Qt::CaseInsensitive) == 0 || *text == "0"_L1)
+        return false;
+    return fallback;
+}
+
+qint64 DefaultSettings::loadInteger(QAnyStringView key, qint64 fallback) const
+{
+    const std::optional<QString> text = storedText(m_path, key);
+    bool ok = false;
+    const qint64 value = text ? text->toLongLong(&ok, 10) : 0;   // out of range: not ok
+    return ok ? value : fallback;
+}
+
+double DefaultSettings::loadDouble(QAnyStringView key, double fallback) const
+{
+    const std::optional<QString> text = storedText(m_path, key);
+    bool ok = false;
+    const double value = text ? text->toDouble(&ok) : 0.0;   // C locale, whatever the user's
+    return ok && std::isfinite(value) ? value : fallback;
+}
+
+QString DefaultSettings::loadString(QAnyStringView key, const QString &fallback) const
+{
+    return storedText(m_path, key).value_or(fallback);
+}
+
+bool DefaultSettings::saveBool(QAnyStringView key, bool value)
+{
+    return save(key, value ? u"true"_s : u"false"_s);
+}
+
+bool DefaultSettings::saveInteger(QAnyStringView key, qint64 value)
+{
+    return save(key, QString::number(value));
+}
+
+bool DefaultSettings::saveDouble(QAnyStringView key, double value)
+{
+    if (!std::isfinite(value))
+        return false;
+    if (value == 0 && std::signbit(value))
+        return save(key, u"-0"_s);   // QString::number drops the sign of zero
+    return save(key, QString::number(value, 'g', QLocale::FloatingPointShortest));
+}
+
+bool DefaultSettings::saveString(QAnyStringView key, const QString &value)
+{
+    return save(key, value);
+}
+
+bool DefaultSettings::sync()
+{
+    QSettings store = openSettings(m_path);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+bool DefaultSettings::save(QAnyStringView key, const QString &text)
+{
+    const QSettings reader = openSettings(m_path);
+    if (reader.status() == QSettings::AccessError)
+        return false;   // unreadable: a write would keep only the keys of this process
+    // A file that parsed with errors leaves FormatError on `reader`, where it would hide a
+    // failed write. While `reader` lives, a second handle shares what it read without reading
+    // again, so its status tells about the write alone. QSettings writes through QSaveFile.
+    QSettings writer = openSettings(m_path);
+    writer.setValue(key, text);
+    writer.sync();
+    return writer.status() == QSettings::NoError;
+}
+
+DefaultSettings &Defaults()
+{
+    static DefaultSettings settings;
+    return settings;
+}
+
+} // namespace AppUtils
