@@ -1,0 +1,46 @@
+#include "AppUtils/Path.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace AppUtils {
+
+namespace {
+
+bool isSafePart(const QString &part)
+{
+    return !part.isEmpty() && !part.contains(u'/') && !part.contains(u"..");
+}
+
+QStringList searchFolders()
+{
+    QStringList folders;
+    if (QCoreApplication::instance())   // which knows where the executable is
+        folders += QCoreApplication::applicationDirPath() + u"/../share/horavane"_s;
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders += data + u"/horavane"_s;
+    folders += QStringLiteral(HORAVANE_SOURCE_RESOURCES);
+    return folders;
+}
+
+} // namespace
+
+std::optional<QString> Path::resourcePath(const QString &name, const QString &type)
+{
+    if (!isSafePart(name) || !isSafePart(type))
+        return std::nullopt;
+    const QString file = name + u'.' + type;
+    for (const QString &folder : searchFolders()) {
+        const QFileInfo info(folder + u'/' + file);
+        if (info.isFile())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return std::nullopt;
+}
+
+} // namespace AppUtils
