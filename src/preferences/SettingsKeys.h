@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLatin1StringView>
+
+// Every key Horavane keeps in its settings file. Stored files depend on these exact spellings,
+// mixed case included.
+namespace SettingsKeys {
+inline constexpr QLatin1StringView launchAtLogin{"PREFS_LaunchAtLogin"};
+inline constexpr QLatin1StringView locationDecimal{"PREFS_location_decimal"};
+inline constexpr QLatin1StringView latitude{"PREFS_latitude"};
+inline constexpr QLatin1StringView longitude{"PREFS_longitude"};
+inline constexpr QLatin1StringView serverIP{"PREFS_serverIP"};
+inline constexpr QLatin1StringView serverPort{"PREFS_serverPort"};
+inline constexpr QLatin1StringView locationSource{"Prefs_LocationSource"};
+
+// Which clock windows were open when Horavane last ended.
+inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
+inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
+} // namespace SettingsKeys
+
+// Values used when a key is absent or unreadable.
+namespace SettingsDefaults {
+inline constexpr bool launchAtLogin = false;
+inline constexpr bool locationDecimal = true;
+inline constexpr double latitude = 0.0;
+inline constexpr double longitude = 0.0;
+inline constexpr QLatin1StringView serverIP{""};
+inline constexpr qint64 serverPort = 8079;
+inline constexpr qint64 locationSource = 2;   // the desktop's location service
+} // namespace SettingsDefaults
