@@ -1,0 +1,272 @@
+#include "PreferencesGeneral.h"
+
+#include "FieldValidation.h"
+#include "SettingsKeys.h"
+#include "ui_PreferencesGeneral.h"
+
+#include <AppUtils/DefaultSettings.h>
+#include <AppUtils/LaunchAtLogin.h>
+#include <Extensions/ButtonValue.h>
+#include <Platform/TextField.h>
+
+#include <QApplication>
+#include <QStyle>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+std::optional<PreferencesGeneral::LocationSource> PreferencesGeneral::locationSourceFromRaw(qint64 raw)
+{
+    switch (raw) {
+    case 0:
+        return LocationSource::useSiTech;
+    case 1:
+        return LocationSource::useManual;
+    case 2:
+        return LocationSource::useCoreLocation;
+    default:
+        return std::nullopt;
+    }
+}
+
+PreferencesGeneral::PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent)
+    : Platform::ViewController(parent)
+    , m_toolbarItemTitle(tr("General"))
+    , m_toolbarItemIcon(QIcon::fromTheme(u"preferences-system"_s,
+                                         QApplication::style()->standardIcon(QStyle::SP_ComputerIcon)))
+    , m_store(store)
+    , m_ui(std::make_unique<Ui::PreferencesGeneral>())
+    , m_locationSourceNames{tr("SiTech NTP Server"), tr("Manual"), tr("WiFi (Location Service)")}
+{
+}
+
+PreferencesGeneral::~PreferencesGeneral()
+{
+    // Destroyed here, while the pane is whole: closing the view can end an edit, which calls
+    // back into the pane.
+    if (isViewLoaded())
+        delete view();
+}
+
+QString PreferencesGeneral::toolbarItemTitle() const
+{
+    return m_toolbarItemTitle;
+}
+
+QIcon PreferencesGeneral::toolbarItemIcon() const
+{
+    return m_toolbarItemIcon;
+}
+
+QWidget *PreferencesGeneral::view()
+{
+    return Platform::ViewController::view();
+}
+
+PreferencesGeneral::LocationSource PreferencesGeneral::currentLocationSource() const
+{
+    return m_currentLocationSource;
+}
+
+QString PreferencesGeneral::locationSourceName(LocationSource source) const
+{
+    return m_locationSourceNames.at(static_cast<std::size_t>(source));
+}
+
+const QLineEdit &PreferencesGeneral::latitudeField()
+{
+    return *ui().m_latitude;
+}
+
+const QLineEdit &PreferencesGeneral::longitudeField()
+{
+    return *ui().m_longitude;
+}
+
+const QCheckBox &PreferencesGeneral::locationDecimalBox()
+{
+    return *ui().m_location_decimal;
+}
+
+void PreferencesGeneral::loadSettings()
+{
+    Ui::PreferencesGeneral &controls = ui();
+    // The address is free text; only the numeric fields are checked.
+    for (QLineEdit *field : {controls.m_serverPort, controls.m_latitude, controls.m_longitude})
+        connect(field, &QLineEdit::editingFinished, this, &PreferencesGeneral::editingDidEnd,
+                Qt::UniqueConnection);
+    m_buttons = {controls.m_sitech, controls.m_manual, controls.m_corelocation};
+
+    Extensions::setBoolValue(*controls.m_launch_login,
+                             m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
+    Extensions::setBoolValue(*controls.m_location_decimal,
+                             m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
+    Platform::TextField::setDoubleValue(*controls.m_latitude,
+                                        m_store.loadDouble(SettingsKeys::latitude, SettingsDefaults::latitude));
+    Platform::TextField::setDoubleValue(*controls.m_longitude,
+                                        m_store.loadDouble(SettingsKeys::longitude, SettingsDefaults::longitude));
+    controls.m_serverIP->setText(m_store.loadString(SettingsKeys::serverIP, SettingsDefaults::serverIP));
+    Platform::TextField::setIntegerValue(*controls.m_serverPort,
+                                         m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
+    if (const std::optional<LocationSource> source = locationSourceFromRaw(
+            m_store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
+        m_currentLocationSource = *source;
+
+    syncLaunchAtLogin();
+    updateLocationControls();
+}
+
+bool PreferencesGeneral::saveSettings()
+{
+    Ui::PreferencesGeneral &controls = ui();
+    // A save that fails leaves its value waiting in the store, so the seven are written first
+    // and sync() then answers for all of them.
+    m_store.saveBool(SettingsKeys::launchAtLogin, Extensions::boolValue(*controls.m_launch_login));
+    m_store.saveBool(SettingsKeys::locationDecimal, Extensions::boolValue(*controls.m_location_decimal));
+    m_store.saveString(SettingsKeys::serverIP, controls.m_serverIP->text());
+    m_store.saveInteger(SettingsKeys::serverPort, Platform::TextField::integerValue(*controls.m_serverPort));
+    m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
+    m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
+    m_store.saveInteger(SettingsKeys::locationSource, static_cast<qint64>(m_currentLocationSource));
+    return m_store.sync();
+}
+
+void PreferencesGeneral::updateLocationControls()
+{
+    Ui::PreferencesGeneral &controls = ui();
+    for (QRadioButton *button : std::as_const(m_buttons))
+        Extensions::setBoolValue(*button, false);
+    for (QWidget *control : std::initializer_list<QWidget *>{controls.m_sitech, controls.m_serverIP,
+                                                            controls.m_serverPort, controls.m_latitude,
+                                                            controls.m_longitude})
+        control->setEnabled(false);
+
+    switch (m_currentLocationSource) {
+    case LocationSource::useSiTech:
+        Extensions::setBoolValue(*controls.m_sitech, true);
+        controls.m_serverIP->setEnabled(true);
+        controls.m_serverPort->setEnabled(true);
+        break;
+    case LocationSource::useManual:
+        Extensions::setBoolValue(*controls.m_manual, true);
+        controls.m_latitude->setEnabled(true);
+        controls.m_longitude->setEnabled(true);
+        break;
+    case LocationSource::useCoreLocation:
+        Extensions::setBoolValue(*controls.m_corelocation, true);
+        break;
+    }
+    dimLabelsOfDisabledFields();
+}
+
+void PreferencesGeneral::syncLaunchAtLogin()
+{
+    QCheckBox &box = *ui().m_launch_login;
+    AppUtils::LaunchAtLogin agent;
+    if (Extensions::boolValue(box)) {
+        // Whatever writing reports, the entry on disk decides whether the box may stay on.
+        agent.writePlist();
+        if (!agent.agentIsValid()) {
+            agent.unlinkAgent();
+            Extensions::setBoolValue(box, false);
+        }
+        saveSettings();
+    } else {
+        agent.unlinkAgent();
+    }
+}
+
+void PreferencesGeneral::locationSource(QObject *sender)
+{
+    if (!qobject_cast<QAbstractButton *>(sender))
+        return;
+    Ui::PreferencesGeneral &controls = ui();
+    if (sender == controls.m_sitech)
+        m_currentLocationSource = LocationSource::useSiTech;
+    else if (sender == controls.m_manual)
+        m_currentLocationSource = LocationSource::useManual;
+    else if (sender == controls.m_corelocation)
+        m_currentLocationSource = LocationSource::useCoreLocation;
+    updateLocationControls();
+    saveSettings();
+}
+
+void PreferencesGeneral::launchAtLogin()
+{
+    syncLaunchAtLogin();
+}
+
+void PreferencesGeneral::optionsChanged()
+{
+    saveSettings();
+}
+
+void PreferencesGeneral::controlTextDidEndEditing(QLineEdit *field)
+{
+    if (!field || entryIsValid(*field).value_or(true))
+        return;
+    // Selecting it now, inside the focus change that ended the edit, would fight that change.
+    m_badEntry = field;
+    QMetaObject::invokeMethod(this, &PreferencesGeneral::reselectBadEntry, Qt::QueuedConnection);
+}
+
+void PreferencesGeneral::loadView(QWidget &view)
+{
+    m_ui->setupUi(&view);
+}
+
+void PreferencesGeneral::viewDidLoad()
+{
+    Ui::PreferencesGeneral &controls = *m_ui;
+    m_buttons.clear();   // a new view has new buttons; loadSettings() forms the group again
+    for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation}) {
+        // The pane keeps the group itself, so that a click on the button already on keeps it on.
+        button->setAutoExclusive(false);
+        connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
+    }
+    connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
+    connect(controls.m_location_decimal, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
+}
+
+Ui::PreferencesGeneral &PreferencesGeneral::ui()
+{
+    view();   // builds the controls on first use
+    return *m_ui;
+}
+
+std::optional<bool> PreferencesGeneral::entryIsValid(const QLineEdit &field) const
+{
+    if (&field == m_ui->m_latitude)
+        return validateDoubleField(field, FieldLimits::latitudeMin, FieldLimits::latitudeMax);
+    if (&field == m_ui->m_longitude)
+        return validateDoubleField(field, FieldLimits::longitudeMin, FieldLimits::longitudeMax);
+    if (&field == m_ui->m_serverPort)
+        return validateIntegerField(field, FieldLimits::portMin, FieldLimits::portMax);
+    return std::nullopt;
+}
+
+void PreferencesGeneral::editingDidEnd()
+{
+    controlTextDidEndEditing(qobject_cast<QLineEdit *>(sender()));
+}
+
+void PreferencesGeneral::reselectBadEntry()
+{
+    const QPointer<QLineEdit> field = std::exchange(m_badEntry, nullptr);
+    // Hidden or inactive: the user closed the window or went elsewhere, and may.
+    if (!field || !field->isEnabled() || !field->isVisible() || !field->window()->isActiveWindow())
+        return;
+    const auto *focused = qobject_cast<const QLineEdit *>(QApplication::focusWidget());
+    if (focused && focused != field && !entryIsValid(*focused).value_or(true))
+        return;   // already in another bad entry: leave the user there
+    Platform::TextField::selectText(*field);
+}
+
+void PreferencesGeneral::dimLabelsOfDisabledFields()
+{
+    for (QLabel *label : view()->findChildren<QLabel *>()) {
+        if (QWidget *field = label->buddy())
+            label->setEnabled(field->isEnabled());
+    }
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <Platform/ViewController.h>
+#include <Preferences/Preferenceable.h>
+
+#include <QIcon>
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace AppUtils {
+class DefaultSettings;
+}
+namespace Ui {
+class PreferencesGeneral;
+}
+
+// The General pane of the preferences window, and the live store of its settings: from
+// loadSettings() at launch to saveSettings() at the end, each setting lives in one of the
+// pane's controls, which the rest of the program reads directly. A change takes effect at the
+// next clock tick, saved or not.
+//
+// Every function that touches a control builds the view first when it is not loaded yet.
+// Main thread only.
+class PreferencesGeneral : public Platform::ViewController, public Preferences::Preferenceable
+{
+    Q_OBJECT
+
+public:
+    // Where the observer's position comes from. Stored as its raw value; a new source takes
+    // the next free number.
+    enum class LocationSource {
+        useSiTech = 0,         // kept for older settings files; gives no position
+        useManual = 1,         // the latitude and longitude fields
+        useCoreLocation = 2,   // the desktop's location service
+    };
+
+    // The source whose raw value is raw; nullopt for any other value.
+    static std::optional<LocationSource> locationSourceFromRaw(qint64 raw);
+
+    // store: where loadSettings() reads and saveSettings() writes; must outlive the pane.
+    // The source is useCoreLocation until loadSettings() runs.
+    explicit PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent = nullptr);
+    ~PreferencesGeneral() override;
+
+    // "General", translated, and the desktop theme's preferences icon (a style icon without one).
+    QString toolbarItemTitle() const override;
+    QIcon toolbarItemIcon() const override;
+    QWidget *view() override;
+
+    LocationSource currentLocationSource() const;
+    // The display name of source ("Manual"), translated when the pane was made.
+    QString locationSourceName(LocationSource source) const;
+
+    // The controls other parts read at each tick. Valid for the life of the pane's view.
+    // latitudeField(), longitudeField(): decimal degrees, north and east positive; read them
+    // with Platform::TextField::doubleValue(). locationDecimalBox(): on to show coordinates in
+    // decimal degrees; read it with Extensions::boolValue().
+    const QLineEdit &latitudeField();
+    const QLineEdit &longitudeField();
+    const QCheckBox &locationDecimalBox();
+
+    // Fills the controls from the store (an absent or unreadable value gives its default from
+    // SettingsDefaults; a stored source other than 0, 1 or 2 leaves the current one), brings
+    // the login entry in line with the launch-at-login box (syncLaunchAtLogin(), which saves
+    // when the box is on) and then the radio buttons and fields with the source.
+    void loadSettings();
+
+    // Writes the seven settings of the pane to the store, each as its control holds it now: the
+    // fields as Platform::TextField reads them, checked or not. Returns whether all of them are
+    // on disk. On failure nothing that was stored before is lost: the store refuses to write a
+    // file it could not read, and values it could not write stay waiting for the next save.
+    bool saveSettings();
+
+    // Turns on the radio button of the current source and the others off, and enables the
+    // fields of that source only. The SiTech button stays disabled: it cannot be chosen here,
+    // only kept from a settings file.
+    void updateLocationControls();
+
+    // With launch at login on: writes the login entry; when it is then not usable, removes it
+    // and turns the box off; saves the pane either way. With it off: removes the entry and
+    // saves nothing.
+    void syncLaunchAtLogin();
+
+public Q_SLOTS:
+    // The radio buttons' action. sender: the button clicked, whose source becomes current;
+    // another button leaves the source as it is but still updates the controls and saves the
+    // pane; a sender that is no button (or null) does nothing.
+    void locationSource(QObject *sender);
+    // The launch-at-login box's action: syncLaunchAtLogin().
+    void launchAtLogin();
+    // The decimal box's action: saves the pane.
+    void optionsChanged();
+
+    // The end-of-edit check of the latitude, longitude and port fields (other fields, and
+    // null, are ignored). A bad entry is selected again, once the event in hand is over, so
+    // that the user sees it and can type over it; its text is left exactly as it is. It is
+    // not selected when its window is hidden or inactive, when the field was disabled, or when
+    // the focus has moved into another field that holds a bad entry, so that two bad fields
+    // never pull the focus back and forth.
+    void controlTextDidEndEditing(QLineEdit *field);
+
+protected:
+    void loadView(QWidget &view) override;
+    void viewDidLoad() override;
+
+private:
+    Ui::PreferencesGeneral &ui();
+    // Whether field's text passes its check; nullopt for a field that has none.
+    std::optional<bool> entryIsValid(const QLineEdit &field) const;
+    void editingDidEnd();
+    void reselectBadEntry();
+    void dimLabelsOfDisabledFields();
+
+    const QString m_toolbarItemTitle;
+    const QIcon m_toolbarItemIcon;
+    AppUtils::DefaultSettings &m_store;
+    const std::unique_ptr<Ui::PreferencesGeneral> m_ui;   // the outlets, set by loadView()
+    QList<QRadioButton *> m_buttons;                       // the radio group, set by loadSettings()
+    LocationSource m_currentLocationSource = LocationSource::useCoreLocation;
+    const std::array<QString, 3> m_locationSourceNames;   // by raw value
+    QPointer<QLineEdit> m_badEntry;                        // waiting to be selected again
+};
