@@ -1,0 +1,37 @@
+#include "AppPreferences.h"
+
+#include <AppUtils/DefaultSettings.h>
+#include <Extensions/Titles.h>
+
+#include <QUrl>
+
+AppPreferences::AppPreferences()
+    : m_prefsGeneral(AppUtils::Defaults())
+    , m_prefsUpdate(QUrl(QStringLiteral(HORAVANE_APPCAST_URL)), QStringLiteral(HORAVANE_VERSION))
+{
+    const QList<Preferences::Preferenceable *> panes{&m_prefsGeneral, &m_prefsUpdate};
+    m_window.emplace(panes, Extensions::prefsTitle());
+    for (Preferences::Preferenceable *pane : panes)
+        pane->view();
+}
+
+PreferencesGeneral &AppPreferences::prefsGeneral()
+{
+    return m_prefsGeneral;
+}
+
+SparklePreferences::SparklePreferences &AppPreferences::prefsUpdate()
+{
+    return m_prefsUpdate;
+}
+
+Preferences::PreferencesWindowController &AppPreferences::window()
+{
+    return *m_window;
+}
+
+AppPreferences &sharedPreferences()
+{
+    static AppPreferences *const instance = new AppPreferences;
+    return *instance;
+}
