@@ -24,7 +24,8 @@ public:
     // shows the new message, so there are never two. A file that cannot be read (or is larger
     // than 1 MiB) gives a short message of thanks instead.
     static void newDonation(const QString &rtfPath, const QUrl &page);
-    // The window of the last newDonation(); null before it and once the window has closed.
+    // The window of the last newDonation(); null before it, and from the moment a closed
+    // window is deleted (the event loop deletes it soon after it closes).
     static Donation *shared();
 
     // Whether the user asked not to see the window at launch.
