@@ -1,21 +1,35 @@
 #include "HoravaneWindow.h"
 
 #include "IsoTime.h"
-#include "ui_HoravaneWindow.h"
 #include "engine/CivilTime.h"
+#include "engine/Location.h"
 #include "engine/WindowRegistry.h"
+#include "preferences/PreferencesGeneral.h"
+#include "ui_HoravaneWindow.h"
 
+#include <AppUtils/Sidereal.h>
+#include <Extensions/ButtonValue.h>
+#include <Extensions/DegreesText.h>
 #include <Platform/FrameAutosave.h>
 
+#include <QCheckBox>
 #include <QFontDatabase>
 
-HoravaneWindow::HoravaneWindow(const AppUtils::Clock &clock)
+using namespace Qt::StringLiterals;
+
+HoravaneWindow::HoravaneWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
     : m_clock(clock)
+    , m_location(std::move(location))
     , m_ui(std::make_unique<Ui::HoravaneWindow>())
 {
 }
 
 HoravaneWindow::~HoravaneWindow() = default;
+
+Location &HoravaneWindow::defaultLocation()
+{
+    return Location::shared();
+}
 
 void HoravaneWindow::loadWindow(QMainWindow &window)
 {
@@ -44,4 +58,26 @@ void HoravaneWindow::update()
     const auto now = m_clock.now();
     m_ui->m_utc->setText(isoText(now, 0));
     m_ui->m_localtime->setText(isoText(now, localUtcOffsetSeconds(now)));
+    showObserver(now);
+}
+
+void HoravaneWindow::showObserver(std::chrono::system_clock::time_point now)
+{
+    // Each text is worked out in full before it is set, so that a label whose text stays the
+    // same from one second to the next is not repainted.
+    Location &location = m_location();
+    PreferencesGeneral &pane = location.pane();
+    m_ui->m_locn_source->setText(pane.locationSourceName(pane.currentLocationSource()));
+
+    QString position;
+    QString sidereal;
+    if (const std::optional<ObserverPosition> observer = location.currentPosition()) {
+        const bool decimal = Extensions::boolValue(pane.locationDecimalBox());
+        position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
+            + Extensions::degreesText(observer->longitude, decimal);
+        const qint64 unixSeconds = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
+        sidereal = AppUtils::Sidereal::local(unixSeconds, observer->longitude).value_or(QString());
+    }
+    m_ui->m_location->setText(position);
+    m_ui->m_localsidereal->setText(sidereal);
 }

@@ -4,8 +4,10 @@
 
 #include <AppUtils/Clock.h>
 
+#include <functional>
 #include <memory>
 
+class Location;
 namespace Ui {
 class HoravaneWindow;
 }
@@ -16,7 +18,10 @@ class HoravaneWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    explicit HoravaneWindow(const AppUtils::Clock &clock = AppUtils::systemClock());
+    // location: how to reach the position provider; asked at each refresh, so that the shared
+    // provider is made at the first refresh, not before.
+    explicit HoravaneWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
+                            std::function<Location &()> location = &defaultLocation);
     ~HoravaneWindow() override;
 
     // Rewrites all five read-outs from one reading of the clock.
@@ -28,6 +33,11 @@ protected:
     void windowWillClose() override;
 
 private:
+    static Location &defaultLocation();
+    // The source name, the position and the local sidereal time at now.
+    void showObserver(std::chrono::system_clock::time_point now);
+
     const AppUtils::Clock &m_clock;
-    std::unique_ptr<Ui::HoravaneWindow> m_ui;
+    const std::function<Location &()> m_location;
+    const std::unique_ptr<Ui::HoravaneWindow> m_ui;
 };

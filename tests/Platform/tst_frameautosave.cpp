@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -14,7 +15,9 @@ const QString NAME = u"Horavane"_s;
 
 QSettings appSettings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Horavane"_s, u"Horavane"_s);
+    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                         + u"/Horavane/Horavane.conf"_s,
+                     QSettings::IniFormat);
 }
 
 QRect onScreen(QPoint offset, QSize size)

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -152,7 +153,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(window && !window->isVisible());
         QCOMPARE(m_general->reselections > 0, entry == u"abc"_s);
-        QVERIFY(QSettings(QSettings::IniFormat, QSettings::UserScope, u"Horavane"_s, u"Horavane"_s)
+        QVERIFY(QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Horavane/Horavane.conf"_s, QSettings::IniFormat)
                     .contains(Platform::FrameAutosave::settingsKey(TITLE)));
 
         m_controller->showWindow();

@@ -1,7 +1,12 @@
 #include "FakeClock.h"
+#include "TestPane.h"
+#include "engine/Location.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/WindowRegistry.h"
 
+#include <AppUtils/Sidereal.h>
+
+#include <QCheckBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTest>
@@ -17,8 +22,12 @@ private Q_SLOTS:
     void cleanup();
     void showsBothTimesFromOneInstant_data();
     void showsBothTimesFromOneInstant();
+    void showsTheObserver_data();
+    void showsTheObserver();
     void registersWhileOpen();
 };
+
+using Source = PreferencesGeneral::LocationSource;
 
 namespace {
 QString field(const std::shared_ptr<ClockWindow> &controller, const char *name)
@@ -57,7 +66,9 @@ void TestHoravaneWindow::showsBothTimesFromOneInstant()
     qputenv("TZ", zone);
     FakeClock clock;
     clock.set(system_clock::time_point(milliseconds(msecs)));
-    auto controller = makeClockWindow<HoravaneWindow>(clock);
+    TestPane pane;
+    Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
+    auto controller = makeClockWindow<HoravaneWindow>(clock, [&]() -> Location & { return location; });
     controller->showWindow();
     controller->update();
 
@@ -65,10 +76,56 @@ void TestHoravaneWindow::showsBothTimesFromOneInstant()
     QCOMPARE(field(controller, "m_localtime"), local);
 }
 
+void TestHoravaneWindow::showsTheObserver_data()
+{
+    QTest::addColumn<Source>("source");
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<bool>("hasSidereal");
+
+    QTest::newRow("manual, decimal") << Source::useManual << true << u"Manual"_s << u"51.4769° , -0.0005°"_s << true;
+    QTest::newRow("manual, sexagesimal") << Source::useManual << false << u"Manual"_s << u"51° 28′ 36.8″ , -0° 00′ 01.8″"_s << true;
+    QTest::newRow("server: name only") << Source::useSiTech << true << u"SiTech NTP Server"_s << QString() << false;
+    QTest::newRow("service without a fix") << Source::useCoreLocation << true << u"WiFi (Location Service)"_s << QString() << false;
+}
+
+// 51.4769 N, 0.0005 W typed in by hand, at an instant nine tenths of a second into a second:
+// the sidereal time is that of the whole second.
+void TestHoravaneWindow::showsTheObserver()
+{
+    QFETCH(Source, source);
+    QFETCH(bool, decimal);
+    QFETCH(QString, name);
+    QFETCH(QString, position);
+    QFETCH(bool, hasSidereal);
+
+    const qint64 unixSeconds = 1796503001;
+    FakeClock clock;
+    clock.set(system_clock::time_point(milliseconds(unixSeconds * 1000 + 900)));
+    TestPane pane;
+    pane.type("m_latitude", u"51.4769"_s);
+    pane.type("m_longitude", u"-0.0005"_s);
+    pane.pane().view()->findChild<QCheckBox *>(u"m_location_decimal"_s)->setChecked(decimal);
+    pane.choose(source);
+    Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
+    auto controller = makeClockWindow<HoravaneWindow>(clock, [&]() -> Location & { return location; });
+    controller->showWindow();
+    controller->update();
+
+    QCOMPARE(field(controller, "m_locn_source"), name);
+    QCOMPARE(field(controller, "m_location"), position);
+    const QString expectedSidereal = hasSidereal ? *AppUtils::Sidereal::local(unixSeconds, -0.0005) : QString();
+    QCOMPARE(field(controller, "m_localsidereal"), expectedSidereal);
+    QCOMPARE(field(controller, "m_utc"), u"2026-12-05T20:36:41.900Z"_s);
+}
+
 void TestHoravaneWindow::registersWhileOpen()
 {
     {
-        auto controller = makeClockWindow<HoravaneWindow>();
+        auto controller = makeClockWindow<HoravaneWindow>(AppUtils::systemClock(), [] () -> Location & {
+            qFatal("no refresh in this test");
+        });
         QVERIFY(!windowRegistry().openHoravaneWindow);
         controller->showWindow();
         QCOMPARE(windowRegistry().openHoravaneWindow, controller);

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QWidget>
 
@@ -49,10 +50,14 @@ bool isWholeGeometry(const QByteArray &data)
     return stream.status() == QDataStream::Ok && frame.isValid() && normal.isValid();
 }
 
+// The application's own settings file, beside its other settings rather than in a file of
+// its own: $XDG_CONFIG_HOME/<organisation>/<application>.conf.
 QSettings appSettings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                     QCoreApplication::applicationName());
+    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+                         + QCoreApplication::organizationName() + u'/'
+                         + QCoreApplication::applicationName() + u".conf",
+                     QSettings::IniFormat);
 }
 
 } // namespace

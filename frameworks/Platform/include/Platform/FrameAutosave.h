@@ -13,8 +13,8 @@ namespace Platform {
 // Keeps a top-level window's position and size across runs, under a name.
 //
 // The geometry (QWidget::saveGeometry()) is stored as "WindowFrames/<name>" in the
-// application's settings file, QSettings(IniFormat, UserScope, organisation name,
-// application name). It is written when the window has stopped moving or resizing for a
+// application's settings file, $XDG_CONFIG_HOME/<organisation name>/<application name>.conf
+// (INI). It is written when the window has stopped moving or resizing for a
 // moment, and at once when the window closes or hides.
 class FrameAutosave : public QObject
 {
