@@ -29,6 +29,7 @@ void saveSettings()
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
+    , m_menu(*this)
 {
 }
 
@@ -66,17 +67,70 @@ void AppDelegate::saveState()
     AppUtils::Defaults().sync();
 }
 
+void AppDelegate::showClockWindow(const WindowOpener &opener)
+{
+    std::shared_ptr<ClockWindow> controller = windowRegistry().*opener.slot;
+    if (!controller)
+        controller = opener.make();
+    controller->showWindow();
+    m_menu.install(*controller->window());
+    qCDebug(lcLifecycle) << "window shown" << opener.settingsKey;
+}
+
 void AppDelegate::restoreWindows()
 {
     int reopened = 0;
     for (const WindowOpener &opener : windowOpeners()) {
         if (AppUtils::Defaults().loadBool(opener.settingsKey, false)) {
             ++reopened;
-            opener.show();
+            showClockWindow(opener);
         }
     }
     if (reopened == 0)
-        windowOpeners().front().show();
+        showClockWindow(windowOpeners().front());
+}
+
+void AppDelegate::showHoravane()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openHoravaneWindow));
+}
+
+void AppDelegate::showAnalog()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openAnalogWindow));
+}
+
+void AppDelegate::showPreferences()
+{
+    sharedPreferences().window().showWindow();
+    qCDebug(lcLifecycle, "preferences shown");
+}
+
+void AppDelegate::checkUpdates()
+{
+    sharedPreferences().prefsUpdate().checkForUpdates();
+}
+
+// Unlike the offer at launch, the menu command shows the window even to those who asked not
+// to see it again.
+void AppDelegate::showDonate()
+{
+    if (AppUtils::Donation *window = donation())
+        window->showWindow();
+}
+
+void AppDelegate::activate()
+{
+    bool anyOpen = false;
+    for (const WindowOpener &opener : windowOpeners()) {
+        if (windowRegistry().*opener.slot) {
+            anyOpen = true;
+            showClockWindow(opener);
+        }
+    }
+    if (!anyOpen)
+        showHoravane();
+    qCDebug(lcLifecycle, "activated");
 }
 
 void AppDelegate::saveOpenWindows()
@@ -90,12 +144,18 @@ void AppDelegate::saveOpenWindows()
 
 void AppDelegate::offerDonation()
 {
-    const std::optional<QString> message = AppUtils::Path::resourcePath(u"donation"_s, u"rtf"_s);
-    if (!message)
-        return;
-    AppUtils::Donation::newDonation(*message, hv_paypal);
-    if (!AppUtils::Donation::shared()->staysHidden()) {
-        AppUtils::Donation::shared()->showWindow();
+    AppUtils::Donation *window = donation();
+    if (window && !window->staysHidden()) {
+        window->showWindow();
         qCDebug(lcLifecycle, "donation window shown");
     }
+}
+
+AppUtils::Donation *AppDelegate::donation() const
+{
+    const std::optional<QString> message = AppUtils::Path::resourcePath(u"donation"_s, u"rtf"_s);
+    if (!message)
+        return nullptr;
+    AppUtils::Donation::newDonation(*message, hv_paypal);
+    return AppUtils::Donation::shared();
 }

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "AppMenu.h"
+#include "WindowOpeners.h"
+
 #include <QObject>
 #include <QUrl>
+
+namespace AppUtils {
+class Donation;
+}
 
 // Runs Horavane's launch and shutdown sequences and opens the clock windows.
 class AppDelegate : public QObject
@@ -24,11 +31,28 @@ public:
     // the desktop session asks for this before it ends, and the end may still be cancelled.
     void saveState();
 
+    // The menu commands.
+    void showHoravane();
+    void showAnalog();
+    void showPreferences();
+    void checkUpdates();
+    void showDonate();
+
+    // Another start of Horavane asked for this one: bring its windows forward.
+    void activate();
+
 private:
+    // Brings the registered window of opener's kind to the front, or makes a controller and
+    // shows its window; the controller then registers itself, and from then on its slot alone
+    // keeps it alive.
+    void showClockWindow(const WindowOpener &opener);
     void restoreWindows();
     void saveOpenWindows();
     void offerDonation();
+    // The donation window with our message, made afresh; null when the message is missing.
+    AppUtils::Donation *donation() const;
 
     const QUrl hv_paypal;
+    AppMenu m_menu;
     bool m_terminated = false;
 };

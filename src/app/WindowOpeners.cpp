@@ -1,19 +1,10 @@
 #include "WindowOpeners.h"
 
-#include "Lifecycle.h"
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
 
+#include <algorithm>
 #include <array>
-
-void WindowOpener::show() const
-{
-    std::shared_ptr<ClockWindow> controller = windowRegistry().*slot;
-    if (!controller)
-        controller = make();
-    controller->showWindow();
-    qCDebug(lcLifecycle) << "window shown" << settingsKey;
-}
 
 std::span<const WindowOpener> windowOpeners()
 {
@@ -22,4 +13,10 @@ std::span<const WindowOpener> windowOpeners()
                      &makeClockWindow<HoravaneWindow>},
     };
     return openers;
+}
+
+const WindowOpener &windowOpener(std::shared_ptr<ClockWindow> WindowRegistry::*slot)
+{
+    const std::span<const WindowOpener> openers = windowOpeners();
+    return *std::ranges::find(openers, slot, &WindowOpener::slot);
 }

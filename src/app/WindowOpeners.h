@@ -13,11 +13,10 @@ struct WindowOpener
     QLatin1StringView settingsKey;
     std::shared_ptr<ClockWindow> WindowRegistry::*slot;
     std::shared_ptr<ClockWindow> (*make)();
-
-    // Brings the registered window to the front, or makes a controller and shows its window;
-    // the controller then registers itself, and from then on the slot alone keeps it alive.
-    void show() const;
 };
 
 // The digital window first: it is the one shown when no window was open last time.
 std::span<const WindowOpener> windowOpeners();
+
+// The row of the window kept in slot.
+const WindowOpener &windowOpener(std::shared_ptr<ClockWindow> WindowRegistry::*slot);

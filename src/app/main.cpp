@@ -1,10 +1,10 @@
 #include "AppDelegate.h"
 #include "TerminationSignals.h"
 #include "DisplayCheck.h"
+#include "SingleInstance.h"
 #include "engine/WindowRegistry.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTimer>
 
 #include <optional>
@@ -19,10 +19,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Horavane"));
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.horavane.Horavane"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
     QApplication::setQuitOnLastWindowClosed(true);
 
+    SingleInstance instance;
+    if (instance.activateRunning())
+        return 0;
+    instance.listen();
+
     AppDelegate delegate;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &delegate, &AppDelegate::activate);
     TerminationSignals signals;
     // exit(), not quit(): quit() closes every window first, and a window closed that way would
     // be remembered as closed by the person, so it would not reopen at the next launch.

@@ -1,0 +1,78 @@
+#include "AppMenu.h"
+
+#include "AppDelegate.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace {
+void setUp(QAction &action, const QString &text, QKeySequence shortcut = {},
+           QAction::MenuRole role = QAction::NoRole)
+{
+    action.setText(text);
+    action.setShortcut(shortcut);
+    action.setMenuRole(role);
+}
+} // namespace
+
+AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
+    : QObject(parent)
+{
+    setUp(m_about, tr("&About Horavane"), {}, QAction::AboutRole);
+    setUp(m_donate, tr("&Donate…"));
+    setUp(m_checkUpdates, tr("Check for &Updates…"));
+    setUp(m_preferences, tr("&Preferences…"), QKeySequence(tr("Ctrl+,")), QAction::PreferencesRole);
+    setUp(m_quit, tr("&Quit"), QKeySequence::Quit, QAction::QuitRole);
+    setUp(m_showHoravane, tr("&Digital Clock"), QKeySequence(tr("Ctrl+1")));
+    setUp(m_showAnalog, tr("&Analog Clock"), QKeySequence(tr("Ctrl+2")));
+    setUp(m_close, tr("&Close"), QKeySequence::Close);
+    m_quit.setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
+    m_preferences.setIcon(QIcon::fromTheme(QStringLiteral("preferences-system")));
+
+    connect(&m_about, &QAction::triggered, this, &AppMenu::showAbout);
+    connect(&m_donate, &QAction::triggered, &delegate, &AppDelegate::showDonate);
+    connect(&m_checkUpdates, &QAction::triggered, &delegate, &AppDelegate::checkUpdates);
+    connect(&m_preferences, &QAction::triggered, &delegate, &AppDelegate::showPreferences);
+    // exit(), not quit(): quit() would close each window first, and the windows open at Quit
+    // are the ones to reopen next time.
+    connect(&m_quit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(&m_showHoravane, &QAction::triggered, &delegate, &AppDelegate::showHoravane);
+    connect(&m_showAnalog, &QAction::triggered, &delegate, &AppDelegate::showAnalog);
+    connect(&m_close, &QAction::triggered, this, [] {
+        if (QWidget *window = QApplication::activeWindow())
+            window->close();
+    });
+}
+
+void AppMenu::install(QMainWindow &window)
+{
+    if (window.menuWidget())
+        return;
+    auto *bar = new QMenuBar(&window);
+    QMenu *application = bar->addMenu(tr("&Horavane"));
+    application->addActions({&m_about, &m_donate, &m_checkUpdates});
+    application->addSeparator();
+    application->addAction(&m_preferences);
+    application->addSeparator();
+    application->addAction(&m_quit);
+    QMenu *windows = bar->addMenu(tr("&Window"));
+    windows->addActions({&m_showHoravane, &m_showAnalog});
+    windows->addSeparator();
+    windows->addAction(&m_close);
+    window.setMenuBar(bar);
+}
+
+void AppMenu::showAbout()
+{
+    QMessageBox::about(QApplication::activeWindow(), tr("About Horavane"),
+                       tr("<h3>Horavane %1</h3>"
+                          "<p>A clock for astronomers: civil local time, UTC and the local "
+                          "sidereal time of your site, exact to the second.</p>"
+                          "<p>Sidereal time: IAU 2006/2000A apparent sidereal time, computed "
+                          "with ERFA.</p>"
+                          "<p><a href=\"https://horavane.org\">horavane.org</a> · "
+                          "GNU General Public License, version 3 or later.</p>")
+                           .arg(QCoreApplication::applicationVersion()));
+}

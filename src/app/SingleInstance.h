@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+
+// One Horavane per user and session. The first start listens on a local socket in the user's
+// runtime folder; a later start finds it there, asks it to come forward and ends.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(QObject *parent = nullptr);
+
+    // Asks a running Horavane to bring its windows forward. True when one answered; this
+    // process should then end.
+    bool activateRunning() const;
+
+    // Becomes the running one. A socket left behind by a Horavane that crashed is replaced.
+    // False (with a warning) when the socket cannot be made: Horavane then runs on its own.
+    bool listen();
+
+Q_SIGNALS:
+    void activationRequested();
+
+private:
+    void readRequest();
+
+    const QString m_socketPath;
+    QLocalServer m_server;
+};
