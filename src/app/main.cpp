@@ -5,6 +5,8 @@
 #include "engine/WindowRegistry.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTimer>
 
 #include <optional>
@@ -20,6 +22,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.horavane.Horavane"));
     QApplication::setQuitOnLastWindowClosed(true);
+
+    // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+    QTranslator horavaneTexts;
+    if (horavaneTexts.load(QLocale(), QStringLiteral("horavane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&horavaneTexts);
 
     SingleInstance instance;
     if (instance.activateRunning())
