@@ -5,11 +5,14 @@
 #include "engine/WindowRegistry.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QTimer>
 
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +24,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Horavane"));
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.horavane.Horavane"));
+    QIcon bundledIcon;
+    for (const char *size : {"32x32", "64x64", "256x256"})
+        bundledIcon.addFile(u":/icons/"_s + QLatin1StringView(size) + u"/org.horavane.Horavane.png"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.horavane.Horavane"), bundledIcon));
     QApplication::setQuitOnLastWindowClosed(true);
 
     // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.

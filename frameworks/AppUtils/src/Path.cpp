@@ -24,7 +24,9 @@ QStringList searchFolders()
     folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
     for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         folders += data + u"/horavane"_s;
+#ifdef HORAVANE_SOURCE_RESOURCES   // a build run in place, before it is installed
     folders += QStringLiteral(HORAVANE_SOURCE_RESOURCES);
+#endif
     return folders;
 }
 
