@@ -1,0 +1,99 @@
+#include "AnalogClockWindow.h"
+
+#include "ClockTime.h"
+#include "DialRowLayout.h"
+#include "engine/CivilTime.h"
+#include "engine/Location.h"
+#include "engine/WindowRegistry.h"
+#include "ui_AnalogClockWindow.h"
+
+#include <AppUtils/Sidereal.h>
+#include <Platform/FrameAutosave.h>
+
+#include <QDate>
+#include <QLocale>
+
+#include <chrono>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+qint64 secondsOfDay(const std::tm &fields)
+{
+    return (qint64(fields.tm_hour) * 60 + fields.tm_min) * 60 + fields.tm_sec;
+}
+
+QString dateText(const QLocale &locale, const std::tm &fields)
+{
+    return locale.toString(QDate(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday),
+                           QLocale::ShortFormat);
+}
+
+} // namespace
+
+AnalogClockWindow::AnalogClockWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
+    : m_clock(clock)
+    , m_location(std::move(location))
+    , m_ui(std::make_unique<Ui::AnalogClockWindow>())
+{
+}
+
+AnalogClockWindow::~AnalogClockWindow() = default;
+
+Location &AnalogClockWindow::defaultLocation()
+{
+    return Location::shared();
+}
+
+void AnalogClockWindow::loadWindow(QMainWindow &window)
+{
+    m_ui->setupUi(&window);
+    // Box and grid layouts stretch a dial to any shape; this one keeps the three round.
+    auto *row = new DialRowLayout(m_ui->centralwidget);
+    row->setSpacing(12); // each bezel reaches its dial's edge: keep the rings apart
+    row->addDial(m_ui->m_utc, m_ui->m_utcCaption);
+    row->addDial(m_ui->m_local, m_ui->m_localCaption);
+    row->addDial(m_ui->m_lst, m_ui->m_lstCaption);
+}
+
+void AnalogClockWindow::windowDidLoad()
+{
+    Platform::FrameAutosave::attach(*window(), window()->windowTitle());
+    windowRegistry().openAnalogWindow = shared_from_this();
+}
+
+void AnalogClockWindow::windowWillClose()
+{
+    windowRegistry().openAnalogWindow.reset();
+}
+
+void AnalogClockWindow::update()
+{
+    // One reading for dates and hands alike, so that at midnight a dial never shows the new
+    // day's hands under the old day's date.
+    const auto now = std::chrono::floor<std::chrono::seconds>(m_clock.now());
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    const std::tm utc = utcBreakdown(t);
+    const std::tm local = localBreakdown(t);
+    // Not kept between updates: the system locale may change while the clock runs.
+    const QLocale locale = QLocale::system();
+    const QString localDate = dateText(locale, local);
+
+    m_ui->m_utc->setTime(fromSeconds(secondsOfDay(utc), dateText(locale, utc)));
+    m_ui->m_local->setTime(fromSeconds(secondsOfDay(local), localDate));
+    showSidereal(now.time_since_epoch().count(), localDate);
+}
+
+// The sidereal dial carries the local civil date: a sidereal day has no calendar date.
+void AnalogClockWindow::showSidereal(qint64 unixSeconds, const QString &localDate)
+{
+    const std::optional<ObserverPosition> observer = m_location().currentPosition();
+    if (!observer)
+        return;
+    const std::optional<double> seconds = AppUtils::Sidereal::seconds(unixSeconds, observer->longitude);
+    // Anything but a day's seconds would wrap into a time that looks right and is not.
+    if (!seconds || !std::isfinite(*seconds) || *seconds < 0 || *seconds > 86400)
+        return;
+    m_ui->m_lst->setTime(fromSeconds(std::llround(*seconds), localDate));
+}

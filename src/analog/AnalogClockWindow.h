@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/ClockWindow.h"
+
+#include <AppUtils/Clock.h>
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Location;
+namespace Ui {
+class AnalogClockWindow;
+}
+
+// Three dials side by side, kept square: UTC, local civil time and local sidereal time.
+class AnalogClockWindow : public ClockWindow
+{
+    Q_OBJECT
+
+public:
+    // location: how to reach the position provider; asked at each refresh, so that the shared
+    // provider is made at the first refresh, not before.
+    explicit AnalogClockWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
+                               std::function<Location &()> location = &defaultLocation);
+    ~AnalogClockWindow() override;
+
+    // Sets all three dials from one reading of the clock, taken as whole seconds: the UTC and
+    // local dials with their dates in the user's short date format, then the sidereal dial
+    // with the local date. The sidereal dial keeps what it showed while there is no position
+    // or no sidereal time; the civil dials never wait for it.
+    void update() override;
+
+protected:
+    void loadWindow(QMainWindow &window) override;
+    void windowDidLoad() override;
+    void windowWillClose() override;
+
+private:
+    static Location &defaultLocation();
+    void showSidereal(qint64 unixSeconds, const QString &localDate);
+
+    const AppUtils::Clock &m_clock;
+    const std::function<Location &()> m_location;
+    const std::unique_ptr<Ui::AnalogClockWindow> m_ui;
+};

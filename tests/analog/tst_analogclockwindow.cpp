@@ -1,0 +1,272 @@
+#include "FakeClock.h"
+#include "TestPane.h"
+#include "analog/AnalogClockView.h"
+#include "analog/AnalogClockWindow.h"
+#include "engine/Location.h"
+#include "engine/WindowRegistry.h"
+
+#include <AppUtils/Sidereal.h>
+
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QTest>
+
+#include <cmath>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono;
+
+using Source = PreferencesGeneral::LocationSource;
+
+// Failures name the time a dial shows: "11:59:59 PM, <date>".
+char *toString(const ClockTime &time)
+{
+    return qstrdup(qPrintable(spokenText(time)));
+}
+
+class TestAnalogClockWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void dialsAtAnInstant_data();
+    void dialsAtAnInstant();
+    void datesAndHandsFromOneReading();
+    void siderealDial_data();
+    void siderealDial();
+    void registersWhileOpen();
+    void dialsStaySquare_data();
+    void dialsStaySquare();
+};
+
+namespace {
+
+// Auckland's longitude; at 1796594400 (2026-12-06T22:00:00Z) its sidereal time is 52914.55 s,
+// so rounding and truncating give different seconds.
+constexpr double aucklandLongitude = 174.7762;
+
+QString shortDate(int year, int month, int day)
+{
+    return QLocale::system().toString(QDate(year, month, day), QLocale::ShortFormat);
+}
+
+// A clock one second later at each reading, as the real one is across a second's boundary.
+class SteppingClock : public AppUtils::Clock
+{
+public:
+    explicit SteppingClock(system_clock::time_point start) : m_next(start) {}
+    system_clock::time_point now() const override { return std::exchange(m_next, m_next + 1s); }
+
+private:
+    mutable system_clock::time_point m_next;
+};
+
+// An analog window on a clock and a General pane of its own, the manual source at Auckland.
+struct Fixture
+{
+    explicit Fixture(const AppUtils::Clock &clock)
+        : location(std::make_unique<PositionSource>(nullptr), pane.pane())
+        , controller(makeClockWindow<AnalogClockWindow>(clock, [this]() -> Location & { return location; }))
+    {
+        pane.type("m_longitude", u"174.7762"_s);
+        pane.choose(Source::useManual);
+        controller->showWindow();
+    }
+
+    AnalogClockView &dial(const char *name) const
+    {
+        return *controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name));
+    }
+
+    TestPane pane;
+    Location location;
+    std::shared_ptr<ClockWindow> controller;
+};
+
+ClockTime siderealAt(qint64 unixSeconds, const QString &date)
+{
+    return fromSeconds(std::llround(*AppUtils::Sidereal::seconds(unixSeconds, aucklandLongitude)), date);
+}
+
+} // namespace
+
+void TestAnalogClockWindow::cleanup()
+{
+    windowRegistry() = {};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qunsetenv("TZ");
+}
+
+void TestAnalogClockWindow::dialsAtAnInstant_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<qint64>("msecs");
+    QTest::addColumn<ClockTime>("utc");
+    QTest::addColumn<ClockTime>("local");
+
+    const QString dec6 = shortDate(2026, 12, 6);
+    const QString dec7 = shortDate(2026, 12, 7);
+    QTest::newRow("local 23:59:59") << "Europe/Berlin"_ba << qint64(1796597999000)
+                                    << ClockTime{10, 59, 59, false, dec6} << ClockTime{11, 59, 59, false, dec6};
+    QTest::newRow("local midnight, next date") << "Europe/Berlin"_ba << qint64(1796598000000)
+                                               << ClockTime{11, 0, 0, false, dec6} << ClockTime{0, 0, 0, true, dec7};
+    QTest::newRow("milliseconds dropped, not rounded") << "Europe/Berlin"_ba << qint64(1796597999999)
+                                                       << ClockTime{10, 59, 59, false, dec6} << ClockTime{11, 59, 59, false, dec6};
+    QTest::newRow("UTC 00:30 is twelve o'clock AM") << "America/Los_Angeles"_ba << qint64(1796603400000)
+                                                    << ClockTime{0, 30, 0, true, dec7} << ClockTime{4, 30, 0, false, dec6};
+    QTest::newRow("UTC+12 morning: UTC still the day before") << "Etc/GMT-12"_ba << qint64(1796594400000)
+                                                              << ClockTime{10, 0, 0, false, dec6} << ClockTime{10, 0, 0, true, dec7};
+    QTest::newRow("summer time") << "Europe/Berlin"_ba << qint64(1782907200000)
+                                 << ClockTime{0, 0, 0, false, shortDate(2026, 7, 1)}
+                                 << ClockTime{2, 0, 0, false, shortDate(2026, 7, 1)};
+}
+
+// The sidereal dial carries the local date, whatever day UTC is in.
+void TestAnalogClockWindow::dialsAtAnInstant()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(qint64, msecs);
+    QFETCH(ClockTime, utc);
+    QFETCH(ClockTime, local);
+
+    qputenv("TZ", zone);
+    const FakeClock clock{system_clock::time_point(milliseconds(msecs))};
+    const Fixture window(clock);
+    window.controller->update();
+
+    QCOMPARE(window.dial("m_utc").time(), utc);
+    QCOMPARE(window.dial("m_local").time(), local);
+    QCOMPARE(window.dial("m_lst").time().date, local.date);
+}
+
+// Were the date and the hands read a moment apart, midnight would show under yesterday's date.
+void TestAnalogClockWindow::datesAndHandsFromOneReading()
+{
+    qputenv("TZ", "Europe/Berlin");
+    const SteppingClock clock{system_clock::time_point(seconds(1796597999))};
+    const Fixture window(clock);
+    window.controller->update();
+
+    QCOMPARE(window.dial("m_local").time(), (ClockTime{11, 59, 59, false, shortDate(2026, 12, 6)}));
+}
+
+void TestAnalogClockWindow::siderealDial_data()
+{
+    QTest::addColumn<Source>("first");
+    QTest::addColumn<Source>("second");
+    QTest::addColumn<int>("shownTick"); // the tick whose sidereal time the dial shows; 0: none
+
+    QTest::newRow("manual: nearest second") << Source::useManual << Source::useManual << 2;
+    QTest::newRow("position lost: keeps the last") << Source::useManual << Source::useSiTech << 1;
+    QTest::newRow("position found: catches up") << Source::useSiTech << Source::useManual << 2;
+    QTest::newRow("server: never moves") << Source::useSiTech << Source::useSiTech << 0;
+    QTest::newRow("service without a fix") << Source::useCoreLocation << Source::useCoreLocation << 0;
+}
+
+// Two ticks, at 09:59:59 and 10:00:00 local time (UTC+12), the source changed between them.
+void TestAnalogClockWindow::siderealDial()
+{
+    QFETCH(Source, first);
+    QFETCH(Source, second);
+    QFETCH(int, shownTick);
+
+    qputenv("TZ", "Etc/GMT-12");
+    const qint64 start = 1796594399;
+    FakeClock clock{system_clock::time_point(seconds(start))};
+    Fixture window(clock);
+    window.pane.choose(first);
+    window.controller->update();
+    const ClockTime utcBefore = window.dial("m_utc").time();
+    const ClockTime localBefore = window.dial("m_local").time();
+    window.pane.choose(second);
+    clock.advance(1s);
+    window.controller->update();
+
+    QVERIFY(window.dial("m_utc").time() != utcBefore);
+    QVERIFY(window.dial("m_local").time() != localBefore);
+    const QString date = shortDate(2026, 12, 7);
+    const ClockTime expected = shownTick == 0 ? ClockTime{} : siderealAt(start + shownTick - 1, date);
+    QCOMPARE(window.dial("m_lst").time(), expected);
+    const double at = *AppUtils::Sidereal::seconds(start + 1, aucklandLongitude);
+    QVERIFY2(at - std::floor(at) >= 0.5, "the second tick no longer tells rounding from truncation");
+}
+
+void TestAnalogClockWindow::registersWhileOpen()
+{
+    {
+        auto controller = makeClockWindow<AnalogClockWindow>(AppUtils::systemClock(), []() -> Location & {
+            qFatal("no refresh in this test");
+        });
+        QVERIFY(!windowRegistry().openAnalogWindow);
+        controller->showWindow();
+        QCOMPARE(windowRegistry().openAnalogWindow, controller);
+        QVERIFY(!windowRegistry().openHoravaneWindow);
+    }
+    QPointer<QMainWindow> window = windowRegistry().openAnalogWindow->window();
+    QCOMPARE(window->windowTitle(), u"Analog Clock"_s);
+    window->close();
+    QVERIFY(!windowRegistry().openAnalogWindow);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(window.isNull(), "the registry held the last reference: the window goes with it");
+}
+
+void TestAnalogClockWindow::dialsStaySquare_data()
+{
+    QTest::addColumn<QSize>("size"); // the window's; empty: as it opens
+
+    QTest::newRow("as it opens") << QSize();
+    QTest::newRow("wide") << QSize(1500, 320);
+    QTest::newRow("tall") << QSize(520, 900);
+    QTest::newRow("large") << QSize(1200, 1000);
+    QTest::newRow("below the minimum") << QSize(100, 80);
+}
+
+// Square, side by side in order, each captioned underneath, as large as the window allows.
+void TestAnalogClockWindow::dialsStaySquare()
+{
+    QFETCH(QSize, size);
+
+    const FakeClock clock;
+    const Fixture window(clock);
+    QMainWindow &main = *window.controller->window();
+    if (size.isValid())
+        main.resize(size);
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QWidget &central = *main.centralWidget();
+    QTRY_COMPARE(central.layout()->geometry(), central.rect());
+
+    const struct { const char *dial; const char *caption; QString text; } columns[] = {
+        {"m_utc", "m_utcCaption", u"UTC"_s},
+        {"m_local", "m_localCaption", u"Local"_s},
+        {"m_lst", "m_lstCaption", u"LST"_s},
+    };
+    const QRect first = window.dial(columns[0].dial).geometry();
+    QRect previous;
+    QRect caption;
+    for (const auto &column : columns) {
+        const QRect dial = window.dial(column.dial).geometry();
+        const auto *label = main.findChild<QLabel *>(QLatin1StringView(column.caption));
+        caption = label->geometry();
+        QCOMPARE(dial.width(), dial.height());
+        QVERIFY2(dial.width() >= window.dial(column.dial).minimumSizeHint().width(), "shrunk below legibility");
+        QCOMPARE(dial.top(), first.top());
+        QVERIFY(previous.isNull() || dial.left() > previous.right());
+        QVERIFY(caption.top() > dial.bottom());
+        QCOMPARE(caption.center().x(), dial.center().x());
+        QCOMPARE(label->text(), column.text);
+        QVERIFY(central.rect().contains(dial) && central.rect().contains(caption));
+        previous = dial;
+    }
+    // The dials grow until the row meets the sides or the captions meet the bottom (less the
+    // pixels that do not divide among three dials).
+    const QRect area = central.contentsRect().marginsRemoved(central.layout()->contentsMargins());
+    const int slackAcross = area.width() - (previous.right() - first.left() + 1);
+    const int slackDown = area.height() - (caption.bottom() - first.top() + 1);
+    QVERIFY2(std::min(slackAcross, slackDown) <= 2, qPrintable(u"%1 px across, %2 down"_s.arg(slackAcross).arg(slackDown)));
+}
+
+QTEST_MAIN(TestAnalogClockWindow)
+#include "tst_analogclockwindow.moc"
