@@ -1,5 +1,6 @@
 #include "WindowOpeners.h"
 
+#include "analog/AnalogClockWindow.h"
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
 
@@ -11,6 +12,8 @@ std::span<const WindowOpener> windowOpeners()
     static const std::array openers{
         WindowOpener{SettingsKeys::horavaneWindowOpen, &WindowRegistry::openHoravaneWindow,
                      &makeClockWindow<HoravaneWindow>},
+        WindowOpener{SettingsKeys::analogWindowOpen, &WindowRegistry::openAnalogWindow,
+                     &makeClockWindow<AnalogClockWindow>},
     };
     return openers;
 }

@@ -49,6 +49,10 @@ void TestLifecycle::reopensTheWindowsOpenAtLastEnd_data()
                                       << QStringList{u"APP_Horavane"_s};
     QTest::newRow("garbage flag reads false") << QVariantMap{{u"APP_Horavane"_s, u"perhaps"_s}}
                                               << QStringList{u"APP_Horavane"_s};
+    QTest::newRow("analog only") << QVariantMap{{u"APP_Horavane"_s, false}, {u"APP_AnalogClock"_s, true}}
+                                 << QStringList{u"APP_AnalogClock"_s};
+    QTest::newRow("both") << QVariantMap{{u"APP_Horavane"_s, true}, {u"APP_AnalogClock"_s, true}}
+                          << QStringList{u"APP_Horavane"_s, u"APP_AnalogClock"_s};
 }
 
 void TestLifecycle::reopensTheWindowsOpenAtLastEnd()
