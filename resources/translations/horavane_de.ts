@@ -6,37 +6,37 @@
     <message>
         <location filename="../AnalogClockWindow.ui" line="+6"/>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoguhr</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>UTC dial</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC-Zifferblatt</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local time dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit-Zifferblatt</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Sidereal time dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzeit-Zifferblatt</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>LST</source>
-        <translation type="unfinished"></translation>
+        <translation>LST</translation>
     </message>
 </context>
 <context>
@@ -44,77 +44,77 @@
     <message>
         <location filename="../../src/app/AppMenu.cpp" line="+23"/>
         <source>&amp;About Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über &amp;Horavane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Donate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for &amp;Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Aktualisierungen suchen…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Digitaluhr</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analoguhr</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horavane</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>About Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Horavane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;h3&gt;Horavane %1&lt;/h3&gt;&lt;p&gt;A clock for astronomers: civil local time, UTC and the local sidereal time of your site, exact to the second.&lt;/p&gt;&lt;p&gt;Sidereal time: IAU 2006/2000A apparent sidereal time, computed with ERFA.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://horavane.org&quot;&gt;horavane.org&lt;/a&gt; · GNU General Public License, version 3 or later.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Horavane %1&lt;/h3&gt;&lt;p&gt;Eine Uhr für Astronomen: die bürgerliche Zeit Ihrer Zeitzone, UTC und die lokale Sternzeit Ihres Standorts, sekundengenau.&lt;/p&gt;&lt;p&gt;Sternzeit: scheinbare Sternzeit nach IAU&#xa0;2006/2000A, berechnet mit ERFA.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://horavane.org&quot;&gt;horavane.org&lt;/a&gt; · GNU General Public License, Version 3 oder später.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -122,37 +122,37 @@
     <message>
         <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+81"/>
         <source>Don&apos;t show this again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Support Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane unterstützen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Keeps this window from opening when Horavane starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhindert, dass sich dieses Fenster beim Start von Horavane öffnet</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Donate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opens the donation page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Spendenseite in Ihrem Webbrowser</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Horavane is free software. Thank you for your support!</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane ist freie Software. Vielen Dank für Ihre Unterstützung!</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@
     <message>
         <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+9"/>
         <source>Horavane Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane-Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -168,82 +168,82 @@
     <message>
         <location filename="../HoravaneWindow.ui" line="+14"/>
         <source>Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Local time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Civil date and time in the system time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerliches Datum und Uhrzeit in der Zeitzone des Systems</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>UTC:</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Coordinated Universal Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinierte Weltzeit</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Local sidereal time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Sternzeit:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Sternzeit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale scheinbare Sternzeit an der geographischen Länge des Beobachters</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Observer latitude and longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Geographische Breite und Länge des Beobachters</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Position source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionsquelle:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionsquelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where the observer position comes from</source>
-        <translation type="unfinished"></translation>
+        <translation>Woher die Position des Beobachters stammt</translation>
     </message>
 </context>
 <context>
@@ -251,12 +251,12 @@
     <message>
         <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+74"/>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereiche</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -264,178 +264,178 @@
     <message>
         <location filename="../PreferencesGeneral.ui" line="+6"/>
         <source>General preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+3"/>
         <source>Position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionsquelle</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Chosen only by an older settings file; the server is kept but not contacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur von einer älteren Einstellungsdatei gewählt; der Server bleibt gespeichert, wird aber nicht kontaktiert.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SiTech NTP server as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>SiTech-NTP-Server als Positionsquelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SiTech NTP server</source>
-        <translation type="unfinished"></translation>
+        <translation>SiTech-NTP-Server</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server&amp;adresse:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 192.168.1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 192.168.1.20</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A whole number from 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine ganze Zahl von 0 bis 65535.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverport</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 8079</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 8079</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Manual position as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Hand eingegebene Position als Positionsquelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuell</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Decimal degrees from -90 to 90, north positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalgrad von -90 bis 90, Norden positiv.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Latitude in degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Geographische Breite in Grad, Norden positiv</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 51.4769</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 51.4769</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>° north</source>
-        <translation type="unfinished"></translation>
+        <translation>° Nord</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>L&amp;ongitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Decimal degrees from -180 to 180, east positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalgrad von -180 bis 180, Osten positiv.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Longitude in degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Geographische Länge in Grad, Osten positiv</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. -0.0005</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. -0.0005</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>° east</source>
-        <translation type="unfinished"></translation>
+        <translation>° Ost</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The position the desktop&apos;s location service reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position, die der Ortungsdienst der Arbeitsumgebung meldet.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Location service as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortungsdienst als Positionsquelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;WiFi (Location Service)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;WLAN (Ortungsdienst)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Show coordinates as decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten in Dezimalgrad anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show coordinates as &amp;decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten in &amp;Dezimalgrad anzeigen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Horavane when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane bei der Anmeldung starten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Start Horavane when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane bei der Anmeldung &amp;starten</translation>
     </message>
     <message>
         <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+35"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>SiTech NTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>SiTech-NTP-Server</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WiFi (Location Service)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN (Ortungsdienst)</translation>
     </message>
 </context>
 <context>
@@ -443,68 +443,68 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+60"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungen</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Check Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt suchen</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+121"/>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen…</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Release Notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise…</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>Last checked: Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesucht: nie</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Last checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesucht: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Aktualisierungen…</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
 </context>
 <context>
@@ -512,17 +512,17 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+43"/>
         <source>%1 is not a secure (https) address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine sichere (https-)Adresse.</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the server sent the request on to %1, which is not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat die Anfrage an %1 weitergeleitet, was nicht erlaubt ist.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>the server answered %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -530,27 +530,27 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+12"/>
         <source>%1 %2 is available; you have %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist verfügbar; installiert ist %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 %2 is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Could not reach the update server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aktualisierungsserver ist nicht erreichbar: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The update feed could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktualisierungsliste konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aktualisierungsserver hat nicht rechtzeitig geantwortet.</translation>
     </message>
 </context>
 </TS>

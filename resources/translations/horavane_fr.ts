@@ -6,37 +6,37 @@
     <message>
         <location filename="../AnalogClockWindow.ui" line="+6"/>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge analogique</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>UTC dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadran UTC</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local time dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadran de l’heure locale</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Sidereal time dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadran du temps sidéral</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>LST</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL</translation>
     </message>
 </context>
 <context>
@@ -44,77 +44,77 @@
     <message>
         <location filename="../../src/app/AppMenu.cpp" line="+23"/>
         <source>&amp;About Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de &amp;Horavane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Donate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un &amp;don…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for &amp;Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences…</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge &amp;numérique</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge &amp;analogique</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horavane</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenêtre</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>About Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Horavane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;h3&gt;Horavane %1&lt;/h3&gt;&lt;p&gt;A clock for astronomers: civil local time, UTC and the local sidereal time of your site, exact to the second.&lt;/p&gt;&lt;p&gt;Sidereal time: IAU 2006/2000A apparent sidereal time, computed with ERFA.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://horavane.org&quot;&gt;horavane.org&lt;/a&gt; · GNU General Public License, version 3 or later.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Horavane %1&lt;/h3&gt;&lt;p&gt;Une horloge pour astronomes&#xa0;: l’heure civile locale, l’heure UTC et le temps sidéral local de votre site, à la seconde près.&lt;/p&gt;&lt;p&gt;Temps sidéral&#xa0;: temps sidéral apparent selon le modèle UAI&#xa0;2006/2000A, calculé avec ERFA.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://horavane.org&quot;&gt;horavane.org&lt;/a&gt; · Licence publique générale GNU, version 3 ou ultérieure.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -122,37 +122,37 @@
     <message>
         <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+81"/>
         <source>Don&apos;t show this again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Support Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Soutenir Horavane</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Keeps this window from opening when Horavane starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêche cette fenêtre de s’ouvrir au démarrage de Horavane</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Donate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opens the donation page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la page des dons dans votre navigateur web</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Horavane is free software. Thank you for your support!</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane est un logiciel libre. Merci de votre soutien&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@
     <message>
         <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+9"/>
         <source>Horavane Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Horavane</translation>
     </message>
 </context>
 <context>
@@ -168,82 +168,82 @@
     <message>
         <location filename="../HoravaneWindow.ui" line="+14"/>
         <source>Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Local time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Civil date and time in the system time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure civiles dans le fuseau horaire du système</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>UTC:</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Coordinated Universal Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps universel coordonné</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Local sidereal time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sidéral local&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sidéral local</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sidéral apparent local à la longitude de l’observateur</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Observer latitude and longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude et longitude de l’observateur</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Position source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de la position&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de la position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Where the observer position comes from</source>
-        <translation type="unfinished"></translation>
+        <translation>Provenance de la position de l’observateur</translation>
     </message>
 </context>
 <context>
@@ -251,12 +251,12 @@
     <message>
         <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+74"/>
         <source>Panes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volets</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -264,178 +264,178 @@
     <message>
         <location filename="../PreferencesGeneral.ui" line="+6"/>
         <source>General preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences générales</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+3"/>
         <source>Position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de la position</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Chosen only by an older settings file; the server is kept but not contacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisie uniquement par un ancien fichier de configuration&#x202f;; le serveur est conservé mais n’est pas contacté.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SiTech NTP server as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP SiTech comme source de la position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SiTech NTP server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP SiTech</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse du serveur&#xa0;:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du serveur</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 192.168.1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 192.168.1.20</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port&#xa0;:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A whole number from 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre entier de 0 à 65535.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Server port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port du serveur</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 8079</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 8079</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Manual position as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Position saisie à la main comme source de la position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuelle</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitude&#xa0;:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Decimal degrees from -90 to 90, north positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés décimaux de -90 à 90, positifs vers le nord.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Latitude in degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude en degrés, positive vers le nord</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. 51.4769</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 51.4769</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>° north</source>
-        <translation type="unfinished"></translation>
+        <translation>° nord</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>L&amp;ongitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ongitude&#xa0;:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Decimal degrees from -180 to 180, east positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés décimaux de -180 à 180, positifs vers l’est.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Longitude in degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude en degrés, positive vers l’est</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>e.g. -0.0005</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. -0.0005</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>° east</source>
-        <translation type="unfinished"></translation>
+        <translation>° est</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The position the desktop&apos;s location service reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position indiquée par le service de localisation du bureau.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Location service as position source</source>
-        <translation type="unfinished"></translation>
+        <translation>Service de localisation comme source de la position</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;WiFi (Location Service)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wi-Fi (service de localisation)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Show coordinates as decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les coordonnées en degrés décimaux</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show coordinates as &amp;decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les coordonnées en degrés &amp;décimaux</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Start Horavane when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Horavane à l’ouverture de la session</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Start Horavane when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Horavane à l’ouverture de la &amp;session</translation>
     </message>
     <message>
         <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+35"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>SiTech NTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP SiTech</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WiFi (Location Service)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi (service de localisation)</translation>
     </message>
 </context>
 <context>
@@ -443,68 +443,68 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+60"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque jour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque semaine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mois</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Check Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher maintenant</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+121"/>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger…</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Release Notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de version…</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>Last checked: Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière recherche&#xa0;: jamais</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Last checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière recherche&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du logiciel</translation>
     </message>
 </context>
 <context>
@@ -512,17 +512,17 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+43"/>
         <source>%1 is not a secure (https) address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une adresse sécurisée (https).</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the server sent the request on to %1, which is not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a redirigé la requête vers %1, ce qui n’est pas autorisé.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>the server answered %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a répondu %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -530,27 +530,27 @@
     <message>
         <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+12"/>
         <source>%1 %2 is available; you have %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est disponible&#x202f;; vous avez la version %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 %2 is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est à jour.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Could not reach the update server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre le serveur de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The update feed could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux des mises à jour n’a pas pu être lu.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de mises à jour n’a pas répondu à temps.</translation>
     </message>
 </context>
 </TS>
