@@ -70,10 +70,12 @@ void AppDelegate::saveState()
 void AppDelegate::showClockWindow(const WindowOpener &opener)
 {
     std::shared_ptr<ClockWindow> controller = windowRegistry().*opener.slot;
-    if (!controller)
+    if (!controller) {
         controller = opener.make();
+        connect(controller.get(), &Platform::WindowController::windowLoaded, this,
+                [this, window = controller.get()] { m_menu.install(*window->window()); });
+    }
     controller->showWindow();
-    m_menu.install(*controller->window());
     qCDebug(lcLifecycle) << "window shown" << opener.settingsKey;
 }
 

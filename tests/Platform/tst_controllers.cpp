@@ -52,6 +52,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, minimise);
         RecordingController controller;
+        connect(&controller, &Platform::WindowController::windowLoaded, this, [&controller] {
+            controller.log << (controller.window()->isVisible() ? u"loaded shown"_s : u"loaded"_s);
+        });
         QVERIFY(!controller.window());
         controller.showWindow();
         QMainWindow *window = controller.window();
@@ -66,7 +69,7 @@ private Q_SLOTS:
         controller.showWindow();
         QCOMPARE(controller.window(), window);
         QVERIFY(window->isVisible() && !window->isMinimized());
-        const QStringList loaded{u"load"_s, u"didLoad"_s};
+        const QStringList loaded{u"load"_s, u"didLoad"_s, u"loaded"_s};
         QCOMPARE(controller.log, minimise ? loaded : loaded + QStringList{u"willClose"_s});
     }
 

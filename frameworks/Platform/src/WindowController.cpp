@@ -54,6 +54,7 @@ void WindowController::showWindow()
         m_window = new ControlledWindow(*this);
         loadWindow(*m_window);
         windowDidLoad();
+        Q_EMIT windowLoaded();
     }
     QMainWindow &window = *m_window;
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

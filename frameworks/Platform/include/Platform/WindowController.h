@@ -32,6 +32,9 @@ public:
     QMainWindow *window() const;
 
 Q_SIGNALS:
+    // Once, after windowDidLoad() and before the window is first shown: the moment for others
+    // to add to the window (a menu bar, say) without it changing size on screen.
+    void windowLoaded();
     // After windowWillClose(), from the window's accepted close event.
     void windowClosed();
 

@@ -1,0 +1,109 @@
+// Renders the pictures of docs/screenshots: each window at one fixed instant and place, in a
+// light and a dark palette, so that the pictures only change when the windows do.
+// Run through scripts/screenshots/run, which gives it a settings folder of its own.
+
+#include "analog/AnalogClockWindow.h"
+#include "app/AppDelegate.h"
+#include "app/AppMenu.h"
+#include "digital/HoravaneWindow.h"
+#include "preferences/AppPreferences.h"
+#include "preferences/SettingsKeys.h"
+
+#include <AppUtils/DefaultSettings.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QStyle>
+#include <QStyleFactory>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono;
+
+namespace {
+class FixedClock : public AppUtils::Clock
+{
+public:
+    system_clock::time_point now() const override
+    {
+        return sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
+    }
+};
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(0x2b, 0x2d, 0x30), base(0x1e, 0x1f, 0x22), text(0xe8, 0xe8, 0xea);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8c, 0x90));
+    dark.setColor(QPalette::Highlight, QColor(0x0a, 0x84, 0xff));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x4c, 0xa3, 0xff));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x77, 0x79, 0x7d));
+    return dark;
+}
+
+void save(QWidget &window, const QDir &folder, const QString &name)
+{
+    window.raise();
+    QCoreApplication::processEvents();
+    const QString path = folder.filePath(name + u".png"_s);
+    if (!window.grab().save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    qInfo("%s", qPrintable(path));
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(u"Horavane"_s);
+    QApplication::setApplicationName(u"Horavane"_s);
+    QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    if (argc != 2)
+        qFatal("usage: %s <output folder>", argv[0]);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+
+    // The Royal Observatory, Greenwich, typed in by hand.
+    AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, 1);
+    AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
+    AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
+    AppPreferences &preferences = sharedPreferences();
+    preferences.prefsGeneral().loadSettings();
+
+    const FixedClock clock;
+    AppDelegate delegate;
+    AppMenu menu(delegate);
+    const auto digital = makeClockWindow<HoravaneWindow>(clock);
+    const auto analog = makeClockWindow<AnalogClockWindow>(clock);
+    for (const auto &window : {digital, analog})
+        QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
+                         [&menu, window = window.get()] { menu.install(*window->window()); });
+
+    const QPalette light = QApplication::style()->standardPalette();
+    for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
+        QApplication::setPalette(palette);
+        for (const auto &window : {digital, analog}) {
+            window->showWindow();
+            window->update();
+        }
+        save(*digital->window(), folder, u"digital-window"_s + suffix);
+        save(*analog->window(), folder, u"analog-window"_s + suffix);
+        preferences.window().showWindow();
+        preferences.window().selectPane(0);
+        save(*preferences.window().window(), folder, u"preferences-general"_s + suffix);
+        preferences.window().selectPane(1);
+        save(*preferences.window().window(), folder, u"preferences-updates"_s + suffix);
+    }
+    return 0;
+}

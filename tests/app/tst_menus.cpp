@@ -1,0 +1,155 @@
+#include "HoravaneProcess.h"
+#include "X11Windows.h"
+
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace X11Windows;
+
+namespace {
+const QString digitalTitle = u"Horavane"_s;
+const QString analogTitle = u"Analog Clock"_s;
+const QString preferencesTitle = u"Horavane Preferences"_s;
+
+// Horavane on the test's X server, with the donation offer already declined.
+class RunningHoravane : public HoravaneProcess
+{
+public:
+    explicit RunningHoravane(const QVariantMap &stored = {})
+    {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue(u"Donation/hideAtLaunch"_s, true);
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    }
+
+    qint64 pid() { return process().processId(); }
+    int count(const QString &title) { return int(visible(pid(), title).size()); }
+    bool waitForCount(const QString &title, int expected)
+    {
+        return waitUntil([&] { return count(title) == expected; });
+    }
+    void pressIn(const QString &title, const QString &keys) { press(visible(pid(), title).value(0), keys); }
+    bool flag(const QString &key) { return QSettings(settingsPath(), QSettings::IniFormat).value(key).toBool(); }
+};
+} // namespace
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void commandsOpenEachWindowOnce_data();
+    void commandsOpenEachWindowOnce();
+    void quitRemembersTheOpenWindows_data();
+    void quitRemembersTheOpenWindows();
+    void lastClockWindowClosedWhilePreferencesOpen();
+    void secondStartActivatesTheFirst();
+};
+
+void TestMenus::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X server: scripts/test runs the suite under Xvfb");
+}
+
+void TestMenus::commandsOpenEachWindowOnce_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("digital");
+    QTest::addColumn<int>("analog");
+    QTest::addColumn<int>("preferences");
+
+    QTest::newRow("digital again: the same window") << u"ctrl+1"_s << 1 << 0 << 0;
+    QTest::newRow("analog") << u"ctrl+2"_s << 1 << 1 << 0;
+    QTest::newRow("preferences") << u"ctrl+comma"_s << 1 << 0 << 1;
+}
+
+void TestMenus::commandsOpenEachWindowOnce()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, digital);
+    QFETCH(int, analog);
+    QFETCH(int, preferences);
+
+    RunningHoravane horavane;
+    horavane.start();
+    QVERIFY(horavane.waitForCount(digitalTitle, 1));
+    horavane.pressIn(digitalTitle, keys);
+    horavane.pressIn(digitalTitle, keys);   // twice: an open window only comes forward
+    QVERIFY(horavane.waitForCount(analogTitle, analog));
+    QVERIFY(horavane.waitForCount(preferencesTitle, preferences));
+    QCOMPARE(horavane.count(digitalTitle), digital);
+    QVERIFY(waitUntil([&] {
+        return horavane.lines().filter(u"window shown \"APP_AnalogClock\""_s).size() == analog * 2;
+    }));
+}
+
+void TestMenus::quitRemembersTheOpenWindows_data()
+{
+    QTest::addColumn<bool>("digital");
+    QTest::addColumn<bool>("analog");
+
+    QTest::newRow("digital only") << true << false;
+    QTest::newRow("analog only") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestMenus::quitRemembersTheOpenWindows()
+{
+    QFETCH(bool, digital);
+    QFETCH(bool, analog);
+
+    RunningHoravane horavane({{u"APP_Horavane"_s, digital}, {u"APP_AnalogClock"_s, analog}});
+    horavane.start();
+    const QString shown = analog ? analogTitle : digitalTitle;
+    QVERIFY(horavane.waitForCount(shown, 1));
+    horavane.pressIn(shown, u"ctrl+q"_s);
+    QVERIFY(horavane.waitForExit());
+    QCOMPARE(horavane.process().exitCode(), 0);
+    QCOMPARE(horavane.flag(u"APP_Horavane"_s), digital);
+    QCOMPARE(horavane.flag(u"APP_AnalogClock"_s), analog);
+}
+
+// The preferences window keeps Horavane running; closing it last ends Horavane with no clock
+// window to reopen, so the next launch shows the digital one.
+void TestMenus::lastClockWindowClosedWhilePreferencesOpen()
+{
+    RunningHoravane horavane;
+    horavane.start();
+    QVERIFY(horavane.waitForCount(digitalTitle, 1));
+    horavane.pressIn(digitalTitle, u"ctrl+comma"_s);
+    QVERIFY(horavane.waitForCount(preferencesTitle, 1));
+    horavane.pressIn(digitalTitle, u"ctrl+w"_s);
+    QVERIFY(horavane.waitForCount(digitalTitle, 0));
+    QCOMPARE(horavane.process().state(), QProcess::Running);
+
+    horavane.pressIn(preferencesTitle, u"ctrl+w"_s);
+    QVERIFY(horavane.waitForExit());
+    QCOMPARE(horavane.process().exitCode(), 0);
+    QVERIFY(!horavane.flag(u"APP_Horavane"_s));
+    QVERIFY(!horavane.flag(u"APP_AnalogClock"_s));
+}
+
+void TestMenus::secondStartActivatesTheFirst()
+{
+    RunningHoravane first;
+    first.start();
+    QVERIFY(first.waitForCount(digitalTitle, 1));
+
+    QProcess second;
+    second.setProcessEnvironment(first.environment());
+    second.start(QStringLiteral(HORAVANE_BINARY), {});
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(first.waitForLine(u"activated"_s));
+    QCOMPARE(first.count(digitalTitle), 1);
+}
+
+QTEST_GUILESS_MAIN(TestMenus)
+#include "tst_menus.moc"
