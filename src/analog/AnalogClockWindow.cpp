@@ -17,6 +17,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 qint64 secondsOfDay(const std::tm &fields)
@@ -41,11 +43,6 @@ AnalogClockWindow::AnalogClockWindow(const AppUtils::Clock &clock, std::function
 
 AnalogClockWindow::~AnalogClockWindow() = default;
 
-Location &AnalogClockWindow::defaultLocation()
-{
-    return Location::shared();
-}
-
 void AnalogClockWindow::loadWindow(QMainWindow &window)
 {
     m_ui->setupUi(&window);
@@ -59,7 +56,8 @@ void AnalogClockWindow::loadWindow(QMainWindow &window)
 
 void AnalogClockWindow::windowDidLoad()
 {
-    Platform::FrameAutosave::attach(*window(), window()->windowTitle());
+    // Under the English title: a translated one would lose the place when the language changes.
+    Platform::FrameAutosave::attach(*window(), u"Analog Clock"_s);
     windowRegistry().openAnalogWindow = shared_from_this();
 }
 

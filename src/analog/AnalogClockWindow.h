@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ClockWindow.h"
+#include "engine/Location.h"
 
 #include <AppUtils/Clock.h>
 
@@ -9,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class Location;
 namespace Ui {
 class AnalogClockWindow;
 }
@@ -23,7 +23,7 @@ public:
     // location: how to reach the position provider; asked at each refresh, so that the shared
     // provider is made at the first refresh, not before.
     explicit AnalogClockWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
-                               std::function<Location &()> location = &defaultLocation);
+                               std::function<Location &()> location = &Location::shared);
     ~AnalogClockWindow() override;
 
     // Sets all three dials from one reading of the clock, taken as whole seconds: the UTC and
@@ -38,7 +38,6 @@ protected:
     void windowWillClose() override;
 
 private:
-    static Location &defaultLocation();
     void showSidereal(qint64 unixSeconds, const QString &localDate);
 
     const AppUtils::Clock &m_clock;

@@ -26,11 +26,6 @@ HoravaneWindow::HoravaneWindow(const AppUtils::Clock &clock, std::function<Locat
 
 HoravaneWindow::~HoravaneWindow() = default;
 
-Location &HoravaneWindow::defaultLocation()
-{
-    return Location::shared();
-}
-
 void HoravaneWindow::loadWindow(QMainWindow &window)
 {
     m_ui->setupUi(&window);
@@ -44,7 +39,8 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
 void HoravaneWindow::windowDidLoad()
 {
-    Platform::FrameAutosave::attach(*window(), window()->windowTitle());
+    // Under the English title: a translated one would lose the place when the language changes.
+    Platform::FrameAutosave::attach(*window(), u"Horavane"_s);
     windowRegistry().openHoravaneWindow = shared_from_this();
 }
 

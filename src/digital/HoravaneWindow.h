@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/ClockWindow.h"
+#include "engine/Location.h"
 
 #include <AppUtils/Clock.h>
 
 #include <functional>
 #include <memory>
 
-class Location;
 namespace Ui {
 class HoravaneWindow;
 }
@@ -21,7 +21,7 @@ public:
     // location: how to reach the position provider; asked at each refresh, so that the shared
     // provider is made at the first refresh, not before.
     explicit HoravaneWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
-                            std::function<Location &()> location = &defaultLocation);
+                            std::function<Location &()> location = &Location::shared);
     ~HoravaneWindow() override;
 
     // Rewrites all five read-outs from one reading of the clock.
@@ -33,7 +33,6 @@ protected:
     void windowWillClose() override;
 
 private:
-    static Location &defaultLocation();
     // The source name, the position and the local sidereal time at now.
     void showObserver(std::chrono::system_clock::time_point now);
 

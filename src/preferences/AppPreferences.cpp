@@ -5,12 +5,15 @@
 
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 AppPreferences::AppPreferences()
     : m_prefsGeneral(AppUtils::Defaults())
     , m_prefsUpdate(QUrl(QStringLiteral(HORAVANE_APPCAST_URL)), QStringLiteral(HORAVANE_VERSION))
 {
     const QList<Preferences::Preferenceable *> panes{&m_prefsGeneral, &m_prefsUpdate};
-    m_window.emplace(panes, Extensions::prefsTitle());
+    // The frame is kept under the English title, whatever the language of the window's title.
+    m_window.emplace(panes, Extensions::prefsTitle(), u"Horavane Preferences"_s);
     for (Preferences::Preferenceable *pane : panes)
         pane->view();
 }

@@ -10,7 +10,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
 
 #include <cmath>
 #include <utility>
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void siderealDial_data();
     void siderealDial();
     void registersWhileOpen();
+    void placeKeptWhateverTheLanguage();
     void dialsStaySquare_data();
     void dialsStaySquare();
 };
@@ -211,6 +215,34 @@ void TestAnalogClockWindow::registersWhileOpen()
     QVERIFY(!windowRegistry().openAnalogWindow);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY2(window.isNull(), "the registry held the last reference: the window goes with it");
+}
+
+// A person who switches the desktop to another language finds the window where they left it:
+// the place is kept under the English title, not the translated one.
+void TestAnalogClockWindow::placeKeptWhateverTheLanguage()
+{
+    class Upper : public QTranslator
+    {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char *, const char *source, const char *, int) const override
+        {
+            return QString::fromUtf8(source).toUpper();
+        }
+    } upper;
+    QCoreApplication::setOrganizationName(u"Horavane"_s);
+    QCoreApplication::setApplicationName(u"Horavane"_s);
+    QCoreApplication::installTranslator(&upper);
+    auto controller = makeClockWindow<AnalogClockWindow>();
+    controller->showWindow();
+    QCoreApplication::removeTranslator(&upper);
+    QCOMPARE(controller->window()->windowTitle(), u"ANALOG CLOCK"_s);
+    controller->window()->close();
+
+    const QSettings stored(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                               + u"/Horavane/Horavane.conf"_s, QSettings::IniFormat);
+    QVERIFY(stored.contains(u"WindowFrames/Analog Clock"_s));
+    QVERIFY(!stored.contains(u"WindowFrames/ANALOG CLOCK"_s));
 }
 
 void TestAnalogClockWindow::dialsStaySquare_data()

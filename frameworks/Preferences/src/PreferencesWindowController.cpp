@@ -37,10 +37,11 @@ public:
 } // namespace
 
 PreferencesWindowController::PreferencesWindowController(QList<Preferenceable *> panes, QString title,
-                                                         QObject *parent)
+                                                         std::optional<QString> frameName, QObject *parent)
     : Platform::WindowController(parent)
     , m_panes(std::move(panes))
     , m_title(std::move(title))
+    , m_frameName(frameName.value_or(m_title))
     , m_current(m_panes.isEmpty() ? -1 : 0)
 {
 }
@@ -109,7 +110,7 @@ void PreferencesWindowController::loadWindow(QMainWindow &window)
 
 void PreferencesWindowController::windowDidLoad()
 {
-    Platform::FrameAutosave::attach(*window(), m_title);
+    Platform::FrameAutosave::attach(*window(), m_frameName);
 }
 
 void PreferencesWindowController::showCurrentPane()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <Platform/WindowController.h>
 
 #include <QList>
@@ -24,9 +26,11 @@ class PreferencesWindowController : public Platform::WindowController
 {
     Q_OBJECT
 public:
-    // The window is built at the first showWindow(). title is the window's title and the
-    // name under which its frame is kept; empty keeps none.
-    PreferencesWindowController(QList<Preferenceable *> panes, QString title, QObject *parent = nullptr);
+    // The window is built at the first showWindow(). title is the window's title. frameName
+    // is the name under which its frame is kept (empty keeps none); it defaults to the title,
+    // but a translated title would lose the saved place when the desktop's language changes.
+    PreferencesWindowController(QList<Preferenceable *> panes, QString title,
+                                std::optional<QString> frameName = std::nullopt, QObject *parent = nullptr);
     ~PreferencesWindowController() override;
 
     // Shows the pane at index (0 = first) and fits the window to it. An index out of range
@@ -45,6 +49,7 @@ private:
 
     QList<Preferenceable *> m_panes;
     QString m_title;
+    QString m_frameName;
     int m_current;
     QPointer<QStackedWidget> m_stack;     // these two belong to the window
     QPointer<QActionGroup> m_buttons;
