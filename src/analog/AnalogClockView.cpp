@@ -61,7 +61,7 @@ QSize AnalogClockView::sizeHint() const
 
 QSize AnalogClockView::minimumSizeHint() const
 {
-    return { 120, 120 }; // the numerals still clear one another
+    return { 170, 170 }; // a ten-character date still clears the numerals beside it
 }
 
 bool AnalogClockView::hasHeightForWidth() const
