@@ -8,7 +8,6 @@
 #include "ui_AnalogClockWindow.h"
 
 #include <AppUtils/Sidereal.h>
-#include <Platform/FrameAutosave.h>
 
 #include <QDate>
 #include <QLocale>
@@ -34,9 +33,10 @@ QString dateText(const QLocale &locale, const std::tm &fields)
 
 } // namespace
 
+// The window's place is kept under its English title: a translated one would be lost when
+// the desktop's language changes.
 AnalogClockWindow::AnalogClockWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
-    : m_clock(clock)
-    , m_location(std::move(location))
+    : ClockWindow(&WindowRegistry::openAnalogWindow, u"Analog Clock"_s, clock, std::move(location))
     , m_ui(std::make_unique<Ui::AnalogClockWindow>())
 {
 }
@@ -54,23 +54,11 @@ void AnalogClockWindow::loadWindow(QMainWindow &window)
     row->addDial(m_ui->m_lst, m_ui->m_lstCaption);
 }
 
-void AnalogClockWindow::windowDidLoad()
-{
-    // Under the English title: a translated one would lose the place when the language changes.
-    Platform::FrameAutosave::attach(*window(), u"Analog Clock"_s);
-    windowRegistry().openAnalogWindow = shared_from_this();
-}
-
-void AnalogClockWindow::windowWillClose()
-{
-    windowRegistry().openAnalogWindow.reset();
-}
-
 void AnalogClockWindow::update()
 {
     // One reading for dates and hands alike, so that at midnight a dial never shows the new
     // day's hands under the old day's date.
-    const auto now = std::chrono::floor<std::chrono::seconds>(m_clock.now());
+    const auto now = std::chrono::floor<std::chrono::seconds>(clock().now());
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
     const std::tm utc = utcBreakdown(t);
     const std::tm local = localBreakdown(t);
@@ -86,7 +74,7 @@ void AnalogClockWindow::update()
 // The sidereal dial carries the local civil date: a sidereal day has no calendar date.
 void AnalogClockWindow::showSidereal(qint64 unixSeconds, const QString &localDate)
 {
-    const std::optional<ObserverPosition> observer = m_location().currentPosition();
+    const std::optional<ObserverPosition> observer = location().currentPosition();
     if (!observer)
         return;
     const std::optional<double> seconds = AppUtils::Sidereal::seconds(unixSeconds, observer->longitude);

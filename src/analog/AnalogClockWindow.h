@@ -3,11 +3,8 @@
 #include "engine/ClockWindow.h"
 #include "engine/Location.h"
 
-#include <AppUtils/Clock.h>
-
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -20,8 +17,6 @@ class AnalogClockWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    // location: how to reach the position provider; asked at each refresh, so that the shared
-    // provider is made at the first refresh, not before.
     explicit AnalogClockWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
                                std::function<Location &()> location = &Location::shared);
     ~AnalogClockWindow() override;
@@ -34,13 +29,9 @@ public:
 
 protected:
     void loadWindow(QMainWindow &window) override;
-    void windowDidLoad() override;
-    void windowWillClose() override;
 
 private:
     void showSidereal(qint64 unixSeconds, const QString &localDate);
 
-    const AppUtils::Clock &m_clock;
-    const std::function<Location &()> m_location;
     const std::unique_ptr<Ui::AnalogClockWindow> m_ui;
 };

@@ -10,16 +10,16 @@
 #include <AppUtils/Sidereal.h>
 #include <Extensions/ButtonValue.h>
 #include <Extensions/DegreesText.h>
-#include <Platform/FrameAutosave.h>
 
 #include <QCheckBox>
 #include <QFontDatabase>
 
 using namespace Qt::StringLiterals;
 
+// The window's place is kept under its English title: a translated one would be lost when
+// the desktop's language changes.
 HoravaneWindow::HoravaneWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
-    : m_clock(clock)
-    , m_location(std::move(location))
+    : ClockWindow(&WindowRegistry::openHoravaneWindow, u"Horavane"_s, clock, std::move(location))
     , m_ui(std::make_unique<Ui::HoravaneWindow>())
 {
 }
@@ -37,21 +37,9 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
         readout->setFont(readoutFont);
 }
 
-void HoravaneWindow::windowDidLoad()
-{
-    // Under the English title: a translated one would lose the place when the language changes.
-    Platform::FrameAutosave::attach(*window(), u"Horavane"_s);
-    windowRegistry().openHoravaneWindow = shared_from_this();
-}
-
-void HoravaneWindow::windowWillClose()
-{
-    windowRegistry().openHoravaneWindow.reset();
-}
-
 void HoravaneWindow::update()
 {
-    const auto now = m_clock.now();
+    const auto now = clock().now();
     m_ui->m_utc->setText(isoText(now, 0));
     m_ui->m_localtime->setText(isoText(now, localUtcOffsetSeconds(now)));
     showObserver(now);
@@ -61,13 +49,13 @@ void HoravaneWindow::showObserver(std::chrono::system_clock::time_point now)
 {
     // Each text is worked out in full before it is set, so that a label whose text stays the
     // same from one second to the next is not repainted.
-    Location &location = m_location();
-    PreferencesGeneral &pane = location.pane();
+    Location &provider = location();
+    PreferencesGeneral &pane = provider.pane();
     m_ui->m_locn_source->setText(pane.locationSourceName(pane.currentLocationSource()));
 
     QString position;
     QString sidereal;
-    if (const std::optional<ObserverPosition> observer = location.currentPosition()) {
+    if (const std::optional<ObserverPosition> observer = provider.currentPosition()) {
         const bool decimal = Extensions::boolValue(pane.locationDecimalBox());
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);

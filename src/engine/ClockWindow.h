@@ -1,19 +1,47 @@
 #pragma once
 
+#include <AppUtils/Clock.h>
 #include <Platform/WindowController.h>
 
+#include <functional>
 #include <memory>
 
-// A clock window controller: refreshed once a second by the tick while it is registered.
+class Location;
+struct WindowRegistry;
+
+// A clock window controller: refreshed once a second by the tick while its window is open.
 // Controllers are owned through std::shared_ptr (see makeClockWindow) so that the registry
 // slot can be their only lasting owner and the tick can hold one for the length of a call.
 class ClockWindow : public Platform::WindowController, public std::enable_shared_from_this<ClockWindow>
 {
+    Q_OBJECT
+
 public:
-    using Platform::WindowController::WindowController;
+    using Slot = std::shared_ptr<ClockWindow> WindowRegistry::*;
 
     // Rewrites everything the window shows from the current instant. Never fails.
     virtual void update() = 0;
+
+protected:
+    // slot: where the controller registers while its window is open. frameName: the name
+    // under which the window's place is kept. location: how to reach the position provider,
+    // asked at each refresh, so that the shared one is made at the first refresh.
+    ClockWindow(Slot slot, QString frameName, const AppUtils::Clock &clock,
+                std::function<Location &()> location);
+
+    const AppUtils::Clock &clock() const { return m_clock; }
+    Location &location() const { return m_location(); }
+
+    // Keeps the window's place under frameName and registers the controller.
+    void windowDidLoad() override;
+    // Unregisters: the registry held the last reference, so the controller goes too.
+    void windowWillClose() override;
+
+private:
+    const Slot m_slot;
+    const QString m_frameName;
+    const AppUtils::Clock &m_clock;
+    const std::function<Location &()> m_location;
 };
 
 // Makes a controller whose last owner releases it with deleteLater(): the registry drops its

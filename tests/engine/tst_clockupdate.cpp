@@ -14,8 +14,9 @@ QStringList g_log;   // which window refreshed, in order
 class RecordingWindow : public ClockWindow
 {
 public:
-    RecordingWindow(QString name, std::shared_ptr<ClockWindow> WindowRegistry::*slot)
-        : m_name(std::move(name)), m_slot(slot)
+    RecordingWindow(QString name, Slot slot)
+        : ClockWindow(slot, QString(), AppUtils::systemClock(), nullptr)
+        , m_name(std::move(name))
     {
     }
 
@@ -30,15 +31,12 @@ public:
 
 protected:
     void loadWindow(QMainWindow &) override {}
-    void windowDidLoad() override { windowRegistry().*m_slot = shared_from_this(); }
-    void windowWillClose() override { (windowRegistry().*m_slot).reset(); }
 
 private:
     QString m_name;
-    std::shared_ptr<ClockWindow> WindowRegistry::*m_slot;
 };
 
-RecordingWindow *open(const QString &name, std::shared_ptr<ClockWindow> WindowRegistry::*slot)
+RecordingWindow *open(const QString &name, ClockWindow::Slot slot)
 {
     auto controller = makeClockWindow<RecordingWindow>(name, slot);
     controller->showWindow();
