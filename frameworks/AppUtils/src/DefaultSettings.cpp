@@ -22,13 +22,45 @@ QSettings openSettings(const QString &path)
 }
 
 // INI files hold text; a value that is not text (a list, or an @Variant of a hand edit) is of
-// no type we store.
+// no type we store. Except the @Variant types that the next save of any key rewrites as plain
+// text (numbers, truth values, key sequences): they must read the same before that save as
+// after it.
 std::optional<QString> storedText(const QString &path, QAnyStringView key)
 {
     const QVariant value = openSettings(path).value(key);
-    if (value.typeId() != QMetaType::QString)
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Float:
+    case QMetaType::Double:
+    case QMetaType::QKeySequence:
+        return value.toString();
+    default:
         return std::nullopt;
-    return value.toString();
+    }
+}
+
+// Applies change and writes the file; true when it is on disk as this process sees it.
+// A QSettings keeps the first problem it meets and reads sections only when it needs them, so
+// a format error met while writing would hide a failed write. A first handle therefore reads
+// the whole file and keeps any format error to itself; while it lives, a second handle shares
+// what it read without reading again, and its status tells about the write alone.
+// QSettings writes through QSaveFile.
+template <typename Change>
+bool writeSettings(const QString &path, Change change)
+{
+    const QSettings reader = openSettings(path);
+    if (reader.status() == QSettings::AccessError)
+        return false;   // unreadable: a write would keep only the keys of this process
+    reader.allKeys();   // parses every section now
+    QSettings writer = openSettings(path);
+    change(writer);
+    writer.sync();
+    return writer.status() == QSettings::NoError;
 }
 
 } // namespace
@@ -108,23 +140,12 @@ bool DefaultSettings::saveString(QAnyStringView key, const QString &value)
 
 bool DefaultSettings::sync()
 {
-    QSettings store = openSettings(m_path);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return writeSettings(m_path, [](QSettings &) {});
 }
 
 bool DefaultSettings::save(QAnyStringView key, const QString &text)
 {
-    const QSettings reader = openSettings(m_path);
-    if (reader.status() == QSettings::AccessError)
-        return false;   // unreadable: a write would keep only the keys of this process
-    // A file that parsed with errors leaves FormatError on `reader`, where it would hide a
-    // failed write. While `reader` lives, a second handle shares what it read without reading
-    // again, so its status tells about the write alone. QSettings writes through QSaveFile.
-    QSettings writer = openSettings(m_path);
-    writer.setValue(key, text);
-    writer.sync();
-    return writer.status() == QSettings::NoError;
+    return writeSettings(m_path, [&](QSettings &writer) { writer.setValue(key, text); });
 }
 
 DefaultSettings &Defaults()
