@@ -1,0 +1,66 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "analog/AnalogClockWindow.h"
+#include "digital/HoravaneWindow.h"
+#include "engine/WindowRegistry.h"
+#include "preferences/AppPreferences.h"
+#include "preferences/SettingsKeys.h"
+
+#include <AppUtils/DefaultSettings.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <chrono>
+
+// Horavane's two clock windows open offscreen on a clock that stands still until moved, with
+// the observer at Greenwich typed in by hand, so that all three dials turn. Settings live in a
+// folder of their own: the person's real settings are never read or written.
+class OpenWindows
+{
+public:
+    // Call before QApplication exists: the platform and the settings folder are read then.
+    static void prepareEnvironment(const QTemporaryDir &home)
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral(".local/share")).toUtf8());
+        qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral(".cache")).toUtf8());
+    }
+
+    // Opens both windows as the launch does, the digital one first.
+    explicit OpenWindows(std::chrono::system_clock::time_point start)
+        : m_clock(start)
+    {
+        QApplication::setOrganizationName(QStringLiteral("Horavane"));
+        QApplication::setApplicationName(QStringLiteral("Horavane"));
+        AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, 1);
+        AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
+        AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
+        sharedPreferences().prefsGeneral().loadSettings();
+        for (const std::shared_ptr<ClockWindow> &window :
+             {makeClockWindow<HoravaneWindow>(m_clock), makeClockWindow<AnalogClockWindow>(m_clock)})
+            window->showWindow();   // registers itself
+        QCoreApplication::processEvents();
+    }
+
+    ~OpenWindows()
+    {
+        windowRegistry() = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    OpenWindows(const OpenWindows &) = delete;
+    OpenWindows &operator=(const OpenWindows &) = delete;
+
+    FakeClock &clock() { return m_clock; }
+
+    // Paints what the last tick marked for redisplay, as the event loop would next.
+    static void paint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+private:
+    FakeClock m_clock;
+};
