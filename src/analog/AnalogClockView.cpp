@@ -5,6 +5,7 @@
 
 #include <Extensions/TextDrawing.h>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -82,25 +83,12 @@ void AnalogClockView::paintEvent(QPaintEvent *)
     const QTransform yUp(1, 0, 0, -1, 0, bounds.height()); // (x, y) to (x, H − y)
 
     QPainter painter(this);
+    // Device pixels per unit of what is painted on: the screen's ratio, or an image's when the
+    // widget is rendered into one.
+    painter.drawPixmap(0, 0, stillParts(g, colours, painter.deviceTransform().m11()));
     painter.setRenderHint(QPainter::Antialiasing);
 
-    painter.save();
-    painter.setTransform(yUp, true);
-    QPainterPath ring;
-    ring.setFillRule(Qt::OddEvenFill);
-    ring.addEllipse(g.bezel);
-    ring.addEllipse(g.face);
-    painter.fillPath(ring, colours.bezel);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colours.face);
-    painter.drawEllipse(g.face);
-    painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLines(ticks());
-    painter.restore();
-
     // Text stays upright: only its rectangles are mapped.
-    for (std::size_t n = 1; n <= g.numerals.size(); ++n)
-        drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
     drawLabel(painter, morningText(m_time), yUp.mapRect(g.morningCaption), colours.ink);
     drawLabel(painter, m_time.date, yUp.mapRect(g.dateCaption), colours.ink);
 
@@ -114,11 +102,33 @@ void AnalogClockView::paintEvent(QPaintEvent *)
     painter.drawEllipse(g.centreDot); // covers the point where the hands meet
 }
 
-const QList<QLineF> &AnalogClockView::ticks()
+const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio)
 {
-    if (width() != m_ticksWidth) {
-        m_ticksWidth = width();
-        m_ticks = tickMarks(m_ticksWidth);
-    }
-    return m_ticks;
+    StillKey key{size(), pixelRatio, colours, QGuiApplication::font()}; // the labels' font
+    if (!m_still.isNull() && key == m_stillKey)
+        return m_still;
+    m_stillKey = std::move(key);
+    m_still = QPixmap(size() * pixelRatio);
+    m_still.setDevicePixelRatio(pixelRatio);
+    m_still.fill(Qt::transparent); // whatever is behind the dial shows around the ring
+
+    const QTransform yUp(1, 0, 0, -1, 0, height());
+    QPainter painter(&m_still);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.setTransform(yUp, true);
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(g.bezel);
+    ring.addEllipse(g.face);
+    painter.fillPath(ring, colours.bezel);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.face);
+    painter.drawEllipse(g.face);
+    painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(tickMarks(width()));
+    painter.restore();
+    for (std::size_t n = 1; n <= g.numerals.size(); ++n)
+        drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
+    return m_still;
 }

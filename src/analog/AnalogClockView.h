@@ -1,10 +1,13 @@
 #pragma once
 
 #include "ClockTime.h"
+#include "DialColours.h"
 
-#include <QLineF>
-#include <QList>
+#include <QFont>
+#include <QPixmap>
 #include <QWidget>
+
+struct DialGeometry;
 
 // One analog dial: blue bezel, face, 60 ticks, numerals, "AM"/"PM" and date captions,
 // hour, minute and second hands and a centre dot. It draws the time it is given and
@@ -31,9 +34,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const QList<QLineF> &ticks();
+    // What the still parts of the dial (bezel, face, ticks, numerals) were last drawn for.
+    struct StillKey {
+        QSize size;
+        qreal pixelRatio = 0;
+        DialColours colours;
+        QFont font;
+        bool operator==(const StillKey &) const = default;
+    };
+
+    // The still parts, drawn once for each size, pixel ratio, palette and font and then only
+    // copied: they are most of a dial's drawing, and the hands move every second.
+    const QPixmap &stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio);
 
     ClockTime m_time;
-    QList<QLineF> m_ticks;  // tickMarks() of m_ticksWidth, rebuilt when the width changes
-    int m_ticksWidth = -1;
+    QPixmap m_still;
+    StillKey m_stillKey;
 };

@@ -12,6 +12,8 @@ struct DialColours {
     QColor face;       // QPalette::Base
     QColor ink;        // QPalette::Text: ticks, numerals, captions, hour and minute hands, dot
     QColor secondHand; // light #FF3B30, dark #FF453A
+
+    bool operator==(const DialColours &) const = default;
 };
 
 // A palette counts as dark when its text is lighter than its base.

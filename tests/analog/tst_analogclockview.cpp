@@ -3,6 +3,7 @@
 
 #include <Extensions/TextDrawing.h>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void pixels_data();
     void pixels();
     void ticksFollowResize();
+    void stillPartsFollowChanges_data();
+    void stillPartsFollowChanges();
     void dateUpright();
     void repaintsOnlyOnChange();
 };
@@ -115,6 +118,51 @@ void TestAnalogClockView::ticksFollowResize()
     view.resize(side + 100, side + 100);
     const QPointF tick3(side + 100 - 8.5, (side + 100) / 2.0); // 5 in from the rim
     QCOMPARE(pixelAt(render(view), tick3), QColor(Qt::black));
+}
+
+// The bezel, face, ticks and numerals are drawn once and reused: after any change they are
+// drawn for, a dial must look exactly like a new one.
+void TestAnalogClockView::stillPartsFollowChanges_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<bool>("boldFont"); // the application font the numerals are set in
+
+    QTest::newRow("resized") << side + 60 << false << 1.0 << false;
+    QTest::newRow("dark palette") << side << true << 1.0 << false;
+    QTest::newRow("rendered at 2x") << side << false << 2.0 << false;
+    QTest::newRow("bold application font") << side << false << 1.0 << true;
+}
+
+void TestAnalogClockView::stillPartsFollowChanges()
+{
+    QFETCH(int, width);
+    QFETCH(bool, dark);
+    QFETCH(qreal, dpr);
+    QFETCH(bool, boldFont);
+
+    AnalogClockView view;
+    view.resize(side, side);
+    view.setPalette(palette(false));
+    view.setTime(at(10, 10, 30, u"2026-12-07"_s));
+    render(view); // the still parts drawn for the first state
+
+    const QFont applicationFont = QGuiApplication::font();
+    QFont changedFont = applicationFont;
+    changedFont.setBold(boldFont);
+    QGuiApplication::setFont(changedFont);
+    view.resize(width, width);
+    view.setPalette(palette(dark));
+    const QImage reused = render(view, dpr);
+
+    AnalogClockView fresh;
+    fresh.resize(width, width);
+    fresh.setPalette(palette(dark));
+    fresh.setTime(view.time());
+    const QImage expected = render(fresh, dpr);
+    QGuiApplication::setFont(applicationFont);
+    QCOMPARE(reused, expected);
 }
 
 void TestAnalogClockView::dateUpright()
