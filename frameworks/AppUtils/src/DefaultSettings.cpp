@@ -1,6 +1,7 @@
 #include "AppUtils/DefaultSettings.h"
 
 #include <QLocale>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -63,6 +64,18 @@ bool writeSettings(const QString &path, Change change)
     return writer.status() == QSettings::NoError;
 }
 
+// A process killed while taking the file's lock leaves it empty, and QSettings then waits
+// until it is 30 s old before it writes, frozen. A live process writes its id into the lock
+// as soon as it makes it, so an empty one a second old is a leftover: clear it then. A lock
+// with the id of a live process is left alone after at most two seconds.
+void clearAbandonedLock(const QString &path)
+{
+    QLockFile lock(path + u".lock"_s);
+    lock.setStaleLockTime(std::chrono::seconds(1));
+    if (lock.tryLock(std::chrono::seconds(2)))
+        lock.unlock();
+}
+
 } // namespace
 
 DefaultSettings::DefaultSettings()
@@ -74,6 +87,7 @@ DefaultSettings::DefaultSettings()
 DefaultSettings::DefaultSettings(QString filePath)
     : m_path(std::move(filePath))
 {
+    clearAbandonedLock(m_path);
 }
 
 QString DefaultSettings::fileName() const

@@ -14,6 +14,9 @@ namespace AppUtils {
 // that would drop the keys that could not be read. A file that reads with errors keeps every
 // key that could be read and is rewritten clean by the next save.
 //
+// A lock on the file left behind by a process killed while saving is cleared when the object
+// is made, so that saves do not wait for it to go stale.
+//
 // Main thread only; several objects on the same file see each other's saves.
 class DefaultSettings
 {
