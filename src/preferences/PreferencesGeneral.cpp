@@ -220,11 +220,10 @@ void PreferencesGeneral::viewDidLoad()
 {
     Ui::PreferencesGeneral &controls = *m_ui;
     m_buttons.clear();   // a new view has new buttons; loadSettings() forms the group again
-    for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation}) {
-        // The pane keeps the group itself, so that a click on the button already on keeps it on.
-        button->setAutoExclusive(false);
+    // The buttons stay auto-exclusive, as Qt makes them: a click on the button already on keeps
+    // it on, and screen readers are told they are radio buttons, not check boxes.
+    for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation})
         connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
-    }
     connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
     connect(controls.m_location_decimal, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
 }
