@@ -95,7 +95,11 @@ void PreferencesWindowController::loadWindow(QMainWindow &window)
         button->setCheckable(true);
         m_buttons->addAction(button);
         toolBar->widgetForAction(button)->setAccessibleName(pane.toolbarItemTitle());
-        connect(button, &QAction::triggered, this, [this, i] { selectPane(i); });
+        // Toggled, not triggered: a screen reader switches a button on without clicking it.
+        connect(button, &QAction::toggled, this, [this, i](bool on) {
+            if (on)
+                selectPane(i);
+        });
     }
 
     auto *close = new QAction(tr("Close"), &window);
