@@ -105,6 +105,7 @@ void SparklePreferences::loadView(QWidget &view)
     m_automatic = new QCheckBox(tr("Check for updates automatically"));
     m_automatic->setObjectName(u"automaticChecks"_s);
     m_interval = new QComboBox;
+    m_interval->setAccessibleName(tr("How often to check"));
     m_interval->setObjectName(u"checkInterval"_s);
     m_interval->addItem(tr("Daily"), int(UpdateSettings::Interval::Daily));
     m_interval->addItem(tr("Weekly"), int(UpdateSettings::Interval::Weekly));
@@ -131,6 +132,7 @@ void SparklePreferences::loadView(QWidget &view)
     m_notes = new QPlainTextEdit;
     m_notes->setObjectName(u"notes"_s);
     m_notes->setReadOnly(true);
+    m_notes->setAccessibleName(tr("Release notes"));
     m_download = new QPushButton(tr("Download…"));
     m_download->setObjectName(u"download"_s);
     m_releaseNotes = new QPushButton(tr("Release Notes…"));
