@@ -177,11 +177,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Local time</source>
-        <translation>Ortszeit</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Civil date and time in the system time zone</source>
         <translation>Bürgerliches Datum und Uhrzeit in der Zeitzone des Systems</translation>
     </message>
@@ -192,11 +187,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>UTC</source>
-        <translation>UTC</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Coordinated Universal Time</source>
         <translation>Koordinierte Weltzeit</translation>
     </message>
@@ -207,11 +197,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Local sidereal time</source>
-        <translation>Lokale Sternzeit</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
         <translation>Lokale scheinbare Sternzeit an der geographischen Länge des Beobachters</translation>
     </message>
@@ -222,11 +207,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Observer latitude and longitude</source>
         <translation>Geographische Breite und Länge des Beobachters</translation>
     </message>
@@ -237,11 +217,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Position source</source>
-        <translation>Positionsquelle</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Where the observer position comes from</source>
         <translation>Woher die Position des Beobachters stammt</translation>
     </message>
@@ -249,12 +224,12 @@
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+74"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+75"/>
         <source>Panes</source>
         <translation>Bereiche</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -456,7 +431,12 @@
         <translation>Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>How often to check</source>
+        <translation>Wie oft gesucht wird</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
@@ -477,6 +457,11 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>Release notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <location line="+121"/>
         <source>Download…</source>
         <translation>Herunterladen…</translation>

@@ -177,11 +177,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Local time</source>
-        <translation>Heure locale</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Civil date and time in the system time zone</source>
         <translation>Date et heure civiles dans le fuseau horaire du système</translation>
     </message>
@@ -192,11 +187,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>UTC</source>
-        <translation>UTC</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Coordinated Universal Time</source>
         <translation>Temps universel coordonné</translation>
     </message>
@@ -207,11 +197,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Local sidereal time</source>
-        <translation>Temps sidéral local</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
         <translation>Temps sidéral apparent local à la longitude de l’observateur</translation>
     </message>
@@ -222,11 +207,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Observer latitude and longitude</source>
         <translation>Latitude et longitude de l’observateur</translation>
     </message>
@@ -237,11 +217,6 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>Position source</source>
-        <translation>Source de la position</translation>
-    </message>
-    <message>
-        <location line="+3"/>
         <source>Where the observer position comes from</source>
         <translation>Provenance de la position de l’observateur</translation>
     </message>
@@ -249,12 +224,12 @@
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+74"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+75"/>
         <source>Panes</source>
         <translation>Volets</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+30"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -456,7 +431,12 @@
         <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>How often to check</source>
+        <translation>Fréquence de recherche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Daily</source>
         <translation>Chaque jour</translation>
     </message>
@@ -477,6 +457,11 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>Release notes</source>
+        <translation>Notes de version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <location line="+121"/>
         <source>Download…</source>
         <translation>Télécharger…</translation>
