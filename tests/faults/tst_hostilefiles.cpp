@@ -61,10 +61,10 @@ bool handOver(const QString &home)
 
 Q_DECLARE_METATYPE(Attack)
 
-// The real binary with its settings file, its autostart entry and its donation message
-// attacked: replaced by a folder, unreadable, in a folder it cannot write, huge, garbage. It
-// starts, ends with status 0, falls back to defaults where it must, and loses no setting it
-// could read.
+// The real binary with its settings file, its autostart entry, its donation message and its
+// instance socket attacked: replaced by a folder, unreadable, in a folder it cannot write,
+// huge, garbage. It starts, ends with status 0, falls back to defaults where it must, and
+// loses no setting it could read.
 class TestHostileFiles : public QObject
 {
     Q_OBJECT
@@ -104,6 +104,10 @@ void TestHostileFiles::startsAndKeepsWhatItCan_data()
     QTest::newRow("donation: unreadable") << message << Attack::Unreadable << QStringList() << donation;
     QTest::newRow("donation: 50 MB") << message << Attack::Huge << QStringList() << donation;
     QTest::newRow("donation: garbage") << message << Attack::Garbage << QStringList() << donation;
+    // What a crash leaves where the second start looks for the first.
+    const QString socket = u"run/horavane.socket"_s;
+    QTest::newRow("instance socket: a folder") << socket << Attack::Folder << QStringList() << launched;
+    QTest::newRow("instance socket: a plain file") << socket << Attack::Garbage << QStringList() << launched;
 }
 
 void TestHostileFiles::startsAndKeepsWhatItCan()
