@@ -58,7 +58,6 @@ void TestPath::searchOrder_data()
                   user = u"home/horavane"_s, system = u"system/horavane"_s;
     QTest::newRow("executable first") << QStringList{exe, app, user, system};
     QTest::newRow("application data") << QStringList{app, user, system};
-    QTest::newRow("user data") << QStringList{user, system};
     QTest::newRow("system data") << QStringList{system};
     QTest::newRow("nowhere") << QStringList();
 }

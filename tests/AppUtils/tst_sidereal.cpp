@@ -52,20 +52,16 @@ void TestSidereal::matchesReferencesOrGivesNone_data()
     QTest::newRow("AA 2017-08-01") << qint64(1501545600) << 0.0 << 74350.2937 << u"20:39:10"_s;
     // The 2017-04-01 value plus 240 s per degree east, around the clock.
     const qint64 aa = 1491004800;
-    QTest::newRow("90 E") << aa << 90.0 << 67090.5428 << u"18:38:10"_s;
     QTest::newRow("122.5 W") << aa << -122.5 << 16090.5428 << u"04:28:10"_s;
     QTest::newRow("180 E wraps past 24h") << aa << 180.0 << 2290.5428 << u"00:38:10"_s;
     QTest::newRow("450 is 90 E") << aa << 450.0 << 67090.5428 << u"18:38:10"_s;
     QTest::newRow("-540 is 180") << aa << -540.0 << 2290.5428 << u"00:38:10"_s;
     QTest::newRow("half a second before 24h") << aa << 170.4539883333 << 86399.5 << u"23:59:59"_s;
-    QTest::newRow("half a second after 0h") << aa << 170.458155 << 0.5 << u"00:00:00"_s;
-    QTest::newRow("below 0h, past 180 W") << aa << -189.5460116667 << 86399.5 << u"23:59:59"_s;
 
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("NaN longitude") << aa << none << none << QString();
     QTest::newRow("east infinity") << aa << inf << none << QString();
-    QTest::newRow("west infinity") << aa << -inf << none << QString();
     QTest::newRow("year -7000, before ERFA's calendar") << qint64(-283060000000) << 0.0 << none << QString();
     QTest::newRow("last 64-bit second") << std::numeric_limits<qint64>::max() << 0.0 << none << QString();
 }
@@ -90,7 +86,6 @@ void TestSidereal::advancesAtTheSiderealRate_data()
     QTest::addColumn<qint64>("to");
     QTest::addColumn<double>("longitude");
 
-    QTest::newRow("one hour, 74 W") << qint64(1491004800) << qint64(1491008400) << -74.0;
     // ERFA's leap-second table runs out: from 2026-12-31 on it warns "dubious year".
     QTest::newRow("into the dubious years") << qint64(1798675199) << qint64(1798675200) << 0.0;
     QTest::newRow("2030, across midnight") << qint64(1893454200) << qint64(1893457800) << 145.0;

@@ -54,7 +54,6 @@ private Q_SLOTS:
         const QRect laptop(0, 0, 1920, 1080);
         const QRect right(1920, 0, 1280, 1024);
         const QRect underPanel = laptop.adjusted(0, 32, 0, 0);
-        QTest::newRow("on screen") << QRect(100, 100, 400, 300) << QList{laptop} << QRect(100, 100, 400, 300);
         QTest::newRow("title bar under a panel") << QRect(100, 10, 400, 300) << QList{underPanel} << QRect(100, 32, 400, 300);
         QTest::newRow("screen unplugged") << QRect(2500, 100, 400, 300) << QList{laptop} << QRect(1520, 100, 400, 300);
         QTest::newRow("onto the screen it overlaps most") << QRect(2500, -99, 400, 300) << QList{laptop, right}
@@ -104,7 +103,6 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("stored");
         QTest::newRow("text") << QVariant(u"garbage"_s);
         QTest::newRow("cut short") << QVariant(savedGeometry(QRect(50, 60, 300, 200)).left(12));
-        QTest::newRow("wrong magic") << QVariant(QByteArray(64, '\x7f'));
         QTest::newRow("zero size") << QVariant(savedGeometry(QRect(50, 60, 0, 0)));
     }
 

