@@ -17,17 +17,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// What happens to the wall clock, as the kernel's alarm would report it to the master timer.
+// What the wall clock does, as the kernel's alarm would report it to the master timer.
 struct Move
 {
     enum Kind {
         Run,      // time passes: a wake-up at each instant the timer is armed for
-        Step,     // the clock is set: the alarm is cancelled, which wakes the timer at once
-        Freeze,   // the process is stopped, then resumed: one late wake-up
+        Step,     // the clock is set, which wakes the timer at once
         Pause,    // the master timer is stopped, then started again
-    };
-    Kind kind;
-    qint64 ms;   // how far the clock moves; negative: set back
+    } kind;
+    qint64 ms;    // negative: set back
 };
 using Moves = QList<Move>;
 
@@ -36,13 +34,11 @@ class WatchedWindow : public HoravaneWindow
 {
 public:
     using HoravaneWindow::HoravaneWindow;
-
     void update() override
     {
         HoravaneWindow::update();
         shown.append(window()->findChild<QLabel *>(u"m_utc"_s)->text());
     }
-
     QStringList shown;
 };
 
@@ -50,99 +46,72 @@ public:
 
 Q_DECLARE_METATYPE(Move)
 
-// The one-second tick and the digital window while the wall clock jumps: the time shown next
-// is right at once or at the next second flip, no second shows twice in a row, and missed
-// seconds are not caught up in a burst.
+// While the wall clock jumps, the time shown next is right at once or at the next second flip,
+// no second shows twice in a row, and missed seconds are not caught up in a burst.
 class TestClockSteps : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-    void showsTheRightSecondNext_data();
-    void showsTheRightSecondNext();
-};
+    void cleanup()
+    {
+        windowRegistry() = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
-void TestClockSteps::cleanup()
-{
-    windowRegistry() = {};
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+    void showsTheRightSecondNext_data()
+    {
+        QTest::addColumn<Moves>("moves");       // after a first second of Run from 20:36:41.250
+        QTest::addColumn<QStringList>("shown"); // the UTC texts after the first, 20:36:42.000
+        const auto at = [](const char *time) -> QString { return u"2026-12-"_s + QLatin1StringView(time) + u'Z'; };
+        QTest::newRow("steady") << Moves{{Move::Run, 2000}} << QStringList{at("05T20:36:43.000"), at("05T20:36:44.000")};
+        QTest::newRow("forward: at once") << Moves{{Move::Step, 86'400'000}, {Move::Run, 1000}}
+                                          << QStringList{at("06T20:36:42.250"), at("06T20:36:43.000")};
+        QTest::newRow("back: at the flip") << Moves{{Move::Step, -3'600'000}, {Move::Run, 2000}}
+                                           << QStringList{at("05T19:36:43.000"), at("05T19:36:44.000")};
+        QTest::newRow("back 0.6 s: no repeat") << Moves{{Move::Step, -600}, {Move::Run, 2000}}
+                                               << QStringList{at("05T20:36:43.000")};
+        QTest::newRow("forward, back") << Moves{{Move::Step, 3'600'000}, {Move::Step, -3'600'000}, {Move::Run, 1000}}
+                                       << QStringList{at("05T21:36:42.250"), at("05T20:36:43.000")};
+        QTest::newRow("stopped 5 s: no burst") << Moves{{Move::Step, 5000}, {Move::Run, 1000}}
+                                               << QStringList{at("05T20:36:47.250"), at("05T20:36:48.000")};
+        QTest::newRow("paused 5 s") << Moves{{Move::Pause, 5000}, {Move::Run, 2000}}
+                                    << QStringList{at("05T20:36:48.000"), at("05T20:36:49.000")};
+    }
 
-void TestClockSteps::showsTheRightSecondNext_data()
-{
-    QTest::addColumn<Moves>("moves");
-    QTest::addColumn<QStringList>("shown");   // the UTC text of every refresh
+    void showsTheRightSecondNext()
+    {
+        QFETCH(Moves, moves);
+        QFETCH(QStringList, shown);
 
-    // Every row starts at 2026-12-05T20:36:41.250Z and first runs for one second.
-    const QString tick = u"2026-12-05T20:36:42.000Z"_s;
-    QTest::newRow("steady") << Moves{{Move::Run, 1000}, {Move::Run, 2000}}
-                            << QStringList{tick, u"2026-12-05T20:36:43.000Z"_s, u"2026-12-05T20:36:44.000Z"_s};
-    QTest::newRow("forward an hour: shown at once")
-        << Moves{{Move::Run, 1000}, {Move::Step, 3'600'000}, {Move::Run, 1000}}
-        << QStringList{tick, u"2026-12-05T21:36:42.250Z"_s, u"2026-12-05T21:36:43.000Z"_s};
-    QTest::newRow("forward a day: shown at once")
-        << Moves{{Move::Run, 1000}, {Move::Step, 86'400'000}, {Move::Run, 1000}}
-        << QStringList{tick, u"2026-12-06T20:36:42.250Z"_s, u"2026-12-06T20:36:43.000Z"_s};
-    QTest::newRow("back an hour: at the next flip")
-        << Moves{{Move::Run, 1000}, {Move::Step, -3'600'000}, {Move::Run, 2000}}
-        << QStringList{tick, u"2026-12-05T19:36:43.000Z"_s, u"2026-12-05T19:36:44.000Z"_s};
-    QTest::newRow("back a day: at the next flip")
-        << Moves{{Move::Run, 1000}, {Move::Step, -86'400'000}, {Move::Run, 1000}}
-        << QStringList{tick, u"2026-12-04T20:36:43.000Z"_s};
-    QTest::newRow("back 0.6 s: the second shown is not shown again")
-        << Moves{{Move::Run, 1000}, {Move::Step, -600}, {Move::Run, 2000}}
-        << QStringList{tick, u"2026-12-05T20:36:43.000Z"_s};
-    QTest::newRow("forward an hour, then back")
-        << Moves{{Move::Run, 1000}, {Move::Step, 3'600'000}, {Move::Step, -3'600'000}, {Move::Run, 1000}}
-        << QStringList{tick, u"2026-12-05T21:36:42.250Z"_s, u"2026-12-05T20:36:43.000Z"_s};
-    QTest::newRow("stopped 5 s: one refresh, no catch-up")
-        << Moves{{Move::Run, 1000}, {Move::Freeze, 5000}, {Move::Run, 1000}}
-        << QStringList{tick, u"2026-12-05T20:36:47.250Z"_s, u"2026-12-05T20:36:48.000Z"_s};
-    QTest::newRow("tick paused 5 s: from the next flip on")
-        << Moves{{Move::Run, 1000}, {Move::Pause, 5000}, {Move::Run, 2000}}
-        << QStringList{tick, u"2026-12-05T20:36:48.000Z"_s, u"2026-12-05T20:36:49.000Z"_s};
-}
-
-void TestClockSteps::showsTheRightSecondNext()
-{
-    QFETCH(Moves, moves);
-    QFETCH(QStringList, shown);
-
-    FakeClock clock(system_clock::time_point(1796503001250ms));
-    AppUtils::MasterTimer timer(clock);
-    ClockUpdate update(timer);
-    TestPane pane;
-    Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
-    const auto controller = makeClockWindow<WatchedWindow>(clock, [&]() -> Location & { return location; });
-    controller->showWindow();
-    timer.start();
-    update.start();
-
-    for (const Move &move : std::as_const(moves)) {
-        const system_clock::time_point to = clock.now() + milliseconds(move.ms);
-        switch (move.kind) {
-        case Move::Run:
-            while (timer.armedAim() && *timer.armedAim() <= to) {
+        FakeClock clock(system_clock::time_point(1796503001250ms));
+        AppUtils::MasterTimer timer(clock);
+        ClockUpdate update(timer);
+        TestPane pane;
+        Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
+        const auto controller = makeClockWindow<WatchedWindow>(clock, [&]() -> Location & { return location; });
+        controller->showWindow();
+        timer.start();
+        update.start();
+        moves.prepend({Move::Run, 1000});
+        for (const Move &move : std::as_const(moves)) {
+            const system_clock::time_point to = clock.now() + milliseconds(move.ms);
+            if (move.kind == Move::Pause)
+                timer.stop();
+            while (move.kind == Move::Run && timer.armedAim() && *timer.armedAim() <= to) {
                 clock.set(*timer.armedAim());
                 timer.wake();
             }
             clock.set(to);
-            break;
-        case Move::Step:
-        case Move::Freeze:
-            clock.set(to);
-            timer.wake();
-            break;
-        case Move::Pause:
-            timer.stop();
-            clock.set(to);
-            timer.start();
-            break;
+            if (move.kind == Move::Step)
+                timer.wake();
+            else if (move.kind == Move::Pause)
+                timer.start();
         }
+        shown.prepend(u"2026-12-05T20:36:42.000Z"_s);
+        QCOMPARE(static_cast<WatchedWindow &>(*controller).shown, shown);
     }
-    QCOMPARE(static_cast<WatchedWindow &>(*controller).shown, shown);
-}
+};
 
 QTEST_MAIN(TestClockSteps)
 #include "tst_clocksteps.moc"
