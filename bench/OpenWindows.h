@@ -58,8 +58,9 @@ public:
 
     FakeClock &clock() { return m_clock; }
 
-    // Paints what the last tick marked for redisplay, as the event loop would next.
-    static void paint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+    // Does what the event loop does next after a tick: delivers what the tick posted, the
+    // layout requests of labels whose text changed and the repaints.
+    static void paint() { QCoreApplication::sendPostedEvents(); }
 
 private:
     FakeClock m_clock;

@@ -143,7 +143,9 @@ bench_pss() {
     awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"
 }
 
-# The pages only this process maps (Private_Clean + Private_Dirty), KiB.
-bench_private() {
-    awk '/^Private_(Clean|Dirty):/ { kib += $2 } END { print kib }' "/proc/$1/smaps_rollup"
+# Anonymous memory of a process (heap, stacks, its own pixmaps), KiB: what it allocated
+# itself, whoever else maps its libraries. Private pages are no steadier on a shared machine:
+# a library page counts as private while no other process happens to map it.
+bench_anon() {
+    awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"
 }
