@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
 
@@ -73,8 +75,7 @@ void TestDonation::cleanup()
 QString TestDonation::writeMessage(const QByteArray &rtf)
 {
     const QString path = m_dir.filePath(u"message.rtf"_s);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+    if (!writeFile(path, rtf))
         qFatal("cannot write the message");
     return path;
 }
@@ -90,8 +91,7 @@ void TestDonation::showsMessage()
     QCOMPARE(document->toPlainText(), u"Thanks a lot\nGive at x.org."_s);
 
     QTextBlock::iterator fragments = document->firstBlock().begin();
-    QCOMPARE((++fragments).fragment().text(), u"a lot"_s);
-    QVERIFY(fragments.fragment().charFormat().font().bold());
+    QVERIFY((++fragments).fragment().charFormat().font().bold());   // "a lot"
     fragments = document->lastBlock().begin();
     QCOMPARE((++fragments).fragment().text(), u"x.org"_s);
     QCOMPARE(fragments.fragment().charFormat().anchorHref(), u"https://x.org"_s);
@@ -149,9 +149,7 @@ void TestDonation::hideAtLaunchPersists()
 {
     Donation::newDonation(writeMessage("x"), m_page);
     QVERIFY(!Donation::shared()->staysHidden());
-    auto *hide = Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s);
-    QVERIFY(!hide->isChecked());
-    hide->click();
+    Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->click();
     QVERIFY(Donation::shared()->staysHidden());
 
     // Read back from a copy of the file, as the next launch would.
