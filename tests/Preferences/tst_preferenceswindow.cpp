@@ -25,11 +25,7 @@ const QString TITLE = u"Horavane Preferences"_s;
 class FieldPane : public Platform::ViewController, public Preferences::Preferenceable
 {
 public:
-    FieldPane(QString title, int height)
-        : m_title(std::move(title))
-        , m_height(height)
-    {
-    }
+    FieldPane(QString title, int height) : m_title(std::move(title)), m_height(height) {}
 
     QString toolbarItemTitle() const override { return m_title; }
     QIcon toolbarItemIcon() const override { return QIcon(); }
@@ -74,6 +70,7 @@ private Q_SLOTS:
 
     void init()
     {
+        m_controller.reset();
         m_general = std::make_unique<FieldPane>(u"General"_s, 80);
         m_updates = std::make_unique<FieldPane>(u"Updates"_s, 260);
         m_general->view();   // as the application does, to load settings into its controls
@@ -81,24 +78,10 @@ private Q_SLOTS:
             QList<Preferences::Preferenceable *>{m_general.get(), m_updates.get()}, TITLE);
     }
 
-    void cleanup()
-    {
-        m_controller.reset();
-        m_general.reset();
-        m_updates.reset();
-    }
-
-    void switchingFitsThePane_data()
-    {
-        QTest::addColumn<bool>("byToolBar");
-        QTest::newRow("tool bar button") << true;
-        QTest::newRow("selectPane") << false;
-    }
-
+    // The tool bar switches panes and the window fits each; an index out of range is ignored.
     void switchingFitsThePane()
     {
-        QFETCH(bool, byToolBar);
-        m_controller->selectPane(7);   // out of range: ignored
+        m_controller->selectPane(7);
         m_controller->showWindow();
         QMainWindow &window = *m_controller->window();
         const QList<QAction *> buttons = toolBar().actions();
@@ -106,45 +89,38 @@ private Q_SLOTS:
         for (QAction *button : buttons)
             titles << button->text() + u'/' + toolBar().widgetForAction(button)->accessibleName();
         QCOMPARE(titles, QStringList({u"General/General"_s, u"Updates/Updates"_s}));
-        QVERIFY(buttons.at(0)->isChecked());
         QCOMPARE(stack().currentWidget(), m_general->view());
         const QSize small = window.size();
 
-        if (byToolBar)
-            buttons.at(1)->trigger();
-        else
-            m_controller->selectPane(1);
+        buttons.at(1)->trigger();
         QCOMPARE(m_controller->currentPane(), 1);
         QCOMPARE(stack().currentWidget(), m_updates->view());
         QVERIFY(buttons.at(1)->isChecked() && !buttons.at(0)->isChecked());
         QCOMPARE(stack().size(), m_updates->view()->sizeHint());
         QVERIFY(window.height() > small.height());
-
         m_controller->selectPane(0);
+        QVERIFY(buttons.at(0)->isChecked());
         QCOMPARE(window.size(), small);
     }
 
     void closeHidesAndShowBringsBack_data()
     {
-        QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("byShortcut");
-        QTest::newRow("close button") << u"51.4769"_s << false;
-        QTest::newRow("bad entry, close button") << u"abc"_s << false;
-        QTest::newRow("bad entry, Ctrl+W in the field") << u"abc"_s << true;
+        QTest::newRow("close button") << false;
+        QTest::newRow("Ctrl+W in the field") << true;
     }
 
     // Hiding the window ends the edit, and the pane selects a bad entry again: that must
     // neither keep the window open nor bring it back.
     void closeHidesAndShowBringsBack()
     {
-        QFETCH(QString, entry);
         QFETCH(bool, byShortcut);
         m_controller->showWindow();
         const QPointer<QMainWindow> window = m_controller->window();
         QVERIFY(QTest::qWaitForWindowActive(window));
         QLineEdit &field = *m_general->field;
         field.setFocus();
-        QTest::keyClicks(&field, entry);
+        QTest::keyClicks(&field, u"abc"_s);
 
         if (byShortcut)
             QTest::keyClick(&field, Qt::Key_W, Qt::ControlModifier);
@@ -152,7 +128,7 @@ private Q_SLOTS:
             window->close();
         QCoreApplication::processEvents();
         QVERIFY(window && !window->isVisible());
-        QCOMPARE(m_general->reselections > 0, entry == u"abc"_s);
+        QVERIFY(m_general->reselections > 0);
         QVERIFY(QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Horavane/Horavane.conf"_s, QSettings::IniFormat)
                     .contains(Platform::FrameAutosave::settingsKey(TITLE)));
 
@@ -160,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(m_controller->window(), window.data());
         QVERIFY(window->isVisible());
         QCOMPARE(stack().widget(0), m_general->view());
-        QCOMPARE(field.text(), entry);
+        QCOMPARE(field.text(), u"abc"_s);
     }
 
     void destructionOrder_data()

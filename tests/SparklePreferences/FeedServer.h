@@ -5,8 +5,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
-// A web server on 127.0.0.1 for update-check tests: it answers every request with the same
-// bytes, or, given none, accepts the connection and never answers.
+// A web server on 127.0.0.1 that answers every request with the same bytes, or, given none,
+// never answers.
 class FeedServer : public QObject
 {
 public:
@@ -26,8 +26,8 @@ public:
     }
 
     QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(m_server.serverPort())); }
-    int requests() const { return m_requests; }   // whose headers arrived in full
-    void close() { m_server.close(); }            // later connections are refused
+    int requests() const { return m_requests; }
+    void close() { m_server.close(); }   // later connections are refused
 
 private:
     void accept()
@@ -36,7 +36,7 @@ private:
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                 if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
-                    return;   // the rest of the headers is still on its way
+                    return;   // headers still arriving
                 socket->readAll();
                 ++m_requests;
                 if (!m_response.isEmpty()) {

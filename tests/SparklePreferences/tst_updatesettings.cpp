@@ -4,33 +4,12 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using SparklePreferences::UpdateSettings;
-
-namespace {
-
-constexpr qint64 now = 1'733'600'000;   // 2024-12-07, Unix seconds
-constexpr qint64 hour = 3600;
-constexpr qint64 day = 24 * hour;
-
-// The settings file itself, as a hand edit sees it.
-QSettings store()
-{
-    return QSettings(AppUtils::DefaultSettings().fileName(), QSettings::IniFormat);
-}
-
-} // namespace
 
 class TestUpdateSettings : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QSettings settings = store();
-        settings.remove(u"SoftwareUpdate"_s);
-    }
-
     // Values as a person may have typed them into the settings file; an empty text is no entry.
     void isDue_data()
     {
@@ -39,18 +18,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lastCheck");
         QTest::addColumn<bool>("due");
 
-        const auto ago = [](qint64 seconds) { return QString::number(now - seconds); };
-        QTest::newRow("off, long ago") << u"false"_s << u"daily"_s << ago(400 * day) << false;
+        const auto ago = [](qint64 hours) { return QString::number(1'733'600'000 - hours * 3600); };
+        QTest::newRow("off, long ago") << u"false"_s << u"daily"_s << ago(9999) << false;
         QTest::newRow("on, never checked") << u"true"_s << QString() << QString() << true;
-        QTest::newRow("daily, 23 h ago") << u"true"_s << u"daily"_s << ago(23 * hour) << false;
-        QTest::newRow("daily, 24 h ago") << u"true"_s << u"daily"_s << ago(day) << true;
-        QTest::newRow("weekly, 7 days ago") << u"true"_s << u"weekly"_s << ago(7 * day) << true;
-        QTest::newRow("monthly, 29 days ago") << u"true"_s << u"monthly"_s << ago(29 * day) << false;
-        QTest::newRow("unknown interval is daily") << u"true"_s << u"hourly"_s << ago(2 * day) << true;
-        QTest::newRow("last check in the future") << u"true"_s << u"weekly"_s << ago(-hour) << true;
+        QTest::newRow("daily, 23 h ago") << u"true"_s << u"daily"_s << ago(23) << false;
+        QTest::newRow("daily, 24 h ago") << u"true"_s << u"daily"_s << ago(24) << true;
+        QTest::newRow("monthly, 29 days ago") << u"true"_s << u"monthly"_s << ago(29 * 24) << false;
+        QTest::newRow("unknown interval is daily") << u"true"_s << u"hourly"_s << ago(48) << true;
+        QTest::newRow("last check in the future") << u"true"_s << u"weekly"_s << ago(-1) << true;
         QTest::newRow("last check not a number") << u"true"_s << u"weekly"_s << u"yesterday"_s << true;
-        QTest::newRow("last check beyond the clock") << u"true"_s << u"weekly"_s << u"9223372036854775807"_s
-                                                     << true;
+        QTest::newRow("last check beyond the clock") << u"true"_s << u"weekly"_s << u"9223372036854775807"_s << true;
     }
 
     void isDue()
@@ -60,16 +37,17 @@ private Q_SLOTS:
         QFETCH(QString, lastCheck);
         QFETCH(bool, due);
         {
-            QSettings settings = store();
-            const std::pair<QString, QString> entries[] = {{u"SoftwareUpdate/AutomaticChecks"_s, automatic},
-                {u"SoftwareUpdate/Interval"_s, interval}, {u"SoftwareUpdate/LastCheck"_s, lastCheck}};
-            for (const auto &[key, value] : entries) {
-                if (!value.isEmpty())
-                    settings.setValue(key, value);
+            QSettings file(AppUtils::DefaultSettings().fileName(), QSettings::IniFormat);
+            file.remove(u"SoftwareUpdate"_s);
+            const QString values[] = {automatic, interval, lastCheck};
+            const QString keys[] = {u"AutomaticChecks"_s, u"Interval"_s, u"LastCheck"_s};
+            for (int i = 0; i < 3; ++i) {
+                if (!values[i].isEmpty())
+                    file.setValue(u"SoftwareUpdate/"_s + keys[i], values[i]);
             }
         }
-        const UpdateSettings settings;
-        QCOMPARE(settings.isDue(std::chrono::system_clock::time_point(std::chrono::seconds(now))), due);
+        const std::chrono::system_clock::time_point now(std::chrono::seconds(1'733'600'000));
+        QCOMPARE(SparklePreferences::UpdateSettings().isDue(now), due);
     }
 };
 
