@@ -100,9 +100,9 @@ bench_windows() {
 # Spreads the windows over the screen: with no window manager an overlapped window would
 # draw less, and an obscured one not at all.
 bench_place() {
-    local spec x=$2 y=$3
-    for spec in $1; do
-        xdotool windowmove "${spec#*=}" "$x" "$y"
+    local target x=$2 y=$3
+    for target in $1; do
+        xdotool windowmove "${target#*=}" "$x" "$y"
         y=$((y + 330))
     done
 }

@@ -82,7 +82,7 @@ struct Watched {
     std::vector<double> changes;   // CLOCK_REALTIME, seconds
 };
 
-int flips(Display *display, double duration, int count, char **specs)
+int flips(Display *display, double duration, int count, char **targets)
 {
     int damageEvent = 0;
     int damageError = 0;
@@ -93,13 +93,13 @@ int flips(Display *display, double duration, int count, char **specs)
     std::vector<Watched> watched;
     std::map<Window, std::size_t> owner;
     for (int i = 0; i < count; ++i) {
-        const char *spec = specs[i];
-        const char *equals = std::strchr(spec, '=');
+        const char *target = targets[i];
+        const char *equals = std::strchr(target, '=');
         if (equals == nullptr) {
-            std::fprintf(stderr, "xwatch: expected <label>=<window id>, got %s\n", spec);
+            std::fprintf(stderr, "xwatch: expected <label>=<window id>, got %s\n", target);
             return 2;
         }
-        watched.push_back({std::string(spec, equals), {}});
+        watched.push_back({std::string(target, equals), {}});
         watchTree(display, Window(std::strtoul(equals + 1, nullptr, 0)), owner, watched.size() - 1);
     }
     XSync(display, False);
