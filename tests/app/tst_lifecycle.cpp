@@ -15,44 +15,22 @@ class TestLifecycle : public QObject
 private Q_SLOTS:
     void reopensTheWindowsOpenAtLastEnd_data();
     void reopensTheWindowsOpenAtLastEnd();
-    void launchAndShutdownRunInOrder();
-    void signalsEndCleanly_data();
-    void signalsEndCleanly();
+    void signalsEndInOrder_data();
+    void signalsEndInOrder();
     void noDisplayGivesOneLine();
 };
-
-namespace {
-int indexOf(const QStringList &lines, const QString &needle)
-{
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].contains(needle))
-            return int(i);
-    return -1;
-}
-
-void writeFlags(const QString &path, const QVariantMap &flags)
-{
-    QSettings settings(path, QSettings::IniFormat);
-    for (auto it = flags.cbegin(); it != flags.cend(); ++it)
-        settings.setValue(it.key(), it.value());
-}
-} // namespace
 
 void TestLifecycle::reopensTheWindowsOpenAtLastEnd_data()
 {
     QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("first launch") << QVariantMap{} << QStringList{u"APP_Horavane"_s};
-    QTest::newRow("digital was open") << QVariantMap{{u"APP_Horavane"_s, true}} << QStringList{u"APP_Horavane"_s};
-    QTest::newRow("both flags false") << QVariantMap{{u"APP_Horavane"_s, false}, {u"APP_AnalogClock"_s, false}}
-                                      << QStringList{u"APP_Horavane"_s};
-    QTest::newRow("garbage flag reads false") << QVariantMap{{u"APP_Horavane"_s, u"perhaps"_s}}
-                                              << QStringList{u"APP_Horavane"_s};
-    QTest::newRow("analog only") << QVariantMap{{u"APP_Horavane"_s, false}, {u"APP_AnalogClock"_s, true}}
-                                 << QStringList{u"APP_AnalogClock"_s};
-    QTest::newRow("both") << QVariantMap{{u"APP_Horavane"_s, true}, {u"APP_AnalogClock"_s, true}}
-                          << QStringList{u"APP_Horavane"_s, u"APP_AnalogClock"_s};
+    const QString digital = u"APP_Horavane"_s;
+    const QString analog = u"APP_AnalogClock"_s;
+    QTest::newRow("first launch") << QVariantMap{} << QStringList{digital};
+    QTest::newRow("garbage flag reads false") << QVariantMap{{digital, u"perhaps"_s}} << QStringList{digital};
+    QTest::newRow("analog only") << QVariantMap{{digital, false}, {analog, true}} << QStringList{analog};
+    QTest::newRow("both") << QVariantMap{{digital, true}, {analog, true}} << QStringList{digital, analog};
 }
 
 void TestLifecycle::reopensTheWindowsOpenAtLastEnd()
@@ -61,45 +39,27 @@ void TestLifecycle::reopensTheWindowsOpenAtLastEnd()
     QFETCH(QStringList, shown);
 
     HoravaneProcess horavane;
-    writeFlags(horavane.settingsPath(), stored);
+    {
+        QSettings settings(horavane.settingsPath(), QSettings::IniFormat);
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+    }
     horavane.start();
     QVERIFY(horavane.waitForLine(u"launched"_s));
     QStringList shownNow;
-    for (const QString &line : horavane.lines())
-        if (line.contains(u"window shown \""_s))
-            shownNow.append(line.section(u'"', 1, 1));
+    for (const QString &line : horavane.lines().filter(u"window shown \""_s))
+        shownNow.append(line.section(u'"', 1, 1));
     QCOMPARE(shownNow, shown);
 
     horavane.process().terminate();
     QVERIFY(horavane.waitForExit());
     QCOMPARE(horavane.process().exitCode(), 0);
-    QSettings after(horavane.settingsPath(), QSettings::IniFormat);
-    QCOMPARE(after.value(u"APP_Horavane"_s).toBool(), shown.contains(u"APP_Horavane"_s));
-    QCOMPARE(after.value(u"APP_AnalogClock"_s).toBool(), shown.contains(u"APP_AnalogClock"_s));
+    const QSettings after(horavane.settingsPath(), QSettings::IniFormat);
+    for (const QString &key : {u"APP_Horavane"_s, u"APP_AnalogClock"_s})
+        QCOMPARE(after.value(key).toBool(), shown.contains(key));
 }
 
-void TestLifecycle::launchAndShutdownRunInOrder()
-{
-    HoravaneProcess horavane;
-    horavane.start();
-    QVERIFY(horavane.waitForLine(u"launched"_s));
-    horavane.process().terminate();
-    QVERIFY(horavane.waitForExit());
-
-    const QStringList lines = horavane.lines();
-    const QStringList order{u"settings loaded"_s, u"master timer started"_s, u"tick started"_s,
-                            u"window shown"_s, u"launched"_s, u"tick stopped"_s,
-                            u"saved \"APP_Horavane\""_s, u"settings saved"_s, u"master timer stopped"_s};
-    int previous = -1;
-    for (const QString &step : order) {
-        const int at = indexOf(lines, step);
-        QVERIFY2(at > previous, qPrintable(step + u" out of order in:\n"_s + lines.join(u'\n')));
-        previous = at;
-    }
-    QCOMPARE(lines.filter(u"master timer stopped"_s).size(), 1);
-}
-
-void TestLifecycle::signalsEndCleanly_data()
+void TestLifecycle::signalsEndInOrder_data()
 {
     QTest::addColumn<int>("signalNumber");
     QTest::newRow("SIGTERM") << SIGTERM;
@@ -107,7 +67,7 @@ void TestLifecycle::signalsEndCleanly_data()
     QTest::newRow("SIGHUP") << SIGHUP;
 }
 
-void TestLifecycle::signalsEndCleanly()
+void TestLifecycle::signalsEndInOrder()
 {
     QFETCH(int, signalNumber);
     HoravaneProcess horavane;
@@ -117,8 +77,18 @@ void TestLifecycle::signalsEndCleanly()
     QVERIFY(horavane.waitForExit());
     QCOMPARE(horavane.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(horavane.process().exitCode(), 0);
-    QCOMPARE(horavane.lines().filter(u"master timer stopped"_s).size(), 1);
     QVERIFY(QSettings(horavane.settingsPath(), QSettings::IniFormat).value(u"APP_Horavane"_s).toBool());
+
+    const QStringList lines = horavane.lines();
+    QCOMPARE(lines.filter(u"master timer stopped"_s).size(), 1);
+    qsizetype previous = -1;
+    for (const QString &step : {u"settings loaded"_s, u"master timer started"_s, u"tick started"_s,
+                                u"window shown"_s, u"launched"_s, u"tick stopped"_s,
+                                u"saved \"APP_Horavane\""_s, u"settings saved"_s, u"master timer stopped"_s}) {
+        const auto at = std::find_if(lines.cbegin(), lines.cend(), [&](const QString &l) { return l.contains(step); });
+        QVERIFY2(at - lines.cbegin() > previous && at != lines.cend(), qPrintable(step + u" out of order in:\n"_s + lines.join(u'\n')));
+        previous = at - lines.cbegin();
+    }
 }
 
 void TestLifecycle::noDisplayGivesOneLine()
