@@ -85,6 +85,7 @@ void TestLaunchAtLogin::validity_data()
     QTest::newRow("no Exec") << head << false;
     QTest::newRow("not executable") << head + "Exec=<file>\n" << false;
     QTest::newRow("open quote") << head + "Exec=\"<exe>\n" << false;
+    QTest::newRow("line without =") << head + "Exec=<exe>\nnonsense\n" << false;
     QTest::newRow("Exec in other group") << QByteArray("[Desktop Action x]\nExec=<exe>\n") << false;
     QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0[Desktop Entry]\n\xff", 26) << false;
 }
