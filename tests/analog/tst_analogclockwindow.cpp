@@ -16,33 +16,16 @@
 #include <QTranslator>
 
 #include <cmath>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
 using Source = PreferencesGeneral::LocationSource;
 
-// Failures name the time a dial shows: "11:59:59 PM, <date>".
 char *toString(const ClockTime &time)
 {
     return qstrdup(qPrintable(spokenText(time)));
 }
-
-class TestAnalogClockWindow : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void cleanup();
-    void dialsAtAnInstant_data();
-    void dialsAtAnInstant();
-    void siderealDial_data();
-    void siderealDial();
-    void placeKeptWhateverTheLanguage();
-    void dialsStaySquare_data();
-    void dialsStaySquare();
-};
 
 namespace {
 
@@ -66,19 +49,17 @@ private:
     mutable int m_reads = 0;
 };
 
-// An analog window on a clock and a General pane of its own, the manual source at Auckland.
 struct Fixture
 {
     explicit Fixture(const AppUtils::Clock &clock)
         : location(std::make_unique<PositionSource>(nullptr), pane.pane())
         , controller(makeClockWindow<AnalogClockWindow>(clock, [this]() -> Location & { return location; }))
     {
-        pane.type("m_longitude", u"174.7762"_s);
+        pane.type("m_longitude", QString::number(aucklandLongitude));
         pane.choose(Source::useManual);
         controller->showWindow();
     }
 
-    ClockTime time(const char *dial) const { return this->dial(dial).time(); }
     AnalogClockView &dial(const char *name) const
     {
         return *controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name));
@@ -91,166 +72,157 @@ struct Fixture
 
 } // namespace
 
-void TestAnalogClockWindow::cleanup()
+class TestAnalogClockWindow : public QObject
 {
-    windowRegistry() = {};
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    qunsetenv("TZ");
-}
+    Q_OBJECT
 
-void TestAnalogClockWindow::dialsAtAnInstant_data()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<qint64>("msecs");
-    QTest::addColumn<bool>("stepping");
-    QTest::addColumn<ClockTime>("utc");
-    QTest::addColumn<ClockTime>("local");
-
-    // Were the date and the hands read a moment apart, midnight would show under yesterday's date.
-    QTest::newRow("date and hands, one reading") << "Europe/Berlin"_ba << qint64(1796597999000) << true
-        << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)};
-    QTest::newRow("local midnight, next date") << "Europe/Berlin"_ba << qint64(1796598000000) << false
-        << ClockTime{11, 0, 0, false, shortDate(12, 6)} << ClockTime{0, 0, 0, true, shortDate(12, 7)};
-    QTest::newRow("milliseconds dropped") << "Europe/Berlin"_ba << qint64(1796597999999) << false
-        << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)};
-    QTest::newRow("UTC 00:30 is 12 AM") << "America/Los_Angeles"_ba << qint64(1796603400000) << false
-        << ClockTime{0, 30, 0, true, shortDate(12, 7)} << ClockTime{4, 30, 0, false, shortDate(12, 6)};
-    QTest::newRow("UTC+12: UTC a day behind") << "Etc/GMT-12"_ba << qint64(1796594400000) << false
-        << ClockTime{10, 0, 0, false, shortDate(12, 6)} << ClockTime{10, 0, 0, true, shortDate(12, 7)};
-    QTest::newRow("summer time") << "Europe/Berlin"_ba << qint64(1782907200000) << false
-        << ClockTime{0, 0, 0, false, shortDate(7, 1)} << ClockTime{2, 0, 0, false, shortDate(7, 1)};
-}
-
-// The sidereal dial carries the local date, whatever day UTC is in.
-void TestAnalogClockWindow::dialsAtAnInstant()
-{
-    QFETCH(QByteArray, zone);
-    QFETCH(qint64, msecs);
-    QFETCH(bool, stepping);
-    QFETCH(ClockTime, utc);
-    QFETCH(ClockTime, local);
-
-    qputenv("TZ", zone);
-    const FakeClock still{system_clock::time_point(milliseconds(msecs))};
-    const SteppingClock moving{system_clock::time_point(milliseconds(msecs))};
-    const Fixture window(stepping ? moving : still);
-    QCOMPARE(windowRegistry().openAnalogWindow, window.controller);
-    QVERIFY(!windowRegistry().openHoravaneWindow);
-    window.controller->update();
-
-    QCOMPARE(window.time("m_utc"), utc);
-    QCOMPARE(window.time("m_local"), local);
-    QCOMPARE(window.time("m_lst").date, local.date);
-}
-
-void TestAnalogClockWindow::siderealDial_data()
-{
-    QTest::addColumn<Source>("first");
-    QTest::addColumn<Source>("second");
-    QTest::addColumn<int>("shownTick"); // the tick whose sidereal time the dial shows; 0: none
-
-    QTest::newRow("manual: nearest second") << Source::useManual << Source::useManual << 2;
-    QTest::newRow("position lost: keeps the last") << Source::useManual << Source::useSiTech << 1;
-    QTest::newRow("server: never moves") << Source::useSiTech << Source::useSiTech << 0;
-    QTest::newRow("service without a fix") << Source::useCoreLocation << Source::useCoreLocation << 0;
-}
-
-// Two ticks, at 09:59:59 and 10:00:00 local time (UTC+12), the source changed between them.
-void TestAnalogClockWindow::siderealDial()
-{
-    QFETCH(Source, first);
-    QFETCH(Source, second);
-    QFETCH(int, shownTick);
-
-    qputenv("TZ", "Etc/GMT-12");
-    const qint64 start = 1796594399;
-    FakeClock clock{system_clock::time_point(seconds(start))};
-    Fixture window(clock);
-    window.pane.choose(first);
-    window.controller->update();
-    window.pane.choose(second);
-    clock.advance(1s);
-    window.controller->update();
-
-    const qint64 shown = std::llround(*AppUtils::Sidereal::seconds(start + shownTick - 1, aucklandLongitude));
-    QCOMPARE(window.time("m_lst"), shownTick ? fromSeconds(shown, shortDate(12, 7)) : ClockTime{});
-}
-
-// A person who switches the desktop to another language finds the window where they left it:
-// the place is kept under the English title, not the translated one.
-void TestAnalogClockWindow::placeKeptWhateverTheLanguage()
-{
-    class Upper : public QTranslator
+private Q_SLOTS:
+    void cleanup()
     {
-    public:
-        bool isEmpty() const override { return false; }
-        QString translate(const char *, const char *source, const char *, int) const override
-        {
-            return QString::fromUtf8(source).toUpper();
-        }
-    } upper;
-    QCoreApplication::setOrganizationName(u"Horavane"_s);
-    QCoreApplication::setApplicationName(u"Horavane"_s);
-    QCoreApplication::installTranslator(&upper);
-    auto controller = makeClockWindow<AnalogClockWindow>();
-    controller->showWindow();
-    QCoreApplication::removeTranslator(&upper);
-    QCOMPARE(controller->window()->windowTitle(), u"ANALOG CLOCK"_s);
-    controller->window()->close();
-    QVERIFY(!windowRegistry().openAnalogWindow);
-
-    const QSettings stored(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                               + u"/Horavane/Horavane.conf"_s, QSettings::IniFormat);
-    QVERIFY(stored.contains(u"WindowFrames/Analog Clock"_s));
-    QVERIFY(!stored.contains(u"WindowFrames/ANALOG CLOCK"_s));
-}
-
-void TestAnalogClockWindow::dialsStaySquare_data()
-{
-    QTest::addColumn<QSize>("size"); // the window's; empty: as it opens
-
-    QTest::newRow("as it opens") << QSize();
-    QTest::newRow("wide") << QSize(1500, 320);
-    QTest::newRow("tall") << QSize(520, 900);
-    QTest::newRow("below the minimum") << QSize(100, 80);
-}
-
-// Square, side by side in order, each captioned underneath, as large as the window allows.
-void TestAnalogClockWindow::dialsStaySquare()
-{
-    QFETCH(QSize, size);
-
-    const FakeClock clock;
-    const Fixture window(clock);
-    QMainWindow &main = *window.controller->window();
-    if (size.isValid())
-        main.resize(size);
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QWidget &central = *main.centralWidget();
-    QTRY_COMPARE(central.layout()->geometry(), central.rect());
-
-    const QRect first = window.dial("m_utc").geometry();
-    QRect previous;
-    QRect caption;
-    for (const auto &[name, text] : {std::pair{"m_utc", u"UTC"_s}, {"m_local", u"Local"_s}, {"m_lst", u"LST"_s}}) {
-        const QRect dial = window.dial(name).geometry();
-        const auto *label = main.findChild<QLabel *>(QString::fromLatin1(name) + u"Caption"_s);
-        caption = label->geometry();
-        QCOMPARE(dial.width(), dial.height());
-        QVERIFY2(dial.width() >= window.dial(name).minimumSizeHint().width(), "shrunk below legibility");
-        QVERIFY(dial.top() == first.top() && (previous.isNull() || dial.left() > previous.right()));
-        QVERIFY(caption.top() > dial.bottom() && caption.center().x() == dial.center().x());
-        QCOMPARE(label->text(), text);
-        QVERIFY(central.rect().contains(dial) && central.rect().contains(caption));
-        previous = dial;
+        windowRegistry() = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qunsetenv("TZ");
     }
-    // The dials grow until the row meets the sides or the captions meet the bottom (less the
-    // pixels that do not divide among three dials).
-    const QRect area = central.contentsRect().marginsRemoved(central.layout()->contentsMargins());
-    const int slackAcross = area.width() - (previous.right() - first.left() + 1);
-    const int slackDown = area.height() - (caption.bottom() - first.top() + 1);
-    QVERIFY2(std::min(slackAcross, slackDown) <= 2, qPrintable(u"%1 px across, %2 down"_s.arg(slackAcross).arg(slackDown)));
-}
+
+    void dialsAtAnInstant_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<qint64>("msecs");
+        QTest::addColumn<bool>("stepping");
+        QTest::addColumn<ClockTime>("utc");
+        QTest::addColumn<ClockTime>("local");
+
+        // Were the date and the hands read a moment apart, midnight would show under yesterday's date.
+        QTest::newRow("date and hands, one reading") << "Europe/Berlin"_ba << qint64(1796597999000) << true
+            << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)};
+        QTest::newRow("local midnight, next date") << "Europe/Berlin"_ba << qint64(1796598000000) << false
+            << ClockTime{11, 0, 0, false, shortDate(12, 6)} << ClockTime{0, 0, 0, true, shortDate(12, 7)};
+        QTest::newRow("milliseconds dropped") << "Europe/Berlin"_ba << qint64(1796597999999) << false
+            << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)};
+        QTest::newRow("UTC+12: UTC a day behind") << "Etc/GMT-12"_ba << qint64(1796594400000) << false
+            << ClockTime{10, 0, 0, false, shortDate(12, 6)} << ClockTime{10, 0, 0, true, shortDate(12, 7)};
+    }
+
+    // The sidereal dial carries the local date, whatever day UTC is in.
+    void dialsAtAnInstant()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(qint64, msecs);
+        QFETCH(bool, stepping);
+        QFETCH(ClockTime, utc);
+        QFETCH(ClockTime, local);
+
+        qputenv("TZ", zone);
+        const system_clock::time_point at{milliseconds(msecs)};
+        const FakeClock still{at};
+        const SteppingClock moving{at};
+        const Fixture window(stepping ? moving : still);
+        window.controller->update();
+
+        QCOMPARE(window.dial("m_utc").time(), utc);
+        QCOMPARE(window.dial("m_local").time(), local);
+        QCOMPARE(window.dial("m_lst").time().date, local.date);
+    }
+
+    void siderealDial_data()
+    {
+        QTest::addColumn<Source>("first");
+        QTest::addColumn<Source>("second");
+        QTest::addColumn<int>("shownTick"); // the tick whose sidereal time the dial shows; 0: none
+
+        QTest::newRow("manual: nearest second") << Source::useManual << Source::useManual << 2;
+        QTest::newRow("position lost: keeps the last") << Source::useManual << Source::useSiTech << 1;
+        QTest::newRow("server: never moves") << Source::useSiTech << Source::useSiTech << 0;
+    }
+
+    // Two ticks, at 09:59:59 and 10:00:00 local time (UTC+12), the source changed between them.
+    void siderealDial()
+    {
+        QFETCH(Source, first);
+        QFETCH(Source, second);
+        QFETCH(int, shownTick);
+
+        qputenv("TZ", "Etc/GMT-12");
+        const qint64 start = 1796594399;
+        FakeClock clock{system_clock::time_point(seconds(start))};
+        Fixture window(clock);
+        window.pane.choose(first);
+        window.controller->update();
+        window.pane.choose(second);
+        clock.advance(1s);
+        window.controller->update();
+
+        const qint64 shown = std::llround(*AppUtils::Sidereal::seconds(start + shownTick - 1, aucklandLongitude));
+        QCOMPARE(window.dial("m_lst").time(), shownTick ? fromSeconds(shown, shortDate(12, 7)) : ClockTime{});
+    }
+
+    // A person who switches the desktop to another language finds the window where they left it:
+    // the place is kept under the English title, not the translated one.
+    void placeKeptWhateverTheLanguage()
+    {
+        class Upper : public QTranslator
+        {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return QString::fromUtf8(source).toUpper();
+            }
+        } upper;
+        QCoreApplication::setOrganizationName(u"Horavane"_s);
+        QCoreApplication::setApplicationName(u"Horavane"_s);
+        QCoreApplication::installTranslator(&upper);
+        auto controller = makeClockWindow<AnalogClockWindow>();
+        controller->showWindow();
+        QCoreApplication::removeTranslator(&upper);
+        controller->window()->close();
+
+        const QSettings stored(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                   + u"/Horavane/Horavane.conf"_s, QSettings::IniFormat);
+        QVERIFY(stored.contains(u"WindowFrames/Analog Clock"_s));
+        QVERIFY(!stored.contains(u"WindowFrames/ANALOG CLOCK"_s));
+    }
+
+    void dialsStaySquare_data()
+    {
+        QTest::addColumn<QSize>("size");
+
+        QTest::newRow("wide") << QSize(1500, 320);
+        QTest::newRow("tall") << QSize(520, 900);
+        QTest::newRow("below the minimum") << QSize(100, 80);
+    }
+
+    // Square, side by side in order, each captioned underneath, as large as the window allows.
+    void dialsStaySquare()
+    {
+        QFETCH(QSize, size);
+
+        const FakeClock clock;
+        const Fixture window(clock);
+        QMainWindow &main = *window.controller->window();
+        main.resize(size);
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QWidget &central = *main.centralWidget();
+        QTRY_COMPARE(central.layout()->geometry(), central.rect());
+
+        const QRect first = window.dial("m_utc").geometry();
+        QRect previous, caption;
+        for (const char *name : {"m_utc", "m_local", "m_lst"}) {
+            const QRect dial = window.dial(name).geometry();
+            caption = main.findChild<QLabel *>(QString::fromLatin1(name) + u"Caption"_s)->geometry();
+            QVERIFY(dial.width() == dial.height() && dial.width() >= window.dial(name).minimumSizeHint().width());
+            QVERIFY(dial.top() == first.top() && (previous.isNull() || dial.left() > previous.right()));
+            QVERIFY(caption.top() > dial.bottom() && caption.center().x() == dial.center().x() && central.rect().contains(caption));
+            previous = dial;
+        }
+        // As large as fits, less the pixels that do not divide among three dials.
+        const QRect area = central.contentsRect().marginsRemoved(central.layout()->contentsMargins());
+        const int slackAcross = area.width() - (previous.right() - first.left() + 1);
+        const int slackDown = area.height() - (caption.bottom() - first.top() + 1);
+        QVERIFY2(std::min(slackAcross, slackDown) <= 2, qPrintable(u"%1 px across, %2 down"_s.arg(slackAcross).arg(slackDown)));
+    }
+
+};
 
 QTEST_MAIN(TestAnalogClockWindow)
 #include "tst_analogclockwindow.moc"
