@@ -32,18 +32,113 @@ class TestDonation : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void cleanup();
-    void showsMessage();
-    void links_data();
-    void links();
-    void donateOpensPageAndCloses();
-    void neverTwoWindows();
-    void hideAtLaunchPersists();
+    void initTestCase()
+    {
+        // Before anything reads the shared settings, which stay with the first folder they see.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(u"config"_s).toUtf8());
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::setUrlHandler(scheme, &m_opened, "open");
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    void cleanup()
+    {
+        delete Donation::shared();
+        m_opened.urls.clear();
+    }
+
+    void showsMessage()
+    {
+        Donation::newDonation(writeMessage("{\\rtf1 Thanks {\\b a lot}\\par Give at "
+                                           "{\\field{\\*\\fldinst HYPERLINK \"https://x.org\"}{\\fldrslt x.org}}.}"),
+                              m_page);
+        QVERIFY(Donation::shared());
+        QCOMPARE(Donation::shared()->windowTitle(), u"Support Horavane"_s);
+        const QTextDocument *document = message()->document();
+        QCOMPARE(document->toPlainText(), u"Thanks a lot\nGive at x.org."_s);
+
+        QTextBlock::iterator fragments = document->firstBlock().begin();
+        QVERIFY((++fragments).fragment().charFormat().font().bold());   // "a lot"
+        fragments = document->lastBlock().begin();
+        QCOMPARE((++fragments).fragment().text(), u"x.org"_s);
+        QCOMPARE(fragments.fragment().charFormat().anchorHref(), u"https://x.org"_s);
+
+        Donation::newDonation(m_dir.filePath(u"missing.rtf"_s), m_page);
+        QVERIFY(!message()->document()->isEmpty());   // a few words of thanks instead
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QUrl>("url");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("https") << QUrl(u"https://horavane.org/"_s) << true;
+        QTest::newRow("mail") << QUrl(u"mailto:team@horavane.org"_s) << true;
+        QTest::newRow("local file") << QUrl(u"file:///bin/sh"_s) << false;
+        QTest::newRow("script") << QUrl(u"javascript:alert(1)"_s) << false;
+    }
+
+    // The message comes from a file: only web and mail links leave the window.
+    void links()
+    {
+        QFETCH(QUrl, url);
+        QFETCH(bool, opened);
+        Donation::newDonation(writeMessage("x"), m_page);
+        Q_EMIT message()->anchorClicked(url);
+        QCOMPARE(m_opened.urls, opened ? QList{url} : QList<QUrl>());
+    }
+
+    void donateOpensPageAndCloses()
+    {
+        Donation::newDonation(writeMessage("x"), m_page);
+        Donation::shared()->showWindow();
+        Donation::shared()->findChild<QPushButton *>(u"donate"_s)->click();
+        QCOMPARE(m_opened.urls, QList{m_page});
+        QTRY_VERIFY(!Donation::shared());   // closing deletes it
+    }
+
+    void neverTwoWindows()
+    {
+        Donation::newDonation(writeMessage("first"), m_page);
+        Donation::shared()->showWindow();
+        const QPointer<Donation> first = Donation::shared();
+        Donation::newDonation(writeMessage("second"), m_page);
+        QCOMPARE(Donation::shared(), first.data());
+        QCOMPARE(message()->toPlainText(), u"second"_s);
+
+        // A closed window is on its way out: replaced at once, before it is deleted.
+        Donation::shared()->close();
+        Donation::newDonation(writeMessage("third"), m_page);
+        QVERIFY(!first);
+        QCOMPARE(message()->toPlainText(), u"third"_s);
+    }
+
+    void hideAtLaunchPersists()
+    {
+        Donation::newDonation(writeMessage("x"), m_page);
+        QVERIFY(!Donation::shared()->staysHidden());
+        Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->click();
+        QVERIFY(Donation::shared()->staysHidden());
+
+        const QString copy = m_dir.filePath(u"copy.conf"_s);
+        QVERIFY(QFile::copy(AppUtils::Defaults().fileName(), copy));
+        QVERIFY(AppUtils::DefaultSettings(copy).loadBool(u"Donation/hideAtLaunch"_s, false));
+
+        delete Donation::shared();
+        Donation::newDonation(writeMessage("x"), m_page);
+        QVERIFY(Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->isChecked());
+    }
 
 private:
-    QString writeMessage(const QByteArray &rtf);
+    QString writeMessage(const QByteArray &rtf)
+    {
+        const QString path = m_dir.filePath(u"message.rtf"_s);
+        return writeFile(path, rtf) ? path : QString();
+    }
     static QTextBrowser *message() { return Donation::shared()->findChild<QTextBrowser *>(u"message"_s); }
 
     QTemporaryDir m_dir;
@@ -51,116 +146,6 @@ private:
     const QStringList m_schemes{u"https"_s, u"mailto"_s, u"file"_s, u"javascript"_s};
     const QUrl m_page{u"https://horavane.org/donate"_s};
 };
-
-void TestDonation::initTestCase()
-{
-    // Before anything reads the shared settings, which stay with the first folder they see.
-    qputenv("XDG_CONFIG_HOME", m_dir.filePath(u"config"_s).toUtf8());
-    for (const QString &scheme : m_schemes)
-        QDesktopServices::setUrlHandler(scheme, &m_opened, "open");
-}
-
-void TestDonation::cleanupTestCase()
-{
-    for (const QString &scheme : m_schemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-}
-
-void TestDonation::cleanup()
-{
-    delete Donation::shared();
-    m_opened.urls.clear();
-}
-
-QString TestDonation::writeMessage(const QByteArray &rtf)
-{
-    const QString path = m_dir.filePath(u"message.rtf"_s);
-    if (!writeFile(path, rtf))
-        qFatal("cannot write the message");
-    return path;
-}
-
-void TestDonation::showsMessage()
-{
-    Donation::newDonation(writeMessage("{\\rtf1 Thanks {\\b a lot}\\par Give at "
-                                       "{\\field{\\*\\fldinst HYPERLINK \"https://x.org\"}{\\fldrslt x.org}}.}"),
-                          m_page);
-    QVERIFY(Donation::shared());
-    QCOMPARE(Donation::shared()->windowTitle(), u"Support Horavane"_s);
-    const QTextDocument *document = message()->document();
-    QCOMPARE(document->toPlainText(), u"Thanks a lot\nGive at x.org."_s);
-
-    QTextBlock::iterator fragments = document->firstBlock().begin();
-    QVERIFY((++fragments).fragment().charFormat().font().bold());   // "a lot"
-    fragments = document->lastBlock().begin();
-    QCOMPARE((++fragments).fragment().text(), u"x.org"_s);
-    QCOMPARE(fragments.fragment().charFormat().anchorHref(), u"https://x.org"_s);
-
-    Donation::newDonation(m_dir.filePath(u"missing.rtf"_s), m_page);
-    QVERIFY(!message()->document()->isEmpty());   // a few words of thanks instead
-}
-
-void TestDonation::links_data()
-{
-    QTest::addColumn<QUrl>("url");
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("https") << QUrl(u"https://horavane.org/"_s) << true;
-    QTest::newRow("mail") << QUrl(u"mailto:team@horavane.org"_s) << true;
-    QTest::newRow("local file") << QUrl(u"file:///bin/sh"_s) << false;
-    QTest::newRow("script") << QUrl(u"javascript:alert(1)"_s) << false;
-}
-
-// The message comes from a file: only web and mail links leave the window.
-void TestDonation::links()
-{
-    QFETCH(QUrl, url);
-    QFETCH(bool, opened);
-    Donation::newDonation(writeMessage("x"), m_page);
-    Q_EMIT message()->anchorClicked(url);
-    QCOMPARE(m_opened.urls, opened ? QList{url} : QList<QUrl>());
-}
-
-void TestDonation::donateOpensPageAndCloses()
-{
-    Donation::newDonation(writeMessage("x"), m_page);
-    Donation::shared()->showWindow();
-    Donation::shared()->findChild<QPushButton *>(u"donate"_s)->click();
-    QCOMPARE(m_opened.urls, QList{m_page});
-    QTRY_VERIFY(!Donation::shared());   // closing deletes it
-}
-
-void TestDonation::neverTwoWindows()
-{
-    Donation::newDonation(writeMessage("first"), m_page);
-    Donation::shared()->showWindow();
-    const QPointer<Donation> first = Donation::shared();
-    Donation::newDonation(writeMessage("second"), m_page);
-    QCOMPARE(Donation::shared(), first.data());
-    QCOMPARE(message()->toPlainText(), u"second"_s);
-
-    // A closed window is on its way out: replaced at once, before it is deleted.
-    Donation::shared()->close();
-    Donation::newDonation(writeMessage("third"), m_page);
-    QVERIFY(!first);
-    QCOMPARE(message()->toPlainText(), u"third"_s);
-}
-
-void TestDonation::hideAtLaunchPersists()
-{
-    Donation::newDonation(writeMessage("x"), m_page);
-    QVERIFY(!Donation::shared()->staysHidden());
-    Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->click();
-    QVERIFY(Donation::shared()->staysHidden());
-
-    // Read back from a copy of the file, as the next launch would.
-    const QString copy = m_dir.filePath(u"copy.conf"_s);
-    QVERIFY(QFile::copy(AppUtils::Defaults().fileName(), copy));
-    QVERIFY(AppUtils::DefaultSettings(copy).loadBool(u"Donation/hideAtLaunch"_s, false));
-
-    delete Donation::shared();
-    Donation::newDonation(writeMessage("x"), m_page);
-    QVERIFY(Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->isChecked());
-}
 
 QTEST_MAIN(TestDonation)
 #include "tst_donation.moc"

@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 using AppUtils::RtfReader;
 using AppUtils::RtfRun;
@@ -16,10 +18,7 @@ RtfRun run(const QString &text, bool bold = false, bool italic = false, const QS
 
 QString plainText(const QList<RtfRun> &runs)
 {
-    QString text;
-    for (const RtfRun &r : runs)
-        text += r.text;
-    return text;
+    return std::accumulate(runs.begin(), runs.end(), QString(), [](QString t, const RtfRun &r) { return t + r.text; });
 }
 
 // What read() promises for any input about its characters; empty when it holds.
@@ -39,120 +38,103 @@ QString brokenPromise(const QList<RtfRun> &runs)
 
 } // namespace
 
-namespace QTest {
-template <>
-char *toString(const RtfRun &r)
-{
-    return qstrdup(qPrintable(u"{\"%1\"%2%3%4}"_s.arg(r.text, r.bold ? u" bold"_s : QString(),
-                                                        r.italic ? u" italic"_s : QString(),
-                                                        r.link.isEmpty() ? QString() : u" -> "_s + r.link)));
-}
-} // namespace QTest
-
 class TestRtfReader : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void wellFormed_data();
-    void wellFormed();
-    void malformed_data();
-    void malformed();
+    void wellFormed_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QList<RtfRun>>("runs");
+        const QString para(QChar::ParagraphSeparator), line(QChar::LineSeparator);
+        QTest::newRow("plain, breaks") << QByteArray("{\\rtf1\\ansi\\deff0 One,\r\n two\\par Two\\line Three\\par\\par}")
+                                       << QList{run(u"One, two"_s + para + u"Two"_s + line + u"Three"_s)};
+        QTest::newRow("bold, italic")
+            << QByteArray("{\\rtf1 a {\\b b {\\i c}} d\\i e\\i0\\b1 f\\b0 g}")
+            << QList{run(u"a "_s), run(u"b "_s, true), run(u"c"_s, true, true), run(u" d"_s),
+                     run(u"e"_s, false, true), run(u"f"_s, true), run(u"g"_s)};
+        QTest::newRow("cp1252") << QByteArray("caf\\'e9 \\'80 \\'93q\\'94\\'8d")
+                                << QList{run(u"café € “q”\uFFFD"_s)};
+        QTest::newRow("unicode") << QByteArray("\\u8364?x\\uc2\\u-143 ??y\\uc0\\u8364 z")
+                                 << QList{run(u"€x\uFF71y€z"_s)};
+        QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << QList{run(u"😀"_s)};
+        QTest::newRow("fallback ends at brace") << QByteArray("\\uc3{\\u8364}abc")
+                                                << QList{run(u"€abc"_s)};
+        QTest::newRow("escapes, symbols") << QByteArray("\\{a\\}\\\\\\emdash\\~\\bullet\\tab\\ldblquote x\\rdblquote")
+                                          << QList{run(u"{a}\\—\u00A0•\t“x”"_s)};
+        QTest::newRow("destinations")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
+                          "{\\*\\generator Writer 1.0;}{\\info{\\title T}{\\author A}}"
+                          "{\\stylesheet{\\s0 Normal;}}{\\pict\\pngblip 89504e47}{\\*\\unknown u}Text}")
+            << QList{run(u"Text"_s)};
+        QTest::newRow("hyperlink")
+            << QByteArray("Go to {\\field{\\*\\fldinst{HYPERLINK \"https://horavane.org/donate\"}}"
+                          "{\\fldrslt{\\ul\\b horavane.org}}} now, p. {\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}")
+            << QList{run(u"Go to "_s), run(u"horavane.org"_s, true, false, u"https://horavane.org/donate"_s),
+                     run(u" now, p. 3"_s)};
+        QTest::newRow("hyperlink, switches")
+            << QByteArray("{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\" https://a.org/x }{\\fldrslt a}}")
+            << QList{run(u"a"_s, false, false, u"https://a.org/x"_s)};
+        const QByteArray tooDeep(RtfReader::maxDepth + 50, '{');
+        QTest::newRow("too deep to change") << tooDeep + "\\b x" + QByteArray(50, '}') + "y"
+                                            << QList{run(u"xy"_s)};
+        QTest::newRow("binary data") << QByteArray("a\\bin4 }{\\\\b") << QList{run(u"ab"_s)};
+    }
+
+    void wellFormed()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QList<RtfRun>, runs);
+        QCOMPARE(RtfReader::read(rtf), runs);
+    }
+
+    void malformed_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        const QByteArray deep(100000, '{'), shut(100000, '}');
+        QTest::newRow("stray and unclosed braces") << QByteArray("}}a}b{\\rtf1{\\b text") << u"abtext"_s;
+        QTest::newRow("100000 deep, kept and skipped")
+            << deep + "deep" + shut + "{\\fonttbl" + deep + "Arial;" + shut + "}x" << u"deepx"_s;
+        QTest::newRow("bad hex") << QByteArray("a\\'zz\\'4g\\'4") << u"azzg"_s;
+        QTest::newRow("backslash at end") << QByteArray("ab\\") << u"ab"_s;
+        QTest::newRow("huge unicode") << QByteArray("\\u99999999999999?ok") << u"\uFFFDok"_s;
+        QTest::newRow("huge fallback") << QByteArray("\\uc999999999\\u233 abcdefghijklmnopqrst")
+                                       << u"éqrst"_s;
+        QTest::newRow("bin past end") << QByteArray("a\\bin999999 xyz") << u"a"_s;
+        QTest::newRow("lone surrogate") << QByteArray("\\u-10179?x") << u"\uFFFDx"_s;
+        QTest::newRow("control characters") << QByteArray("a\\'00b\\u7?c\x01\x7f" "d") << u"abcd"_s;
+        QTest::newRow("instruction outside field") << QByteArray("{\\*\\fldinst HYPERLINK x}t")
+                                                   << u"t"_s;
+
+        // Junk and random token soup: any text will do (null), as long as it keeps the promises.
+        QRandomGenerator random(20240607);   // fixed: a failure can be run again
+        QByteArray bytes(20000, '\0');
+        for (char &b : bytes)
+            b = static_cast<char>(random.bounded(256));
+        QTest::newRow("random bytes") << bytes << QString();
+        const QList<QByteArray> tokens = {
+            "{", "}", "\\b", "\\b0", "\\i", "\\plain", "\\par", "\\line", "\\u-10179", "\\u-8704",
+            "\\u233", "\\uc2", "\\uc0", "\\'e9", "\\'", "\\bin3 ", "\\*", "\\fonttbl", "\\field",
+            "\\fldinst", "\\fldrslt", "HYPERLINK \"https://x\"", "text", " ", "\\", "\\\\", "\\{"};
+        QByteArray rtf;
+        for (int i = 0; i < 40000; ++i)
+            rtf += tokens[random.bounded(tokens.size())];
+        QTest::newRow("random tokens") << rtf << QString();
+    }
+
+    // Damaged input still gives the text it holds.
+    void malformed()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        const QList<RtfRun> runs = RtfReader::read(rtf);
+        if (!text.isNull())
+            QCOMPARE(plainText(runs), text);
+        QCOMPARE(brokenPromise(runs), QString());
+    }
 };
-
-void TestRtfReader::wellFormed_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QList<RtfRun>>("runs");
-    const QString para(QChar::ParagraphSeparator), line(QChar::LineSeparator);
-    QTest::newRow("plain, breaks") << QByteArray("{\\rtf1\\ansi\\deff0 One,\r\n two\\par Two\\line Three\\par\\par}")
-                                   << QList{run(u"One, two"_s + para + u"Two"_s + line + u"Three"_s)};
-    QTest::newRow("bold, italic")
-        << QByteArray("{\\rtf1 a {\\b b {\\i c}} d\\i e\\i0\\b1 f\\b0 g}")
-        << QList{run(u"a "_s), run(u"b "_s, true), run(u"c"_s, true, true), run(u" d"_s),
-                 run(u"e"_s, false, true), run(u"f"_s, true), run(u"g"_s)};
-    QTest::newRow("cp1252") << QByteArray("caf\\'e9 \\'80 \\'93q\\'94\\'8d")
-                            << QList{run(u"café € “q”\uFFFD"_s)};
-    QTest::newRow("unicode") << QByteArray("\\u8364?x\\uc2\\u-143 ??y\\uc0\\u8364 z")
-                             << QList{run(u"€x\uFF71y€z"_s)};
-    QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << QList{run(u"😀"_s)};
-    QTest::newRow("fallback escape") << QByteArray("\\u233\\'e9x") << QList{run(u"éx"_s)};
-    QTest::newRow("fallback ends at brace") << QByteArray("\\uc3{\\u8364}abc")
-                                            << QList{run(u"€abc"_s)};
-    QTest::newRow("escapes, symbols") << QByteArray("\\{a\\}\\\\\\emdash\\~\\bullet\\tab\\ldblquote x\\rdblquote")
-                                      << QList{run(u"{a}\\—\u00A0•\t“x”"_s)};
-    QTest::newRow("destinations")
-        << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
-                      "{\\*\\generator Writer 1.0;}{\\info{\\title T}{\\author A}}"
-                      "{\\stylesheet{\\s0 Normal;}}{\\pict\\pngblip 89504e47}{\\*\\unknown u}Text}")
-        << QList{run(u"Text"_s)};
-    QTest::newRow("hyperlink")
-        << QByteArray("Go to {\\field{\\*\\fldinst{HYPERLINK \"https://horavane.org/donate\"}}"
-                      "{\\fldrslt{\\ul\\b horavane.org}}} now, p. {\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}")
-        << QList{run(u"Go to "_s), run(u"horavane.org"_s, true, false, u"https://horavane.org/donate"_s),
-                 run(u" now, p. 3"_s)};
-    QTest::newRow("hyperlink, switches")
-        << QByteArray("{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\" https://a.org/x }{\\fldrslt a}}")
-        << QList{run(u"a"_s, false, false, u"https://a.org/x"_s)};
-    const QByteArray tooDeep(RtfReader::maxDepth + 50, '{');
-    QTest::newRow("too deep to change") << tooDeep + "\\b x" + QByteArray(50, '}') + "y"
-                                        << QList{run(u"xy"_s)};
-    QTest::newRow("binary data") << QByteArray("a\\bin4 }{\\\\b") << QList{run(u"ab"_s)};
-}
-
-void TestRtfReader::wellFormed()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(QList<RtfRun>, runs);
-    QCOMPARE(RtfReader::read(rtf), runs);
-}
-
-void TestRtfReader::malformed_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("text");
-    const QByteArray deep(100000, '{'), shut(100000, '}');
-    QTest::newRow("stray and unclosed braces") << QByteArray("}}a}b{\\rtf1{\\b text") << u"abtext"_s;
-    QTest::newRow("100000 deep, kept and skipped")
-        << deep + "deep" + shut + "{\\fonttbl" + deep + "Arial;" + shut + "}x" << u"deepx"_s;
-    QTest::newRow("bad hex") << QByteArray("a\\'zz\\'4g\\'4") << u"azzg"_s;
-    QTest::newRow("backslash at end") << QByteArray("ab\\") << u"ab"_s;
-    QTest::newRow("huge unicode") << QByteArray("\\u99999999999999?ok") << u"\uFFFDok"_s;
-    QTest::newRow("huge fallback") << QByteArray("\\uc999999999\\u233 abcdefghijklmnopqrst")
-                                   << u"éqrst"_s;
-    QTest::newRow("bin past end") << QByteArray("a\\bin999999 xyz") << u"a"_s;
-    QTest::newRow("lone surrogate") << QByteArray("\\u-10179?x") << u"\uFFFDx"_s;
-    QTest::newRow("control characters") << QByteArray("a\\'00b\\u7?c\x01\x7f" "d") << u"abcd"_s;
-    QTest::newRow("instruction outside field") << QByteArray("{\\*\\fldinst HYPERLINK x}t")
-                                               << u"t"_s;
-
-    // Junk, and random sequences of the tokens the reader treats specially: any text will
-    // do (null), as long as it keeps the promises.
-    QRandomGenerator random(20240607);   // fixed: a failure can be run again
-    QByteArray bytes(20000, '\0');
-    for (char &b : bytes)
-        b = static_cast<char>(random.bounded(256));
-    QTest::newRow("random bytes") << bytes << QString();
-    const QList<QByteArray> tokens = {
-        "{", "}", "\\b", "\\b0", "\\i", "\\plain", "\\par", "\\line", "\\u-10179", "\\u-8704",
-        "\\u233", "\\uc2", "\\uc0", "\\'e9", "\\'", "\\bin3 ", "\\*", "\\fonttbl", "\\field",
-        "\\fldinst", "\\fldrslt", "HYPERLINK \"https://x\"", "text", " ", "\\", "\\\\", "\\{"};
-    QByteArray rtf;
-    for (int i = 0; i < 40000; ++i)
-        rtf += tokens[random.bounded(tokens.size())];
-    QTest::newRow("random tokens") << rtf << QString();
-}
-
-// Damaged input still gives the text it holds.
-void TestRtfReader::malformed()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, text);
-    const QList<RtfRun> runs = RtfReader::read(rtf);
-    if (!text.isNull())
-        QCOMPARE(plainText(runs), text);
-    QCOMPARE(brokenPromise(runs), QString());
-}
 
 QTEST_GUILESS_MAIN(TestRtfReader)
 #include "tst_rtfreader.moc"
