@@ -55,7 +55,7 @@ struct Fixture
         : location(std::make_unique<PositionSource>(nullptr), pane.pane())
         , controller(makeClockWindow<AnalogClockWindow>(clock, [this]() -> Location & { return location; }))
     {
-        pane.type("m_longitude", QString::number(aucklandLongitude));
+        pane.type("m_longitude", u"174.7762"_s);
         pane.choose(Source::useManual);
         controller->showWindow();
     }
