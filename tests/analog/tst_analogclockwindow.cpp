@@ -1,5 +1,5 @@
 #include "FakeClock.h"
-#include "TestPane.h"
+#include "TestObserver.h"
 #include "analog/AnalogClockView.h"
 #include "analog/AnalogClockWindow.h"
 #include "engine/Location.h"
@@ -52,8 +52,7 @@ private:
 struct Fixture
 {
     explicit Fixture(const AppUtils::Clock &clock)
-        : location(std::make_unique<PositionSource>(nullptr), pane.pane())
-        , controller(makeClockWindow<AnalogClockWindow>(clock, [this]() -> Location & { return location; }))
+        : controller(makeClockWindow<AnalogClockWindow>(clock, pane.locate()))
     {
         pane.type("m_longitude", u"174.7762"_s);
         pane.choose(Source::useManual);
@@ -65,8 +64,7 @@ struct Fixture
         return *controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name));
     }
 
-    TestPane pane;
-    Location location;
+    TestObserver pane;
     std::shared_ptr<ClockWindow> controller;
 };
 
@@ -77,12 +75,7 @@ class TestAnalogClockWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        windowRegistry() = {};
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qunsetenv("TZ");
-    }
+    void cleanup() { releaseClockWindows(); }
 
     void dialsAtAnInstant_data()
     {

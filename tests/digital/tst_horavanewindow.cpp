@@ -1,5 +1,5 @@
 #include "FakeClock.h"
-#include "TestPane.h"
+#include "TestObserver.h"
 #include "engine/Location.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/WindowRegistry.h"
@@ -49,13 +49,12 @@ void TestHoravaneWindow::showsTheObserver()
     qputenv("TZ", "Pacific/Auckland");
     const qint64 unixSeconds = 1796503001;
     const FakeClock clock{system_clock::time_point(milliseconds(unixSeconds * 1000 + 900))};
-    TestPane pane;
+    TestObserver pane;
     pane.type("m_latitude", u"51.4769"_s);
     pane.type("m_longitude", u"-0.0005"_s);
     pane.pane().view()->findChild<QCheckBox *>(u"m_location_decimal"_s)->setChecked(decimal);
     pane.choose(source);
-    Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
-    auto controller = makeClockWindow<HoravaneWindow>(clock, [&]() -> Location & { return location; });
+    auto controller = makeClockWindow<HoravaneWindow>(clock, pane.locate());
     controller->showWindow();
     QCOMPARE(windowRegistry().openHoravaneWindow, controller);
     QVERIFY(!windowRegistry().openAnalogWindow);
@@ -72,7 +71,7 @@ void TestHoravaneWindow::showsTheObserver()
     QCOMPARE(field("m_localtime"), u"2026-12-06T09:36:41.900+13:00"_s);
     controller->window()->close();
     QVERIFY(!windowRegistry().openHoravaneWindow);
-    qunsetenv("TZ");
+    releaseClockWindows();
 }
 
 QTEST_MAIN(TestHoravaneWindow)

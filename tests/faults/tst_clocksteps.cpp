@@ -1,5 +1,5 @@
 #include "FakeClock.h"
-#include "TestPane.h"
+#include "TestObserver.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
@@ -53,11 +53,7 @@ class TestClockSteps : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        windowRegistry() = {};
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { releaseClockWindows(); }
 
     void showsTheRightSecondNext_data()
     {
@@ -87,9 +83,8 @@ private Q_SLOTS:
         FakeClock clock(system_clock::time_point(1796503001250ms));
         AppUtils::MasterTimer timer(clock);
         ClockUpdate update(timer);
-        TestPane pane;
-        Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
-        const auto controller = makeClockWindow<WatchedWindow>(clock, [&]() -> Location & { return location; });
+        TestObserver observer;
+        const auto controller = makeClockWindow<WatchedWindow>(clock, observer.locate());
         controller->showWindow();
         timer.start();
         update.start();

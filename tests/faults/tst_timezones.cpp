@@ -1,5 +1,5 @@
 #include "FakeClock.h"
-#include "TestPane.h"
+#include "TestObserver.h"
 #include "analog/AnalogClockView.h"
 #include "analog/AnalogClockWindow.h"
 #include "digital/HoravaneWindow.h"
@@ -27,12 +27,7 @@ class TestTimeZones : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        windowRegistry() = {};
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qunsetenv("TZ");
-    }
+    void cleanup() { releaseClockWindows(); }
 
     void rightAtTheFirstSecond_data()
     {
@@ -80,11 +75,9 @@ private Q_SLOTS:
         FakeClock clock;
         AppUtils::MasterTimer timer(clock);
         ClockUpdate update(timer);
-        TestPane pane;
-        Location location(std::make_unique<PositionSource>(nullptr), pane.pane());
-        const auto locate = [&]() -> Location & { return location; };
-        const auto digital = makeClockWindow<HoravaneWindow>(clock, locate);
-        const auto analog = makeClockWindow<AnalogClockWindow>(clock, locate);
+        TestObserver observer;
+        const auto digital = makeClockWindow<HoravaneWindow>(clock, observer.locate());
+        const auto analog = makeClockWindow<AnalogClockWindow>(clock, observer.locate());
         digital->showWindow();
         analog->showWindow();
         // The second before, as a running clock would have shown it.
