@@ -37,12 +37,9 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
     return std::pair{utc1, utc2};
 }
 
-} // namespace
-
-std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
+// The local apparent sidereal time in seconds for a finite longitude, or none.
+std::optional<double> computeSeconds(qint64 unixSeconds, double longitudeDegrees)
 {
-    if (!std::isfinite(longitudeDegrees))
-        return std::nullopt;
     const auto utc = utcJulianDate(unixSeconds);
     if (!utc)
         return std::nullopt;
@@ -58,6 +55,27 @@ std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegr
     const double secondsOfDay = angle / ERFA_D2PI * static_cast<double>(secondsPerDay);
     // An angle a hair below 2π, or a tiny negative one lifted by 2π, can round to 86400 itself.
     return secondsOfDay < static_cast<double>(secondsPerDay) ? secondsOfDay : 0.0;
+}
+
+} // namespace
+
+std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
+{
+    if (!std::isfinite(longitudeDegrees))
+        return std::nullopt;
+    // Both clock windows ask for the same second and place at each tick; the nutation series
+    // behind the answer is the costliest part of a tick, so the last answer is kept.
+    struct Answer
+    {
+        qint64 unixSeconds;
+        double longitudeDegrees;
+        std::optional<double> seconds;
+    };
+    thread_local std::optional<Answer> last;
+    if (last && last->unixSeconds == unixSeconds && last->longitudeDegrees == longitudeDegrees)
+        return last->seconds;
+    last = Answer{unixSeconds, longitudeDegrees, computeSeconds(unixSeconds, longitudeDegrees)};
+    return last->seconds;
 }
 
 std::optional<QString> Sidereal::local(qint64 unixSeconds, double longitudeDegrees)
