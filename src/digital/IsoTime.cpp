@@ -17,7 +17,12 @@ QString isoText(system_clock::time_point instant, int utcOffsetSeconds)
                                      int(time.seconds().count()), int(time.subseconds().count()));
     if (utcOffsetSeconds == 0)
         return text + u'Z';
-    const int offsetMinutes = std::abs(utcOffsetSeconds) / 60;
-    return text + QString::asprintf("%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
-                                    offsetMinutes / 60, offsetMinutes % 60);
+    // Cutting an offset of old local mean time (Monrovia's -00:44:30) to whole minutes would make
+    // the text name another instant than the UTC one: its seconds are written out instead.
+    const int offset = std::abs(utcOffsetSeconds);
+    const char sign = utcOffsetSeconds < 0 ? '-' : '+';
+    text += QString::asprintf("%c%02d:%02d", sign, offset / 3600, offset / 60 % 60);
+    if (offset % 60 != 0)
+        text += QString::asprintf(":%02d", offset % 60);
+    return text;
 }

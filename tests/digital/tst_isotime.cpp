@@ -26,6 +26,7 @@ void TestIsoTime::formatsWithOffset_data()
     QTest::newRow("+13:00 next day") << qint64(1796503001123) << 46800 << u"2026-12-06T09:36:41.123+13:00"_s;
     QTest::newRow("-03:30") << qint64(1796503001123) << -12600 << u"2026-12-05T17:06:41.123-03:30"_s;
     QTest::newRow("-00:30 keeps its sign") << qint64(1796503001123) << -1800 << u"2026-12-05T20:06:41.123-00:30"_s;
+    QTest::newRow("offset with seconds") << qint64(1796503001123) << 5025 << u"2026-12-05T22:00:26.123+01:23:45"_s;
     QTest::newRow("ms padded") << qint64(1710979199007) << 0 << u"2024-03-20T23:59:59.007Z"_s;
     QTest::newRow("ms truncated, not rounded") << qint64(1710979199999) << 0 << u"2024-03-20T23:59:59.999Z"_s;
     QTest::newRow("leap day") << qint64(1709251199500) << 0 << u"2024-02-29T23:59:59.500Z"_s;
@@ -54,6 +55,7 @@ void TestIsoTime::localTextInZone_data()
     QTest::newRow("Berlin last winter ms") << "Europe/Berlin"_ba << qint64(1774745999999) << u"2026-03-29T01:59:59.999+01:00"_s;
     QTest::newRow("Berlin first summer ms") << "Europe/Berlin"_ba << qint64(1774746000000) << u"2026-03-29T03:00:00.000+02:00"_s;
     QTest::newRow("Berlin first winter ms") << "Europe/Berlin"_ba << qint64(1792890000000) << u"2026-10-25T02:00:00.000+01:00"_s;
+    QTest::newRow("Monrovia mean time") << "Africa/Monrovia"_ba << qint64(0) << u"1969-12-31T23:15:30.000-00:44:30"_s;
     QTest::newRow("posix zone") << "XYZ-4:15"_ba << qint64(0) << u"1970-01-01T04:15:00.000+04:15"_s;
 }
 
