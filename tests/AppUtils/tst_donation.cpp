@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -52,24 +53,48 @@ private Q_SLOTS:
         m_opened.urls.clear();
     }
 
-    void showsMessage()
+    void formattedMessage()
     {
         Donation::newDonation(writeMessage("{\\rtf1 Thanks {\\b a lot}\\par Give at "
                                            "{\\field{\\*\\fldinst HYPERLINK \"https://x.org\"}{\\fldrslt x.org}}.}"),
                               m_page);
-        QVERIFY(Donation::shared());
         QCOMPARE(Donation::shared()->windowTitle(), u"Support Horavane"_s);
         const QTextDocument *document = message()->document();
         QCOMPARE(document->toPlainText(), u"Thanks a lot\nGive at x.org."_s);
-
-        QTextBlock::iterator fragments = document->firstBlock().begin();
-        QVERIFY((++fragments).fragment().charFormat().font().bold());   // "a lot"
-        fragments = document->lastBlock().begin();
-        QCOMPARE((++fragments).fragment().text(), u"x.org"_s);
-        QCOMPARE(fragments.fragment().charFormat().anchorHref(), u"https://x.org"_s);
+        QVERIFY((++document->firstBlock().begin()).fragment().charFormat().font().bold());   // "a lot"
+        const QTextFragment link = (++document->lastBlock().begin()).fragment();
+        QCOMPARE(link.text() + u' ' + link.charFormat().anchorHref(), u"x.org https://x.org"_s);
 
         Donation::newDonation(m_dir.filePath(u"missing.rtf"_s), m_page);
         QVERIFY(!message()->document()->isEmpty());   // a few words of thanks instead
+    }
+
+    void longMessage_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("begins");
+        QTest::newRow("many paragraphs") << QByteArray("ab\\par ").repeated(20000) << u"ab\nab\n"_s;
+        QTest::newRow("one long word") << QByteArray(100000, 'w') << u"wwww"_s;
+        QTest::newRow("many runs") << QByteArray("{\\b abcdefghij}klmnopqrst ").repeated(1000)
+                                   << u"abcdefghijklmnopqrst abcdefghij"_s;
+        QTest::newRow("emoji, never cut in half") << "x" + QByteArray("\\u-10179?\\u-8704?").repeated(6000)
+                                                  << u"x😀😀"_s;
+    }
+
+    // A message of any length under the size limit opens at once: a few pages of it, laid out
+    // in one go, and an ellipsis where the rest was left out.
+    void longMessage()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, begins);
+        Donation::newDonation(writeMessage("x"), m_page);
+        Donation::shared()->showWindow();   // an open window takes the new message
+        const QSignalSpy changes(message()->document(), &QTextDocument::contentsChange);
+        Donation::newDonation(writeMessage(rtf), m_page);
+        const QString text = message()->toPlainText();
+        QVERIFY2(changes.size() < 10, qPrintable(QString::number(changes.size())));   // not one per run
+        QVERIFY2(text.size() < 20000, qPrintable(QString::number(text.size())));
+        QVERIFY(text.startsWith(begins) && text.endsWith(u'…') && text.isValidUtf16());
     }
 
     void links_data()

@@ -22,6 +22,10 @@ namespace {
 
 constexpr auto hideAtLaunchKey = "Donation/hideAtLaunch"_L1;
 constexpr qint64 maxMessageSize = 1024 * 1024;
+// Laying out a word too long for a line takes time that grows with the square of its length,
+// so the window shows a few pages at most: far more than a request for support needs, and
+// quick to lay out whatever the file holds.
+constexpr qsizetype maxShownLength = 10'000;
 
 QPointer<Donation> &instance()
 {
@@ -36,6 +40,26 @@ QList<RtfRun> readMessage(const QString &path)
         return {};
     const QByteArray data = file.read(maxMessageSize + 1);
     return data.size() > maxMessageSize ? QList<RtfRun>() : RtfReader::read(data);
+}
+
+// The first maxShownLength characters of runs, and an ellipsis where text was left out.
+QList<RtfRun> shortened(QList<RtfRun> runs)
+{
+    qsizetype left = maxShownLength;
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        QString &text = runs[i].text;
+        if (text.size() <= left) {
+            left -= text.size();
+            continue;
+        }
+        if (left > 0 && text[left - 1].isHighSurrogate())
+            --left;   // a character is never cut in half
+        text.truncate(left);
+        text += u'\u2026';
+        runs.resize(i + 1);
+        break;
+    }
+    return runs;
 }
 
 } // namespace
@@ -86,6 +110,8 @@ Donation::Donation()
     m_message->setObjectName(u"message"_s);
     m_message->setAccessibleName(tr("Message"));
     m_message->setOpenLinks(false);
+    // A long address or word is broken where it meets the edge, never widening the message.
+    m_message->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_message->document()->setDocumentMargin(fontMetrics().height() / 2.0);
     connect(m_message, &QTextBrowser::anchorClicked, this, &Donation::openLink);
 
@@ -118,7 +144,7 @@ Donation::Donation()
 
 void Donation::load(const QString &rtfPath, const QUrl &page)
 {
-    m_runs = readMessage(rtfPath);
+    m_runs = shortened(readMessage(rtfPath));
     if (m_runs.isEmpty()) {
         RtfRun thanks;
         thanks.text = tr("Horavane is free software. Thank you for your support!");
@@ -133,6 +159,7 @@ void Donation::showMessage()
     QTextDocument *document = m_message->document();
     document->clear();
     QTextCursor cursor(document);
+    cursor.beginEditBlock();   // the view lays the message out once, not once per run
     QTextBlockFormat paragraph;
     paragraph.setBottomMargin(fontMetrics().height() / 2.0);
     cursor.setBlockFormat(paragraph);   // paragraphs that follow take it over
@@ -149,6 +176,7 @@ void Donation::showMessage()
         }
         cursor.insertText(run.text, format);
     }
+    cursor.endEditBlock();
 }
 
 void Donation::openLink(const QUrl &url)

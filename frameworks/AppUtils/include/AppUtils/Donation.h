@@ -22,7 +22,8 @@ class Donation : public QDialog
 public:
     // Makes shared() show the message of rtfPath and offer page. An open window is kept and
     // shows the new message, so there are never two. A file that cannot be read (or is larger
-    // than 1 MiB) gives a short message of thanks instead.
+    // than 1 MiB) gives a short message of thanks instead; of a longer message the window
+    // shows the first 10,000 characters and an ellipsis.
     static void newDonation(const QString &rtfPath, const QUrl &page);
     // The window of the last newDonation(); null before it, and from the moment a closed
     // window is deleted (the event loop deletes it soon after it closes).

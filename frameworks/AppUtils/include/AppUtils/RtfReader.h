@@ -19,6 +19,13 @@ struct RtfRun
     friend bool operator==(const RtfRun &, const RtfRun &) = default;
 };
 
+} // namespace AppUtils
+
+// A message can hold a run for every few bytes: growing the list moves them as plain bytes.
+Q_DECLARE_TYPEINFO(AppUtils::RtfRun, Q_RELOCATABLE_TYPE);
+
+namespace AppUtils {
+
 // Reads the text of a Rich Text Format document, keeping what a short message needs:
 // paragraphs and line breaks, bold and italic, HYPERLINK fields, and the characters
 // (cp1252 bytes and escapes, \uN with its \ucN fallback). Fonts, colours, sizes, tables,
