@@ -11,6 +11,8 @@
 #include <AppUtils/MasterTimer.h>
 #include <AppUtils/Path.h>
 
+#include <QMainWindow>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -60,6 +62,16 @@ void AppDelegate::applicationWillTerminate()
     qCDebug(lcLifecycle, "master timer stopped");
 }
 
+void AppDelegate::applicationEndBegins()
+{
+    m_windowsAtEnd = openWindows();
+}
+
+void AppDelegate::applicationEndCancelled()
+{
+    m_windowsAtEnd.reset();
+}
+
 void AppDelegate::saveState()
 {
     saveOpenWindows();
@@ -104,7 +116,9 @@ void AppDelegate::showAnalog()
 
 void AppDelegate::showPreferences()
 {
-    sharedPreferences().window().showWindow();
+    Platform::WindowController &preferences = sharedPreferences().window();
+    preferences.showWindow();
+    m_menu.addKeys(*preferences.window());
     qCDebug(lcLifecycle, "preferences shown");
 }
 
@@ -118,7 +132,7 @@ void AppDelegate::checkUpdates()
 void AppDelegate::showDonate()
 {
     if (AppUtils::Donation *window = donation())
-        window->showWindow();
+        showDonation(*window);
 }
 
 void AppDelegate::activate()
@@ -135,12 +149,21 @@ void AppDelegate::activate()
     qCDebug(lcLifecycle, "activated");
 }
 
+std::vector<bool> AppDelegate::openWindows()
+{
+    std::vector<bool> open;
+    for (const WindowOpener &opener : windowOpeners())
+        open.push_back(windowRegistry().*opener.slot != nullptr);
+    return open;
+}
+
 void AppDelegate::saveOpenWindows()
 {
-    for (const WindowOpener &opener : windowOpeners()) {
-        const bool open = windowRegistry().*opener.slot != nullptr;
-        AppUtils::Defaults().saveBool(opener.settingsKey, open);
-        qCDebug(lcLifecycle) << "saved" << opener.settingsKey << open;
+    const std::vector<bool> open = m_windowsAtEnd.value_or(openWindows());
+    const std::span<const WindowOpener> openers = windowOpeners();
+    for (std::size_t i = 0; i < openers.size(); ++i) {
+        AppUtils::Defaults().saveBool(openers[i].settingsKey, open[i]);
+        qCDebug(lcLifecycle) << "saved" << openers[i].settingsKey << bool(open[i]);
     }
 }
 
@@ -148,9 +171,15 @@ void AppDelegate::offerDonation()
 {
     AppUtils::Donation *window = donation();
     if (window && !window->staysHidden()) {
-        window->showWindow();
+        showDonation(*window);
         qCDebug(lcLifecycle, "donation window shown");
     }
+}
+
+void AppDelegate::showDonation(AppUtils::Donation &window)
+{
+    window.showWindow();
+    m_menu.addKeys(window);
 }
 
 AppUtils::Donation *AppDelegate::donation() const

@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QUrl>
 
+#include <optional>
+#include <vector>
+
 namespace AppUtils {
 class Donation;
 }
@@ -27,6 +30,11 @@ public:
     // closing, a signal or the session ending); later calls do nothing.
     void applicationWillTerminate();
 
+    // The end has begun: the windows open now are the ones to reopen at the next launch, even
+    // though the end closes them before applicationWillTerminate(). Cancelled, it forgets them.
+    void applicationEndBegins();
+    void applicationEndCancelled();
+
     // Stores what a person would expect to find at the next launch, without stopping anything:
     // the desktop session asks for this before it ends, and the end may still be cancelled.
     void saveState();
@@ -47,12 +55,16 @@ private:
     // keeps it alive.
     void showClockWindow(const WindowOpener &opener);
     void restoreWindows();
+    // Whether each kind of clock window is open, in the order of windowOpeners().
+    static std::vector<bool> openWindows();
     void saveOpenWindows();
     void offerDonation();
+    void showDonation(AppUtils::Donation &window);
     // The donation window with our message, made afresh; null when the message is missing.
     AppUtils::Donation *donation() const;
 
     const QUrl hv_paypal;
     AppMenu m_menu;
+    std::optional<std::vector<bool>> m_windowsAtEnd;
     bool m_terminated = false;
 };

@@ -28,6 +28,8 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_showHoravane, tr("&Digital Clock"), QKeySequence(tr("Ctrl+1")));
     setUp(m_showAnalog, tr("&Analog Clock"), QKeySequence(tr("Ctrl+2")));
     setUp(m_close, tr("&Close"), QKeySequence::Close);
+    for (QAction *action : applicationKeys())
+        action->setShortcutContext(Qt::ApplicationShortcut);
     m_quit.setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
     m_preferences.setIcon(QIcon::fromTheme(QStringLiteral("preferences-system")));
 
@@ -35,9 +37,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_donate, &QAction::triggered, &delegate, &AppDelegate::showDonate);
     connect(&m_checkUpdates, &QAction::triggered, &delegate, &AppDelegate::checkUpdates);
     connect(&m_preferences, &QAction::triggered, &delegate, &AppDelegate::showPreferences);
-    // exit(), not quit(): quit() would close each window first, and the windows open at Quit
-    // are the ones to reopen next time.
-    connect(&m_quit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(&m_quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(&m_showHoravane, &QAction::triggered, &delegate, &AppDelegate::showHoravane);
     connect(&m_showAnalog, &QAction::triggered, &delegate, &AppDelegate::showAnalog);
     connect(&m_close, &QAction::triggered, this, [] {
@@ -62,6 +62,16 @@ void AppMenu::install(QMainWindow &window)
     windows->addSeparator();
     windows->addAction(&m_close);
     window.setMenuBar(bar);
+}
+
+void AppMenu::addKeys(QWidget &window)
+{
+    window.addActions(applicationKeys());
+}
+
+QList<QAction *> AppMenu::applicationKeys()
+{
+    return {&m_preferences, &m_quit, &m_showHoravane, &m_showAnalog};
 }
 
 void AppMenu::showAbout()

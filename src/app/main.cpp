@@ -1,10 +1,10 @@
 #include "AppDelegate.h"
+#include "HoravaneApplication.h"
 #include "TerminationSignals.h"
 #include "DisplayCheck.h"
 #include "SingleInstance.h"
 #include "engine/WindowRegistry.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     std::optional<DisplayCheck> displayCheck(std::in_place);
-    QApplication app(argc, argv);
+    HoravaneApplication app(argc, argv);
     displayCheck.reset();
 
     QApplication::setOrganizationName(QStringLiteral("Horavane"));
@@ -47,9 +47,9 @@ int main(int argc, char *argv[])
     AppDelegate delegate;
     QObject::connect(&instance, &SingleInstance::activationRequested, &delegate, &AppDelegate::activate);
     TerminationSignals signals;
-    // exit(), not quit(): quit() closes every window first, and a window closed that way would
-    // be remembered as closed by the person, so it would not reopen at the next launch.
-    QObject::connect(&signals, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&signals, &TerminationSignals::received, &app, &QCoreApplication::quit);
+    QObject::connect(&app, &HoravaneApplication::endBegins, &delegate, &AppDelegate::applicationEndBegins);
+    QObject::connect(&app, &HoravaneApplication::endCancelled, &delegate, &AppDelegate::applicationEndCancelled);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, &AppDelegate::saveState);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
