@@ -4,11 +4,13 @@
 #include <Preferences/Preferenceable.h>
 #include <Preferences/PreferencesWindowController.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -23,7 +25,7 @@ const QString TITLE = u"Horavane Preferences"_s;
 class FieldPane : public Platform::ViewController, public Preferences::Preferenceable
 {
 public:
-    FieldPane(QString title, int height) : m_title(std::move(title)), m_height(height) {}
+    FieldPane(QString title, QSize extent) : m_title(std::move(title)), m_extent(extent) {}
     QString toolbarItemTitle() const override { return m_title; }
     QIcon toolbarItemIcon() const override { return QIcon(); }
     QWidget *view() override { return Platform::ViewController::view(); }
@@ -36,7 +38,7 @@ protected:
     {
         auto *layout = new QVBoxLayout(&view);
         layout->addWidget(field = new QLineEdit(&view));
-        layout->addSpacing(m_height);
+        layout->addItem(new QSpacerItem(m_extent.width(), m_extent.height(), QSizePolicy::Fixed, QSizePolicy::Fixed));
         connect(field, &QLineEdit::editingFinished, this, [this] {
             bool number = false;
             field->text().toDouble(&number);
@@ -48,8 +50,26 @@ protected:
 
 private:
     QString m_title;
-    int m_height;
+    QSize m_extent;
 };
+
+// The mean lightness of what the icon draws, 0 to 255.
+int inkLightness(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(32).toImage();
+    qint64 sum = 0;
+    qint64 count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() > 128) {
+                sum += pixel.lightness();
+                ++count;
+            }
+        }
+    }
+    return count ? int(sum / count) : -1;
+}
 
 } // namespace
 
@@ -66,35 +86,50 @@ private Q_SLOTS:
     void init()
     {
         m_controller.reset();
-        m_general = std::make_unique<FieldPane>(u"General"_s, 80);
-        m_updates = std::make_unique<FieldPane>(u"Updates"_s, 260);
+        // The second pane is narrower and taller: the window keeps the wider width throughout.
+        m_general = std::make_unique<FieldPane>(u"General"_s, QSize(300, 80));
+        m_updates = std::make_unique<FieldPane>(u"Updates"_s, QSize(200, 260));
         m_general->view();   // loaded before the window, as the application does
         m_controller = std::make_unique<Preferences::PreferencesWindowController>(
             QList<Preferences::Preferenceable *>{m_general.get(), m_updates.get()}, TITLE);
     }
 
-    // The tool bar switches panes and the window fits each; an index out of range is ignored.
-    void switchingFitsThePane()
+    void switching_data()
     {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("byButton");   // else by selectPane()
+        QTest::addColumn<bool>("animated");
+        QTest::newRow("button, shown window") << true << true << true;
+        QTest::newRow("button, hidden window") << false << true << false;
+        QTest::newRow("selectPane") << true << false << false;
+    }
+
+    // The window fits each pane's height, keeps its width, and grows smoothly only when the
+    // user watches; an index out of range is ignored.
+    void switching()
+    {
+        QFETCH(bool, shown);
+        QFETCH(bool, byButton);
+        QFETCH(bool, animated);
         m_controller->selectPane(7);
         m_controller->showWindow();
         QMainWindow &window = *m_controller->window();
         const QList<QAction *> buttons = toolBar().actions();
-        QStringList titles;
-        for (QAction *button : buttons)
-            titles << button->text() + u'/' + toolBar().widgetForAction(button)->accessibleName();
-        QCOMPARE(titles, QStringList({u"General/General"_s, u"Updates/Updates"_s}));
+        QCOMPARE(toolBar().widgetForAction(buttons.at(1))->accessibleName(), u"Updates"_s);
         QCOMPARE(stack().currentWidget(), m_general->view());
         const QSize small = window.size();
+        if (!shown)
+            window.hide();
 
-        buttons.at(1)->trigger();
-        QCOMPARE(m_controller->currentPane(), 1);
+        const auto select = [&](int pane) { byButton ? buttons.at(pane)->trigger() : m_controller->selectPane(pane); };
+        select(1);
         QCOMPARE(stack().currentWidget(), m_updates->view());
-        QCOMPARE(stack().size(), m_updates->view()->sizeHint());
-        QVERIFY(window.height() > small.height());
-        m_controller->selectPane(0);
+        QCOMPARE(window.height() == small.height(), animated);
+        const QSize tall(small.width(), small.height() + 260 - 80);
+        QTRY_COMPARE(window.size(), tall);
+        select(0);
         QVERIFY(buttons.at(0)->isChecked());
-        QCOMPARE(window.size(), small);
+        QTRY_COMPARE(window.size(), small);
     }
 
     void closeHidesAndShowBringsBack_data()
@@ -150,6 +185,30 @@ private Q_SLOTS:
         m_general.reset();
         QVERIFY(!general);
         QVERIFY(!panesFirst || stack().count() == 1);
+    }
+
+    void fallbackIcon_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("General") << u"preferences-system"_s;
+        QTest::newRow("Updates") << u"system-software-update"_s;
+    }
+
+    // On a desktop whose icon theme lacks the panes' icons, they are still drawn, in ink that
+    // shows on the palette, also after the palette changes.
+    void fallbackIcon()
+    {
+        QFETCH(QString, name);
+        QIcon::setThemeName(u"hicolor"_s);
+        const QPalette light(Qt::black, QColor(0xef, 0xef, 0xef));
+        const QPalette dark(Qt::white, QColor(0x2b, 0x2d, 0x30));
+        QApplication::setPalette(light);
+        const QIcon icon = QIcon::fromTheme(name, QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
+        const int onLight = inkLightness(icon);
+        QApplication::setPalette(dark);
+        const int onDark = inkLightness(icon);
+        QApplication::setPalette(QPalette());
+        QVERIFY2(onLight >= 0 && onLight < 0xef - 100 && onDark > 0x2d + 100, qPrintable(u"%1 %2"_s.arg(onLight).arg(onDark)));
     }
 
 private:

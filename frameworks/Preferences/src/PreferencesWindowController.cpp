@@ -9,7 +9,12 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolBar>
+#include <QVariantAnimation>
+
+#include <algorithm>
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -17,24 +22,63 @@ namespace Preferences {
 
 namespace {
 
-// As large as the pane on show, not as the largest pane, so that the window fits each one.
+// How long the window takes to reach the height of the pane the user switched to.
+constexpr std::chrono::milliseconds RESIZE_TIME(150);
+
+} // namespace
+
+// As wide as the widest pane, so that switching never changes the window's width, and as
+// high as the pane on show, or, while switching, as an animation between the two heights.
 class PaneStack final : public QStackedWidget
 {
 public:
-    using QStackedWidget::QStackedWidget;
+    explicit PaneStack(QWidget *parent)
+        : QStackedWidget(parent)
+    {
+        m_resize.setEasingCurve(QEasingCurve::InOutQuad);
+        connect(&m_resize, &QVariantAnimation::valueChanged, this, [this](const QVariant &height) {
+            m_height = height.toInt();
+            updateGeometry();
+        });
+        connect(&m_resize, &QVariantAnimation::finished, this, [this] {
+            m_height.reset();
+            updateGeometry();
+        });
+    }
+
+    // Shows the pane at index; the stack takes its height over duration, or at once for zero.
+    void showPane(int index, std::chrono::milliseconds duration)
+    {
+        const int from = sizeHint().height();
+        m_resize.stop();
+        m_height.reset();
+        setCurrentIndex(index);
+        if (duration.count() > 0 && sizeHint().height() != from) {
+            m_height = from;
+            m_resize.setDuration(int(duration.count()));
+            m_resize.setStartValue(from);
+            m_resize.setEndValue(sizeHint().height());
+            m_resize.start();
+        }
+        updateGeometry();
+    }
 
     QSize sizeHint() const override
     {
-        return currentWidget() ? currentWidget()->sizeHint() : QStackedWidget::sizeHint();
+        int width = 0;
+        for (int i = 0; i < count(); ++i)
+            width = std::max(width, widget(i)->sizeHint().width());
+        const int height = currentWidget() ? currentWidget()->sizeHint().height() : 0;
+        return {width, m_height.value_or(height)};
     }
 
-    QSize minimumSizeHint() const override
-    {
-        return currentWidget() ? currentWidget()->minimumSizeHint() : QStackedWidget::minimumSizeHint();
-    }
+    // The window is as large as this asks, no more and no less.
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    QVariantAnimation m_resize;
+    std::optional<int> m_height;   // while the animation runs
 };
-
-} // namespace
 
 PreferencesWindowController::PreferencesWindowController(QList<Preferenceable *> panes, QString title,
                                                          std::optional<QString> frameName, QObject *parent)
@@ -60,7 +104,7 @@ void PreferencesWindowController::selectPane(int index)
     if (index < 0 || index >= m_panes.size())
         return;
     m_current = index;
-    showCurrentPane();
+    showCurrentPane(std::chrono::milliseconds(0));
 }
 
 int PreferencesWindowController::currentPane() const
@@ -97,8 +141,10 @@ void PreferencesWindowController::loadWindow(QMainWindow &window)
         toolBar->widgetForAction(button)->setAccessibleName(pane.toolbarItemTitle());
         // Toggled, not triggered: a screen reader switches a button on without clicking it.
         connect(button, &QAction::toggled, this, [this, i](bool on) {
-            if (on)
-                selectPane(i);
+            if (on && i != m_current) {
+                m_current = i;
+                showCurrentPane(resizeTime());
+            }
         });
     }
 
@@ -109,7 +155,7 @@ void PreferencesWindowController::loadWindow(QMainWindow &window)
 
     // The window takes the size the tool bar and the pane ask for, and no other.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    showCurrentPane();
+    showCurrentPane(std::chrono::milliseconds(0));
 }
 
 void PreferencesWindowController::windowDidLoad()
@@ -117,13 +163,20 @@ void PreferencesWindowController::windowDidLoad()
     Platform::FrameAutosave::attach(*window(), m_frameName);
 }
 
-void PreferencesWindowController::showCurrentPane()
+std::chrono::milliseconds PreferencesWindowController::resizeTime() const
+{
+    // A hidden window has nobody to watch it grow; a style without animations wants none.
+    const bool animate = window()->isVisible()
+        && window()->style()->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, window()) > 0;
+    return animate ? RESIZE_TIME : std::chrono::milliseconds(0);
+}
+
+void PreferencesWindowController::showCurrentPane(std::chrono::milliseconds resizeTime)
 {
     if (!m_stack || !m_buttons || m_current < 0)
         return;   // the window is not built yet, or has no pane
-    m_stack->setCurrentIndex(m_current);
+    m_stack->showPane(m_current, resizeTime);
     m_buttons->actions().at(m_current)->setChecked(true);
-    m_stack->updateGeometry();
     window()->layout()->activate();   // resize now, not at the next event loop pass
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 
 #include <Platform/WindowController.h>
@@ -9,15 +10,16 @@
 #include <QString>
 
 class QActionGroup;
-class QStackedWidget;
 
 namespace Preferences {
 
 class Preferenceable;
+class PaneStack;
 
 // The preferences window: a tool bar with one button per pane, in the order given, over
-// the selected pane's view. The window takes the size of the selected pane and keeps its
-// place on screen across runs, under its title. Closing it (the close button or Ctrl+W)
+// the selected pane's view. The window is as wide as the widest pane and as high as the
+// selected one; when the user switches panes in the shown window, its height follows in a
+// short animation. It keeps its place on screen across runs, under its title. Closing it (the close button or Ctrl+W)
 // only hides it; showWindow() brings back the same window with the same controls.
 //
 // The panes are not owned and must outlive the window's use; their views are shown in the
@@ -33,7 +35,7 @@ public:
                                 std::optional<QString> frameName = std::nullopt, QObject *parent = nullptr);
     ~PreferencesWindowController() override;
 
-    // Shows the pane at index (0 = first) and fits the window to it. An index out of range
+    // Shows the pane at index (0 = first) and fits the window to it at once. An index out of range
     // changes nothing. Before the window is built, chooses the pane it opens with.
     void selectPane(int index);
 
@@ -45,13 +47,14 @@ protected:
     void windowDidLoad() override;
 
 private:
-    void showCurrentPane();
+    std::chrono::milliseconds resizeTime() const;   // for a switch by the user
+    void showCurrentPane(std::chrono::milliseconds resizeTime);
 
     QList<Preferenceable *> m_panes;
     QString m_title;
     QString m_frameName;
     int m_current;
-    QPointer<QStackedWidget> m_stack;     // these two belong to the window
+    QPointer<PaneStack> m_stack;          // these two belong to the window
     QPointer<QActionGroup> m_buttons;
     QList<QPointer<QWidget>> m_views;     // the panes' views, to hand back
 };

@@ -1,0 +1,65 @@
+#include "Preferences/FallbackIcons.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QPointer>
+
+namespace Preferences::FallbackIcons {
+namespace {
+
+// Points QIcon at the variant for the current palette, now and after each palette change.
+class PaletteFollower final : public QObject
+{
+public:
+    explicit PaletteFollower(QObject &application)
+        : QObject(&application)
+    {
+        application.installEventFilter(this);
+        follow();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::ApplicationPaletteChange)
+            follow();
+        return false;
+    }
+
+private:
+    static void follow()
+    {
+        const QString name = QString::fromLatin1(themeName());
+        if (name == QIcon::fallbackThemeName())
+            return;
+        QIcon::setFallbackThemeName(name);
+        // Changing the fallback alone leaves icons already looked up as they were; setting
+        // the search paths makes every themed icon look itself up again at its next paint.
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths());
+    }
+};
+
+} // namespace
+
+const char *themeName()
+{
+    // Dark ink on a light window, light ink on a dark one.
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? "horavane-dark" : "horavane-light";
+}
+
+void install()
+{
+    static QPointer<PaletteFollower> follower;   // gone with the application it follows
+    auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (application && !follower)
+        follower = new PaletteFollower(*application);
+}
+
+// Before main() builds any pane: a pane asks for its icon when it is made. The themes lie
+// under :/icons, which QIcon always searches.
+Q_COREAPP_STARTUP_FUNCTION(install)
+
+} // namespace Preferences::FallbackIcons
