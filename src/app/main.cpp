@@ -5,6 +5,8 @@
 #include "SingleInstance.h"
 #include "engine/WindowRegistry.h"
 
+#include <AppUtils/ApplicationId.h>
+
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -23,11 +25,12 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Horavane"));
     QApplication::setApplicationName(QStringLiteral("Horavane"));
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.horavane.Horavane"));
+    const QString applicationId(AppUtils::applicationId);
+    QGuiApplication::setDesktopFileName(applicationId);
     QIcon bundledIcon;
     for (const char *size : {"32x32", "64x64", "256x256"})
-        bundledIcon.addFile(u":/icons/"_s + QLatin1StringView(size) + u"/org.horavane.Horavane.png"_s);
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.horavane.Horavane"), bundledIcon));
+        bundledIcon.addFile(u":/icons/"_s + QLatin1StringView(size) + u'/' + applicationId + u".png"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(applicationId, bundledIcon));
     QApplication::setQuitOnLastWindowClosed(true);
 
     // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.

@@ -26,7 +26,8 @@ public:
     explicit PositionSource(std::unique_ptr<QGeoPositionInfoSource> source);
     ~PositionSource() override;
 
-    // The desktop's default source, identified to GeoClue by the desktop entry's name.
+    // The desktop's default source, identified to GeoClue by the application id (the name of
+    // the installed desktop entry), also when no application object has set one.
     static std::unique_ptr<PositionSource> createDefault();
 
     void startUpdatingLocation();

@@ -11,10 +11,24 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <utility>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A stored coordinate the field would not accept (latitude 95, longitude 540) is as unreadable
+// as "abc": shown and used, it would put the observer nowhere on Earth.
+double loadCoordinate(const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback,
+                      double lowest, double highest)
+{
+    const double value = store.loadDouble(key, fallback);
+    return value >= lowest && value <= highest ? value : fallback;
+}
+
+} // namespace
 
 std::optional<PreferencesGeneral::LocationSource> PreferencesGeneral::locationSourceFromRaw(qint64 raw)
 {
@@ -103,9 +117,11 @@ void PreferencesGeneral::loadSettings()
     Extensions::setBoolValue(*controls.m_location_decimal,
                              m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
     Platform::TextField::setDoubleValue(*controls.m_latitude,
-                                        m_store.loadDouble(SettingsKeys::latitude, SettingsDefaults::latitude));
+                                        loadCoordinate(m_store, SettingsKeys::latitude, SettingsDefaults::latitude,
+                                                       FieldLimits::latitudeMin, FieldLimits::latitudeMax));
     Platform::TextField::setDoubleValue(*controls.m_longitude,
-                                        m_store.loadDouble(SettingsKeys::longitude, SettingsDefaults::longitude));
+                                        loadCoordinate(m_store, SettingsKeys::longitude, SettingsDefaults::longitude,
+                                                       FieldLimits::longitudeMin, FieldLimits::longitudeMax));
     controls.m_serverIP->setText(m_store.loadString(SettingsKeys::serverIP, SettingsDefaults::serverIP));
     Platform::TextField::setIntegerValue(*controls.m_serverPort,
                                          m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
@@ -164,17 +180,18 @@ void PreferencesGeneral::syncLaunchAtLogin()
 {
     QCheckBox &box = *ui().m_launch_login;
     AppUtils::LaunchAtLogin agent;
+    AppUtils::LaunchAtLogin::Result result;
     if (Extensions::boolValue(box)) {
-        // Whatever writing reports, the entry on disk decides whether the box may stay on.
-        agent.writePlist();
-        if (!agent.agentIsValid()) {
-            agent.unlinkAgent();
+        result = agent.writePlist();
+        if (!result.succeeded()) {
+            agent.unlinkAgent();   // ours when written but unusable; anything else stays
             Extensions::setBoolValue(box, false);
         }
         saveSettings();
     } else {
-        agent.unlinkAgent();
+        result = agent.unlinkAgent();
     }
+    showLaunchAtLoginProblem(result.failure);
 }
 
 void PreferencesGeneral::locationSource(QObject *sender)
@@ -226,6 +243,15 @@ void PreferencesGeneral::viewDidLoad()
         connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
     connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
     connect(controls.m_location_decimal, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
+
+    // The problem line reads as a note on the box: under its text, in the palette's secondary
+    // text colour, and only while there is something to say.
+    QStyleOptionButton box;
+    box.initFrom(controls.m_launch_login);
+    controls.m_launch_login_problem->setIndent(
+        controls.m_launch_login->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, controls.m_launch_login).left());
+    controls.m_launch_login_problem->setForegroundRole(QPalette::PlaceholderText);
+    showLaunchAtLoginProblem({});
 }
 
 Ui::PreferencesGeneral &PreferencesGeneral::ui()
@@ -260,6 +286,15 @@ void PreferencesGeneral::reselectBadEntry()
     if (focused && focused != field && !entryIsValid(*focused).value_or(true))
         return;   // already in another bad entry: leave the user there
     Platform::TextField::selectText(*field);
+}
+
+void PreferencesGeneral::showLaunchAtLoginProblem(const QString &problem)
+{
+    Ui::PreferencesGeneral &controls = *m_ui;
+    controls.m_launch_login_problem->setText(problem);
+    controls.m_launch_login_problem->setVisible(!problem.isEmpty());
+    // Screen readers announce it with the box, which is what has the focus.
+    controls.m_launch_login->setAccessibleDescription(problem);
 }
 
 void PreferencesGeneral::dimLabelsOfDisabledFields()

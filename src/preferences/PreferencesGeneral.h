@@ -68,8 +68,9 @@ public:
     const QLineEdit &longitudeField();
     const QCheckBox &locationDecimalBox();
 
-    // Fills the controls from the store (an absent or unreadable value gives its default from
-    // SettingsDefaults; a stored source other than 0, 1 or 2 leaves the current one), brings
+    // Fills the controls from the store (an absent or unreadable value, and a coordinate the
+    // field would refuse, gives its default from SettingsDefaults; a stored source other than
+    // 0, 1 or 2 leaves the current one), brings
     // the login entry in line with the launch-at-login box (syncLaunchAtLogin(), which saves
     // when the box is on) and then the radio buttons and fields with the source.
     void loadSettings();
@@ -85,9 +86,10 @@ public:
     // only kept from a settings file.
     void updateLocationControls();
 
-    // With launch at login on: writes the login entry; when it is then not usable, removes it
-    // and turns the box off; saves the pane either way. With it off: removes the entry and
-    // saves nothing.
+    // With launch at login on: writes the login entry; when that fails (the entry there is not
+    // ours, the folder is not writable, or the entry written is not usable), removes an entry
+    // of ours and turns the box off; saves the pane either way. With it off: removes our entry
+    // and saves nothing. Why it failed shows in a line under the box until the next sync.
     void syncLaunchAtLogin();
 
 public Q_SLOTS:
@@ -118,6 +120,7 @@ private:
     std::optional<bool> entryIsValid(const QLineEdit &field) const;
     void editingDidEnd();
     void reselectBadEntry();
+    void showLaunchAtLoginProblem(const QString &problem);   // empty: none
     void dimLabelsOfDisabledFields();
 
     const QString m_toolbarItemTitle;

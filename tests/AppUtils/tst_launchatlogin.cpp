@@ -14,6 +14,12 @@ namespace {
 
 const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
+// What Horavane wrote for <bin>/horavane before it marked its entries as its own.
+const QByteArray earlierEntry = "[Desktop Entry]\nType=Application\nName=Horavane\n"
+                                "Comment=Civil time, UTC and local sidereal time for astronomers\n"
+                                "Exec=<bin>/horavane\nIcon=horavane\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
+const QByteArray markedEntry = "[Desktop Entry]\nExec=/gone\nX-Horavane-Autostart=true\n";
+
 } // namespace
 
 class TestLaunchAtLogin : public QObject
@@ -26,18 +32,21 @@ private Q_SLOTS:
     void writtenValidRemoved();
     void validity_data();
     void validity();
-    void failedWriteLeavesNoFile_data();
-    void failedWriteLeavesNoFile();
+    void onlyOurEntryIsTouched_data();
+    void onlyOurEntryIsTouched();
+    void failedWriteSaysWhy_data();
+    void failedWriteSaysWhy();
 
 private:
-    std::optional<QTemporaryDir> m_dir;   // programs; the configuration in config/
+    std::optional<QTemporaryDir> m_dir;   // programs, horavane among them; the configuration in config/
 };
 
 void TestLaunchAtLogin::init()
 {
     m_dir.emplace();
-    QVERIFY(m_dir->isValid());
     qputenv("XDG_CONFIG_HOME", m_dir->filePath(u"config"_s).toUtf8());
+    QVERIFY(writeFile(m_dir->filePath(u"horavane"_s), "#!/bin/sh\n", executable));
+    QVERIFY(QDir().mkpath(QFileInfo(LaunchAtLogin::entryPath()).path()));
 }
 
 void TestLaunchAtLogin::writtenValidRemoved_data()
@@ -46,12 +55,12 @@ void TestLaunchAtLogin::writtenValidRemoved_data()
     QTest::addColumn<QString>("exec");   // as the entry holds it; <bin> stands for the folder
     QTest::newRow("plain") << u"horavane"_s << u"Exec=<bin>/horavane"_s;
     QTest::newRow("space") << u"Hora vane"_s << u"Exec=\"<bin>/Hora vane\""_s;
-    QTest::newRow("quote, dollar") << u"a\"b$c"_s << u"Exec=\"<bin>/a\\\\\"b\\\\$c\""_s;
-    QTest::newRow("backslash") << u"a\\b"_s << u"Exec=\"<bin>/a\\\\\\\\b\""_s;
+    QTest::newRow("quote, dollar, backslash") << u"a\"b$c\\d"_s << u"Exec=\"<bin>/a\\\\\"b\\\\$c\\\\\\\\d\""_s;
     QTest::newRow("percent") << u"100%"_s << u"Exec=<bin>/100%%"_s;
 }
 
-// The entry starts the program whatever its name, by the quoting rules of desktop entries.
+// The entry starts the program whatever its name, by the quoting rules of desktop entries,
+// with the icon the package installs.
 void TestLaunchAtLogin::writtenValidRemoved()
 {
     QFETCH(QString, program);
@@ -59,18 +68,16 @@ void TestLaunchAtLogin::writtenValidRemoved()
     const QString path = m_dir->filePath(program);
     QVERIFY(writeFile(path, "#!/bin/sh\n", executable));
     LaunchAtLogin agent(path);
-    QVERIFY(!agent.agentIsValid());
 
-    QVERIFY(agent.writePlist());
-    const QString entry = QString::fromUtf8(readFile(LaunchAtLogin::entryPath()));
-    QVERIFY2(entry.split(u'\n').contains(QString(exec).replace(u"<bin>"_s, m_dir->path())),
-             qPrintable(entry));
+    QVERIFY(agent.writePlist().succeeded());
+    const QStringList lines = QString::fromUtf8(readFile(LaunchAtLogin::entryPath())).split(u'\n');
+    QVERIFY2(lines.contains(exec.replace(u"<bin>"_s, m_dir->path())), qPrintable(lines.join(u'\n')));
+    QVERIFY(lines.contains(u"Icon=org.horavane.Horavane"_s));
     QVERIFY(agent.agentIsValid());
 
-    agent.unlinkAgent();
-    QVERIFY(!QFile::exists(LaunchAtLogin::entryPath()));
+    QVERIFY(agent.unlinkAgent().succeeded());
     QVERIFY(!agent.agentIsValid());
-    agent.unlinkAgent();   // none left: nothing happens
+    QVERIFY(agent.unlinkAgent().succeeded());   // none left: nothing happens
 }
 
 void TestLaunchAtLogin::validity_data()
@@ -96,46 +103,85 @@ void TestLaunchAtLogin::validity()
     QFETCH(bool, valid);
     const QString program = m_dir->filePath(u"horavane"_s);
     const QString plain = m_dir->filePath(u"notes"_s);
-    QVERIFY(writeFile(program, "#!/bin/sh\n", executable));
     QVERIFY(writeFile(plain, "text\n"));
-    QVERIFY(QDir().mkpath(QFileInfo(LaunchAtLogin::entryPath()).path()));
     entry.replace("<exe>", program.toUtf8()).replace("<file>", plain.toUtf8());
     QVERIFY(writeFile(LaunchAtLogin::entryPath(), entry));
 
     QCOMPARE(LaunchAtLogin(program).agentIsValid(), valid);
 }
 
-void TestLaunchAtLogin::failedWriteLeavesNoFile_data()
+void TestLaunchAtLogin::onlyOurEntryIsTouched_data()
+{
+    QTest::addColumn<QByteArray>("existing");   // <link>: a link to a marked entry; <folder>: a folder
+    QTest::addColumn<bool>("ours");
+    QTest::newRow("hand-written") << QByteArray("[Desktop Entry]\nExec=env QT_SCALE_FACTOR=2 horavane\n") << false;
+    QTest::newRow("marked") << markedEntry << true;
+    QTest::newRow("earlier version's") << earlierEntry << true;
+    QTest::newRow("earlier version's, edited") << earlierEntry + "Hidden=true\n" << false;
+    QTest::newRow("link to a marked entry") << QByteArray("<link>") << false;
+    QTest::newRow("folder") << QByteArray("<folder>") << false;
+}
+
+// Switching on rewrites only an entry of ours, switching off removes only that; anything else
+// stays exactly as it was, a link's target included.
+void TestLaunchAtLogin::onlyOurEntryIsTouched()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, ours);
+    const QString path = LaunchAtLogin::entryPath();
+    const QString target = m_dir->filePath(u"dotfiles.desktop"_s);
+    if (existing == "<link>")
+        QVERIFY(writeFile(target, markedEntry) && QFile::link(target, path));
+    else if (existing == "<folder>")
+        QVERIFY(QDir().mkpath(path));
+    else
+        QVERIFY(writeFile(path, existing.replace("<bin>", m_dir->path().toUtf8())));
+    const auto snapshot = [&]() -> QString { return QFile::symLinkTarget(path) + QString::fromUtf8(readFile(path)); };
+    const QString before = snapshot();
+    LaunchAtLogin agent(m_dir->filePath(u"horavane"_s));
+
+    const LaunchAtLogin::Result written = agent.writePlist();
+    QCOMPARE(written.failure.endsWith(u"was not written by Horavane; left as it is."_s), !ours);
+    QVERIFY(ours ? agent.agentIsValid() : snapshot() == before);
+    QVERIFY(agent.unlinkAgent().succeeded());
+    QCOMPARE(QFileInfo(path).isSymLink() || QFileInfo::exists(path), !ours);
+    QCOMPARE(snapshot(), ours ? QString() : before);
+}
+
+void TestLaunchAtLogin::failedWriteSaysWhy_data()
 {
     QTest::addColumn<bool>("readOnlyFolder");
     QTest::addColumn<QString>("program");   // relative: no path the session could start
-    QTest::newRow("read-only folder") << true << u"<dir>/horavane"_s;
-    QTest::newRow("relative program") << false << u"horavane"_s;
+    QTest::addColumn<QString>("why");       // <autostart> stands for the folder
+    QTest::newRow("read-only folder") << true << u"<dir>/horavane"_s
+                                      << u"The autostart folder <autostart> is not writable."_s;
+    QTest::newRow("relative program") << false << u"horavane"_s
+                                      << u"Horavane cannot tell where its program file is."_s;
 }
 
-// A failed write reports false and leaves the folder as it was: the old entry whole, no
+// A failed write says why and leaves the folder as it was: the old entry of ours whole, no
 // partly written one.
-void TestLaunchAtLogin::failedWriteLeavesNoFile()
+void TestLaunchAtLogin::failedWriteSaysWhy()
 {
     QFETCH(bool, readOnlyFolder);
     QFETCH(QString, program);
+    QFETCH(QString, why);
     const Unprivileged user;
     if (!user.ok())
         QSKIP("cannot drop root rights, which ignore file permissions");
     const QTemporaryDir dir;   // made by the user the test runs as
     qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_s).toUtf8());
     const QString autostart = QFileInfo(LaunchAtLogin::entryPath()).path();
-    program.replace(u"<dir>"_s, dir.path());
     QVERIFY(writeFile(dir.filePath(u"horavane"_s), "#!/bin/sh\n", executable));
     QVERIFY(QDir().mkpath(autostart));
-    const QByteArray old = "[Desktop Entry]\nExec=/old\n";
-    QVERIFY(writeFile(LaunchAtLogin::entryPath(), old));
+    QVERIFY(writeFile(LaunchAtLogin::entryPath(), markedEntry));
     QVERIFY(QFile::setPermissions(autostart, readOnlyFolder ? QFile::ReadOwner | QFile::ExeOwner : executable));
     const auto restore = qScopeGuard([&] { QFile::setPermissions(autostart, executable); });
 
-    QVERIFY(!LaunchAtLogin(program).writePlist());
+    QCOMPARE(LaunchAtLogin(program.replace(u"<dir>"_s, dir.path())).writePlist().failure,
+             why.replace(u"<autostart>"_s, autostart));
     QCOMPARE(QDir(autostart).entryList(QDir::Files | QDir::Hidden), QStringList{u"horavane.desktop"_s});
-    QCOMPARE(readFile(LaunchAtLogin::entryPath()), old);
+    QCOMPARE(readFile(LaunchAtLogin::entryPath()), markedEntry);
 }
 
 QTEST_GUILESS_MAIN(TestLaunchAtLogin)

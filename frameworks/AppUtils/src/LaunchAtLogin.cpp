@@ -1,15 +1,22 @@
 #include "AppUtils/LaunchAtLogin.h"
 
+#include "AppUtils/ApplicationId.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -135,6 +142,74 @@ std::optional<QHash<QString, QString>> desktopEntry(const QByteArray &data)
     return entry;
 }
 
+// The text of an entry starting executable. Versions before the ownership mark wrote it with
+// the icon "horavane" and no mark; their entries are recognised by writing that text again.
+QByteArray entryText(const QString &executable, QLatin1StringView icon, bool marked)
+{
+    QString text = u"[Desktop Entry]\n"
+                   "Type=Application\n"
+                   "Name=Horavane\n"
+                   "Comment=Civil time, UTC and local sidereal time for astronomers\n"
+                   "Exec="_s
+        + escapedValue(execArgument(executable)) + u"\nIcon="_s + icon
+        + u"\n"
+          "Terminal=false\n"
+          "X-GNOME-Autostart-enabled=true\n"_s;
+    if (marked)
+        text += u"X-Horavane-Autostart=true\n"_s;
+    return text.toUtf8();
+}
+
+// The file at path as it is, never through a symbolic link: what a link points to is not ours
+// to judge or change. None for a link, anything but a regular file, or a file that cannot be
+// read or is too large. O_NONBLOCK: opening a named pipe must not wait for a writer.
+std::optional<QByteArray> readRegularFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd == -1)
+        return std::nullopt;
+    QFile file;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray data = file.read(maxEntrySize + 1);
+    if (data.size() > maxEntrySize)
+        return std::nullopt;
+    return data;
+}
+
+// What the entry's place holds, as far as we may touch it.
+enum class Occupant { nothing, ours, other, unknown };   // unknown: the folder cannot be searched
+
+Occupant occupant(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? Occupant::nothing : Occupant::unknown;
+    const std::optional<QByteArray> data = readRegularFile(path);
+    if (!data)
+        return Occupant::other;
+    const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);
+    if (!keys)
+        return Occupant::other;
+    if (keys->value(u"X-Horavane-Autostart"_s) == "true"_L1)
+        return Occupant::ours;
+    const QString program = execProgram(keys->value(u"Exec"_s));
+    return QDir::isAbsolutePath(program) && *data == entryText(program, "horavane"_L1, false)
+        ? Occupant::ours
+        : Occupant::other;
+}
+
+// A path as the user knows it: the home folder as "~".
+QString shown(const QString &path)
+{
+    const QString home = QDir::homePath();
+    return path.startsWith(home + u'/') ? u'~' + path.sliced(home.size()) : path;
+}
+
 } // namespace
 
 LaunchAtLogin::LaunchAtLogin(QString executable)
@@ -142,26 +217,44 @@ LaunchAtLogin::LaunchAtLogin(QString executable)
 {
 }
 
-bool LaunchAtLogin::writePlist()
+LaunchAtLogin::Result LaunchAtLogin::writePlist()
 {
-    if (!QDir::isAbsolutePath(m_executable))
-        return false;   // no application object, or a path the session could not resolve
-    const QByteArray text = entry();
+    if (!QDir::isAbsolutePath(m_executable))   // no application object
+        return {tr("Horavane cannot tell where its program file is.")};
     const QString path = entryPath();
-    QSaveFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-        && file.write(text) == text.size() && file.commit();
+    const QString folder = QFileInfo(path).path();
+    const Result unwritable{tr("The autostart folder %1 is not writable.").arg(shown(folder))};
+    if (!QDir().mkpath(folder))
+        return unwritable;
+    switch (occupant(path)) {
+    case Occupant::other:
+        return {tr("%1 was not written by Horavane; left as it is.").arg(shown(path))};
+    case Occupant::unknown:
+        return unwritable;
+    case Occupant::nothing:
+    case Occupant::ours:
+        break;
+    }
+    // Written beside it and renamed over it: the entry is never half written, and rename()
+    // replaces a link that appeared meanwhile instead of writing where it points. The name
+    // does not end in .desktop, so the session never starts a leftover.
+    QTemporaryFile file(folder + u"/.horavane.desktop.XXXXXX"_s);
+    const QByteArray text = entryText(m_executable, applicationId, true);
+    if (!file.open() || file.write(text) != text.size() || !file.flush() || ::fsync(file.handle()) != 0
+        || ::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return unwritable;
+    file.setAutoRemove(false);
+    if (!agentIsValid())
+        return {tr("The login entry cannot start %1.").arg(shown(m_executable))};
+    return {};
 }
 
 bool LaunchAtLogin::agentIsValid() const
 {
-    QFile file(entryPath());
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> data = readRegularFile(entryPath());
+    if (!data)
         return false;
-    const QByteArray data = file.read(maxEntrySize + 1);
-    if (data.size() > maxEntrySize)
-        return false;
-    const std::optional<QHash<QString, QString>> keys = desktopEntry(data);
+    const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);
     if (!keys || keys->value(u"Hidden"_s) == "true"_L1
         || keys->value(u"X-GNOME-Autostart-enabled"_s) == "false"_L1)
         return false;
@@ -174,30 +267,27 @@ bool LaunchAtLogin::agentIsValid() const
     return info.isFile() && info.isExecutable();
 }
 
-void LaunchAtLogin::unlinkAgent()
+LaunchAtLogin::Result LaunchAtLogin::unlinkAgent()
 {
-    QFile::remove(entryPath());
+    const QString path = entryPath();
+    switch (occupant(path)) {
+    case Occupant::nothing:
+    case Occupant::other:
+        return {};
+    case Occupant::ours:
+        if (::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT)
+            return {};
+        break;
+    case Occupant::unknown:
+        break;
+    }
+    return {tr("%1 could not be removed.").arg(shown(path))};
 }
 
 QString LaunchAtLogin::entryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + u"/autostart/horavane.desktop"_s;
-}
-
-QByteArray LaunchAtLogin::entry() const
-{
-    const QString text = u"[Desktop Entry]\n"
-                         "Type=Application\n"
-                         "Name=Horavane\n"
-                         "Comment=Civil time, UTC and local sidereal time for astronomers\n"
-                         "Exec="_s
-        + escapedValue(execArgument(m_executable))
-        + u"\n"
-          "Icon=horavane\n"
-          "Terminal=false\n"
-          "X-GNOME-Autostart-enabled=true\n"_s;
-    return text.toUtf8();
 }
 
 } // namespace AppUtils

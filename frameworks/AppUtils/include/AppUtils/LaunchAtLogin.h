@@ -7,29 +7,43 @@ namespace AppUtils {
 
 // Starting the application when the user logs in, through an XDG autostart entry:
 // $XDG_CONFIG_HOME/autostart/horavane.desktop (~/.config by default), looked up at each call.
+//
+// Only an entry of ours is ever rewritten or removed: one marked X-Horavane-Autostart=true,
+// or one that is byte for byte what versions before that mark wrote (Icon=horavane), so that
+// those installs can still be switched off. Anything else there (an entry the user wrote, a
+// symbolic link, a folder) is left as it is, and never looked through.
 class LaunchAtLogin
 {
+    Q_DECLARE_TR_FUNCTIONS(LaunchAtLogin)
+
 public:
+    // What a change to the entry came to.
+    struct Result {
+        QString failure;   // empty on success, else one translated line saying why
+        bool succeeded() const { return failure.isEmpty(); }
+    };
+
     // executable: absolute path of the program the entry starts; by default the running one.
     explicit LaunchAtLogin(QString executable = QCoreApplication::applicationFilePath());
 
-    // Writes the entry whole (a new file renamed over any old one), creating the folder.
-    // False when it cannot be written; an old entry is then left as it was, and no partly
-    // written file remains.
-    bool writePlist();
-    // True when the entry exists, reads as a desktop entry, is neither hidden (Hidden=true)
-    // nor switched off (X-GNOME-Autostart-enabled=false), and its Exec starts an existing
-    // executable file. Any entry does, not only ours.
+    // Writes our entry whole (a new file in the folder renamed over the old one), creating the
+    // folder, then checks it as agentIsValid() does. Fails without changing anything when the
+    // place holds something not ours or the folder cannot be written (no partly written file
+    // remains), and fails when the entry written does not validate (it is left for
+    // unlinkAgent()).
+    Result writePlist();
+    // True when the entry is a regular file (not a link), reads as a desktop entry, is neither
+    // hidden (Hidden=true) nor switched off (X-GNOME-Autostart-enabled=false), and its Exec
+    // starts an existing executable file. Any entry does, not only ours.
     bool agentIsValid() const;
-    // Removes the entry; nothing happens when there is none.
-    void unlinkAgent();
+    // Removes the entry when it is ours. Succeeds when no entry of ours remains: also when
+    // there was none, or only one that is not ours.
+    Result unlinkAgent();
 
     // Where the entry lives, for the current environment.
     static QString entryPath();
 
 private:
-    QByteArray entry() const;
-
     QString m_executable;
 };
 
