@@ -1,9 +1,12 @@
 #include "HoravaneProcess.h"
 #include "X11Windows.h"
 
+#include <QLocalSocket>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace X11Windows;
@@ -35,7 +38,10 @@ public:
     }
     bool flag(const QString &key) { return QSettings(settingsPath(), QSettings::IniFormat).value(key).toBool(); }
 };
+enum class SocketAttack { None, IdleConnections, RuntimeFolderTaken };
 } // namespace
+
+Q_DECLARE_METATYPE(SocketAttack)
 
 class TestMenus : public QObject
 {
@@ -52,6 +58,7 @@ private Q_SLOTS:
     void quitRemembersTheOpenWindows_data();
     void quitRemembersTheOpenWindows();
     void lastClockWindowClosedWhilePreferencesOpen();
+    void secondStartActivatesTheFirst_data();
     void secondStartActivatesTheFirst();
 };
 
@@ -152,11 +159,41 @@ void TestMenus::lastClockWindowClosedWhilePreferencesOpen()
     QVERIFY(!horavane.flag(u"APP_AnalogClock"_s));
 }
 
+void TestMenus::secondStartActivatesTheFirst_data()
+{
+    QTest::addColumn<SocketAttack>("attack");
+    QTest::newRow("plain") << SocketAttack::None;
+    QTest::newRow("50 idle connections") << SocketAttack::IdleConnections;
+    QTest::newRow("no XDG_RUNTIME_DIR, /tmp/runtime-<user> taken") << SocketAttack::RuntimeFolderTaken;
+}
+
 void TestMenus::secondStartActivatesTheFirst()
 {
+    QFETCH(SocketAttack, attack);
     RunningHoravane first;
+    if (attack == SocketAttack::RuntimeFolderTaken) {
+        if (::getuid() != 0)
+            QSKIP("needs root to give a folder to another user");
+        const QString tmp = first.homePath() + u"/tmp"_s, taken = tmp + u"/runtime-root"_s;
+        QVERIFY(QDir().mkpath(taken) && ::chown(qPrintable(taken), 65534, 65534) == 0);
+        first.environment().remove(u"XDG_RUNTIME_DIR"_s);
+        first.environment().insert(u"TMPDIR"_s, tmp);
+    }
     first.start();
     QVERIFY(first.waitForCount(digitalTitle, 1));
+
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    if (attack == SocketAttack::IdleConnections) {
+        for (int i = 0; i < 50; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(first.homePath() + u"/run/horavane.socket"_s);
+        }
+        QVERIFY(waitUntil([&] {   // the first keeps a few and drops the rest
+            return std::count_if(idle.cbegin(), idle.cend(), [](const auto &socket) {
+                       return socket->state() == QLocalSocket::UnconnectedState;
+                   }) >= 45;
+        }));
+    }
 
     QProcess second;
     second.setProcessEnvironment(first.environment());
@@ -165,6 +202,7 @@ void TestMenus::secondStartActivatesTheFirst()
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(first.waitForLine(u"activated"_s));
     QCOMPARE(first.count(digitalTitle), 1);
+    QVERIFY(!QFile::exists(u"/horavane.socket"_s));
 }
 
 QTEST_GUILESS_MAIN(TestMenus)
