@@ -16,21 +16,13 @@
 using namespace Qt::StringLiterals;
 using AppUtils::Donation;
 
-// Stands in for the web browser and mail program.
-class Opened : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls += url; }
-};
-
 class TestDonation : public QObject
 {
     Q_OBJECT
+
+public Q_SLOTS:
+    // Stands in for the web browser and mail program.
+    void open(const QUrl &url) { m_opened += url; }
 
 private Q_SLOTS:
     void initTestCase()
@@ -38,7 +30,7 @@ private Q_SLOTS:
         // Before anything reads the shared settings, which stay with the first folder they see.
         qputenv("XDG_CONFIG_HOME", m_dir.filePath(u"config"_s).toUtf8());
         for (const QString &scheme : m_schemes)
-            QDesktopServices::setUrlHandler(scheme, &m_opened, "open");
+            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
 
     void cleanupTestCase()
@@ -50,7 +42,7 @@ private Q_SLOTS:
     void cleanup()
     {
         delete Donation::shared();
-        m_opened.urls.clear();
+        m_opened.clear();
     }
 
     void formattedMessage()
@@ -58,7 +50,6 @@ private Q_SLOTS:
         Donation::newDonation(writeMessage("{\\rtf1 Thanks {\\b a lot}\\par Give at "
                                            "{\\field{\\*\\fldinst HYPERLINK \"https://x.org\"}{\\fldrslt x.org}}.}"),
                               m_page);
-        QCOMPARE(Donation::shared()->windowTitle(), u"Support Horavane"_s);
         const QTextDocument *document = message()->document();
         QCOMPARE(document->toPlainText(), u"Thanks a lot\nGive at x.org."_s);
         QVERIFY((++document->firstBlock().begin()).fragment().charFormat().font().bold());   // "a lot"
@@ -73,7 +64,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("begins");
-        QTest::newRow("many paragraphs") << QByteArray("ab\\par ").repeated(20000) << u"ab\nab\n"_s;
         QTest::newRow("one long word") << QByteArray(100000, 'w') << u"wwww"_s;
         QTest::newRow("many runs") << QByteArray("{\\b abcdefghij}klmnopqrst ").repeated(1000)
                                    << u"abcdefghijklmnopqrst abcdefghij"_s;
@@ -104,7 +94,6 @@ private Q_SLOTS:
         QTest::newRow("https") << QUrl(u"https://horavane.org/"_s) << true;
         QTest::newRow("mail") << QUrl(u"mailto:team@horavane.org"_s) << true;
         QTest::newRow("local file") << QUrl(u"file:///bin/sh"_s) << false;
-        QTest::newRow("script") << QUrl(u"javascript:alert(1)"_s) << false;
     }
 
     // The message comes from a file: only web and mail links leave the window.
@@ -114,19 +103,10 @@ private Q_SLOTS:
         QFETCH(bool, opened);
         Donation::newDonation(writeMessage("x"), m_page);
         Q_EMIT message()->anchorClicked(url);
-        QCOMPARE(m_opened.urls, opened ? QList{url} : QList<QUrl>());
+        QCOMPARE(m_opened, opened ? QList{url} : QList<QUrl>());
     }
 
-    void donateOpensPageAndCloses()
-    {
-        Donation::newDonation(writeMessage("x"), m_page);
-        Donation::shared()->showWindow();
-        Donation::shared()->findChild<QPushButton *>(u"donate"_s)->click();
-        QCOMPARE(m_opened.urls, QList{m_page});
-        QTRY_VERIFY(!Donation::shared());   // closing deletes it
-    }
-
-    void neverTwoWindows()
+    void oneWindowAtATime()
     {
         Donation::newDonation(writeMessage("first"), m_page);
         Donation::shared()->showWindow();
@@ -135,11 +115,16 @@ private Q_SLOTS:
         QCOMPARE(Donation::shared(), first.data());
         QCOMPARE(message()->toPlainText(), u"second"_s);
 
-        // A closed window is on its way out: replaced at once, before it is deleted.
-        Donation::shared()->close();
+        // "Donate…" opens the page and closes the window, which is replaced at once, before
+        // the event loop deletes it.
+        Donation::shared()->findChild<QPushButton *>(u"donate"_s)->click();
+        QCOMPARE(m_opened, QList{m_page});
         Donation::newDonation(writeMessage("third"), m_page);
         QVERIFY(!first);
         QCOMPARE(message()->toPlainText(), u"third"_s);
+        Donation::shared()->showWindow();
+        Donation::shared()->close();
+        QTRY_VERIFY(!Donation::shared());
     }
 
     void hideAtLaunchPersists()
@@ -148,11 +133,10 @@ private Q_SLOTS:
         QVERIFY(!Donation::shared()->staysHidden());
         Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->click();
         QVERIFY(Donation::shared()->staysHidden());
-
+        // A copy: another reader of the same file would be served from this process's cache.
         const QString copy = m_dir.filePath(u"copy.conf"_s);
         QVERIFY(QFile::copy(AppUtils::Defaults().fileName(), copy));
         QVERIFY(AppUtils::DefaultSettings(copy).loadBool(u"Donation/hideAtLaunch"_s, false));
-
         delete Donation::shared();
         Donation::newDonation(writeMessage("x"), m_page);
         QVERIFY(Donation::shared()->findChild<QCheckBox *>(u"hideAtLaunch"_s)->isChecked());
@@ -167,8 +151,8 @@ private:
     static QTextBrowser *message() { return Donation::shared()->findChild<QTextBrowser *>(u"message"_s); }
 
     QTemporaryDir m_dir;
-    Opened m_opened;
-    const QStringList m_schemes{u"https"_s, u"mailto"_s, u"file"_s, u"javascript"_s};
+    QList<QUrl> m_opened;
+    const QStringList m_schemes{u"https"_s, u"mailto"_s, u"file"_s};
     const QUrl m_page{u"https://horavane.org/donate"_s};
 };
 

@@ -34,8 +34,8 @@ struct Rig {
     MasterTimer timer{clock};
 };
 
-// What a handler does on its first call; the last two are done by the second repeater.
-enum class Action { StopsItself, StopsTheNext, StopsTheMaster, RestartsItself, StopsTheFirst, DestroysItself };
+// What a handler does on its first call; the last is done by the second repeater.
+enum class Action { StopsItself, StopsTheNext, StopsTheMaster, RestartsItself, DestroysItself };
 
 } // namespace
 
@@ -48,29 +48,26 @@ class TestRepeater : public QObject
 private Q_SLOTS:
     void deliversEachBoundaryOnce_data()
     {
-        QTest::addColumn<int>("interval");
         QTest::addColumn<qint64>("startAt");
         QTest::addColumn<QList<qint64>>("wakes");      // the clock's reading at each wake-up
-        QTest::addColumn<QList<qint64>>("deliveries"); // ... at each handler call
+        QTest::addColumn<QList<qint64>>("deliveries"); // ... at each call of a 1 s handler
         QTest::addColumn<qint64>("armedAfter");
         using L = QList<qint64>;
-        QTest::newRow("started on a flip") << 1000 << qint64(1000) << L{} << L{} << qint64(2000);
-        QTest::newRow("before 1970") << 1000 << qint64(-1500) << L{} << L{} << qint64(-1000);
-        QTest::newRow("late") << 1000 << qint64(250) << L{1400} << L{1400} << qint64(2000);
-        QTest::newRow("early, then on time") << 1000 << qint64(250) << L{999, 1000} << L{1000} << qint64(2000);
-        QTest::newRow("again within the second") << 1000 << qint64(250) << L{1000, 1700} << L{1000} << qint64(2000);
-        QTest::newRow("asleep an hour: no catch-up") << 1000 << qint64(250) << L{1000, 3'605'300}
+        QTest::newRow("started on a flip") << qint64(1000) << L{} << L{} << qint64(2000);
+        QTest::newRow("before 1970") << qint64(-1500) << L{} << L{} << qint64(-1000);
+        QTest::newRow("late") << qint64(250) << L{1400} << L{1400} << qint64(2000);
+        QTest::newRow("early, then on time") << qint64(250) << L{999, 1000} << L{1000} << qint64(2000);
+        QTest::newRow("again within the second") << qint64(250) << L{1000, 1700} << L{1000} << qint64(2000);
+        QTest::newRow("asleep an hour: no catch-up") << qint64(250) << L{1000, 3'605'300}
                                                      << L{1000, 3'605'300} << qint64(3'606'000);
         // Set back: the next flip of the new time, never again the second just shown.
-        QTest::newRow("clock back an hour") << 1000 << qint64(3'600'250) << L{3'601'000, 1200, 2000}
+        QTest::newRow("clock back an hour") << qint64(3'600'250) << L{3'601'000, 1200, 2000}
                                             << L{3'601'000, 2000} << qint64(3000);
-        QTest::newRow("clock back 0.3 s") << 1000 << qint64(250) << L{1000, 700, 1000, 2000}
-                                          << L{1000, 2000} << qint64(3000);
+        QTest::newRow("clock back 0.3 s") << qint64(250) << L{1000, 700, 1000, 2000} << L{1000, 2000} << qint64(3000);
     }
 
     void deliversEachBoundaryOnce()
     {
-        QFETCH(int, interval);
         QFETCH(qint64, startAt);
         QFETCH(QList<qint64>, wakes);
         QFETCH(QList<qint64>, deliveries);
@@ -78,7 +75,7 @@ private Q_SLOTS:
         Rig rig(startAt);
         QList<qint64> delivered;
         Repeater repeater(u"tick"_s, rig.timer);
-        repeater.start(milliseconds(interval), [&] { delivered.append(ms(rig.clock.now())); });
+        repeater.start(1s, [&] { delivered.append(ms(rig.clock.now())); });
         for (const qint64 wake : wakes) {
             rig.clock.set(at(wake));
             rig.timer.wake();
@@ -96,7 +93,6 @@ private Q_SLOTS:
         QTest::newRow("first stops second, due in the same round") << Action::StopsTheNext << 2 << 0;
         QTest::newRow("first stops the master") << Action::StopsTheMaster << 1 << 0;
         QTest::newRow("first restarts itself at 500 ms") << Action::RestartsItself << 3 << 2;
-        QTest::newRow("second stops first, already run") << Action::StopsTheFirst << 1 << 2;
         QTest::newRow("second destroys itself") << Action::DestroysItself << 2 << 1;
     }
 
@@ -118,12 +114,10 @@ private Q_SLOTS:
                 rig.timer.stop();
             else if (firstFired == 0 && action == Action::RestartsItself)
                 first.start(500ms, [&] { ++firstFired; });
-            ++firstFired;   // the handler must outlive what it just did   // the handler must outlive what it just did
+            ++firstFired;   // the handler must outlive what it just did
         });
         second->start(1s, [&] {
-            if (secondFired == 0 && action == Action::StopsTheFirst)
-                first.stop();
-            else if (secondFired == 0 && action == Action::DestroysItself)
+            if (secondFired == 0 && action == Action::DestroysItself)
                 second.reset();
             ++secondFired;
         });
@@ -162,7 +156,6 @@ private Q_SLOTS:
         rig.timer.wake();
         repeater.start(0ms, [&] { ++fired; });   // would spin: stays stopped instead
         QCOMPARE(rig.armed(), -1);
-        QCOMPARE(fired, 0);
         repeater.start(1s, [&] { ++fired; });
         rig.runUntil(3000);
         QCOMPARE(fired, 1);

@@ -13,95 +13,88 @@
 using namespace Qt::StringLiterals;
 using Extensions::LineBreak;
 
-class TestExtensions : public QObject {
+class TestExtensions : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
-    void degreesText_data();
-    void degreesText();
-    void drawText();
-    void checkBoxes_data();
-    void checkBoxes();
+    void degreesText_data()
+    {
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<bool>("decimal");
+        QTest::addColumn<QString>("expected");
+
+        constexpr double arcsec = 1.0 / 3600;
+        QTest::newRow("decimal")              << 51.4769 << true << u"51.4769°"_s;
+        QTest::newRow("zero has no sign")     << -0.00004 << true << u"0.0000°"_s;
+        QTest::newRow("dms, west, padded")    << -122.4194 << false << u"-122° 25′ 09.8″"_s;
+        QTest::newRow("59.96″ carries")       << 59.96 * arcsec << false << u"0° 01′ 00.0″"_s;
+        QTest::newRow("59′ 59.96″ carries")   << 10 + 59.0 / 60 + 59.96 * arcsec << false << u"11° 00′ 00.0″"_s;
+        QTest::newRow("sign under 1°")        << -1.8 * arcsec << false << u"-0° 00′ 01.8″"_s;
+        QTest::newRow("huge, no overflow")    << 1e20 << false << u"100000000000000000000° 00′ 00.0″"_s;
+        QTest::newRow("-inf")                 << -std::numeric_limits<double>::infinity() << false << QString();
+    }
+
+    void degreesText()
+    {
+        QFETCH(double, degrees);
+        QFETCH(bool, decimal);
+        QFETCH(QString, expected);
+        QCOMPARE(Extensions::degreesText(degrees, decimal), expected);
+    }
+
+    void drawText()
+    {
+        QImage image(240, 80, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        const QRectF dest(90, 30, 60, 20);
+        QPainter painter(&image);
+        Extensions::drawText(painter, u"Horavane shows sidereal time"_s, dest, 10, nullptr,
+                             Qt::AlignHCenter, Qt::black, 1, true, LineBreak::TruncateTail);
+        Extensions::drawText(painter, u"12"_s, dest.translated(0, 30), 10, nullptr, Qt::AlignHCenter,
+                             Qt::black, 1, true, LineBreak::Clip);
+        painter.end();
+
+        // Elided to its rectangle, and centred: as much room left as right.
+        QRect ink[2];
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    ink[y >= 60] |= QRect(x, y, 1, 1);
+        QVERIFY(dest.toAlignedRect().contains(ink[0]) && !ink[0].isEmpty());
+        QVERIFY(std::abs((ink[1].left() - 90) - (150 - ink[1].right() - 1)) <= 2);
+    }
+
+    void checkBoxes_data()
+    {
+        QTest::addColumn<bool>("radio");
+        QTest::addColumn<Qt::CheckState>("before");
+        QTest::addColumn<bool>("readsOn");
+        QTest::addColumn<bool>("set");
+
+        QTest::newRow("box off")           << false << Qt::Unchecked << false << true;
+        QTest::newRow("partial is off")    << false << Qt::PartiallyChecked << false << true;
+        QTest::newRow("exclusive radio off") << true << Qt::Checked << true << false;
+    }
+
+    void checkBoxes()
+    {
+        QFETCH(bool, radio);
+        QFETCH(Qt::CheckState, before);
+        QFETCH(bool, readsOn);
+        QFETCH(bool, set);
+
+        QCheckBox box;
+        QRadioButton button; // auto-exclusive, as Qt makes it
+        QAbstractButton &control = radio ? static_cast<QAbstractButton &>(button) : box;
+        box.setTristate(before == Qt::PartiallyChecked);
+        box.setCheckState(before);
+        button.setChecked(before == Qt::Checked);
+        QCOMPARE(Extensions::boolValue(control), readsOn);
+        Extensions::setBoolValue(control, set);
+        QCOMPARE(Extensions::boolValue(control), set);
+    }
 };
-
-void TestExtensions::degreesText_data()
-{
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<bool>("decimal");
-    QTest::addColumn<QString>("expected");
-
-    constexpr double arcsec = 1.0 / 3600;
-    QTest::newRow("decimal")              << 51.4769 << true << u"51.4769°"_s;
-    QTest::newRow("zero has no sign")     << -0.00004 << true << u"0.0000°"_s;
-    QTest::newRow("dms")                  << 51.4769 << false << u"51° 28′ 36.8″"_s;
-    QTest::newRow("dms, west, padded")    << -122.4194 << false << u"-122° 25′ 09.8″"_s;
-    QTest::newRow("59.96″ carries")       << 59.96 * arcsec << false << u"0° 01′ 00.0″"_s;
-    QTest::newRow("59′ 59.96″ carries")   << 10 + 59.0 / 60 + 59.96 * arcsec << false << u"11° 00′ 00.0″"_s;
-    QTest::newRow("sign under 1°")        << -1.8 * arcsec << false << u"-0° 00′ 01.8″"_s;
-    QTest::newRow("huge, no overflow")    << 1e20 << false << u"100000000000000000000° 00′ 00.0″"_s;
-    QTest::newRow("NaN")                  << std::numeric_limits<double>::quiet_NaN() << true << QString();
-    QTest::newRow("-inf")                 << -std::numeric_limits<double>::infinity() << false << QString();
-}
-
-void TestExtensions::degreesText()
-{
-    QFETCH(double, degrees);
-    QFETCH(bool, decimal);
-    QFETCH(QString, expected);
-    QCOMPARE(Extensions::degreesText(degrees, decimal), expected);
-}
-
-void TestExtensions::drawText()
-{
-    QImage image(240, 80, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    const QRectF dest(90, 30, 60, 20);
-    QPainter painter(&image);
-    Extensions::drawText(painter, u"Horavane shows sidereal time"_s, dest, 10, nullptr,
-                         Qt::AlignHCenter, Qt::black, 1, true, LineBreak::TruncateTail);
-    Extensions::drawText(painter, u"12"_s, dest.translated(0, 30), 10, nullptr, Qt::AlignHCenter,
-                         Qt::black, 1, true, LineBreak::Clip);
-    painter.end();
-
-    // Elided to its rectangle, and centred: as much room left as right.
-    QRect ink[2];
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0)
-                ink[y >= 60] |= QRect(x, y, 1, 1);
-    QVERIFY(dest.toAlignedRect().contains(ink[0]) && !ink[0].isEmpty());
-    QVERIFY(std::abs((ink[1].left() - 90) - (150 - ink[1].right() - 1)) <= 2);
-}
-
-void TestExtensions::checkBoxes_data()
-{
-    QTest::addColumn<bool>("radio");
-    QTest::addColumn<Qt::CheckState>("before");
-    QTest::addColumn<bool>("readsOn");
-    QTest::addColumn<bool>("set");
-
-    QTest::newRow("box off")           << false << Qt::Unchecked << false << true;
-    QTest::newRow("partial is off")    << false << Qt::PartiallyChecked << false << true;
-    QTest::newRow("exclusive radio off") << true << Qt::Checked << true << false;
-}
-
-void TestExtensions::checkBoxes()
-{
-    QFETCH(bool, radio);
-    QFETCH(Qt::CheckState, before);
-    QFETCH(bool, readsOn);
-    QFETCH(bool, set);
-
-    QCheckBox box;
-    QRadioButton button; // auto-exclusive, as Qt makes it
-    QAbstractButton &control = radio ? static_cast<QAbstractButton &>(button) : box;
-    box.setTristate(before == Qt::PartiallyChecked);
-    box.setCheckState(before);
-    button.setChecked(before == Qt::Checked);
-    QCOMPARE(Extensions::boolValue(control), readsOn);
-    Extensions::setBoolValue(control, set);
-    QCOMPARE(Extensions::boolValue(control), set);
-}
 
 QTEST_MAIN(TestExtensions)
 #include "tst_extensions.moc"

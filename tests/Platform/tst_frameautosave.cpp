@@ -88,33 +88,32 @@ private Q_SLOTS:
         QCOMPARE(next.geometry(), last);
     }
 
-    void unpluggedScreenBringsItBack()
+    void restoresOnlyUsableFrames_data()
     {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        appSettings().setValue(Platform::FrameAutosave::settingsKey(NAME),
-                               savedGeometry(QRect(area.right() + 3000, area.bottom() + 2000, 300, 200)));
-        QWidget window;
-        Platform::FrameAutosave::attach(window, NAME);
-        QVERIFY2(area.contains(window.frameGeometry()), qPrintable(QDebug::toString(window.frameGeometry())));
-    }
-
-    void ignoresUnusableStoredValue_data()
-    {
         QTest::addColumn<QVariant>("stored");
-        QTest::newRow("text") << QVariant(u"garbage"_s);
-        QTest::newRow("cut short") << QVariant(savedGeometry(QRect(50, 60, 300, 200)).left(12));
-        QTest::newRow("zero size") << QVariant(savedGeometry(QRect(50, 60, 0, 0)));
+        QTest::addColumn<bool>("used");   // else the window keeps its own frame
+        QTest::newRow("text") << QVariant(u"garbage"_s) << false;
+        QTest::newRow("cut short") << QVariant(savedGeometry(QRect(50, 60, 300, 200)).left(12)) << false;
+        QTest::newRow("zero size") << QVariant(savedGeometry(QRect(50, 60, 0, 0))) << false;
+        QTest::newRow("screen unplugged")
+            << QVariant(savedGeometry(QRect(area.right() + 3000, area.bottom() + 2000, 300, 200))) << true;
     }
 
-    void ignoresUnusableStoredValue()
+    // Whatever is stored, the window opens where it can be reached.
+    void restoresOnlyUsableFrames()
     {
         QFETCH(QVariant, stored);
+        QFETCH(bool, used);
         appSettings().setValue(Platform::FrameAutosave::settingsKey(NAME), stored);
         QWidget window;
         const QRect own = onScreen(QPoint(20, 20), QSize(250, 150));
         window.setGeometry(own);
         QVERIFY(Platform::FrameAutosave::attach(window, NAME));
-        QCOMPARE(window.geometry(), own);
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.frameGeometry()));
+        QCOMPARE(window.size(), used ? QSize(300, 200) : own.size());
+        if (!used)
+            QCOMPARE(window.pos(), own.topLeft());
     }
 };
 
