@@ -93,7 +93,6 @@ private Q_SLOTS:
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<bool>("used");   // else the window keeps its own frame
-        QTest::newRow("text") << QVariant(u"garbage"_s) << false;
         QTest::newRow("cut short") << QVariant(savedGeometry(QRect(50, 60, 300, 200)).left(12)) << false;
         QTest::newRow("zero size") << QVariant(savedGeometry(QRect(50, 60, 0, 0))) << false;
         QTest::newRow("screen unplugged")
