@@ -35,6 +35,8 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     for (QLabel *readout : {m_ui->m_localtime, m_ui->m_utc, m_ui->m_localsidereal, m_ui->m_location,
                             m_ui->m_locn_source})
         readout->setFont(readoutFont);
+    // Quieter than the read-outs, in the palette's own dimmed text colour for light and dark.
+    m_ui->m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
 }
 
 void HoravaneWindow::update()
@@ -55,13 +57,33 @@ void HoravaneWindow::showObserver(std::chrono::system_clock::time_point now)
 
     QString position;
     QString sidereal;
-    if (const std::optional<ObserverPosition> observer = provider.currentPosition()) {
+    QString status;
+    const std::variant<ObserverPosition, NoPosition> observed = provider.observe();
+    if (const auto *observer = std::get_if<ObserverPosition>(&observed)) {
         const bool decimal = Extensions::boolValue(pane.locationDecimalBox());
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
         const qint64 unixSeconds = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
         sidereal = AppUtils::Sidereal::local(unixSeconds, observer->longitude).value_or(QString());
+    } else {
+        status = whyNoPosition(std::get<NoPosition>(observed));
     }
     m_ui->m_location->setText(position);
     m_ui->m_localsidereal->setText(sidereal);
+    m_ui->m_positionStatus->setText(status);
+}
+
+QString HoravaneWindow::whyNoPosition(NoPosition reason)
+{
+    switch (reason) {
+    case NoPosition::waitingForFix:
+        return tr("Waiting for the first fix from the location service");
+    case NoPosition::notAllowed:
+        return tr("The location service does not allow Horavane to know the position");
+    case NoPosition::noService:
+        return tr("No location service on this desktop: choose Manual in Preferences");
+    case NoPosition::serverGivesNone:
+        return tr("SiTech NTP Server gives no position");
+    }
+    return {};
 }

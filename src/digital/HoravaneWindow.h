@@ -9,7 +9,8 @@ namespace Ui {
 class HoravaneWindow;
 }
 
-// The digital read-out: local time, UTC, local sidereal time, position and its source.
+// The digital read-out: local time, UTC, local sidereal time, position and its source, and
+// under them a line saying why the position is empty when it is.
 class HoravaneWindow : public ClockWindow
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ protected:
 private:
     // The source name, the position and the local sidereal time at now.
     void showObserver(std::chrono::system_clock::time_point now);
+    static QString whyNoPosition(NoPosition reason);
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
 };

@@ -21,19 +21,36 @@ Location::Location(std::unique_ptr<PositionSource> source, PreferencesGeneral &p
 
 std::optional<ObserverPosition> Location::currentPosition() const
 {
+    const std::variant<ObserverPosition, NoPosition> observed = observe();
+    if (const auto *position = std::get_if<ObserverPosition>(&observed))
+        return *position;
+    return std::nullopt;
+}
+
+std::variant<ObserverPosition, NoPosition> Location::observe() const
+{
     switch (m_pane.currentLocationSource()) {
     case PreferencesGeneral::LocationSource::useSiTech:
-        return std::nullopt;
+        return NoPosition::serverGivesNone;
     case PreferencesGeneral::LocationSource::useManual:
         return ObserverPosition{Platform::TextField::doubleValue(m_pane.latitudeField()),
                                 Platform::TextField::doubleValue(m_pane.longitudeField())};
     case PreferencesGeneral::LocationSource::useCoreLocation:
         break;
     }
-    if (m_locationManager->authorizationStatus() != PositionSource::AuthorizationStatus::authorizedAlways)
-        return std::nullopt;
+    using Status = PositionSource::AuthorizationStatus;
+    switch (m_locationManager->authorizationStatus()) {
+    case Status::restricted:
+        return NoPosition::noService;
+    case Status::denied:
+        return NoPosition::notAllowed;
+    case Status::notDetermined:
+        return NoPosition::waitingForFix;
+    case Status::authorizedAlways:
+        break;
+    }
     const std::optional<QGeoCoordinate> fix = m_locationManager->location();
     if (!fix)
-        return std::nullopt;
+        return NoPosition::waitingForFix;
     return ObserverPosition{fix->latitude(), fix->longitude()};
 }

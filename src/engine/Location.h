@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <variant>
 
 class PreferencesGeneral;
 
@@ -12,6 +13,14 @@ struct ObserverPosition
 {
     double latitude;
     double longitude;
+};
+
+// Why there is no position to show.
+enum class NoPosition {
+    waitingForFix,     // the location service has not delivered a fix yet
+    notAllowed,        // the location service refused access
+    noService,         // this desktop has no location service
+    serverGivesNone,   // the SiTech server source names no position
 };
 
 // Where the observer is now, for the source chosen in the preferences. Keeps no copy of the
@@ -29,6 +38,8 @@ public:
     // Manual: the two fields' numeric values, whatever their text. Location service: its last
     // fix once it has delivered one. SiTech server: none; no network contact is made.
     std::optional<ObserverPosition> currentPosition() const;
+    // The same position, or why there is none.
+    std::variant<ObserverPosition, NoPosition> observe() const;
 
     PreferencesGeneral &pane() const { return m_pane; }
 

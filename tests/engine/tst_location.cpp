@@ -39,6 +39,8 @@ private:
 enum class Service { None, Silent, Fix, Refused, FixThenRefused };
 } // namespace
 
+Q_DECLARE_METATYPE(NoPosition)
+
 class TestLocation : public QObject
 {
     Q_OBJECT
@@ -65,18 +67,18 @@ void TestLocation::positionForSource_data()
     QTest::addColumn<QString>("longitude");
     QTest::addColumn<Service>("service");
     QTest::addColumn<Status>("status");
-    QTest::addColumn<QList<double>>("expected"); // {latitude, longitude}; empty: unknown
+    QTest::addColumn<QVariant>("expected"); // {latitude, longitude}, or why there is none
 
-    QTest::newRow("server never") << Source::useSiTech << u"51.5"_s << u"-0.1"_s << Service::Fix << Status::authorizedAlways << QList<double>{};
-    QTest::newRow("manual, service has a fix") << Source::useManual << u"51.5"_s << u"-0.1"_s << Service::Fix << Status::authorizedAlways << QList{51.5, -0.1};
-    QTest::newRow("manual, not a number") << Source::useManual << u"abc"_s << u"12abc"_s << Service::None << Status::restricted << QList{0.0, 12.0};
-    QTest::newRow("manual, beyond range kept") << Source::useManual << u"-91"_s << u"200"_s << Service::None << Status::restricted << QList{-91.0, 200.0};
-    QTest::newRow("manual, inf/nan is 0") << Source::useManual << u"1e999"_s << u"nan"_s << Service::None << Status::restricted << QList{0.0, 0.0};
-    QTest::newRow("service, none on system") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::None << Status::restricted << QList<double>{};
-    QTest::newRow("service, before first fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Silent << Status::notDetermined << QList<double>{};
-    QTest::newRow("service, fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Fix << Status::authorizedAlways << QList{-33.8568, 151.2153};
-    QTest::newRow("service, refused") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Refused << Status::denied << QList<double>{};
-    QTest::newRow("service, refused after a fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::FixThenRefused << Status::denied << QList<double>{};
+    QTest::newRow("server never") << Source::useSiTech << u"51.5"_s << u"-0.1"_s << Service::Fix << Status::authorizedAlways << QVariant::fromValue(NoPosition::serverGivesNone);
+    QTest::newRow("manual, service has a fix") << Source::useManual << u"51.5"_s << u"-0.1"_s << Service::Fix << Status::authorizedAlways << QVariant(QVariantList{51.5, -0.1});
+    QTest::newRow("manual, not a number") << Source::useManual << u"abc"_s << u"12abc"_s << Service::None << Status::restricted << QVariant(QVariantList{0.0, 12.0});
+    QTest::newRow("manual, beyond range kept") << Source::useManual << u"-91"_s << u"200"_s << Service::None << Status::restricted << QVariant(QVariantList{-91.0, 200.0});
+    QTest::newRow("manual, inf/nan is 0") << Source::useManual << u"1e999"_s << u"nan"_s << Service::None << Status::restricted << QVariant(QVariantList{0.0, 0.0});
+    QTest::newRow("service, none on system") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::None << Status::restricted << QVariant::fromValue(NoPosition::noService);
+    QTest::newRow("service, before first fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Silent << Status::notDetermined << QVariant::fromValue(NoPosition::waitingForFix);
+    QTest::newRow("service, fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Fix << Status::authorizedAlways << QVariant(QVariantList{-33.8568, 151.2153});
+    QTest::newRow("service, refused") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::Refused << Status::denied << QVariant::fromValue(NoPosition::notAllowed);
+    QTest::newRow("service, refused after a fix") << Source::useCoreLocation << u"1"_s << u"2"_s << Service::FixThenRefused << Status::denied << QVariant::fromValue(NoPosition::notAllowed);
 }
 
 void TestLocation::positionForSource()
@@ -86,7 +88,7 @@ void TestLocation::positionForSource()
     QFETCH(QString, longitude);
     QFETCH(Service, service);
     QFETCH(Status, status);
-    QFETCH(QList<double>, expected);
+    QFETCH(QVariant, expected);
 
     TestPane pane;
     pane.choose(source);
@@ -102,9 +104,12 @@ void TestLocation::positionForSource()
     QCOMPARE(positions->authorizationStatus(), status);
     const Location location(std::move(positions), pane.pane());
 
-    const std::optional<ObserverPosition> position = location.currentPosition();
-    const QList<double> actual = position ? QList{position->latitude, position->longitude} : QList<double>{};
-    QCOMPARE(actual, expected);
+    const std::variant<ObserverPosition, NoPosition> observed = location.observe();
+    const auto *position = std::get_if<ObserverPosition>(&observed);
+    QCOMPARE(position ? QVariant(QVariantList{position->latitude, position->longitude})
+                      : QVariant::fromValue(std::get<NoPosition>(observed)),
+             expected);
+    QCOMPARE(location.currentPosition().has_value(), position != nullptr);
 }
 
 // The service starts with the program, whatever the source, so a switch to it shows at once.
