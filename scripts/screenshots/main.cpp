@@ -74,12 +74,16 @@ int main(int argc, char *argv[])
         qFatal("usage: %s <output folder>", argv[0]);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    // The Royal Observatory, Greenwich, typed in by hand.
-    AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, 1);
+    // The Royal Observatory, Greenwich, typed in by hand; or the desktop's location service,
+    // which has no fix to give on the private X server.
     AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
     AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
     AppPreferences &preferences = sharedPreferences();
-    preferences.prefsGeneral().loadSettings();
+    const auto chooseSource = [&preferences](int source) {
+        AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
+        preferences.prefsGeneral().loadSettings();
+    };
+    chooseSource(1);
 
     const FixedClock clock;
     AppDelegate delegate;
@@ -98,6 +102,10 @@ int main(int argc, char *argv[])
             window->update();
         }
         save(*digital->window(), folder, u"digital-window"_s + suffix);
+        chooseSource(2);
+        digital->update();
+        save(*digital->window(), folder, u"digital-window-no-position"_s + suffix);
+        chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);
         preferences.window().showWindow();
         preferences.window().selectPane(0);
