@@ -36,15 +36,11 @@ private Q_SLOTS:
         const auto row = [](const char *name, const QString &text, Limits limits, bool valid) {
             QTest::newRow(name) << text << int(limits) << valid;
         };
-        row("exponent", u"1e1"_s, Latitude, true);
-        row("plus sign", u"+12"_s, Latitude, true);
-        row("north pole", u"90"_s, Latitude, true);
+        row("signed exponent", u"+1e1"_s, Latitude, true);
         row("antimeridian", u"180"_s, Longitude, true);
         row("underflow reads 0", u"1e-999"_s, Latitude, true);
         row("below -90", u"-91"_s, Latitude, false);
-        row("above 90", u"90.0001"_s, Latitude, false);
         row("exponent above 180", u"1.81e2"_s, Longitude, false);
-        row("letters", u"abc"_s, Latitude, false);
         row("empty", QString(), Latitude, false);
         row("space after", u"12 "_s, Latitude, false);
         row("decimal comma", u"12,5"_s, Latitude, false);
