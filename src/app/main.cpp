@@ -6,6 +6,8 @@
 #include "engine/WindowRegistry.h"
 
 #include <AppUtils/ApplicationId.h>
+#include <AppUtils/DefaultSettings.h>
+#include <Platform/FrameAutosave.h>
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -47,6 +49,8 @@ int main(int argc, char *argv[])
         return 0;
     instance.listen();
 
+    // Window frames share the settings file: the same checks guard their writes.
+    Platform::FrameAutosave::setWriteCheck([] { return AppUtils::Defaults().mayWrite(); });
     AppDelegate delegate;
     QObject::connect(&instance, &SingleInstance::activationRequested, &delegate, &AppDelegate::activate);
     TerminationSignals signals;

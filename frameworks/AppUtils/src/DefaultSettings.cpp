@@ -1,7 +1,8 @@
 #include "AppUtils/DefaultSettings.h"
 
+#include "SettingsFileGuard.h"
+
 #include <QLocale>
-#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -12,7 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace AppUtils {
 
+using namespace SettingsFileGuard;
+
 namespace {
+
+// A saved text must read back: QSettings writes a character in at most four bytes (UTF-8, or a
+// \x escape), and the file's guard refuses a value over 16 KiB.
+constexpr qsizetype MAX_TEXT_LENGTH = 4000;
 
 // A fresh QSettings per call: its status() then tells about this call alone (a QSettings keeps
 // the first error it met for good). Handles on one file share its parsed contents within the
@@ -28,6 +35,8 @@ QSettings openSettings(const QString &path)
 // after it.
 std::optional<QString> storedText(const QString &path, QAnyStringView key)
 {
+    if (!screened(path))
+        return std::nullopt;
     const QVariant value = openSettings(path).value(key);
     switch (value.typeId()) {
     case QMetaType::QString:
@@ -45,15 +54,28 @@ std::optional<QString> storedText(const QString &path, QAnyStringView key)
     }
 }
 
+// Whether the file may be written now; says on stderr why not.
+bool writable(const QString &path)
+{
+    if (const std::optional<QString> why = writeBlocked(path)) {
+        warnOnce(u"cannot save the settings: "_s + *why);
+        return false;
+    }
+    return screened(path);
+}
+
 // Applies change and writes the file; true when it is on disk as this process sees it.
 // A QSettings keeps the first problem it meets and reads sections only when it needs them, so
 // a format error met while writing would hide a failed write. A first handle therefore reads
 // the whole file and keeps any format error to itself; while it lives, a second handle shares
 // what it read without reading again, and its status tells about the write alone.
-// QSettings writes through QSaveFile.
+// QSettings writes through QSaveFile. Nothing is handed to QSettings before the checks pass:
+// a change it holds is written when the handle goes, waiting on the lock as long as it takes.
 template <typename Change>
 bool writeSettings(const QString &path, Change change)
 {
+    if (!writable(path))
+        return false;
     const QSettings reader = openSettings(path);
     if (reader.status() == QSettings::AccessError)
         return false;   // unreadable: a write would keep only the keys of this process
@@ -62,18 +84,6 @@ bool writeSettings(const QString &path, Change change)
     change(writer);
     writer.sync();
     return writer.status() == QSettings::NoError;
-}
-
-// A process killed while taking the file's lock leaves it empty, and QSettings then waits
-// until it is 30 s old before it writes, frozen. A live process writes its id into the lock
-// as soon as it makes it, so an empty one a second old is a leftover: clear it then. A lock
-// with the id of a live process is left alone after at most two seconds.
-void clearAbandonedLock(const QString &path)
-{
-    QLockFile lock(path + u".lock"_s);
-    lock.setStaleLockTime(std::chrono::seconds(1));
-    if (lock.tryLock(std::chrono::seconds(2)))
-        lock.unlock();
 }
 
 } // namespace
@@ -87,7 +97,9 @@ DefaultSettings::DefaultSettings()
 DefaultSettings::DefaultSettings(QString filePath)
     : m_path(std::move(filePath))
 {
-    clearAbandonedLock(m_path);
+    // Before any other reader of the file (window frames) meets what would stall or crash it.
+    lockInTheWay(m_path);
+    screened(m_path);
 }
 
 QString DefaultSettings::fileName() const
@@ -149,7 +161,17 @@ bool DefaultSettings::saveDouble(QAnyStringView key, double value)
 
 bool DefaultSettings::saveString(QAnyStringView key, const QString &value)
 {
+    if (value.size() > MAX_TEXT_LENGTH) {
+        warnOnce(u"not saving the setting \"%1\": %2 characters, more than the %3 a setting may hold"_s
+                     .arg(key.toString()).arg(value.size()).arg(MAX_TEXT_LENGTH));
+        return false;
+    }
     return save(key, value);
+}
+
+bool DefaultSettings::mayWrite()
+{
+    return writable(m_path);
 }
 
 bool DefaultSettings::sync()

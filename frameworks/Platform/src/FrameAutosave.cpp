@@ -50,6 +50,12 @@ bool isWholeGeometry(const QByteArray &data)
     return stream.status() == QDataStream::Ok && frame.isValid() && normal.isValid();
 }
 
+std::function<bool()> &writeCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
+
 // The application's own settings file, beside its other settings rather than in a file of
 // its own: $XDG_CONFIG_HOME/<organisation>/<application>.conf.
 QSettings appSettings()
@@ -130,9 +136,16 @@ void FrameAutosave::restore()
     m_window.move(reachable.topLeft());
 }
 
+void FrameAutosave::setWriteCheck(std::function<bool()> check)
+{
+    writeCheck() = std::move(check);
+}
+
 void FrameAutosave::save()
 {
     m_pending.stop();
+    if (writeCheck() && !writeCheck()())
+        return;
     appSettings().setValue(settingsKey(m_name), m_window.saveGeometry());
 }
 

@@ -14,8 +14,14 @@ namespace AppUtils {
 // that would drop the keys that could not be read. A file that reads with errors keeps every
 // key that could be read and is rewritten clean by the next save.
 //
-// A lock on the file left behind by a process killed while saving is cleared when the object
-// is made, so that saves do not wait for it to go stale.
+// Hostile files: a value longer than 16 KiB (none of ours comes near; a deeply nested @Variant
+// would crash QSettings) is dropped from the file before anything reads it, and the rest kept; a file that cannot be
+// rewritten without it reads as empty and is not written.
+// When the file is a link, it is written through only to a file that reads as settings (text,
+// each line a comment, a [section] or a key=value). A lock on the file that can never clear
+// (a link, an empty folder, or one left empty by a process killed while saving) is removed;
+// one that cannot be removed or taken within two seconds fails the save. Each such refusal
+// says why in one line on stderr.
 //
 // Main thread only; several objects on the same file see each other's saves.
 class DefaultSettings
@@ -42,11 +48,18 @@ public:
     // exactly (doubles as their shortest exact text). False when the file cannot be read or
     // written. A value that could not be written into an existing file stays pending in this
     // process: loads see it, and the next save or sync() that can write the file writes it.
+    // A save refused before writing (see above) stores nothing.
     bool saveBool(QAnyStringView key, bool value);
     bool saveInteger(QAnyStringView key, qint64 value);
     // False, and nothing stored, for NaN or an infinity: they could not be read back.
     bool saveDouble(QAnyStringView key, double value);
+    // False, and nothing stored, for a text over 4000 characters.
     bool saveString(QAnyStringView key, const QString &value);
+
+    // Whether the file may be written now, for writers that reach it through a QSettings of
+    // their own: no foreign file behind a link, no lock in the way, nothing that would crash the
+    // writer. A QSettings write waits for the lock without end, and writes through links.
+    bool mayWrite();
 
     // Writes any value still pending from a failed save. True when the file could be read
     // and nothing is left pending.

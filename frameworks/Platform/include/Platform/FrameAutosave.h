@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class QWidget;
 
 namespace Platform {
@@ -30,6 +32,9 @@ public:
 
     // The settings key of name: "WindowFrames/<name>".
     static QString settingsKey(const QString &name);
+
+    // Asked before each write; false leaves the stored frames as they are. Unset: always written.
+    static void setWriteCheck(std::function<bool()> check);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
