@@ -10,8 +10,7 @@
 class FeedServer : public QObject
 {
 public:
-    explicit FeedServer(QByteArray response)
-        : m_response(std::move(response))
+    explicit FeedServer(QByteArray response) : m_response(std::move(response))
     {
         connect(&m_server, &QTcpServer::newConnection, this, &FeedServer::accept);
         if (!m_server.listen(QHostAddress::LocalHost))
@@ -23,6 +22,15 @@ public:
     {
         return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Length: "
             + QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
+    }
+
+    // A 200 answer with an appcast of one release, padded with trailing spaces.
+    static QByteArray appcast(const QByteArray &version, const QByteArray &notes = {}, qsizetype padding = 0)
+    {
+        return http(200, "OK",
+            "<rss xmlns:sparkle='http://www.andymatuschak.org/xml-namespaces/sparkle'><channel><item><description>"
+                + notes + "</description><enclosure url='https://horavane.org/get' sparkle:version='" + version
+                + "'/></item></channel></rss>" + QByteArray(padding, ' '));
     }
 
     QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(m_server.serverPort())); }
@@ -39,10 +47,8 @@ private:
                     return;   // headers still arriving
                 socket->readAll();
                 ++m_requests;
-                if (!m_response.isEmpty()) {
-                    socket->write(m_response);
+                if (!m_response.isEmpty() && socket->write(m_response))
                     socket->disconnectFromHost();
-                }
             });
         }
     }

@@ -26,11 +26,10 @@ QString elementText(QXmlStreamReader &reader)
     return reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
 }
 
-QUrl webUrl(QStringView text)
+QUrl secureUrl(QStringView text)
 {
     const QUrl url(text.trimmed().toString(), QUrl::StrictMode);
-    const bool web = url.scheme() == u"https"_s || url.scheme() == u"http"_s;
-    return url.isValid() && web && !url.host().isEmpty() ? url : QUrl();
+    return url.isValid() && url.scheme() == u"https"_s && !url.host().isEmpty() ? url : QUrl();
 }
 
 // Reads one <item> up to its end tag; nullopt when it names no version.
@@ -45,12 +44,12 @@ std::optional<Release> readItem(QXmlStreamReader &reader)
         if (isRss(reader, u"title")) {
             release.title = elementText(reader);
         } else if (isRss(reader, u"link")) {
-            link = webUrl(elementText(reader));
+            link = secureUrl(elementText(reader));
         } else if (isRss(reader, u"description")) {
             release.notes = elementText(reader);
         } else if (isRss(reader, u"enclosure")) {
             const QXmlStreamAttributes attributes = reader.attributes();
-            enclosure = webUrl(attributes.value("url"_L1));
+            enclosure = secureUrl(attributes.value("url"_L1));
             release.version = attributes.value(sparkleNamespace, "version"_L1).trimmed().toString();
             release.shortVersion
                 = attributes.value(sparkleNamespace, "shortVersionString"_L1).trimmed().toString();
@@ -60,7 +59,7 @@ std::optional<Release> readItem(QXmlStreamReader &reader)
         } else if (isSparkle(reader, u"shortVersionString")) {
             elementShortVersion = elementText(reader);
         } else if (isSparkle(reader, u"releaseNotesLink")) {
-            release.notesLink = webUrl(elementText(reader));
+            release.notesLink = secureUrl(elementText(reader));
         } else {
             reader.skipCurrentElement();
         }

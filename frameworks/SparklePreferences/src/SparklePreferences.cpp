@@ -1,20 +1,17 @@
 #include "SparklePreferences/SparklePreferences.h"
 
+#include "SparklePreferences/Version.h"
+#include "ui_UpdatePane.h"
+
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -40,6 +37,7 @@ SparklePreferences::SparklePreferences(QUrl feed, QString currentVersion, const 
     : Platform::ViewController(parent)
     , m_clock(clock)
     , m_check(std::move(feed), std::move(currentVersion))
+    , m_ui(std::make_unique<Ui::UpdatePane>())
 {
     connect(&m_check, &UpdateCheck::finished, this, &SparklePreferences::checkDone);
     // Hourly is fine-grained enough for daily checks, and lets a sleeping laptop sleep.
@@ -99,78 +97,37 @@ UpdateCheck &SparklePreferences::updateCheck()
 
 void SparklePreferences::loadView(QWidget &view)
 {
-    auto *version = new QLabel(tr("%1 %2").arg(QGuiApplication::applicationDisplayName(), m_check.currentVersion()));
-    version->setObjectName(u"version"_s);
-
-    m_automatic = new QCheckBox(tr("Check for updates automatically"));
-    m_automatic->setObjectName(u"automaticChecks"_s);
-    m_interval = new QComboBox;
-    m_interval->setAccessibleName(tr("How often to check"));
-    m_interval->setObjectName(u"checkInterval"_s);
-    m_interval->addItem(tr("Daily"), int(UpdateSettings::Interval::Daily));
-    m_interval->addItem(tr("Weekly"), int(UpdateSettings::Interval::Weekly));
-    m_interval->addItem(tr("Monthly"), int(UpdateSettings::Interval::Monthly));
-    auto *automaticRow = new QHBoxLayout;
-    automaticRow->addWidget(m_automatic);
-    automaticRow->addWidget(m_interval);
-    automaticRow->addStretch();
-
-    m_lastCheck = new QLabel;
-    m_lastCheck->setObjectName(u"lastChecked"_s);
-    m_checkNow = new QPushButton(tr("Check Now"));
-    m_checkNow->setObjectName(u"checkNow"_s);
-    auto *checkRow = new QHBoxLayout;
-    checkRow->addWidget(m_lastCheck);
-    checkRow->addStretch();
-    checkRow->addWidget(m_checkNow);
-
-    m_result = new QLabel;
-    m_result->setObjectName(u"result"_s);
-    m_result->setTextFormat(Qt::PlainText);
-    m_result->setWordWrap(true);
-    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_notes = new QPlainTextEdit;
-    m_notes->setObjectName(u"notes"_s);
-    m_notes->setReadOnly(true);
-    m_notes->setAccessibleName(tr("Release notes"));
-    m_download = new QPushButton(tr("Download…"));
-    m_download->setObjectName(u"download"_s);
-    m_releaseNotes = new QPushButton(tr("Release Notes…"));
-    m_releaseNotes->setObjectName(u"releaseNotes"_s);
-    auto *linkRow = new QHBoxLayout;
-    linkRow->addStretch();
-    linkRow->addWidget(m_releaseNotes);
-    linkRow->addWidget(m_download);
-
-    auto *layout = new QVBoxLayout(&view);
-    layout->addWidget(version);
-    layout->addLayout(automaticRow);
-    layout->addLayout(checkRow);
-    layout->addWidget(m_result);
-    layout->addWidget(m_notes, 1);
-    layout->addLayout(linkRow);
+    m_ui->setupUi(&view);
+    // A version built by hand can be any length: show its start, and all of it on demand.
+    const QString version = m_check.currentVersion();
+    m_ui->version->setText(tr("%1 %2").arg(QGuiApplication::applicationDisplayName(), shortenedVersion(version)));
+    m_ui->version->setToolTip(version);
+    m_ui->version->setAccessibleDescription(version);
+    m_ui->checkInterval->addItem(tr("Daily"), int(UpdateSettings::Interval::Daily));
+    m_ui->checkInterval->addItem(tr("Weekly"), int(UpdateSettings::Interval::Weekly));
+    m_ui->checkInterval->addItem(tr("Monthly"), int(UpdateSettings::Interval::Monthly));
 }
 
 void SparklePreferences::viewDidLoad()
 {
-    m_automatic->setChecked(m_settings.automatic());
-    m_interval->setCurrentIndex(m_interval->findData(int(m_settings.interval())));
-    m_interval->setEnabled(m_automatic->isChecked());
-    connect(m_automatic, &QCheckBox::toggled, this, [this](bool on) {
+    m_ui->automaticChecks->setChecked(m_settings.automatic());
+    m_ui->checkInterval->setCurrentIndex(m_ui->checkInterval->findData(int(m_settings.interval())));
+    m_ui->checkInterval->setEnabled(m_ui->automaticChecks->isChecked());
+    connect(m_ui->automaticChecks, &QCheckBox::toggled, this, [this](bool on) {
         m_settings.setAutomatic(on);
-        m_interval->setEnabled(on);
+        m_ui->checkInterval->setEnabled(on);
         checkIfDue();
     });
-    connect(m_interval, &QComboBox::activated, this, [this](int index) {
-        m_settings.setInterval(UpdateSettings::Interval(m_interval->itemData(index).toInt()));
+    connect(m_ui->checkInterval, &QComboBox::activated, this, [this](int index) {
+        m_settings.setInterval(UpdateSettings::Interval(m_ui->checkInterval->itemData(index).toInt()));
         checkIfDue();
     });
-    connect(m_checkNow, &QPushButton::clicked, this, &SparklePreferences::checkForUpdates);
-    connect(m_download, &QPushButton::clicked, this, [this] {
+    connect(m_ui->checkNow, &QPushButton::clicked, this, &SparklePreferences::checkForUpdates);
+    connect(m_ui->download, &QPushButton::clicked, this, [this] {
         if (const Release *newer = newerRelease())
             QDesktopServices::openUrl(newer->download);
     });
-    connect(m_releaseNotes, &QPushButton::clicked, this, [this] {
+    connect(m_ui->releaseNotes, &QPushButton::clicked, this, [this] {
         if (const Release *newer = newerRelease())
             QDesktopServices::openUrl(newer->notesLink);
     });
@@ -203,28 +160,28 @@ void SparklePreferences::showLastCheck()
 {
     const std::optional<std::chrono::system_clock::time_point> last = m_settings.lastCheck();
     if (!last) {
-        m_lastCheck->setText(tr("Last checked: Never"));
+        m_ui->lastChecked->setText(tr("Last checked: Never"));
         return;
     }
     const auto seconds = std::chrono::floor<std::chrono::seconds>(last->time_since_epoch()).count();
     const QString when = QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
-    m_lastCheck->setText(tr("Last checked: %1").arg(when));
+    m_ui->lastChecked->setText(tr("Last checked: %1").arg(when));
 }
 
 void SparklePreferences::showResult()
 {
     const bool running = m_check.isRunning();
-    m_checkNow->setEnabled(!running);
+    m_ui->checkNow->setEnabled(!running);
     if (running)
-        m_result->setText(tr("Checking for updates…"));
+        m_ui->result->setText(tr("Checking for updates…"));
     else
-        m_result->setText(m_lastResult ? m_lastResult->message() : QString());
+        m_ui->result->setText(m_lastResult ? m_lastResult->message() : QString());
     const Release *newer = newerRelease();
     const QString notes = newer ? plainNotes(newer->notes) : QString();
-    m_notes->setPlainText(notes);
-    m_notes->setVisible(!notes.isEmpty());
-    m_download->setVisible(newer && newer->download.isValid());
-    m_releaseNotes->setVisible(newer && newer->notesLink.isValid());
+    m_ui->notes->setPlainText(notes);
+    m_ui->notes->setVisible(!notes.isEmpty());
+    m_ui->download->setVisible(newer && newer->download.isValid());
+    m_ui->releaseNotes->setVisible(newer && newer->notesLink.isValid());
 }
 
 const Release *SparklePreferences::newerRelease() const

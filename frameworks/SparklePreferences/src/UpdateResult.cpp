@@ -1,5 +1,7 @@
 #include "SparklePreferences/UpdateResult.h"
 
+#include "SparklePreferences/Version.h"
+
 #include <QGuiApplication>
 
 namespace SparklePreferences {
@@ -7,12 +9,13 @@ namespace SparklePreferences {
 QString UpdateResult::message() const
 {
     const QString application = QGuiApplication::applicationDisplayName();
+    const QString current = shortenedVersion(currentVersion);
     switch (outcome) {
     case Outcome::UpdateAvailable:
         return tr("%1 %2 is available; you have %3.")
-            .arg(application, release ? release->displayVersion() : QString(), currentVersion);
+            .arg(application, shortenedVersion(release ? release->displayVersion() : QString()), current);
     case Outcome::UpToDate:
-        return tr("%1 %2 is up to date.").arg(application, currentVersion);
+        return tr("%1 %2 is up to date.").arg(application, current);
     case Outcome::Unreachable:
         return tr("Could not reach the update server: %1").arg(reason);
     case Outcome::UnreadableFeed:

@@ -101,4 +101,10 @@ std::weak_ordering compareVersions(QStringView a, QStringView b)
     }
 }
 
+QString shortenedVersion(const QString &version)
+{
+    constexpr qsizetype longest = 40;
+    return version.size() <= longest ? version : version.first(longest - 1) + u'\u2026';
+}
+
 } // namespace SparklePreferences

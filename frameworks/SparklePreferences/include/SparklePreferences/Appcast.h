@@ -16,8 +16,8 @@ struct Release {
     QString shortVersion;   // for people ("1.2"); may be empty
     QString title;
     QString notes;          // the item's description, plain text or HTML as the feed gives it
-    QUrl notesLink;         // http(s) only, else empty
-    QUrl download;          // the enclosure, else the item's link; http(s) only, else empty
+    QUrl notesLink;         // https only, else empty
+    QUrl download;          // the enclosure, else the item's link; https only, else empty
 
     // shortVersion when the feed gives one, else version.
     QString displayVersion() const;
@@ -33,8 +33,8 @@ inline constexpr QLatin1StringView sparkleNamespace("http://www.andymatuschak.or
 // <sparkle:version>, <sparkle:shortVersionString>, <sparkle:releaseNotesLink>. The enclosure's
 // version wins over the element's. Unknown elements are skipped.
 // Gives the releases in feed order; an item without a version is left out, so a readable feed
-// may give none. Links that are not absolute http or https addresses are dropped, since they
-// are later handed to the desktop to open.
+// may give none. Links that are not absolute https addresses are dropped: they are handed to
+// the desktop to open, and a plain http download could be swapped on its way.
 // nullopt when the text is not well-formed XML, or its root is not <rss> or holds no <channel>.
 // Any input is safe: no entity is fetched, none expands without limit.
 std::optional<QList<Release>> parseAppcast(const QByteArray &xml);

@@ -11,14 +11,14 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QMessageBox;
-class QPlainTextEdit;
-class QPushButton;
+
+namespace Ui {
+class UpdatePane;
+}
 
 namespace SparklePreferences {
 
@@ -83,15 +83,8 @@ private:
     bool m_userAsked = false;
     QPointer<QMessageBox> m_messageWindow;
 
-    // Controls of the view, owned by it; valid only while isViewLoaded().
-    QCheckBox *m_automatic = nullptr;
-    QComboBox *m_interval = nullptr;
-    QLabel *m_lastCheck = nullptr;
-    QPushButton *m_checkNow = nullptr;
-    QLabel *m_result = nullptr;
-    QPlainTextEdit *m_notes = nullptr;
-    QPushButton *m_download = nullptr;
-    QPushButton *m_releaseNotes = nullptr;
+    // The controls of the view, owned by it; valid only while isViewLoaded().
+    std::unique_ptr<Ui::UpdatePane> m_ui;
 };
 
 } // namespace SparklePreferences

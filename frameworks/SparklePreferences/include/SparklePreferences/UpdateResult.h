@@ -25,7 +25,8 @@ struct UpdateResult {
     QString reason;                   // for Unreachable: the network's or server's explanation
 
     // One plain sentence for the user, naming the application (applicationDisplayName), e.g.
-    // "Horavane 1.0.0 is up to date." Release notes are not part of it.
+    // "Horavane 1.0.0 is up to date." Versions appear shortened (shortenedVersion); release
+    // notes are not part of it.
     QString message() const;
 
     Q_DECLARE_TR_FUNCTIONS(SparklePreferences::UpdateResult)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <compare>
@@ -15,5 +16,10 @@ namespace SparklePreferences {
 // A leading "v" before a digit is ignored. Any text is accepted, the empty text being the
 // lowest version; never fails.
 std::weak_ordering compareVersions(QStringView a, QStringView b);
+
+// A version text as the user is shown it: one of at most 40 characters as it is, a longer one
+// (a build made by hand, a feed gone wrong) cut to its first 39 and "…", so that no window
+// grows off the screen for it.
+QString shortenedVersion(const QString &version);
 
 } // namespace SparklePreferences
