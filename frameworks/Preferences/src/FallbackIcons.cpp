@@ -1,4 +1,9 @@
-#include "Preferences/FallbackIcons.h"
+// The tool bar icons of the preferences window where the desktop's icon theme has none:
+// "preferences-system" (a gear) and "system-software-update" (a circular arrow), each in a
+// variant for light and one for dark palettes. They form icon themes of their own, under
+// :/icons, which QIcon always searches; the one for the current palette is QIcon's fallback
+// theme, so QIcon::fromTheme() finds them after the desktop's theme. Icons made before a
+// palette change redraw in the other variant after it.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,6 +14,13 @@
 
 namespace Preferences::FallbackIcons {
 namespace {
+
+// The variant that shows on the application palette now.
+const char *themeName()
+{
+    // Dark ink on a light window, light ink on a dark one.
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? "horavane-dark" : "horavane-light";
+}
 
 // Points QIcon at the variant for the current palette, now and after each palette change.
 class PaletteFollower final : public QObject
@@ -42,14 +54,7 @@ private:
     }
 };
 
-} // namespace
-
-const char *themeName()
-{
-    // Dark ink on a light window, light ink on a dark one.
-    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? "horavane-dark" : "horavane-light";
-}
-
+// Installs the fallback once, for the life of the application; nothing without a GUI.
 void install()
 {
     static QPointer<PaletteFollower> follower;   // gone with the application it follows
@@ -58,8 +63,8 @@ void install()
         follower = new PaletteFollower(*application);
 }
 
-// Before main() builds any pane: a pane asks for its icon when it is made. The themes lie
-// under :/icons, which QIcon always searches.
+// Before main() builds any pane: a pane asks for its icon when it is made.
 Q_COREAPP_STARTUP_FUNCTION(install)
 
+} // namespace
 } // namespace Preferences::FallbackIcons
