@@ -7,22 +7,30 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QStringList>
+#include <QVariantMap>
 
-// The settings the fault tests write before a run of the real binary, none at its default so
-// that a key lost shows. No clock window was open: Horavane opens the digital one and saves
-// APP_Horavane=true when it ends.
+#include <bit>
+
+// Settings files for tests of the settings store and of the real binary.
 namespace SettingsFixture {
 
 using namespace Qt::StringLiterals;
 
+// Every key the application stores, none at its default so that a key lost shows. The keys are
+// spelled out: stored files depend on them, mixed case included. The digital window was open,
+// and a run of the binary that reopens it stores the same again.
+inline const QVariantMap everyKey{{u"PREFS_LaunchAtLogin"_s, true}, {u"PREFS_location_decimal"_s, false},
+    {u"PREFS_latitude"_s, -33.8568}, {u"PREFS_longitude"_s, 151.2153}, {u"PREFS_serverIP"_s, u"ntp.example.org"_s},
+    {u"PREFS_serverPort"_s, qint64(65535)}, {u"Prefs_LocationSource"_s, qint64(1)}, {u"APP_Horavane"_s, true},
+    {u"APP_AnalogClock"_s, false}};
+
+// everyKey as a hand would write it; a save by Horavane drops the comment.
 inline QByteArray written(bool donationHidden = true)
 {
-    return QByteArray("; as the test wrote it: a save by Horavane drops this line\n[General]\n"
-                      "APP_AnalogClock=false\nAPP_Horavane=false\nPREFS_LaunchAtLogin=true\n"
-                      "PREFS_latitude=-33.8568\nPREFS_location_decimal=false\nPREFS_longitude=151.2153\n"
-                      "PREFS_serverIP=ntp.example.org\nPREFS_serverPort=4030\nPrefs_LocationSource=1\n"
-                      "\n[Donation]\nhideAtLaunch=")
-        + (donationHidden ? "true\n" : "false\n");
+    QByteArray ini = "; as the test wrote it\n[General]\n";
+    for (auto it = everyKey.cbegin(); it != everyKey.cend(); ++it)
+        ini += it.key().toLatin1() + '=' + it.value().toString().toLatin1() + '\n';
+    return ini + "\n[Donation]\nhideAtLaunch=" + (donationHidden ? "true\n" : "false\n");
 }
 
 inline bool writeFile(const QString &path, const QByteArray &content)
@@ -32,8 +40,27 @@ inline bool writeFile(const QString &path, const QByteArray &content)
         && file.write(content) == content.size() && file.commit();
 }
 
-// The keys lost or changed in the settings file at path, but for those in mayChange.
-// APP_Horavane may hold either value. Read from a copy, which no settings cache has seen.
+// Doubles as their bits, so that -0.0 is not taken for 0.0.
+inline QVariant exact(const QVariant &value)
+{
+    return value.typeId() == QMetaType::Double ? QVariant(std::bit_cast<quint64>(value.toDouble())) : value;
+}
+
+// What the load of type makes of key, exact(); null when it gives the fallback (two different
+// fallbacks give two different results).
+inline QVariant stored(const AppUtils::DefaultSettings &s, const QString &key, int type)
+{
+    const auto either = [](const auto &a, const auto &b) { return a == b ? exact(QVariant::fromValue(a)) : QVariant(); };
+    switch (type) {
+    case QMetaType::Bool: return either(s.loadBool(key, false), s.loadBool(key, true));
+    case QMetaType::LongLong: return either(s.loadInteger(key, 0), s.loadInteger(key, 1));
+    case QMetaType::Double: return either(s.loadDouble(key, 0.5), s.loadDouble(key, 1.5));
+    default: return either(s.loadString(key, u"a"_s), s.loadString(key, u"b"_s));
+    }
+}
+
+// The keys of everyKey lost or changed in the settings file at path (a link is followed), but
+// for those in mayChange. Read from a copy, which no settings cache has seen.
 inline QStringList damage(const QString &path, const QStringList &mayChange = {})
 {
     const QString copy = path + u".check"_s;
@@ -41,22 +68,11 @@ inline QStringList damage(const QString &path, const QStringList &mayChange = {}
     if (!QFile::copy(path, copy))
         return {u"the whole file"_s};
     const auto removeCopy = qScopeGuard([&] { QFile::remove(copy); });
-    const AppUtils::DefaultSettings s(copy);
-    const std::pair<const char *, bool> keys[] = {
-        {"PREFS_LaunchAtLogin", s.loadBool("PREFS_LaunchAtLogin"_L1, false)},
-        {"PREFS_location_decimal", !s.loadBool("PREFS_location_decimal"_L1, true)},
-        {"PREFS_latitude", s.loadDouble("PREFS_latitude"_L1, 0) == -33.8568},
-        {"PREFS_longitude", s.loadDouble("PREFS_longitude"_L1, 0) == 151.2153},
-        {"PREFS_serverIP", s.loadString("PREFS_serverIP"_L1, {}) == "ntp.example.org"_L1},
-        {"PREFS_serverPort", s.loadInteger("PREFS_serverPort"_L1, 0) == 4030},
-        {"Prefs_LocationSource", s.loadInteger("Prefs_LocationSource"_L1, 2) == 1},
-        {"APP_Horavane", s.loadBool("APP_Horavane"_L1, false) == s.loadBool("APP_Horavane"_L1, true)},
-        {"APP_AnalogClock", !s.loadBool("APP_AnalogClock"_L1, true)},
-    };
+    const AppUtils::DefaultSettings settings(copy);
     QStringList wrong;
-    for (const auto &[key, intact] : keys) {
-        if (!intact && !mayChange.contains(QLatin1StringView(key)))
-            wrong.append(QLatin1StringView(key));
+    for (auto it = everyKey.cbegin(); it != everyKey.cend(); ++it) {
+        if (stored(settings, it.key(), it.value().typeId()) != exact(it.value()) && !mayChange.contains(it.key()))
+            wrong.append(it.key());
     }
     return wrong;
 }

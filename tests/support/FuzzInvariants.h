@@ -184,8 +184,9 @@ inline Loads loads(const AppUtils::DefaultSettings &store, const QString &key)
             either(store.loadString(key, u"a"_s), store.loadString(key, u"b"_s))};
 }
 
-// DefaultSettings on a file of any content: loads give finite numbers; a save succeeds, reads
-// back, keeps every other key as it read before, and leaves a file that parses cleanly.
+// DefaultSettings on a file of any content: loads give finite numbers; a save of a key and type
+// the input picks (the value read, or a new one) succeeds, reads back, keeps every other key as
+// it read before, and leaves a file that parses cleanly. A text too long to save is refused.
 // folder: a writable folder for scratch files, removed again before the check returns.
 inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
 {
@@ -198,19 +199,18 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
     const QString path = folder + u"/settings-%1.conf"_s.arg(++serial);
     const QString copyPath = path + u".copy"_s;
     const auto cleanup = qScopeGuard([&] {
-        for (const QString &p : {path, copyPath, QString(path + u".lock"_s)})
+        for (const QString &p : {path, copyPath})
             QFile::remove(p);
     });
     if (QFile file(path); !file.open(QIODevice::WriteOnly) || file.write(input.data(), input.size()) != input.size())
         return u"cannot write the scratch file %1"_s.arg(path);
 
+    AppUtils::DefaultSettings store(path);   // first: it drops what would crash QSettings
     // Keys under a section without a name read as "/key"; QSettings writes them back under
     // [General], where they read as "key": a quirk of its format on hand-made files.
     const QStringList all = QSettings(path, QSettings::IniFormat).allKeys();
     if (std::any_of(all.begin(), all.end(), [](const QString &key) { return key.startsWith(u'/'); }))
         return {};
-
-    AppUtils::DefaultSettings store(path);
     QList<Loads> before;
     for (const QString &key : keys) {
         if (!std::isfinite(store.loadDouble(key, 0)))
@@ -218,18 +218,20 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
         before.append(loads(store, key));
     }
 
-    // One save, of a key and a type the input picks: the value read, or a new one.
     const uint pick = input.isEmpty() ? 0u : uchar(input.back());
     const qsizetype saved = qsizetype(pick % uint(keys.size()));
     const QString &key = keys[saved];
-    const Loads &old = before[saved];
     const std::size_t type = pick / uint(keys.size()) % 4;
+    const bool fresh = before[saved][type] == "-"_L1;
     const auto save = [&](auto value, auto saver) { return std::pair((store.*saver)(key, value), shown(value)); };
+    const QString text = fresh ? u"@ \"a\", b;\\ ="_s : store.loadString(key, {});
     const auto [landed, written] =
-          type == 0 ? save(old[0] != shown(true), &AppUtils::DefaultSettings::saveBool)
-        : type == 1 ? save(old[1] == "-"_L1 ? std::numeric_limits<qint64>::min() : store.loadInteger(key, 0), &AppUtils::DefaultSettings::saveInteger)
-        : type == 2 ? save(old[2] == "-"_L1 ? 5e-324 : -store.loadDouble(key, 0), &AppUtils::DefaultSettings::saveDouble)
-                    : save(old[3] == "-"_L1 ? u"@ \"a\", b;\\ ="_s : store.loadString(key, {}), &AppUtils::DefaultSettings::saveString);
+          type == 0 ? save(before[saved][0] != shown(true), &AppUtils::DefaultSettings::saveBool)
+        : type == 1 ? save(fresh ? std::numeric_limits<qint64>::min() : store.loadInteger(key, 0), &AppUtils::DefaultSettings::saveInteger)
+        : type == 2 ? save(fresh ? 5e-324 : -store.loadDouble(key, 0), &AppUtils::DefaultSettings::saveDouble)
+                    : save(text, &AppUtils::DefaultSettings::saveString);
+    if (type == 3 && text.size() > 4000)
+        return landed ? u"%1 characters saved under %2, more than a setting may hold"_s.arg(text.size()).arg(key) : QString();
     if (!landed)
         return u"saving %1 into a readable, writable file failed"_s.arg(key);
 
@@ -240,15 +242,11 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
         return u"the saved file does not parse cleanly"_s;
     const AppUtils::DefaultSettings reread(copyPath);
     for (const AppUtils::DefaultSettings *view : {&std::as_const(store), &reread}) {
-        const QString where = view == &store ? u"after the save"_s : u"after a restart"_s;
         for (qsizetype k = 0; k < keys.size(); ++k) {
             const Loads after = loads(*view, keys[k]);
-            if (k != saved && after != before[k])
-                return u"%1 changed when %2 was saved, %3: from %4 to %5"_s.arg(
-                    keys[k], key, where, QStringList(before[k].begin(), before[k].end()).join(u' '),
-                    QStringList(after.begin(), after.end()).join(u' '));
-            if (k == saved && after[type] != written)
-                return u"%1 reads back as %2, %3, not as saved: %4"_s.arg(key, after[type], where, written);
+            if (k == saved ? after[type] != written : after != before[k])
+                return u"%1 (saved: %2) reads %3 after the save%4"_s.arg(
+                    keys[k], key, QStringList(after.begin(), after.end()).join(u' '), view == &reread ? u" and a restart"_s : QString());
         }
     }
     return {};
