@@ -54,10 +54,8 @@ private Q_SLOTS:
         QTest::addColumn<QPointF>("point"); // y-up
         QTest::addColumn<QColor>("expected");
 
-        const ClockTime three = at(3, 0, 0, {});     // hour right, minute and second up
-        const ClockTime evening = at(18, 45, 0, {}); // minute left, second up
-        const DialGeometry g = dialGeometry(QRectF(0, 0, side, side), three);
-        const DialGeometry e = dialGeometry(QRectF(0, 0, side, side), evening);
+        const ClockTime three = at(3, 0, 0, {}), evening = at(18, 45, 0, {}); // minute up, then left; second up
+        const DialGeometry g = dialGeometry(QRectF(0, 0, side, side), three), e = dialGeometry(QRectF(0, 0, side, side), evening);
         const auto mid = [](const DialGeometry &d, const QLineF &hand) { return (d.centre + hand.p2()) / 2; };
         for (const bool dark : {false, true}) {
             const QColor ink = palette(dark).color(QPalette::Text);
@@ -67,7 +65,7 @@ private Q_SLOTS:
                 {"tick at 3", three, g.centre + QPointF(g.radius - 5, 0), ink},
                 {"hour hand", three, mid(g, g.hourHand), ink},
                 {"second over minute", three, mid(g, g.minuteHand), dark ? QColor(0xff, 0x45, 0x3a) : QColor(0xff, 0x3b, 0x30)},
-                    {"minute hand", evening, mid(e, e.minuteHand), ink},
+                {"minute hand", evening, mid(e, e.minuteHand), ink},
             };
             for (const qreal dpr : {1.0, 2.0})
                 for (const auto &row : rows)
@@ -147,23 +145,20 @@ private Q_SLOTS:
     {
         AnalogClockView view;
         view.setTime(at(10, 10, 30));
-            view.show();
+        view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCoreApplication::processEvents();
-
         struct : QObject {
             int paints = 0;
             bool eventFilter(QObject *, QEvent *event) override { paints += event->type() == QEvent::Paint; return false; }
         } counter;
         view.installEventFilter(&counter);
-        view.setTime(at(10, 10, 30));
-        QCoreApplication::processEvents();
-        QCOMPARE(counter.paints, 0);
-        view.setTime(at(22, 10, 30));
-        QCoreApplication::processEvents();
-        QCOMPARE(counter.paints, 1);
+        for (const auto &[time, paints] : {std::pair(at(10, 10, 30), 0), std::pair(at(22, 10, 30), 1)}) {
+            view.setTime(time);
+            QCoreApplication::processEvents();
+            QCOMPARE(counter.paints, paints);
+        }
     }
-
 };
 
 QTEST_MAIN(TestAnalogClockView)
