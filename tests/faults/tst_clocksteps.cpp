@@ -60,17 +60,13 @@ private Q_SLOTS:
         QTest::addColumn<Moves>("moves");       // after a first second of Run from 20:36:41.250
         QTest::addColumn<QStringList>("shown"); // the UTC texts after the first, 20:36:42.000
         const auto at = [](const char *time) -> QString { return u"2026-12-"_s + QLatin1StringView(time) + u'Z'; };
-        QTest::newRow("steady") << Moves{{Move::Run, 2000}} << QStringList{at("05T20:36:43.000"), at("05T20:36:44.000")};
-        QTest::newRow("forward: at once") << Moves{{Move::Step, 86'400'000}, {Move::Run, 1000}}
-                                          << QStringList{at("06T20:36:42.250"), at("06T20:36:43.000")};
+        // A process stopped for a while wakes late just as after a step forward: one refresh, no burst.
+        QTest::newRow("forward a day: at once") << Moves{{Move::Step, 86'400'000}, {Move::Run, 1000}}
+                                                << QStringList{at("06T20:36:42.250"), at("06T20:36:43.000")};
         QTest::newRow("back: at the flip") << Moves{{Move::Step, -3'600'000}, {Move::Run, 2000}}
                                            << QStringList{at("05T19:36:43.000"), at("05T19:36:44.000")};
         QTest::newRow("back 0.6 s: no repeat") << Moves{{Move::Step, -600}, {Move::Run, 2000}}
                                                << QStringList{at("05T20:36:43.000")};
-        QTest::newRow("forward, back") << Moves{{Move::Step, 3'600'000}, {Move::Step, -3'600'000}, {Move::Run, 1000}}
-                                       << QStringList{at("05T21:36:42.250"), at("05T20:36:43.000")};
-        QTest::newRow("stopped 5 s: no burst") << Moves{{Move::Step, 5000}, {Move::Run, 1000}}
-                                               << QStringList{at("05T20:36:47.250"), at("05T20:36:48.000")};
         QTest::newRow("paused 5 s") << Moves{{Move::Pause, 5000}, {Move::Run, 2000}}
                                     << QStringList{at("05T20:36:48.000"), at("05T20:36:49.000")};
     }
