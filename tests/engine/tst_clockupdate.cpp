@@ -33,15 +33,6 @@ private:
     QString m_name;
 };
 
-// Analog opened first, so that the refresh order cannot come from the opening.
-std::pair<QPointer<RecordingWindow>, QPointer<RecordingWindow>> openBoth()
-{
-    auto analog = makeClockWindow<RecordingWindow>(u"analog"_s, &WindowRegistry::openAnalogWindow);
-    auto digital = makeClockWindow<RecordingWindow>(u"digital"_s, &WindowRegistry::openHoravaneWindow);
-    analog->showWindow();
-    digital->showWindow();
-    return {static_cast<RecordingWindow *>(digital.get()), static_cast<RecordingWindow *>(analog.get())};
-}
 } // namespace
 
 class TestClockUpdate : public QObject
@@ -49,51 +40,43 @@ class TestClockUpdate : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { g_log.clear(); }
-    void cleanup();
-    void closedWindowIsNotRefreshed();
-    void windowClosedDuringTickIsSkippedAndSurvivesTheCall();
-};
-
-void TestClockUpdate::cleanup()
-{
-    windowRegistry() = {};
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TestClockUpdate::closedWindowIsNotRefreshed()
-{
-    const auto [digital, analog] = openBoth();
-    ClockUpdate::shared().tick();
-    QCOMPARE(g_log, QStringList({u"digital"_s, u"analog"_s}));
-
-    digital->window()->close();
-    QVERIFY(!windowRegistry().openHoravaneWindow);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(digital.isNull(), "a closed window's controller must be released");
-    g_log.clear();
-    ClockUpdate::shared().tick();
-    QCOMPARE(g_log, QStringList{u"analog"_s});
-}
-
-// The digital window's refresh closes both windows: the analog slot is read after the digital
-// refresh, so it is skipped, and the digital controller lives to the end of its call.
-void TestClockUpdate::windowClosedDuringTickIsSkippedAndSurvivesTheCall()
-{
-    const auto [digital, analog] = openBoth();
-    bool aliveAfterOwnClose = false;
-    digital->onUpdate = [&, self = digital, other = analog] {
-        other->window()->close();
-        self->window()->close();
+    void cleanup()
+    {
+        windowRegistry() = {};
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        aliveAfterOwnClose = !self.isNull();
-    };
+    }
 
-    ClockUpdate::shared().tick();
-    QCOMPARE(g_log, QStringList{u"digital"_s});
-    QVERIFY(aliveAfterOwnClose);
-    QVERIFY(!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
-}
+    // Digital first whatever the opening order (analog opened first here). Then the digital
+    // window's refresh closes both: the analog slot is read after it, so it is skipped, and the
+    // digital controller lives to the end of its own call, then is released.
+    void refreshOrderAndWindowsClosedDuringATick()
+    {
+        const auto open = [](const QString &name, ClockWindow::Slot slot) {
+            const auto window = makeClockWindow<RecordingWindow>(name, slot);
+            window->showWindow();   // from here the registry slot is the only owner
+            return QPointer(static_cast<RecordingWindow *>(window.get()));
+        };
+        const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow);
+        const QPointer digital = open(u"digital"_s, &WindowRegistry::openHoravaneWindow);
+        ClockUpdate::shared().tick();
+        QCOMPARE(g_log, QStringList({u"digital"_s, u"analog"_s}));
+
+        bool aliveAfterOwnClose = false;
+        digital->onUpdate = [&] {
+            analog->window()->close();
+            digital->window()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            aliveAfterOwnClose = !digital.isNull();
+        };
+        g_log.clear();
+        ClockUpdate::shared().tick();
+        QCOMPARE(g_log, QStringList{u"digital"_s});
+        QVERIFY(aliveAfterOwnClose);
+        QVERIFY(!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(digital.isNull() && analog.isNull(), "a closed window's controller must be released");
+    }
+};
 
 QTEST_MAIN(TestClockUpdate)
 #include "tst_clockupdate.moc"
