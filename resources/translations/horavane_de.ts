@@ -107,7 +107,7 @@
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>About Horavane</source>
         <translation>Über Horavane</translation>
     </message>
@@ -120,7 +120,7 @@
 <context>
     <name>AppUtils::Donation</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+81"/>
+        <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+105"/>
         <source>Don&apos;t show this again</source>
         <translation>Nicht mehr anzeigen</translation>
     </message>
@@ -135,7 +135,7 @@
         <translation>Nachricht</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Keeps this window from opening when Horavane starts</source>
         <translation>Verhindert, dass sich dieses Fenster beim Start von Horavane öffnet</translation>
     </message>
@@ -220,16 +220,69 @@
         <source>Where the observer position comes from</source>
         <translation>Woher die Position des Beobachters stammt</translation>
     </message>
+    <message>
+        <location line="+18"/>
+        <source>Why no position is shown</source>
+        <translation>Warum keine Position angezeigt wird</translation>
+    </message>
+    <message>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+80"/>
+        <source>Waiting for the first fix from the location service</source>
+        <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The location service does not allow Horavane to know the position</source>
+        <translation>Der Ortungsdienst gibt Horavane die Position nicht frei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No location service on this desktop: choose Manual in Preferences</source>
+        <translation>Kein Ortungsdienst auf diesem Desktop: in den Einstellungen „Manuell“ wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SiTech NTP Server gives no position</source>
+        <translation>SiTech NTP Server liefert keine Position</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+223"/>
+        <source>Horavane cannot tell where its program file is.</source>
+        <translation>Horavane kann seine Programmdatei nicht finden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The autostart folder %1 is not writable.</source>
+        <translation>Der Autostart-Ordner %1 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was not written by Horavane; left as it is.</source>
+        <translation>%1 stammt nicht von Horavane und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The login entry cannot start %1.</source>
+        <translation>Der Anmeldeeintrag kann %1 nicht starten.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 could not be removed.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+75"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+119"/>
         <source>Panes</source>
         <translation>Bereiche</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -254,16 +307,11 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>SiTech NTP server as position source</source>
-        <translation>SiTech-NTP-Server als Positionsquelle</translation>
+        <source>SiTech NTP Server as position source</source>
+        <translation>SiTech NTP Server als Positionsquelle</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>SiTech NTP server</source>
-        <translation>SiTech-NTP-Server</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Server &amp;address:</source>
         <translation>Server&amp;adresse:</translation>
     </message>
@@ -383,7 +431,7 @@
         <translation>Koordinaten in &amp;Dezimalgrad anzeigen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>Start Horavane when you log in</source>
         <translation>Horavane bei der Anmeldung starten</translation>
     </message>
@@ -393,17 +441,23 @@
         <translation>Horavane bei der Anmeldung &amp;starten</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+35"/>
+        <location line="+7"/>
+        <source>Why Horavane cannot start when you log in</source>
+        <translation>Warum Horavane bei der Anmeldung nicht starten kann</translation>
+    </message>
+    <message>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+49"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../PreferencesGeneral.ui" line="-219"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+5"/>
         <source>SiTech NTP Server</source>
         <translation>SiTech-NTP-Server</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+0"/>
         <source>Manual</source>
         <translation>Manuell</translation>
     </message>
@@ -416,27 +470,17 @@
 <context>
     <name>SparklePreferences::SparklePreferences</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+60"/>
+        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+58"/>
         <source>Updates</source>
         <translation>Aktualisierungen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>Check for updates automatically</source>
-        <translation>Automatisch nach Aktualisierungen suchen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>How often to check</source>
-        <translation>Wie oft gesucht wird</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
@@ -451,28 +495,12 @@
         <translation>Monatlich</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Check Now</source>
-        <translation>Jetzt suchen</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Release notes</source>
-        <translation>Versionshinweise</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+121"/>
+        <location line="+106"/>
         <source>Download…</source>
         <translation>Herunterladen…</translation>
     </message>
     <message>
-        <location line="-119"/>
-        <source>Release Notes…</source>
-        <translation>Versionshinweise…</translation>
-    </message>
-    <message>
-        <location line="+68"/>
+        <location line="-51"/>
         <source>Last checked: Never</source>
         <translation>Zuletzt gesucht: nie</translation>
     </message>
@@ -513,7 +541,7 @@
 <context>
     <name>SparklePreferences::UpdateResult</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+12"/>
+        <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+15"/>
         <source>%1 %2 is available; you have %3.</source>
         <translation>%1 %2 ist verfügbar; installiert ist %3.</translation>
     </message>
@@ -536,6 +564,75 @@
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
         <translation>Der Aktualisierungsserver hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePane</name>
+    <message>
+        <location filename="../UpdatePane.ui" line="+6"/>
+        <source>Software update preferences</source>
+        <translation>Einstellungen für Softwareaktualisierungen</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Running version</source>
+        <translation>Laufende Version</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <source>Automatic checks</source>
+        <translation>Automatische Prüfung</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for updates &amp;automatically</source>
+        <translation>&amp;Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>&amp;How often:</source>
+        <translation>&amp;Wie oft:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>How often to check</source>
+        <translation>Wie oft geprüft wird</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Last check</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Check &amp;Now</source>
+        <translation>&amp;Jetzt prüfen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Result of the last check</source>
+        <translation>Ergebnis der letzten Prüfung</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Release notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>&amp;Release Notes…</source>
+        <translation>&amp;Versionshinweise…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Download…</source>
+        <translation>&amp;Herunterladen…</translation>
     </message>
 </context>
 </TS>

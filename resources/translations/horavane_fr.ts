@@ -107,7 +107,7 @@
         <translation>&amp;Fenêtre</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>About Horavane</source>
         <translation>À propos de Horavane</translation>
     </message>
@@ -120,7 +120,7 @@
 <context>
     <name>AppUtils::Donation</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+81"/>
+        <location filename="../../frameworks/AppUtils/src/Donation.cpp" line="+105"/>
         <source>Don&apos;t show this again</source>
         <translation>Ne plus afficher</translation>
     </message>
@@ -135,7 +135,7 @@
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Keeps this window from opening when Horavane starts</source>
         <translation>Empêche cette fenêtre de s’ouvrir au démarrage de Horavane</translation>
     </message>
@@ -220,16 +220,69 @@
         <source>Where the observer position comes from</source>
         <translation>Provenance de la position de l’observateur</translation>
     </message>
+    <message>
+        <location line="+18"/>
+        <source>Why no position is shown</source>
+        <translation>Pourquoi aucune position n’est affichée</translation>
+    </message>
+    <message>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+80"/>
+        <source>Waiting for the first fix from the location service</source>
+        <translation>En attente de la première position du service de localisation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The location service does not allow Horavane to know the position</source>
+        <translation>Le service de localisation ne permet pas à Horavane de connaître la position</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No location service on this desktop: choose Manual in Preferences</source>
+        <translation>Aucun service de localisation sur ce bureau : choisissez « Manuelle » dans les préférences</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SiTech NTP Server gives no position</source>
+        <translation>SiTech NTP Server ne donne pas de position</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+223"/>
+        <source>Horavane cannot tell where its program file is.</source>
+        <translation>Horavane ne trouve pas son fichier programme.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The autostart folder %1 is not writable.</source>
+        <translation>Le dossier de démarrage automatique %1 n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was not written by Horavane; left as it is.</source>
+        <translation>%1 n’a pas été écrit par Horavane ; il reste tel quel.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The login entry cannot start %1.</source>
+        <translation>L’entrée de connexion ne peut pas lancer %1.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 could not be removed.</source>
+        <translation>%1 n’a pas pu être supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+75"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+119"/>
         <source>Panes</source>
         <translation>Volets</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -254,16 +307,11 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>SiTech NTP server as position source</source>
-        <translation>Serveur NTP SiTech comme source de la position</translation>
+        <source>SiTech NTP Server as position source</source>
+        <translation>SiTech NTP Server comme source de position</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>SiTech NTP server</source>
-        <translation>Serveur NTP SiTech</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Server &amp;address:</source>
         <translation>&amp;Adresse du serveur&#xa0;:</translation>
     </message>
@@ -383,7 +431,7 @@
         <translation>Afficher les coordonnées en degrés &amp;décimaux</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>Start Horavane when you log in</source>
         <translation>Lancer Horavane à l’ouverture de la session</translation>
     </message>
@@ -393,17 +441,23 @@
         <translation>Lancer Horavane à l’ouverture de la &amp;session</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+35"/>
+        <location line="+7"/>
+        <source>Why Horavane cannot start when you log in</source>
+        <translation>Pourquoi Horavane ne peut pas démarrer à la connexion</translation>
+    </message>
+    <message>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+49"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../PreferencesGeneral.ui" line="-219"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+5"/>
         <source>SiTech NTP Server</source>
         <translation>Serveur NTP SiTech</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+0"/>
         <source>Manual</source>
         <translation>Manuelle</translation>
     </message>
@@ -416,27 +470,17 @@
 <context>
     <name>SparklePreferences::SparklePreferences</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+60"/>
+        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+58"/>
         <source>Updates</source>
         <translation>Mises à jour</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>Check for updates automatically</source>
-        <translation>Rechercher automatiquement les mises à jour</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>How often to check</source>
-        <translation>Fréquence de recherche</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>Daily</source>
         <translation>Chaque jour</translation>
     </message>
@@ -451,28 +495,12 @@
         <translation>Chaque mois</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Check Now</source>
-        <translation>Rechercher maintenant</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Release notes</source>
-        <translation>Notes de version</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+121"/>
+        <location line="+106"/>
         <source>Download…</source>
         <translation>Télécharger…</translation>
     </message>
     <message>
-        <location line="-119"/>
-        <source>Release Notes…</source>
-        <translation>Notes de version…</translation>
-    </message>
-    <message>
-        <location line="+68"/>
+        <location line="-51"/>
         <source>Last checked: Never</source>
         <translation>Dernière recherche&#xa0;: jamais</translation>
     </message>
@@ -513,7 +541,7 @@
 <context>
     <name>SparklePreferences::UpdateResult</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+12"/>
+        <location filename="../../frameworks/SparklePreferences/src/UpdateResult.cpp" line="+15"/>
         <source>%1 %2 is available; you have %3.</source>
         <translation>%1 %2 est disponible&#x202f;; vous avez la version %3.</translation>
     </message>
@@ -536,6 +564,75 @@
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
         <translation>Le serveur de mises à jour n’a pas répondu à temps.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePane</name>
+    <message>
+        <location filename="../UpdatePane.ui" line="+6"/>
+        <source>Software update preferences</source>
+        <translation>Préférences de mise à jour</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Running version</source>
+        <translation>Version en cours</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <source>Automatic checks</source>
+        <translation>Vérifications automatiques</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check for updates &amp;automatically</source>
+        <translation>Rechercher &amp;automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>&amp;How often:</source>
+        <translation>&amp;Fréquence :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>How often to check</source>
+        <translation>Fréquence de vérification</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Last check</source>
+        <translation>Dernière vérification</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Check &amp;Now</source>
+        <translation>&amp;Vérifier maintenant</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Result of the last check</source>
+        <translation>Résultat de la dernière vérification</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Release notes</source>
+        <translation>Notes de version</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>&amp;Release Notes…</source>
+        <translation>&amp;Notes de version…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Download…</source>
+        <translation>&amp;Télécharger…</translation>
     </message>
 </context>
 </TS>
