@@ -72,69 +72,56 @@ private Q_SLOTS:
     void dialsAtAnInstant_data()
     {
         QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<qint64>("msecs");
+        QTest::addColumn<qint64>("msecs");   // of the second tick
+        QTest::addColumn<Source>("first");   // the source at the tick a second before
+        QTest::addColumn<Source>("second");
         QTest::addColumn<ClockTime>("utc");
         QTest::addColumn<ClockTime>("local");
+        QTest::addColumn<ClockTime>("lst");
 
-        // The clock reads a second later each time: were the date and the hands read apart, or
-        // the milliseconds rounded, the last second before midnight would show as midnight.
-        QTest::newRow("one reading, milliseconds dropped") << "Europe/Berlin"_ba << qint64(1796597999999)
-            << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)};
-        QTest::newRow("local midnight, next date") << "Europe/Berlin"_ba << qint64(1796598000000)
-            << ClockTime{11, 0, 0, false, shortDate(12, 6)} << ClockTime{0, 0, 0, true, shortDate(12, 7)};
-        QTest::newRow("UTC+12: UTC a day behind") << "Etc/GMT-12"_ba << qint64(1796594400000)
-            << ClockTime{10, 0, 0, false, shortDate(12, 6)} << ClockTime{10, 0, 0, true, shortDate(12, 7)};
+        // Were the date and the hands read apart, or the milliseconds rounded, the last second
+        // before midnight would show as midnight. Auckland's apparent sidereal time, worked by
+        // hand (IAU mean sidereal time plus the equation of the equinoxes): 15:42:03.41 and
+        // 15:42:04.41 at the Berlin instants, 14:41:54.56 a second before the UTC+12 one.
+        const Source manual = Source::useManual, server = Source::useSiTech;
+        QTest::newRow("one reading, milliseconds dropped") << "Europe/Berlin"_ba << qint64(1796597999999) << manual << manual
+            << ClockTime{10, 59, 59, false, shortDate(12, 6)} << ClockTime{11, 59, 59, false, shortDate(12, 6)}
+            << ClockTime{3, 42, 3, false, shortDate(12, 6)};
+        // The sidereal dial carries the local date, whatever day UTC is in.
+        QTest::newRow("local midnight, next date") << "Europe/Berlin"_ba << qint64(1796598000000) << manual << manual
+            << ClockTime{11, 0, 0, false, shortDate(12, 6)} << ClockTime{0, 0, 0, true, shortDate(12, 7)}
+            << ClockTime{3, 42, 4, false, shortDate(12, 7)};
+        const ClockTime utc{10, 0, 0, false, shortDate(12, 6)}, local{10, 0, 0, true, shortDate(12, 7)};
+        QTest::newRow("UTC+12, sidereal to the nearest second") << "Etc/GMT-12"_ba << qint64(1796594400000) << manual << manual
+            << utc << local << ClockTime{2, 41, 55, false, shortDate(12, 7)};
+        QTest::newRow("position lost: keeps the last") << "Etc/GMT-12"_ba << qint64(1796594400000) << manual << server
+            << utc << local << ClockTime{2, 41, 54, false, shortDate(12, 7)};
+        QTest::newRow("server: never moves") << "Etc/GMT-12"_ba << qint64(1796594400000) << server << server
+            << utc << local << ClockTime{};
     }
 
-    // The sidereal dial carries the local date, whatever day UTC is in.
+    // Two ticks a second apart, the source changed between them; the clock reads a second
+    // later each time, so a tick that read it twice would show the wrong second.
     void dialsAtAnInstant()
     {
         QFETCH(QByteArray, zone);
         QFETCH(qint64, msecs);
-        QFETCH(ClockTime, utc);
-        QFETCH(ClockTime, local);
-
-        qputenv("TZ", zone);
-        const SteppingClock clock{system_clock::time_point(milliseconds(msecs))};
-        const Fixture window(clock);
-        window.controller->update();
-        QCOMPARE(window.dial("m_utc").time(), utc);
-        QCOMPARE(window.dial("m_local").time(), local);
-        QCOMPARE(window.dial("m_lst").time().date, local.date);
-    }
-
-    void siderealDial_data()
-    {
-        QTest::addColumn<Source>("first");
-        QTest::addColumn<Source>("second");
-        QTest::addColumn<ClockTime>("shown");
-
-        // Auckland's apparent sidereal time (IAU mean sidereal time plus the equation of the
-        // equinoxes, worked by hand) is 52913.56 s at the first tick and 52914.56 s at the
-        // second: rounded, 14:41:54 and 14:41:55; truncating would lose a second.
-        QTest::newRow("manual: nearest second") << Source::useManual << Source::useManual
-                                                << ClockTime{2, 41, 55, false, shortDate(12, 7)};
-        QTest::newRow("position lost: keeps the last") << Source::useManual << Source::useSiTech
-                                                       << ClockTime{2, 41, 54, false, shortDate(12, 7)};
-        QTest::newRow("server: never moves") << Source::useSiTech << Source::useSiTech << ClockTime{};
-    }
-
-    // Two ticks, at 09:59:59 and 10:00:00 local time (UTC+12), the source changed between them.
-    void siderealDial()
-    {
         QFETCH(Source, first);
         QFETCH(Source, second);
-        QFETCH(ClockTime, shown);
+        QFETCH(ClockTime, utc);
+        QFETCH(ClockTime, local);
+        QFETCH(ClockTime, lst);
 
-        qputenv("TZ", "Etc/GMT-12");
-        FakeClock clock{system_clock::time_point(1796594399s)};
+        qputenv("TZ", zone);
+        const SteppingClock clock{system_clock::time_point(milliseconds(msecs) - 1s)};
         Fixture window(clock);
         window.pane.choose(first);
         window.controller->update();
         window.pane.choose(second);
-        clock.advance(1s);
         window.controller->update();
-        QCOMPARE(window.dial("m_lst").time(), shown);
+        QCOMPARE(window.dial("m_utc").time(), utc);
+        QCOMPARE(window.dial("m_local").time(), local);
+        QCOMPARE(window.dial("m_lst").time(), lst);
     }
 
     // A person who switches the desktop to another language finds the window where they left it:
