@@ -11,26 +11,20 @@ namespace {
 QStringList g_log;   // which window refreshed, in order
 
 // A clock window that only reports its refreshes; it registers like the real ones.
-class RecordingWindow : public ClockWindow
+struct RecordingWindow : ClockWindow
 {
-public:
-    RecordingWindow(QString name, Slot slot)
-        : ClockWindow(slot, QString(), AppUtils::systemClock(), nullptr), m_name(std::move(name)) {}
-
+    RecordingWindow(QString who, Slot slot)
+        : ClockWindow(slot, QString(), AppUtils::systemClock(), nullptr), name(std::move(who)) {}
     void update() override
     {
-        g_log.append(m_name);
+        g_log.append(name);
         if (onUpdate)
             onUpdate();
     }
-
-    std::function<void()> onUpdate;
-
-protected:
     void loadWindow(QMainWindow &) override {}
 
-private:
-    QString m_name;
+    QString name;
+    std::function<void()> onUpdate;
 };
 
 } // namespace
