@@ -292,7 +292,7 @@ class PreferencesWindow(unittest.TestCase):
         # name, role, checked (None: not a button), text (None: not a field), enabled
         radio, check, field = pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TEXT
         table = [
-            ("SiTech NTP server as position source", radio, False, None, False),
+            ("SiTech NTP Server as position source", radio, False, None, False),
             ("Server address", field, None, "", False),
             ("Server port", field, None, "8079", False),
             ("Manual position as position source", radio, True, None, True),
