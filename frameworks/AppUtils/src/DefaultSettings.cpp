@@ -99,6 +99,7 @@ DefaultSettings::DefaultSettings(QString filePath)
 {
     // Before any other reader of the file (window frames) meets what would stall or crash it.
     lockInTheWay(m_path);
+    clearAbandonedWrites(m_path);
     screened(m_path);
 }
 

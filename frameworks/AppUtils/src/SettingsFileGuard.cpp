@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -169,6 +170,19 @@ std::optional<QString> lockInTheWay(const QString &path)
     if (lock.error() == QLockFile::LockFailedError)
         return u"%1 is held and does not clear"_s.arg(lockPath);
     return std::nullopt;   // no right to make it: the write itself fails and says so
+}
+
+void clearAbandonedWrites(const QString &path)
+{
+    const QFileInfo file(path);
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QString pattern = QRegularExpression::escape(file.fileName()) + u"\\.[A-Za-z0-9]{6}"_s;
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(pattern));
+    const QFileInfoList beside = file.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &found : beside) {
+        if (temporary.match(found.fileName()).hasMatch() && found.lastModified() < settled)
+            QFile::remove(found.filePath());
+    }
 }
 
 std::optional<QString> writeBlocked(const QString &path)

@@ -22,6 +22,10 @@ std::optional<QString> lockInTheWay(const QString &path);
 // or a lock in the way); nullopt when it may.
 std::optional<QString> writeBlocked(const QString &path);
 
+// Removes what saves killed half-way left beside the file at path: QSaveFile's temporary
+// copies (<name>.XXXXXX), once they are a minute old and so belong to no save under way.
+void clearAbandonedWrites(const QString &path);
+
 // Says line on stderr after "horavane: ", the first time only: the same trouble meets every save.
 void warnOnce(const QString &line);
 
