@@ -12,8 +12,10 @@
 #include <AppUtils/Path.h>
 
 #include <QMainWindow>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -32,6 +34,7 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
     , m_menu(*this)
+    , m_donationOffer(u"donation offer"_s)
 {
 }
 
@@ -44,7 +47,12 @@ void AppDelegate::applicationDidFinishLaunching()
     ClockUpdate::shared().start();
     qCDebug(lcLifecycle, "tick started");
     restoreWindows();
-    offerDonation();
+    // After the first second has been drawn: however long the message takes to read, the
+    // clocks come first.
+    m_donationOffer.start(1s, [this] {
+        m_donationOffer.stop();
+        QTimer::singleShot(0, this, &AppDelegate::offerDonation);
+    });
     qCDebug(lcLifecycle, "launched");
 }
 
@@ -54,6 +62,7 @@ void AppDelegate::applicationWillTerminate()
         return;
     m_terminated = true;
     ClockUpdate::shared().stop();
+    m_donationOffer.stop();
     qCDebug(lcLifecycle, "tick stopped");
     saveOpenWindows();
     saveSettings();

@@ -3,6 +3,8 @@
 #include "AppMenu.h"
 #include "WindowOpeners.h"
 
+#include <AppUtils/Repeater.h>
+
 #include <QObject>
 #include <QUrl>
 
@@ -22,7 +24,8 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
 
     // Loads the settings, starts the tick, reopens the clock windows that were open when
-    // Horavane last ended (the digital one the first time) and offers the donation window.
+    // Horavane last ended (the digital one the first time) and, once the first second is
+    // shown, offers the donation window.
     void applicationDidFinishLaunching();
 
     // Stops the tick, records which clock windows are open, saves the settings and stops the
@@ -65,6 +68,7 @@ private:
 
     const QUrl hv_paypal;
     AppMenu m_menu;
+    AppUtils::Repeater m_donationOffer;   // once, just after the first tick
     std::optional<std::vector<bool>> m_windowsAtEnd;
     bool m_terminated = false;
 };
