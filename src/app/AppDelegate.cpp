@@ -71,9 +71,12 @@ void AppDelegate::applicationWillTerminate()
     qCDebug(lcLifecycle, "master timer stopped");
 }
 
+// Closing the windows on the way out can post a second Quit before the event loop returns:
+// the first one tells what was open.
 void AppDelegate::applicationEndBegins()
 {
-    m_windowsAtEnd = openWindows();
+    if (!m_windowsAtEnd)
+        m_windowsAtEnd = openWindows();
 }
 
 void AppDelegate::applicationEndCancelled()

@@ -1,6 +1,7 @@
 #include "HoravaneProcess.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -24,19 +25,24 @@ void TestLifecycle::reopensTheWindowsOpenAtLastEnd_data()
 {
     QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("quitFromOutside");   // QCoreApplication::quit() called in, as a session manager ends it
 
     const QString digital = u"APP_Horavane"_s;
     const QString analog = u"APP_AnalogClock"_s;
-    QTest::newRow("first launch") << QVariantMap{} << QStringList{digital};
-    QTest::newRow("garbage flag reads false") << QVariantMap{{digital, u"perhaps"_s}} << QStringList{digital};
-    QTest::newRow("analog only") << QVariantMap{{digital, false}, {analog, true}} << QStringList{analog};
-    QTest::newRow("both") << QVariantMap{{digital, true}, {analog, true}} << QStringList{digital, analog};
+    QTest::newRow("first launch") << QVariantMap{} << QStringList{digital} << false;
+    QTest::newRow("garbage flag reads false") << QVariantMap{{digital, u"perhaps"_s}} << QStringList{digital} << false;
+    QTest::newRow("analog only") << QVariantMap{{digital, false}, {analog, true}} << QStringList{analog} << false;
+    QTest::newRow("both") << QVariantMap{{digital, true}, {analog, true}} << QStringList{digital, analog} << false;
+    QTest::newRow("both, quit()") << QVariantMap{{digital, true}, {analog, true}} << QStringList{digital, analog} << true;
 }
 
 void TestLifecycle::reopensTheWindowsOpenAtLastEnd()
 {
     QFETCH(QVariantMap, stored);
     QFETCH(QStringList, shown);
+    QFETCH(bool, quitFromOutside);
+    if (quitFromOutside && QStandardPaths::findExecutable(u"gdb"_s).isEmpty())
+        QSKIP("needs gdb to call quit() in the running program");
 
     HoravaneProcess horavane;
     {
@@ -51,7 +57,14 @@ void TestLifecycle::reopensTheWindowsOpenAtLastEnd()
         shownNow.append(line.section(u'"', 1, 1));
     QCOMPARE(shownNow, shown);
 
-    horavane.process().terminate();
+    if (quitFromOutside) {
+        QProcess gdb;
+        gdb.start(u"gdb"_s, {u"-batch"_s, u"-p"_s, QString::number(horavane.process().processId()),
+                             u"-ex"_s, u"call (void)_ZN16QCoreApplication4quitEv()"_s});
+        QVERIFY(gdb.waitForFinished(30000));
+    } else {
+        horavane.process().terminate();
+    }
     QVERIFY(horavane.waitForExit());
     QCOMPARE(horavane.process().exitCode(), 0);
     const QSettings after(horavane.settingsPath(), QSettings::IniFormat);
