@@ -38,11 +38,9 @@ private Q_SLOTS:
         QTest::newRow("executable first") << u"probe"_s << QStringList{exe, app, user, system} << true;
         QTest::newRow("application data") << u"probe"_s << QStringList{app, user, system} << true;
         QTest::newRow("system data") << u"probe"_s << QStringList{system} << true;
-        QTest::newRow("nowhere") << u"probe"_s << QStringList() << false;
         // Each would reach a file that exists, outside the folders or under another name.
         QTest::newRow("parent folder") << u"../secret"_s << QStringList{u"home/secret.rtf"_s} << false;
-        QTest::newRow("sub folder") << u"private/secret"_s << QStringList{u"home/horavane/private/secret.rtf"_s}
-                                    << false;
+        QTest::newRow("sub folder") << u"private/x"_s << QStringList{u"home/horavane/private/x.rtf"_s} << false;
         QTest::newRow("no name") << QString() << QStringList{u"home/horavane/.rtf"_s} << false;
     }
 

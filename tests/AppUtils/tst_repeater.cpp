@@ -56,13 +56,8 @@ private Q_SLOTS:
         QTest::newRow("started on a flip") << qint64(1000) << L{} << L{} << qint64(2000);
         QTest::newRow("before 1970") << qint64(-1500) << L{} << L{} << qint64(-1000);
         QTest::newRow("late") << qint64(250) << L{1400} << L{1400} << qint64(2000);
-        QTest::newRow("early, then on time") << qint64(250) << L{999, 1000} << L{1000} << qint64(2000);
-        QTest::newRow("again within the second") << qint64(250) << L{1000, 1700} << L{1000} << qint64(2000);
-        QTest::newRow("asleep an hour: no catch-up") << qint64(250) << L{1000, 3'605'300}
-                                                     << L{1000, 3'605'300} << qint64(3'606'000);
+        QTest::newRow("early, on time, again within the second") << qint64(250) << L{999, 1000, 1700} << L{1000} << qint64(2000);
         // Set back: the next flip of the new time, never again the second just shown.
-        QTest::newRow("clock back an hour") << qint64(3'600'250) << L{3'601'000, 1200, 2000}
-                                            << L{3'601'000, 2000} << qint64(3000);
         QTest::newRow("clock back 0.3 s") << qint64(250) << L{1000, 700, 1000, 2000} << L{1000, 2000} << qint64(3000);
     }
 
@@ -139,26 +134,19 @@ private Q_SLOTS:
         QCOMPARE(rig.armed(), 4000);
     }
 
-    void firesOnlyWhileBothRun()
+    // A repeater started before its master waits for it; one with no interval would spin.
+    void waitsForTheMasterAndRefusesZero()
     {
         Rig rig(1000, false);
         int fired = 0;
         Repeater repeater(u"tick"_s, rig.timer);
-        repeater.start(1s, [&] { ++fired; });   // waits for the master
+        repeater.start(1s, [&] { ++fired; });
         rig.timer.wake();
         rig.timer.start();
         QCOMPARE(rig.armed(), 2000);
-        rig.timer.stop();
-        rig.clock.set(at(2000));
-        rig.timer.wake();
-        rig.timer.start();
-        repeater.stop();
-        rig.timer.wake();
-        repeater.start(0ms, [&] { ++fired; });   // would spin: stays stopped instead
+        repeater.start(0ms, [&] { ++fired; });
         QCOMPARE(rig.armed(), -1);
-        repeater.start(1s, [&] { ++fired; });
-        rig.runUntil(3000);
-        QCOMPARE(fired, 1);
+        QCOMPARE(fired, 0);
     }
 
     // The one run through the kernel: a real timerfd on the real clock. No assertion on timing.

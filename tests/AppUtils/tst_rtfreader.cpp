@@ -45,19 +45,14 @@ private Q_SLOTS:
             << QByteArray("{\\rtf1 a {\\b b {\\i c}} d\\i e\\i0\\b1 f\\b0 g}")
             << QList{run(u"a "_s), run(u"b "_s, true), run(u"c"_s, true, true), run(u" d"_s),
                      run(u"e"_s, false, true), run(u"f"_s, true), run(u"g"_s)};
-        QTest::newRow("cp1252") << QByteArray("caf\\'e9 \\'80 \\'93q\\'94\\'8d")
-                                << QList{run(u"café € “q”\uFFFD"_s)};
-        QTest::newRow("unicode") << QByteArray("\\u8364?x\\uc2\\u-143 ??y\\uc0\\u8364 z")
-                                 << QList{run(u"€x\uFF71y€z"_s)};
-        QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << QList{run(u"😀"_s)};
-        QTest::newRow("fallback ends at brace") << QByteArray("\\uc3{\\u8364}abc")
-                                                << QList{run(u"€abc"_s)};
+        QTest::newRow("cp1252") << QByteArray("caf\\'e9 \\'80 \\'93q\\'94\\'8d") << QList{run(u"café € “q”\uFFFD"_s)};
+        QTest::newRow("unicode, surrogate pair") << QByteArray("\\u8364?x\\u-10179?\\u-8704?\\uc2\\u-143 ??y\\uc0\\u8364 z")
+                                                 << QList{run(u"€x😀\uFF71y€z"_s)};
+        QTest::newRow("fallback ends at brace") << QByteArray("\\uc3{\\u8364}abc") << QList{run(u"€abc"_s)};
         QTest::newRow("escapes, symbols") << QByteArray("\\{a\\}\\\\\\emdash\\~\\bullet\\tab\\ldblquote x\\rdblquote")
                                           << QList{run(u"{a}\\—\u00A0•\t“x”"_s)};
         QTest::newRow("destinations")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
-                          "{\\*\\generator Writer 1.0;}{\\info{\\title T}{\\author A}}"
-                          "{\\stylesheet{\\s0 Normal;}}{\\pict\\pngblip 89504e47}{\\*\\unknown u}Text}")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\info{\\title T}}{\\pict\\pngblip 89504e47}{\\*\\unknown u}Text}")
             << QList{run(u"Text"_s)};
         QTest::newRow("hyperlink")
             << QByteArray("Go to {\\field{\\*\\fldinst{HYPERLINK \"https://horavane.org/donate\"}}"
@@ -67,9 +62,8 @@ private Q_SLOTS:
         QTest::newRow("hyperlink, switches")
             << QByteArray("{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\" https://a.org/x }{\\fldrslt a}}")
             << QList{run(u"a"_s, false, false, u"https://a.org/x"_s)};
-        QTest::newRow("too deep to change") << QByteArray(RtfReader::maxDepth + 50, '{') + "\\b x"
-                                                   + QByteArray(50, '}') + "y"
-                                            << QList{run(u"xy"_s)};
+        QTest::newRow("too deep to change")
+            << QByteArray(RtfReader::maxDepth + 50, '{') + "\\b x" + QByteArray(50, '}') + "y" << QList{run(u"xy"_s)};
         QTest::newRow("binary data, also past the end") << QByteArray("a\\bin4 }{\\\\b\\bin999999 xyz")
                                                         << QList{run(u"ab"_s)};
 
@@ -79,13 +73,11 @@ private Q_SLOTS:
                                                    << QList{run(u"ab"_s), run(u"text"_s, true)};
         QTest::newRow("100000 deep, kept and skipped")
             << deep + "deep" + shut + "{\\fonttbl" + deep + "Arial;" + shut + "}x" << QList{run(u"deepx"_s)};
-        QTest::newRow("bad hex, backslash at end") << QByteArray("a\\'zz\\'4g\\'4\\") << QList{run(u"azzg"_s)};
         QTest::newRow("huge numbers") << QByteArray("\\u99999999999999?ok\\uc999999999\\u233 abcdefghijklmnopqrst")
                                       << QList{run(u"\uFFFDokéqrst"_s)};
-        QTest::newRow("lone surrogate, controls") << QByteArray("\\u-10179?xa\\'00b\\u7?c\x01\x7f" "d")
-                                                  << QList{run(u"\uFFFDxabcd"_s)};
-        QTest::newRow("instruction outside field") << QByteArray("{\\*\\fldinst HYPERLINK x}t")
-                                                   << QList{run(u"t"_s)};
+        QTest::newRow("lone surrogate, controls, bad hex, backslash at end")
+            << QByteArray("\\u-10179?xa\\'00b\\u7?c\x01\x7f" "d\\'zz\\'4g\\'4\\") << QList{run(u"\uFFFDxabcdzzg"_s)};
+        QTest::newRow("instruction outside field") << QByteArray("{\\*\\fldinst HYPERLINK x}t") << QList{run(u"t"_s)};
     }
 
     void read()
@@ -95,18 +87,14 @@ private Q_SLOTS:
         QCOMPARE(RtfReader::read(rtf), runs);
     }
 
-    // Junk and random token soup: any text will do, as long as it keeps the promises.
+    // Random token soup: any text will do, as long as it keeps the promises.
     void randomInput()
     {
         QRandomGenerator random(20240607);   // fixed: a failure can be run again
-        QByteArray bytes(20000, '\0');
-        for (char &b : bytes)
-            b = static_cast<char>(random.bounded(256));
-        QVERIFY(keepsPromise(RtfReader::read(bytes)));
         const QList<QByteArray> tokens = {
             "{", "}", "\\b", "\\b0", "\\i", "\\plain", "\\par", "\\line", "\\u-10179", "\\u-8704",
-            "\\u233", "\\uc2", "\\uc0", "\\'e9", "\\'", "\\bin3 ", "\\*", "\\fonttbl", "\\field",
-            "\\fldinst", "\\fldrslt", "HYPERLINK \"https://x\"", "text", " ", "\\", "\\\\", "\\{"};
+            "\\u233", "\\uc2", "\\uc0", "\\'e9", "\\'", "\\'00", "\x01", "\\bin3 ", "\\*", "\\fonttbl",
+            "\\field", "\\fldinst", "\\fldrslt", "HYPERLINK \"https://x\"", "text", " ", "\\", "\\\\", "\\{"};
         QByteArray rtf;
         for (int i = 0; i < 40000; ++i)
             rtf += tokens[random.bounded(tokens.size())];
