@@ -1,17 +1,13 @@
 #include <Extensions/ButtonValue.h>
 #include <Extensions/DegreesText.h>
-#include <Extensions/TextDrawing.h>
 
 #include <QCheckBox>
-#include <QImage>
-#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
 #include <limits>
 
 using namespace Qt::StringLiterals;
-using Extensions::LineBreak;
 
 class TestExtensions : public QObject
 {
@@ -28,7 +24,6 @@ private Q_SLOTS:
         QTest::newRow("decimal")              << 51.4769 << true << u"51.4769°"_s;
         QTest::newRow("zero has no sign")     << -0.00004 << true << u"0.0000°"_s;
         QTest::newRow("dms, west, padded")    << -122.4194 << false << u"-122° 25′ 09.8″"_s;
-        QTest::newRow("59.96″ carries")       << 59.96 * arcsec << false << u"0° 01′ 00.0″"_s;
         QTest::newRow("59′ 59.96″ carries")   << 10 + 59.0 / 60 + 59.96 * arcsec << false << u"11° 00′ 00.0″"_s;
         QTest::newRow("sign under 1°")        << -1.8 * arcsec << false << u"-0° 00′ 01.8″"_s;
         QTest::newRow("huge, no overflow")    << 1e20 << false << u"100000000000000000000° 00′ 00.0″"_s;
@@ -43,28 +38,6 @@ private Q_SLOTS:
         QCOMPARE(Extensions::degreesText(degrees, decimal), expected);
     }
 
-    void drawText()
-    {
-        QImage image(240, 80, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        const QRectF dest(90, 30, 60, 20);
-        QPainter painter(&image);
-        Extensions::drawText(painter, u"Horavane shows sidereal time"_s, dest, 10, nullptr,
-                             Qt::AlignHCenter, Qt::black, 1, true, LineBreak::TruncateTail);
-        Extensions::drawText(painter, u"12"_s, dest.translated(0, 30), 10, nullptr, Qt::AlignHCenter,
-                             Qt::black, 1, true, LineBreak::Clip);
-        painter.end();
-
-        // Elided to its rectangle, and centred: as much room left as right.
-        QRect ink[2];
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 0)
-                    ink[y >= 60] |= QRect(x, y, 1, 1);
-        QVERIFY(dest.toAlignedRect().contains(ink[0]) && !ink[0].isEmpty());
-        QVERIFY(std::abs((ink[1].left() - 90) - (150 - ink[1].right() - 1)) <= 2);
-    }
-
     void checkBoxes_data()
     {
         QTest::addColumn<bool>("radio");
@@ -72,7 +45,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("readsOn");
         QTest::addColumn<bool>("set");
 
-        QTest::newRow("box off")           << false << Qt::Unchecked << false << true;
         QTest::newRow("partial is off")    << false << Qt::PartiallyChecked << false << true;
         QTest::newRow("exclusive radio off") << true << Qt::Checked << true << false;
     }

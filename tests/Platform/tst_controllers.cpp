@@ -45,85 +45,51 @@ class TestControllers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void showWindow_data()
-    {
-        QTest::addColumn<bool>("minimise");
-        QTest::addColumn<QStringList>("log");
-        const QStringList loaded{u"load"_s, u"didLoad"_s, u"loaded"_s};
-        QTest::newRow("after a close") << false << loaded + QStringList{u"willClose"_s, u"closed"_s};
-        QTest::newRow("minimised") << true << loaded;
-    }
-
-    // Loaded once, before it shows; later calls bring back the same window.
+    // Loaded once, before it shows; later calls bring back the same window, minimised or closed.
     void showWindow()
     {
-        QFETCH(bool, minimise);
-        QFETCH(QStringList, log);
         RecordingController controller;
         controller.showWindow();
         QMainWindow *window = controller.window();
         QVERIFY(window && window->isVisible());
-        if (minimise)
-            window->showMinimized();
-        else
-            QVERIFY(window->close());
+        window->showMinimized();
+        controller.showWindow();
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        QVERIFY(window->close());
         controller.showWindow();
         QCOMPARE(controller.window(), window);
-        QVERIFY(window->isVisible() && !window->isMinimized());
-        QCOMPARE(controller.log, log);
-    }
-
-    void releasedOnClose_data()
-    {
-        QTest::addColumn<bool>("deleteLater");
-        QTest::newRow("deleteLater") << true;
-        QTest::newRow("delete inside the close") << false;
+        QVERIFY(window->isVisible());
+        QCOMPARE(controller.log, (QStringList{u"load"_s, u"didLoad"_s, u"loaded"_s, u"willClose"_s, u"closed"_s}));
     }
 
     // The owner of a clock window drops its controller when the window closes; under
     // AddressSanitizer a window destroyed inside its own close event fails here.
     void releasedOnClose()
     {
-        QFETCH(bool, deleteLater);
         QPointer<RecordingController> controller = new RecordingController;
         controller->showWindow();
         const QPointer<QMainWindow> window = controller->window();
-        connect(controller, &Platform::WindowController::windowClosed, this, [&controller, deleteLater] {
-            if (deleteLater)
-                controller->deleteLater();
-            else
-                delete controller;
-        });
+        connect(controller, &Platform::WindowController::windowClosed, this, [&controller] { delete controller; });
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!controller && !window);
     }
 
-    void viewOwnership_data()
-    {
-        QTest::addColumn<bool>("stackGoesFirst");
-        QTest::newRow("in a stack that outlives it") << false;
-        QTest::newRow("in a stack destroyed first") << true;
-    }
-
-    // Under AddressSanitizer a double delete or a leak here fails the suite.
+    // A view taken by a stack destroyed first is built afresh; one in a stack that outlives the
+    // controller goes with the controller. Under AddressSanitizer a double delete or leak fails.
     void viewOwnership()
     {
-        QFETCH(bool, stackGoesFirst);
         auto controller = std::make_unique<CountingController>();
-        auto stack = std::make_unique<QStackedWidget>();
+        auto first = std::make_unique<QStackedWidget>();
+        first->addWidget(controller->view());
+        QCOMPARE(controller->view(), first->widget(0));
+        first.reset();
+        QStackedWidget second;
         const QPointer<QWidget> view = controller->view();
-        QCOMPARE(controller->view(), view.data());
-        stack->addWidget(view);
-        if (stackGoesFirst) {
-            stack.reset();
-            QVERIFY(controller->view());   // built afresh
-        }
-        QCOMPARE(controller->loads, stackGoesFirst ? 2 : 1);
+        second.addWidget(view);
+        QCOMPARE(controller->loads, 2);
         controller.reset();
-        QVERIFY(!view);
-        if (stack)
-            QCOMPARE(stack->count(), 0);
+        QVERIFY(!view && second.count() == 0);
     }
 };
 

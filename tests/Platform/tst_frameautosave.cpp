@@ -55,7 +55,6 @@ private Q_SLOTS:
         const QRect right(1920, 0, 1280, 1024);
         const QRect underPanel = laptop.adjusted(0, 32, 0, 0);
         QTest::newRow("title bar under a panel") << QRect(100, 10, 400, 300) << QList{underPanel} << QRect(100, 32, 400, 300);
-        QTest::newRow("screen unplugged") << QRect(2500, 100, 400, 300) << QList{laptop} << QRect(1520, 100, 400, 300);
         QTest::newRow("onto the screen it overlaps most") << QRect(2500, -99, 400, 300) << QList{laptop, right}
                                                           << QRect(2500, 0, 400, 300);
         QTest::newRow("grabbable edge") << QRect(-300, 100, 400, 300) << QList{laptop} << QRect(-300, 100, 400, 300);
