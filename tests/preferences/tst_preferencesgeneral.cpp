@@ -1,3 +1,5 @@
+#include "preferences/AppPreferences.h"
+#include "preferences/FieldValidation.h"
 #include "preferences/PreferencesGeneral.h"
 #include "preferences/SettingsKeys.h"
 
@@ -5,13 +7,16 @@
 #include <AppUtils/LaunchAtLogin.h>
 #include <Platform/TextField.h>
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using Source = PreferencesGeneral::LocationSource;
@@ -42,6 +47,34 @@ struct Pane {
     PreferencesGeneral general{settings};
 };
 
+// The mean lightness of what the icon draws, 0 to 255; -1 when it draws nothing.
+int inkLightness(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(32).toImage();
+    int sum = 0, count = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QColor pixel = image.pixelColor(i % image.width(), i / image.width());
+        sum += pixel.alpha() > 128 ? pixel.lightness() : 0;
+        count += pixel.alpha() > 128 ? 1 : 0;
+    }
+    return count ? sum / count : -1;
+}
+
+enum Limits { Latitude, Longitude, Unbounded, Port, Int64 };
+
+bool accepts(const QString &text, int limits)
+{
+    using namespace FieldLimits;
+    constexpr qint64 min = std::numeric_limits<qint64>::min(), max = std::numeric_limits<qint64>::max();
+    switch (limits) {
+    case Latitude: return isValidDoubleEntry(text, latitudeMin, latitudeMax);
+    case Longitude: return isValidDoubleEntry(text, longitudeMin, longitudeMax);
+    case Unbounded: return isValidDoubleEntry(text, -qInf(), qInf());
+    case Port: return isValidIntegerEntry(text, portMin, portMax);
+    default: return isValidIntegerEntry(text, min, max);
+    }
+}
+
 } // namespace
 
 class TestPreferencesGeneral : public QObject
@@ -49,6 +82,81 @@ class TestPreferencesGeneral : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A theme without the tool bar's icons, as on many desktops, before any pane is made.
+    void initTestCase() { QIcon::setThemeName(u"hicolor"_s); }
+
+    // Built once with its panes loaded and nothing on screen; the one window then hides on
+    // Ctrl+W and comes back as it was left.
+    void oneWindowShownAgainAndAgain()
+    {
+        AppPreferences &preferences = sharedPreferences();
+        QCOMPARE(&sharedPreferences(), &preferences);
+        QVERIFY(preferences.prefsGeneral().isViewLoaded() && preferences.prefsUpdate().isViewLoaded());
+        QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible));
+
+        preferences.window().showWindow();
+        QMainWindow *window = preferences.window().window();
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->findChild<QToolBar *>()->actions().size(), 2);
+        QLineEdit &latitude = *preferences.prefsGeneral().view()->findChild<QLineEdit *>(u"m_latitude"_s);
+        QVERIFY(latitude.isVisibleTo(window));
+        latitude.setFocus();
+        latitude.setText(u"-33.8568"_s);
+        QTest::keyClick(&latitude, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!window->isVisible());
+
+        preferences.window().showWindow();
+        QVERIFY(preferences.window().window() == window && window->isVisible());
+        QCOMPARE(latitude.text(), u"-33.8568"_s);
+        window->close();
+    }
+
+    // Where the desktop's icon theme lacks the tool bar's icons, they are still drawn, in ink
+    // that shows on the palette, also after the palette changes.
+    void toolBarIconsShowOnLightAndDark()
+    {
+        AppPreferences &preferences = sharedPreferences();
+        for (const QIcon &icon : {preferences.prefsGeneral().toolbarItemIcon(), preferences.prefsUpdate().toolbarItemIcon()}) {
+            QApplication::setPalette(QPalette(Qt::black, QColor(0xef, 0xef, 0xef)));
+            const int onLight = inkLightness(icon);
+            QApplication::setPalette(QPalette(Qt::white, QColor(0x2b, 0x2d, 0x30)));
+            const int onDark = inkLightness(icon);
+            QApplication::setPalette(QPalette());
+            QVERIFY2(onLight >= 0 && onLight < 0xef - 100 && onDark > 0x2d + 100,
+                     qPrintable(u"%1: %2 %3"_s.arg(icon.name()).arg(onLight).arg(onDark)));
+        }
+    }
+
+    // Texts as a person may type them, one row for each way to be refused.
+    void entry_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limits");
+        QTest::addColumn<bool>("valid");
+        const auto rows = [](Limits limits, bool valid, const QStringList &texts) {
+            for (const QString &text : texts)
+                QTest::addRow("%d \"%s\"", int(limits), qPrintable(text)) << text << int(limits) << valid;
+        };
+        rows(Latitude, true, {u"+1e1"_s, u"-90"_s});
+        rows(Latitude, false, {u"-91"_s, {}, u"12 "_s, u" 12"_s, u"\t12"_s, u"\u00A012"_s, u"12,5"_s, u"0x1p3"_s,
+                               u"\uFF11\uFF12"_s});
+        rows(Longitude, true, {u"180"_s});
+        rows(Longitude, false, {u"1.81e2"_s});
+        rows(Unbounded, false, {u"inf"_s, u"nan"_s, u"1e999"_s});
+        rows(Port, true, {u"+8079"_s, u"65535"_s});
+        rows(Port, false, {u"-1"_s, u"65536"_s, u"80.5"_s, u" 80"_s});
+        rows(Int64, true, {u"9223372036854775807"_s});
+        rows(Int64, false, {u"9223372036854775808"_s});
+    }
+
+    void entry()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limits);
+        QFETCH(bool, valid);
+        QCOMPARE(accepts(text, limits), valid);
+    }
+
     void storedSettingsSetTheControls_data()
     {
         QTest::addColumn<QVariantMap>("stored");
@@ -68,10 +176,8 @@ private Q_SLOTS:
         QTest::newRow("1 manual at the limits") << settings(1, u"-90"_s, u"180"_s) << Source::useManual << position
                                                 << -90.0 << 180.0;
         QTest::newRow("-1 unknown") << settings(-1) << Source::useCoreLocation << QStringList() << 0.0 << 0.0;
-        QTest::newRow("latitude 95, longitude 540") << settings(1, u"95"_s, u"540"_s) << Source::useManual << position
-                                                    << 0.0 << 0.0;
-        QTest::newRow("latitude 1e300, longitude -180.5") << settings(1, u"1e300"_s, u"-180.5"_s) << Source::useManual
-                                                          << position << 0.0 << 0.0;
+        QTest::newRow("latitude 95, longitude -180.5") << settings(1, u"95"_s, u"-180.5"_s) << Source::useManual
+                                                       << position << 0.0 << 0.0;
     }
 
     // A coordinate the field would refuse loads as the default, like any unreadable value.
@@ -96,42 +202,26 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(p.settings.fileName()), !stored.isEmpty());   // loading alone writes nothing
     }
 
-    // A click saves the whole pane, unsaved latitude included; an action saves only if a button sent it.
-    void choosingASourceSavesThePane_data()
+    // A click saves the whole pane, the latitude typed but not yet saved included.
+    void clickSavesThePane_data()
     {
-        QTest::addColumn<qint64>("stored");
-        QTest::addColumn<QString>("sender");   // a control of the pane, or "button"/"object" elsewhere
+        QTest::addColumn<QString>("control");
         QTest::addColumn<Source>("source");
-        QTest::addColumn<bool>("saves");
-
-        QTest::newRow("manual from service") << qint64(2) << u"m_manual"_s << Source::useManual << true;
-        QTest::newRow("SiTech cannot be clicked") << qint64(1) << u"m_sitech"_s << Source::useManual << false;
-        QTest::newRow("decimal option") << qint64(2) << u"m_location_decimal"_s << Source::useCoreLocation << true;
-        QTest::newRow("another button") << qint64(1) << u"button"_s << Source::useManual << true;
-        QTest::newRow("an object, no button") << qint64(1) << u"object"_s << Source::useManual << false;
+        QTest::newRow("manual from service") << u"m_manual"_s << Source::useManual;
+        QTest::newRow("decimal option") << u"m_location_decimal"_s << Source::useCoreLocation;
     }
 
-    void choosingASourceSavesThePane()
+    void clickSavesThePane()
     {
-        QFETCH(qint64, stored);
-        QFETCH(QString, sender);
+        QFETCH(QString, control);
         QFETCH(Source, source);
-        QFETCH(bool, saves);
-
-        Pane p({{SettingsKeys::locationSource, stored}});
+        Pane p({{SettingsKeys::locationSource, 2}});
         p.general.loadSettings();
         p.field(u"m_latitude"_s).setText(u"-33.8568"_s);
-        QPushButton button;
-        QObject object;
-        if (sender == u"button"_s || sender == u"object"_s)
-            p.general.locationSource(sender == u"button"_s ? &button : &object);
-        else
-            p.button(sender).click();
-
-        QVERIFY(p.button(RADIOS.at(int(source))).isChecked());
+        p.button(control).click();
         QCOMPARE(p.field(u"m_latitude"_s).isEnabled(), source == Source::useManual);
-        QCOMPARE(p.stored().loadInteger(SettingsKeys::locationSource, -1), saves ? qint64(source) : stored);
-        QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), saves ? -33.8568 : 0.0);
+        QCOMPARE(p.stored().loadInteger(SettingsKeys::locationSource, -1), qint64(source));
+        QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), -33.8568);
     }
 
     void launchAtLoginFollowsTheEntry_data()
@@ -164,7 +254,6 @@ private Q_SLOTS:
 
         QAbstractButton &box = p.button(u"m_launch_login"_s);
         const auto *line = p.general.view()->findChild<QLabel *>(u"m_launch_login_problem"_s);
-        QVERIFY(line);
         QCOMPARE(box.isChecked(), problem.isEmpty());
         QCOMPARE(p.stored().loadBool(SettingsKeys::launchAtLogin, !problem.isEmpty()), problem.isEmpty());
         QVERIFY2(line->text().endsWith(problem) && line->isVisibleTo(p.general.view()) == !problem.isEmpty(),
@@ -189,7 +278,8 @@ private Q_SLOTS:
         QVERIFY(!p.general.saveSettings());
     }
 
-    // Extra focus moves would be two fields pulling it back and forth, or a closing window held open.
+    // Extra focus moves would be two fields pulling it back and forth, or a closing window held
+    // open. The bad entry is selected again exactly when the focus ends up back in its field.
     void endOfEditSelectsABadEntry_data()
     {
         QTest::addColumn<QString>("field");
@@ -197,18 +287,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("leaveBy");
         QTest::addColumn<QString>("focused");   // object name of the focus widget afterwards
         QTest::addColumn<int>("moves");
-        QTest::addColumn<bool>("reselected");
 
-        const QString lat = u"m_latitude"_s, port = u"m_serverPort"_s, tab = u"tab"_s;
-        QTest::newRow("latitude 45.5") << lat << u"45.5"_s << tab << u"m_longitude"_s << 1 << false;
-        QTest::newRow("latitude 12,5, Return") << lat << u"12,5"_s << u"return"_s << lat << 0 << true;
-        QTest::newRow("longitude -180.5") << u"m_longitude"_s << u"-180.5"_s << tab << u"m_longitude"_s << 2 << true;
-        QTest::newRow("port 65536") << port << u"65536"_s << tab << port << 2 << true;
-        QTest::newRow("address is not checked") << u"m_serverIP"_s << u"-1 abc"_s << tab << port << 1 << false;
-        QTest::newRow("Tab into bad field") << lat << u"north"_s << u"tab to bad"_s << u"m_longitude"_s << 1 << false;
-        QTest::newRow("other source") << lat << u"north"_s << u"source"_s << u"m_corelocation"_s << 1 << false;
-        QTest::newRow("close window") << lat << u"north"_s << u"close"_s << QString() << 1 << false;
-        QTest::newRow("other window") << lat << u"north"_s << u"other"_s << u"other"_s << 1 << false;
+        const QString lat = u"m_latitude"_s, lon = u"m_longitude"_s, port = u"m_serverPort"_s, tab = u"tab"_s;
+        QTest::newRow("latitude 12,5, Return") << lat << u"12,5"_s << u"return"_s << lat << 0;
+        QTest::newRow("longitude -180.5") << lon << u"-180.5"_s << tab << lon << 2;
+        QTest::newRow("port 65536") << port << u"65536"_s << tab << port << 2;
+        QTest::newRow("address is not checked") << u"m_serverIP"_s << u"-1 abc"_s << tab << port << 1;
+        QTest::newRow("Tab into bad field") << lat << u"north"_s << u"tab to bad"_s << lon << 1;
+        QTest::newRow("other source") << lat << u"north"_s << u"source"_s << u"m_corelocation"_s << 1;
+        QTest::newRow("close window") << lat << u"north"_s << u"close"_s << QString() << 1;
+        QTest::newRow("other window") << lat << u"north"_s << u"other"_s << u"other"_s << 1;
     }
 
     void endOfEditSelectsABadEntry()
@@ -218,7 +306,6 @@ private Q_SLOTS:
         QFETCH(QString, leaveBy);
         QFETCH(QString, focused);
         QFETCH(int, moves);
-        QFETCH(bool, reselected);
 
         Pane p({{SettingsKeys::locationSource, field.startsWith(u"m_server"_s) ? 0 : 1}});   // fields enabled
         p.general.loadSettings();
@@ -256,7 +343,7 @@ private Q_SLOTS:
         QCOMPARE(moved, moves);
         const QWidget *focus = QApplication::focusWidget();
         QCOMPARE(focus ? focus->objectName() : QString(), focused);
-        QCOMPARE(edited.hasFocus() && edited.selectedText() == text, reselected);
+        QCOMPARE(edited.hasFocus() && edited.selectedText() == text, focused == field);
         QCOMPARE(edited.text(), text);   // never corrected nor restored
     }
 };
