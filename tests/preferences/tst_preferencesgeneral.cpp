@@ -5,7 +5,6 @@
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/LaunchAtLogin.h>
-#include <Platform/TextField.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -162,8 +161,8 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("stored");
         QTest::addColumn<Source>("source");
         QTest::addColumn<QStringList>("enabled");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("latitude");    // as the field shows it
+        QTest::addColumn<QString>("longitude");
 
         const QStringList server{u"m_serverIP"_s, u"m_serverPort"_s};
         const QStringList position{u"m_latitude"_s, u"m_longitude"_s};
@@ -171,23 +170,25 @@ private Q_SLOTS:
             return QVariantMap{{SettingsKeys::locationSource, source}, {SettingsKeys::latitude, latitude},
                                {SettingsKeys::longitude, longitude}};
         };
-        QTest::newRow("absent") << QVariantMap() << Source::useCoreLocation << QStringList() << 0.0 << 0.0;
-        QTest::newRow("0 SiTech") << settings(0) << Source::useSiTech << server << 0.0 << 0.0;
-        QTest::newRow("1 manual at the limits") << settings(1, u"-90"_s, u"180"_s) << Source::useManual << position
-                                                << -90.0 << 180.0;
-        QTest::newRow("-1 unknown") << settings(-1) << Source::useCoreLocation << QStringList() << 0.0 << 0.0;
+        QTest::newRow("absent") << QVariantMap() << Source::useCoreLocation << QStringList() << u"0"_s << u"0"_s;
+        QTest::newRow("0 SiTech, -0") << settings(0, u"-0"_s) << Source::useSiTech << server << u"0"_s << u"0"_s;
+        QTest::newRow("1 manual at the limits") << settings(1, u"-90.0"_s, u"180"_s) << Source::useManual << position
+                                                << u"-90"_s << u"180"_s;
+        QTest::newRow("-1 unknown, tiny values") << settings(-1, u"2.7e-6"_s, u"1e-10"_s) << Source::useCoreLocation
+                                                 << QStringList() << u"0.0000027"_s << u"1e-10"_s;
         QTest::newRow("latitude 95, longitude -180.5") << settings(1, u"95"_s, u"-180.5"_s) << Source::useManual
-                                                       << position << 0.0 << 0.0;
+                                                       << position << u"0"_s << u"0"_s;
     }
 
-    // A coordinate the field would refuse loads as the default, like any unreadable value.
+    // A coordinate the field would refuse loads as the default, like any unreadable value; a
+    // coordinate is shown in plain decimals, down to a centimetre.
     void storedSettingsSetTheControls()
     {
         QFETCH(QVariantMap, stored);
         QFETCH(Source, source);
         QFETCH(QStringList, enabled);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
+        QFETCH(QString, latitude);
+        QFETCH(QString, longitude);
 
         Pane p(stored);
         p.general.loadSettings();
@@ -197,8 +198,8 @@ private Q_SLOTS:
         QCOMPARE(radio.text().remove(u'&'), p.general.locationSourceName(source));   // as the read-out names it
         QCOMPARE(p.enabled({u"m_serverIP"_s, u"m_serverPort"_s, u"m_latitude"_s, u"m_longitude"_s}), enabled);
         QCOMPARE(p.enabled(RADIOS), RADIOS.mid(1));   // SiTech is kept, never chosen here
-        QCOMPARE(Platform::TextField::doubleValue(p.general.latitudeField()), latitude);
-        QCOMPARE(Platform::TextField::doubleValue(p.general.longitudeField()), longitude);
+        QCOMPARE(p.general.latitudeField().text(), latitude);
+        QCOMPARE(p.general.longitudeField().text(), longitude);
         QCOMPARE(QFile::exists(p.settings.fileName()), !stored.isEmpty());   // loading alone writes nothing
     }
 
