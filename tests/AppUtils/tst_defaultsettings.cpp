@@ -1,6 +1,8 @@
 #include "../faults/SettingsFixture.h"
 #include "TestFiles.h"
 
+#include <AppUtils/LaunchAtLogin.h>
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -8,6 +10,7 @@
 
 using namespace Qt::StringLiterals;
 using AppUtils::DefaultSettings;
+using AppUtils::LaunchAtLogin;
 using SettingsFixture::exact;
 using SettingsFixture::stored;
 
@@ -16,7 +19,6 @@ namespace {
 bool save(DefaultSettings &settings, const QString &key, const QVariant &value)
 {
     switch (value.typeId()) {
-    case QMetaType::Bool: return settings.saveBool(key, value.toBool());
     case QMetaType::LongLong: return settings.saveInteger(key, value.toLongLong());
     case QMetaType::Double: return settings.saveDouble(key, value.toDouble());
     default: return settings.saveString(key, value.toString());
@@ -31,13 +33,29 @@ DefaultSettings reread(const QString &path)
     return DefaultSettings(path + u".copy"_s);
 }
 
+const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+
+// What Horavane wrote for <bin>/horavane before it marked its entries as its own.
+const QByteArray earlierEntry = "[Desktop Entry]\nType=Application\nName=Horavane\n"
+                                "Comment=Civil time, UTC and local sidereal time for astronomers\n"
+                                "Exec=<bin>/horavane\nIcon=horavane\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
+const QByteArray markedEntry = "[Desktop Entry]\nExec=/gone\nX-Horavane-Autostart=true\n";
+
 } // namespace
 
+// The files Horavane keeps: its settings and its autostart entry.
 class TestDefaultSettings : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+        m_dir.emplace();
+        qputenv("XDG_CONFIG_HOME", m_dir->filePath(u"config"_s).toUtf8());
+        QVERIFY(QDir().mkpath(QFileInfo(LaunchAtLogin::entryPath()).path()));
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -56,7 +74,7 @@ private Q_SLOTS:
     {
         QFETCH(QVariant, value);
         QFETCH(bool, saved);
-        const QString path = m_dir.filePath(QLatin1StringView(QTest::currentDataTag()));
+        const QString path = m_dir->filePath(QLatin1StringView(QTest::currentDataTag()));
         DefaultSettings settings(path);
         QVERIFY(settings.saveString(u"G/k"_s, u"before"_s));
         QCOMPARE(save(settings, u"G/k"_s, value), saved);
@@ -87,7 +105,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, type);
         QFETCH(QVariant, expected);
-        const QString path = m_dir.filePath(QLatin1StringView(QTest::currentDataTag()) + u".edit"_s);
+        const QString path = m_dir->filePath(QLatin1StringView(QTest::currentDataTag()) + u".edit"_s);
         QVERIFY(writeFile(path, file));
         DefaultSettings settings(path);
         QCOMPARE(stored(settings, u"k"_s, type), exact(expected));
@@ -99,47 +117,111 @@ private Q_SLOTS:
 
     void unwritable_data()
     {
-        QTest::addColumn<QByteArray>("content");   // null: no file
         QTest::addColumn<QFile::Permissions>("fileMode");
-        QTest::addColumn<QFile::Permissions>("folderMode");
-        QTest::addColumn<QString>("lockFile");     // a file in the lock's folder, which it cannot clear
-        const QFile::Permissions r = QFile::ReadOwner, w = QFile::WriteOwner, x = QFile::ExeOwner;
-        const QByteArray good = "k=1";
-        QTest::newRow("read-only folder, no file") << QByteArray() << (r | w) << (r | x) << QString();
+        QTest::addColumn<QString>("lockFile");   // a file in the lock's folder, which it cannot clear
         // The folder would let a new file be renamed over it.
-        QTest::newRow("read-only file") << good << r << (r | w | x) << QString();
-        QTest::newRow("lock a folder with a file") << good << (r | w) << (r | w | x) << u"Horavane.conf.lock/x"_s;
+        QTest::newRow("read-only file") << QFile::Permissions(QFile::ReadOwner) << QString();
+        QTest::newRow("lock a folder with a file") << (QFile::ReadOwner | QFile::WriteOwner) << u"Horavane.conf.lock/x"_s;
     }
 
     // A save that cannot land reports false, soon, and leaves the folder as it was.
     void unwritable()
     {
-        QFETCH(QByteArray, content);
         QFETCH(QFile::Permissions, fileMode);
-        QFETCH(QFile::Permissions, folderMode);
         QFETCH(QString, lockFile);
         const Unprivileged user;
         if (!user.ok())
             QSKIP("cannot drop root rights, which ignore file permissions");
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"Horavane.conf"_s);
-        QVERIFY(content.isNull() || writeFile(path, content, fileMode));
+        QVERIFY(writeFile(path, "k=1", fileMode));
         QVERIFY(lockFile.isEmpty() || SettingsFixture::writeFile(dir.filePath(lockFile), {}));
-        QVERIFY(QFile::setPermissions(dir.path(), folderMode));
-        {
-            const auto restore = qScopeGuard([&] {
-                QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-            });
-            QVERIFY(!DefaultSettings(path).saveInteger(u"new"_s, 2));
+        QVERIFY(!DefaultSettings(path).saveInteger(u"new"_s, 2));
+        QCOMPARE(readFile(path), "k=1");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Horavane.conf"_s});
+    }
+
+    void validity_data()
+    {
+        QTest::addColumn<QByteArray>("entry");   // <exe> stands for an executable, <file> a plain file
+        QTest::addColumn<bool>("valid");
+        const QByteArray head = "[Desktop Entry]\nType=Application\nName=Horavane\n";
+        QTest::newRow("name in PATH, arguments") << "# c\n" + head + "Exec=sh -c x %U\n" << true;
+        QTest::newRow("Hidden=true") << head + "Exec=<exe>\nHidden=true\n" << false;
+        QTest::newRow("switched off") << head + "Exec=<exe>\nX-GNOME-Autostart-enabled=false\n" << false;
+        QTest::newRow("no Exec") << head << false;
+        QTest::newRow("not executable") << head + "Exec=<file>\n" << false;
+        QTest::newRow("open quote") << head + "Exec=\"<exe>\n" << false;
+        QTest::newRow("line without =") << head + "Exec=<exe>\nnonsense\n" << false;
+        QTest::newRow("Exec in other group") << QByteArray("[Desktop Action x]\nExec=<exe>\n") << false;
+    }
+
+    void validity()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(bool, valid);
+        const QString program = m_dir->filePath(u"horavane"_s);
+        const QString plain = m_dir->filePath(u"notes"_s);
+        QVERIFY(writeFile(program, "#!/bin/sh\n", executable) && writeFile(plain, "text\n"));
+        entry.replace("<exe>", program.toUtf8()).replace("<file>", plain.toUtf8());
+        QVERIFY(writeFile(LaunchAtLogin::entryPath(), entry));
+
+        QCOMPARE(LaunchAtLogin(program).agentIsValid(), valid);
+    }
+
+    void onlyOurEntryIsRewritten_data()
+    {
+        QTest::addColumn<QString>("program");       // <bin> stands for the folder of programs
+        QTest::addColumn<QByteArray>("existing");   // <link>: a link to a marked entry
+        QTest::addColumn<QString>("outcome");       // the Exec line written, or why nothing was
+        const QString notOurs = u"<bin>/config/autostart/horavane.desktop was not written by Horavane; left as it is."_s;
+        const QString plain = u"<bin>/horavane"_s;
+        QTest::newRow("none") << plain << QByteArray() << u"Exec=<bin>/horavane"_s;
+        QTest::newRow("marked, space") << u"<bin>/Hora vane"_s << markedEntry << u"Exec=\"<bin>/Hora vane\""_s;
+        QTest::newRow("earlier version's, quote, dollar, backslash, percent")
+            << u"<bin>/a\"b$c\\d%"_s << earlierEntry << u"Exec=\"<bin>/a\\\\\"b\\\\$c\\\\\\\\d%%\""_s;
+        QTest::newRow("relative program") << u"horavane"_s << QByteArray() << u"Horavane cannot tell where its program file is."_s;
+        QTest::newRow("earlier version's, edited") << plain << earlierEntry + "Hidden=true\n" << notOurs;
+        QTest::newRow("link to a marked entry") << plain << QByteArray("<link>") << notOurs;
+    }
+
+    // Switching on writes an entry that starts the program whatever its name, by the quoting rules
+    // of desktop entries, with the icon the package installs, but only in place of one of ours.
+    // Switching off removes only that. Anything else stays exactly as it was, a link's target too.
+    void onlyOurEntryIsRewritten()
+    {
+        QFETCH(QString, program);
+        QFETCH(QByteArray, existing);
+        QFETCH(QString, outcome);
+        const QString path = LaunchAtLogin::entryPath();
+        const QString target = m_dir->filePath(u"dotfiles.desktop"_s);
+        program.replace(u"<bin>"_s, m_dir->path());
+        outcome.replace(u"<bin>"_s, m_dir->path());
+        if (existing == "<link>")
+            QVERIFY(writeFile(target, markedEntry) && QFile::link(target, path));
+        else if (!existing.isEmpty())
+            QVERIFY(writeFile(path, existing.replace("<bin>", m_dir->path().toUtf8())));
+        QVERIFY(writeFile(program, "#!/bin/sh\n", executable));
+        const auto snapshot = [&]() -> QString { return QFile::symLinkTarget(path) + QString::fromUtf8(readFile(path)); };
+        const QString before = snapshot();
+        LaunchAtLogin agent(program);
+
+        const LaunchAtLogin::Result written = agent.writePlist();
+        if (written.succeeded()) {
+            const QStringList lines = snapshot().split(u'\n');
+            QVERIFY2(lines.contains(outcome) && lines.contains(u"Icon=org.horavane.Horavane"_s), qPrintable(lines.join(u'\n')));
+            QVERIFY(agent.agentIsValid());
+        } else {
+            QCOMPARE(written.failure, outcome);
+            QCOMPARE(snapshot(), before);
         }
-        QCOMPARE(readFile(path), content);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 content.isNull() ? QStringList() : QStringList{u"Horavane.conf"_s});
+        QVERIFY(agent.unlinkAgent().succeeded());
+        QVERIFY(agent.unlinkAgent().succeeded());   // none of ours left: nothing happens
+        QCOMPARE(snapshot(), written.succeeded() ? QString() : before);
     }
 
 private:
-    QTemporaryDir m_dir;
+    std::optional<QTemporaryDir> m_dir;   // settings files; programs; the configuration in config/
 };
 
 QTEST_GUILESS_MAIN(TestDefaultSettings)

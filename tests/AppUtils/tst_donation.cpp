@@ -198,22 +198,14 @@ private Q_SLOTS:
         QVERIFY(text.startsWith(begins) && text.endsWith(u'…') && text.isValidUtf16());
     }
 
-    void links_data()
-    {
-        QTest::addColumn<QUrl>("url");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("mail") << QUrl(u"mailto:team@horavane.org"_s) << true;
-        QTest::newRow("local file") << QUrl(u"file:///bin/sh"_s) << false;
-    }
-
     // The message comes from a file: only web and mail links leave the window (web: "Donate…").
     void links()
     {
-        QFETCH(QUrl, url);
-        QFETCH(bool, opened);
         Donation::newDonation(writeMessage("x"), m_page);
-        Q_EMIT message()->anchorClicked(url);
-        QCOMPARE(m_opened, opened ? QList{url} : QList<QUrl>());
+        const QUrl mail(u"mailto:team@horavane.org"_s);
+        Q_EMIT message()->anchorClicked(QUrl(u"file:///bin/sh"_s));
+        Q_EMIT message()->anchorClicked(mail);
+        QCOMPARE(m_opened, QList{mail});
     }
 
     void oneWindowAtATime()
