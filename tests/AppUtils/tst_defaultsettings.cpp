@@ -201,7 +201,8 @@ private Q_SLOTS:
             QVERIFY(writeFile(target, markedEntry) && QFile::link(target, path));
         else if (!existing.isEmpty())
             QVERIFY(writeFile(path, existing.replace("<bin>", m_dir->path().toUtf8())));
-        QVERIFY(writeFile(program, "#!/bin/sh\n", executable));
+        if (QFileInfo(program).isAbsolute())   // a relative one must not land in the working folder
+            QVERIFY(writeFile(program, "#!/bin/sh\n", executable));
         const auto snapshot = [&]() -> QString { return QFile::symLinkTarget(path) + QString::fromUtf8(readFile(path)); };
         const QString before = snapshot();
         LaunchAtLogin agent(program);
