@@ -26,7 +26,7 @@
 
 // What must hold, whatever the input, for the readers of text from outside the program. Each
 // check returns what it found broken, or an empty string. The fuzz targets in bench/fuzz abort
-// on a finding; tst_fuzzcorpus replays their corpus through the same checks in every build.
+// on a finding, and replay the committed corpus through the same checks before fuzzing.
 namespace FuzzInvariants {
 
 using namespace Qt::StringLiterals;
