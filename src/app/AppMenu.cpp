@@ -66,7 +66,8 @@ void AppMenu::install(QMainWindow &window)
 
 void AppMenu::addKeys(QWidget &window)
 {
-    window.addActions(applicationKeys());
+    if (!window.actions().contains(&m_quit))   // re-adding would remove and insert each again
+        window.addActions(applicationKeys());
 }
 
 QList<QAction *> AppMenu::applicationKeys()
