@@ -21,15 +21,11 @@ private Q_SLOTS:
         constexpr qint64 min = std::numeric_limits<qint64>::min();
         QTest::newRow("leading white, junk") << u" \t-7x"_s  << -7.0 << qint64(-7);
         QTest::newRow("sign and exponent")   << u"-0.5e1"_s  << -5.0 << qint64(0);
-        QTest::newRow("exponent without digits") << u"1e+"_s << 1.0  << qint64(1);
-        QTest::newRow("comma decimal")       << u"1,5"_s     << 1.0  << qint64(1);
         QTest::newRow("space after sign")    << u"- 4"_s     << 0.0  << qint64(0);
         QTest::newRow("hexadecimal")         << u"0x10"_s    << 0.0  << qint64(0);
         QTest::newRow("overflow")            << u"-1e999"_s  << 0.0  << qint64(-1);
-        QTest::newRow("nan")                 << u"nan"_s     << 0.0  << qint64(0);
         QTest::newRow("arabic-indic digit")  << u"\u0661"_s  << 0.0  << qint64(0);
         QTest::newRow("largest")  << u"9223372036854775807"_s  << 9223372036854775808.0 << max;
-        QTest::newRow("smallest") << u"-9223372036854775808"_s << -9223372036854775808.0 << min;
         QTest::newRow("one past largest") << u"9223372036854775808"_s << 9223372036854775808.0 << max;
         QTest::newRow("twenty nines") << u"-99999999999999999999"_s << -1e20 << min;
     }
