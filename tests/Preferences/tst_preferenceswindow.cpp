@@ -37,38 +37,29 @@ class TestPreferencesWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void switching_data()
-    {
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<bool>("byButton");   // else by selectPane()
-        QTest::newRow("button, shown window") << true << true;
-        QTest::newRow("button, hidden window") << false << true;
-        QTest::newRow("selectPane") << true << false;
-    }
-
     // The window fits each pane's height and keeps its width; its height moves smoothly only
     // when the user switches panes in view. The panes keep their views when it goes.
     void switching()
     {
-        QFETCH(bool, shown);
-        QFETCH(bool, byButton);
-        // The second pane is narrower and taller.
-        FixedPane general(QSize(300, 80)), updates(QSize(200, 260));
+        FixedPane general(QSize(300, 80)), updates(QSize(200, 260));   // the second narrower and taller
         auto controller = std::make_unique<Preferences::PreferencesWindowController>(
             QList<Preferences::Preferenceable *>{&general, &updates}, u"Horavane Preferences"_s);
         controller->showWindow();
         QMainWindow &window = *controller->window();
         const QList<QAction *> buttons = window.findChild<QToolBar *>()->actions();
-        const QSize small = window.size();
-        window.setVisible(shown);
-
-        const auto select = [&](int i) { byButton ? buttons.at(i)->trigger() : controller->selectPane(i); };
-        select(1);
+        const QSize small = window.size(), tall(small.width(), small.height() + 260 - 80);
+        buttons.at(1)->trigger();
         QCOMPARE(window.findChild<QStackedWidget *>()->currentWidget(), updates.view());
-        QCOMPARE(window.height() == small.height(), shown && byButton);
-        QTRY_COMPARE(window.size(), QSize(small.width(), small.height() + 260 - 80));
-        select(0);
+        QCOMPARE(window.height(), small.height());   // on its way
+        QTRY_COMPARE(window.size(), tall);
+        window.hide();
+        buttons.at(0)->trigger();
+        QVERIFY(window.height() != tall.height());   // at once
         QTRY_COMPARE(window.size(), small);
+        window.show();
+        controller->selectPane(1);
+        QVERIFY(window.height() != small.height());
+        QTRY_COMPARE(window.size(), tall);
 
         const QPointer<QWidget> view = general.view();
         controller.reset();
