@@ -13,23 +13,18 @@ class HoravaneProcess
 public:
     HoravaneProcess()
     {
-        m_environment.insert(QStringLiteral("HOME"), m_home.path());
-        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
-        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral(".local/share")));
-        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("run")));
+        const std::pair<const char *, const char *> folders[] = {{"HOME", ""}, {"XDG_CONFIG_HOME", ".config"}, {"XDG_DATA_HOME", ".local/share"}, {"XDG_RUNTIME_DIR", "run"}};
+        for (const auto &[name, path] : folders)
+            m_environment.insert(QString::fromLatin1(name), m_home.filePath(QString::fromLatin1(path)));
         m_environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("horavane.lifecycle.debug=true"));
         QDir(m_home.path()).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(m_home.filePath(QStringLiteral("run")), QFileDevice::ReadOwner
-                                  | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        QFile::setPermissions(m_home.filePath(QStringLiteral("run")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     ~HoravaneProcess()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
+        m_process.kill();
+        m_process.waitForFinished();
     }
 
     QProcessEnvironment &environment() { return m_environment; }
@@ -53,24 +48,13 @@ public:
 
     bool waitForLine(const QString &needle, int timeoutMs = 20000)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
-            for (const QString &line : lines())
-                if (line.contains(needle))
-                    return true;
-            if (m_process.state() == QProcess::NotRunning)
+        for (QDeadlineTimer deadline(timeoutMs); lines().filter(needle).isEmpty(); m_process.waitForReadyRead(100))
+            if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
                 return false;
-            m_process.waitForReadyRead(100);
-        }
-        return false;
+        return true;
     }
 
-    bool waitForExit(int timeoutMs = 20000)
-    {
-        const bool finished = m_process.waitForFinished(timeoutMs);
-        lines();
-        return finished;
-    }
+    bool waitForExit(int timeoutMs = 20000) { return m_process.waitForFinished(timeoutMs); }
 
 private:
     QTemporaryDir m_home;
