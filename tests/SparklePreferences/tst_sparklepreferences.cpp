@@ -4,8 +4,6 @@
 #include <SparklePreferences/UpdateCheck.h>
 #include <SparklePreferences/Version.h>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -20,7 +18,6 @@ using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using namespace SparklePreferences;
 using Pane = SparklePreferences::SparklePreferences;
-
 using Releases = std::optional<QList<Release>>;
 Q_DECLARE_METATYPE(Releases)
 
@@ -31,17 +28,17 @@ namespace {
 class FeedServer : public QObject
 {
 public:
-    explicit FeedServer(QByteArray response) : m_response(std::move(response))
+    explicit FeedServer(const QByteArray &response)
     {
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        connect(&m_server, &QTcpServer::newConnection, this, [this, response] {
             while (QTcpSocket *socket = m_server.nextPendingConnection()) {
                 socket->setParent(this);
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket, response] {
                     if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
                         return;   // headers still arriving
                     socket->readAll();
                     ++requests;
-                    if (!m_response.isEmpty() && socket->write(m_response))
+                    if (!response.isEmpty() && socket->write(response))
                         socket->disconnectFromHost();
                 });
             }
@@ -50,12 +47,8 @@ public:
     }
 
     QUrl url() const { return QUrl(u"http://127.0.0.1:%1/appcast.xml"_s.arg(m_server.serverPort())); }
-    void close() { m_server.close(); }   // later connections are refused
-    int requests = 0;
-
-private:
     QTcpServer m_server;
-    QByteArray m_response;
+    int requests = 0;
 };
 
 // An HTTP/1.1 response that closes the connection after the body.
@@ -77,27 +70,15 @@ QByteArray item(const QByteArray &version)
 }
 
 // A 200 answer with a feed of one release, padded with trailing spaces.
-QByteArray appcast(const QByteArray &version, qsizetype padding = 0)
-{
-    return http(200, "OK", feed(item(version)) + QByteArray(padding, ' '));
-}
+QByteArray appcast(const QByteArray &version, qsizetype padding = 0) { return http(200, "OK", feed(item(version)) + QByteArray(padding, ' ')); }
 
-QByteArray redirect(const QByteArray &to)
-{
-    return http(307, "Temporary Redirect", {}, "Location: " + to + "\r\n");
-}
-
-// Where the check goes: the feed server, the same refusing connections, the same never
-// answering, a server that sends the check on to the feed server, or the address in the row.
-enum class Server { Answers, Closed, Silent, Redirects, Elsewhere };
+// Where the check goes: the feed server, refusing connections, never answering, or the row's address.
+enum class Server { Answers, Closed, Silent, Elsewhere };
 
 const std::chrono::system_clock::time_point start(std::chrono::seconds(1'733'600'000));
 
 template<typename T>
-T &control(Pane &pane, const QString &name)
-{
-    return *pane.view()->findChild<T *>(name);
-}
+T &control(Pane &pane, const QString &name) { return *pane.view()->findChild<T *>(name); }
 
 } // namespace
 
@@ -114,7 +95,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<Releases>("expected");   // nullopt: unreadable
-        const QByteArray sparkleUri = "'http://www.andymatuschak.org/xml-namespaces/sparkle'";
         QTest::newRow("everything") << feed("<item><title>Horavane 1.1</title><link>https://horavane.org/news</link>"
             "<sparkle:releaseNotesLink>https://horavane.org/notes.html</sparkle:releaseNotesLink>"
             "<description><![CDATA[<li>Faster &amp; smaller</li>]]></description><enclosure url='https://horavane.org/x.tar.gz'"
@@ -127,18 +107,12 @@ private Q_SLOTS:
         QTest::newRow("unsafe links dropped") << feed("<item><link>javascript:alert(1)</link><sparkle:releaseNotesLink>"
             "http://horavane.org/notes</sparkle:releaseNotesLink><enclosure url='/x.tar.gz' sparkle:version='3'/></item>")
             << Releases({{u"3"_s, {}, {}, {}, {}, {}}});
-        QTest::newRow("http enclosure, link instead, other prefix") << feed("<item><link>https://horavane.org/</link>"
-            "<s:version xmlns:s=" + sparkleUri + "> 4 </s:version><enclosure url='http://horavane.org/x'/></item>")
-            << Releases({{u"4"_s, {}, {}, {}, {}, QUrl(u"https://horavane.org/"_s)}});
+        QTest::newRow("http enclosure, link instead, other prefix") << feed("<item><link>https://horavane.org/</link><s:version"
+            " xmlns:s='http://www.andymatuschak.org/xml-namespaces/sparkle'> 4 </s:version><enclosure url='http://horavane.org/x'/>"
+            "</item>") << Releases({{u"4"_s, {}, {}, {}, {}, QUrl(u"https://horavane.org/"_s)}});
         QTest::newRow("wrong namespace") << feed(item("2.0"), "http://example.com/other") << Releases(QList<Release>());
         QTest::newRow("not RSS") << QByteArray("<html><body>Bad Gateway</body></html>") << Releases();
         QTest::newRow("garbage after root") << feed(item("1.1.0")) + "<rss/>" << Releases();
-        QTest::newRow("no channel") << QByteArray("<rss version=\"2.0\"/>") << Releases();
-        QByteArray bomb = "<!DOCTYPE rss [<!ENTITY e0 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa'>";
-        for (char level = '1'; level <= '5'; ++level)
-            bomb += "<!ENTITY e" + QByteArray(1, level) + " '" + QByteArray("&e" + QByteArray(1, char(level - 1)) + ';').repeated(16) + "'>";
-        QTest::newRow("entity expansion bomb") << bomb + "]><rss><channel><item><description>&e5;</description></item>"
-                                                         "</channel></rss>" << Releases();
     }
 
     void parse()
@@ -158,10 +132,7 @@ private Q_SLOTS:
         QTest::newRow("beyond 64 bits") << u"18446744073709551617"_s << u"18446744073709551616"_s << 1;
         QTest::newRow("pre-release first") << u"2.0b1"_s << u"2.0"_s << -1;
         QTest::newRow("release candidate after beta") << u"2.0rc1"_s << u"2.0b2"_s << 1;
-        QTest::newRow("case and separators") << u"1.0-Beta_2"_s << u"1.0 beta.2"_s << 0;
-        QTest::newRow("leading v") << u"v1.2"_s << u"1.2"_s << 0;
-        QTest::newRow("empty is lowest") << u""_s << u"0.0.1"_s << -1;
-        QTest::newRow("non-ASCII digits are a word, below a number") << u"\u0663"_s << u"2"_s << -1;
+        QTest::newRow("case, separators, leading v") << u"v1.0-Beta_2"_s << u"1.0 beta.2"_s << 0;
     }
 
     void compare()
@@ -174,32 +145,28 @@ private Q_SLOTS:
         QCOMPARE(sign(compareVersions(b, a)), -expected);   // the order must not depend on the side
     }
 
-    // Values as a person may have typed them into the settings file.
+    // AutomaticChecks, Interval and LastCheck as a person may have typed them into the settings file.
     void isDue_data()
     {
-        QTest::addColumn<QStringList>("values");   // AutomaticChecks, Interval, LastCheck
+        QTest::addColumn<QString>("values");
         QTest::addColumn<bool>("due");
-        const auto row = [](const char *name, const char *on, const char *interval, const QString &last, bool due) {
-            QTest::newRow(name) << QStringList{QString::fromLatin1(on), QString::fromLatin1(interval), last} << due;
-        };
         const auto ago = [](qint64 hours) { return QString::number(1'733'600'000 - hours * 3600); };
-        row("off, long ago", "false", "daily", ago(9999), false);
-        row("daily, 23 h ago", "true", "daily", ago(23), false);
-        row("daily, 24 h ago", "true", "daily", ago(24), true);
-        row("monthly, 29 days ago", "true", "monthly", ago(29 * 24), false);
-        row("unknown interval is daily", "true", "hourly", ago(48), true);
-        row("last check in the future", "true", "weekly", ago(-1), true);
-        row("last check not a number", "true", "weekly", u"yesterday"_s, true);
-        row("last check beyond the clock", "true", "weekly", u"9223372036854775807"_s, true);
+        QTest::newRow("off, long ago") << u"false daily "_s + ago(9999) << false;
+        QTest::newRow("daily, 23 h ago") << u"true daily "_s + ago(23) << false;
+        QTest::newRow("daily, 24 h ago") << u"true daily "_s + ago(24) << true;
+        QTest::newRow("unknown interval is daily") << u"true hourly "_s + ago(48) << true;
+        QTest::newRow("last check in the future") << u"true weekly "_s + ago(-1) << true;
+        QTest::newRow("last check beyond the clock") << u"true weekly 9223372036854775807"_s << true;
     }
 
     void isDue()
     {
-        QFETCH(QStringList, values);
+        QFETCH(QString, values);
         QFETCH(bool, due);
         QSettings file(AppUtils::DefaultSettings().fileName(), QSettings::IniFormat);
-        for (const QString &key : {u"AutomaticChecks"_s, u"Interval"_s, u"LastCheck"_s})
-            file.setValue(u"SoftwareUpdate/"_s + key, values.takeFirst());
+        const QStringList keys{u"AutomaticChecks"_s, u"Interval"_s, u"LastCheck"_s}, value = values.split(u' ');
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            file.setValue(u"SoftwareUpdate/"_s + keys.at(i), value.at(i));
         file.sync();
         QCOMPARE(UpdateSettings().isDue(start), due);
     }
@@ -212,17 +179,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("response");   // for Elsewhere: the address
         QTest::addColumn<bool>("automatic");        // else asked for with the button
         QTest::addColumn<QString>("running");
-        QTest::addColumn<QMessageBox::Icon>("window");   // NoIcon: no message window
-        QTest::addColumn<QString>("message");  // how the result line starts
-        QTest::addColumn<bool>("newer");       // the notes shown as plain text, and the download button
+        QTest::addColumn<QMessageBox::Icon>("window");   // NoIcon: no message window; Information: newer, notes shown
+        QTest::addColumn<QString>("message");            // how the result line starts
         const auto row = [](const char *name, Server server, const QByteArray &response, bool automatic,
                             QMessageBox::Icon window, const QString &message, const QString &running = u"1.0.0"_s) {
-            QTest::newRow(name) << server << response << automatic << running << window << message
-                                << (window == QMessageBox::Information);
+            QTest::newRow(name) << server << response << automatic << running << window << message;
         };
         const auto none = QMessageBox::NoIcon, info = QMessageBox::Information;
-        const QString unreachable = u"Could not reach the update server: "_s, unreadable = u"The update feed could not be read."_s,
-                      insecure = u" is not a secure (https) address."_s, plain = u"http://horavane.org/appcast.xml"_s;
+        const QString unreachable = u"Could not reach the update server: "_s, unreadable = u"The update feed could not be read."_s;
         row("newer, 20 000-character versions", Server::Answers, appcast("1.1." + QByteArray(20'000, '1')), false, info,
             u"Horavane 1.1.111"_s, u"1.0."_s + QString(20'000, u'0'));   // a build made by hand
         row("500", Server::Answers, http(500, "Error", {}), false, QMessageBox::Warning,
@@ -232,14 +196,12 @@ private Q_SLOTS:
         row("up to date", Server::Answers, appcast("1.0"), true, none, u"Horavane 1.0.0 is up to date."_s);
         row("unreadable", Server::Answers, http(200, "OK", "<rss><item>"), true, none, unreadable);
         row("feed too large", Server::Answers, appcast("9.0", UpdateCheck::maxFeedBytes), true, none, unreadable);
-        row("redirect to https", Server::Answers, redirect("https://127.0.0.1/appcast.xml"), true, none,
-            unreachable + u"the server sent the request on to https:"_s);
-        row("redirect on this machine", Server::Redirects, appcast("2.0"), true, info, u"Horavane 2.0 is"_s);
+        row("redirect to https", Server::Answers, http(307, "Temporary Redirect", {}, "Location: https://127.0.0.1/a\r\n"),
+            true, none, unreachable + u"the server sent the request on to https:"_s);
         row("connection refused", Server::Closed, {}, true, none, unreachable + u"Connection refused"_s);
         row("no answer", Server::Silent, {}, true, none, u"The update server did not answer in time."_s);
-        row("plain http elsewhere", Server::Elsewhere, plain.toLatin1(), true, none, unreachable + plain + insecure);
-        row("localhost lookalike", Server::Elsewhere, "http://localhost.horavane.org/a", true, none,
-            unreachable + u"http://localhost.horavane.org/a"_s + insecure);
+        row("plain http elsewhere", Server::Elsewhere, "http://localhost.horavane.org/a", true, none,
+            unreachable + u"http://localhost.horavane.org/a is not a secure (https) address."_s);
     }
 
     void check()
@@ -250,17 +212,13 @@ private Q_SLOTS:
         QFETCH(QString, running);
         QFETCH(QMessageBox::Icon, window);
         QFETCH(QString, message);
-        QFETCH(bool, newer);
 
         UpdateSettings().setAutomatic(automatic);
         FeedServer feed(server == Server::Elsewhere ? QByteArray() : response);
-        FeedServer sender(redirect(feed.url().toEncoded()));
         if (server == Server::Closed)
-            feed.close();
-        const QUrl url = server == Server::Redirects ? sender.url()
-            : server == Server::Elsewhere            ? QUrl::fromEncoded(response) : feed.url();
+            feed.m_server.close();
         FakeClock clock(start);
-        Pane pane(url, running, clock);
+        Pane pane(server == Server::Elsewhere ? QUrl::fromEncoded(response) : feed.url(), running, clock);
         pane.updateCheck().setTimeout(server == Server::Silent ? 100ms : 30s);   // only the silent server runs out of time
         QSignalSpy finished(&pane, &Pane::checkFinished);
         auto &checkNow = control<QPushButton>(pane, u"checkNow"_s);
@@ -274,6 +232,7 @@ private Q_SLOTS:
 
         const QString result = control<QLabel>(pane, u"result"_s).text();
         QVERIFY2(result.startsWith(message), qPrintable(result.left(200)));
+        const bool newer = window == QMessageBox::Information;
         QCOMPARE(control<QPlainTextEdit>(pane, u"notes"_s).toPlainText(), newer ? u"Faster dials"_s : QString());
         QCOMPARE(control<QPushButton>(pane, u"download"_s).isVisibleTo(pane.view()), newer);
         QCOMPARE(pane.messageWindow() ? pane.messageWindow()->icon() : QMessageBox::NoIcon, window);
@@ -283,23 +242,6 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(pane, u"version"_s).toolTip(), running);
         QVERIFY(pane.view()->sizeHint().width() < 800);   // no window wider than a screen
         QVERIFY(!pane.messageWindow() || pane.messageWindow()->sizeHint().width() < 800);
-    }
-
-    // Turning automatic checks on starts one at once, as none was made yet.
-    void controlsStoreChoices()
-    {
-        FeedServer feed(appcast("1.0.0"));
-        FakeClock clock(start);
-        auto pane = std::make_unique<Pane>(feed.url(), u"1.0.0"_s, clock);
-        auto &interval = control<QComboBox>(*pane, u"checkInterval"_s);
-        QVERIFY(!interval.isEnabled());
-        control<QCheckBox>(*pane, u"automaticChecks"_s).click();
-        QVERIFY(interval.isEnabled() && pane->updateCheck().isRunning());
-        QTest::keyClick(&interval, Qt::Key_Down);
-        pane.reset();
-        pane = std::make_unique<Pane>(feed.url(), u"1.0.0"_s, clock);
-        QVERIFY(control<QCheckBox>(*pane, u"automaticChecks"_s).isChecked());
-        QCOMPARE(control<QComboBox>(*pane, u"checkInterval"_s).currentText(), u"Weekly"_s);
     }
 };
 
