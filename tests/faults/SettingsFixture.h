@@ -3,11 +3,8 @@
 #include <AppUtils/DefaultSettings.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QScopeGuard>
-#include <QStringList>
-#include <QVariantMap>
 
 #include <bit>
 
@@ -16,9 +13,8 @@ namespace SettingsFixture {
 
 using namespace Qt::StringLiterals;
 
-// Every key the application stores, none at its default so that a key lost shows. The keys are
-// spelled out: stored files depend on them, mixed case included. The digital window was open,
-// and a run of the binary that reopens it stores the same again.
+// Every key stored, none at its default so that a key lost shows, spelled out as stored files
+// spell them. The digital window was open: a run that reopens it stores the same again.
 inline const QVariantMap everyKey{{u"PREFS_LaunchAtLogin"_s, true}, {u"PREFS_location_decimal"_s, false},
     {u"PREFS_latitude"_s, -33.8568}, {u"PREFS_longitude"_s, 151.2153}, {u"PREFS_serverIP"_s, u"ntp.example.org"_s},
     {u"PREFS_serverPort"_s, qint64(65535)}, {u"Prefs_LocationSource"_s, qint64(1)}, {u"APP_Horavane"_s, true},
@@ -46,8 +42,7 @@ inline QVariant exact(const QVariant &value)
     return value.typeId() == QMetaType::Double ? QVariant(std::bit_cast<quint64>(value.toDouble())) : value;
 }
 
-// What the load of type makes of key, exact(); null when it gives the fallback (two different
-// fallbacks give two different results).
+// What the load of type makes of key, exact(); null when it gives the fallback.
 inline QVariant stored(const AppUtils::DefaultSettings &s, const QString &key, int type)
 {
     const auto either = [](const auto &a, const auto &b) { return a == b ? exact(QVariant::fromValue(a)) : QVariant(); };
@@ -59,8 +54,8 @@ inline QVariant stored(const AppUtils::DefaultSettings &s, const QString &key, i
     }
 }
 
-// The keys of everyKey lost or changed in the settings file at path (a link is followed), but
-// for those in mayChange. Read from a copy, which no settings cache has seen.
+// The keys of everyKey lost or changed at path (a link followed), but those in mayChange; read
+// from a copy, which no settings cache has seen.
 inline QStringList damage(const QString &path, const QStringList &mayChange = {})
 {
     const QString copy = path + u".check"_s;

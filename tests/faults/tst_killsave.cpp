@@ -13,17 +13,6 @@ using namespace SettingsFixture;
 
 // The real binary killed with SIGKILL at random moments of the launch or the shutdown, both of
 // which save: the file still holds every key, and the next run starts, saves and ends normally.
-namespace {
-void ageFilesBeside(const QString &path)
-{
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-120);
-    for (const QFileInfo &found : QDir(QFileInfo(path).path()).entryInfoList(QDir::Files | QDir::Hidden)) {
-        QFile file(found.filePath());
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(before, QFileDevice::FileModificationTime));
-    }
-}
-} // namespace
-
 class TestKillSave : public QObject
 {
     Q_OBJECT
@@ -43,13 +32,16 @@ private Q_SLOTS:
         const int runs = qEnvironmentVariableIsSet("HORAVANE_KILL_RUNS") ? qEnvironmentVariableIntValue("HORAVANE_KILL_RUNS") / 2 : 20;
         HoravaneProcess horavane;
         const auto signal = [&](int number) { ::kill(pid_t(horavane.process().processId()), number); };
+        const QString folder = QFileInfo(horavane.settingsPath()).path();
         // Run 0 is undisturbed: it measures the range the kill's moment is drawn from, and the
-        // last run shows that what the kills left behind neither stops a save nor stays behind.
+        // last run shows that what the kills left behind, old by then, neither stops a save nor stays.
         qint64 rangeUs = 0;
         for (int run = 0; run <= runs + 1; ++run) {
             const bool kill = run > 0 && run <= runs;
-            if (run == runs + 1)   // what the kills left is old by the next session
-                ageFilesBeside(horavane.settingsPath());
+            for (const QFileInfo &left : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+                QFile file(left.filePath());
+                QVERIFY(run <= runs || (file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-120), QFileDevice::FileModificationTime)));
+            }
             QVERIFY(writeFile(horavane.settingsPath(), written()));
             QElapsedTimer clock;
             clock.start();
@@ -75,8 +67,7 @@ private Q_SLOTS:
             QVERIFY2(lost.isEmpty(), qPrintable(u"run %1 lost or changed %2"_s.arg(run).arg(lost.join(u", "_s))));
         }
         QCOMPARE(horavane.lines().filter(u"settings saved"_s).size(), 1);
-        QCOMPARE(QDir(QFileInfo(horavane.settingsPath()).path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{u"Horavane.conf"_s});
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"Horavane.conf"_s});
     }
 };
 

@@ -13,10 +13,7 @@ class TestObserver : public TestPane
 public:
     TestObserver() : m_location(std::make_unique<PositionSource>(nullptr), pane()) {}
 
-    std::function<Location &()> locate()
-    {
-        return [this]() -> Location & { return m_location; };
-    }
+    std::function<Location &()> locate() { return [this]() -> Location & { return m_location; }; }
 
 private:
     Location m_location;
