@@ -20,8 +20,8 @@ constexpr int side = 207;
 QPalette palette(bool dark)
 {
     QPalette p;
-    p.setColor(QPalette::Base, dark ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
-    p.setColor(QPalette::Text, dark ? QColor(0xe6, 0xe6, 0xe6) : QColor(Qt::black));
+    for (const auto &[role, colour] : {std::pair(QPalette::Base, dark ? 0x1e1e1e : 0xffffff), std::pair(QPalette::Text, dark ? 0xe6e6e6 : 0)})
+        p.setColor(role, QColor::fromRgb(QRgb(colour)));
     return p;
 }
 
@@ -65,26 +65,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<Row>("row");
         const auto day = [](int month, int d) { return QLocale::system().toString(QDate(2026, month, d), QLocale::ShortFormat); };
-        // Were the date and the hands read apart, or the milliseconds rounded, the last second
-        // before midnight would show as midnight. Auckland's apparent sidereal time, worked by
-        // hand (IAU mean sidereal time plus the equation of the equinoxes): 15:42:03.41 and
-        // 15:42:04.41 at the Berlin instants, 14:41:54.56 a second before the UTC+12 one.
-        // The sidereal dial carries the local date, whatever day UTC is in.
+        // Read apart, or rounded, the last second before midnight would show as midnight. Auckland's
+        // apparent sidereal time by hand (IAU mean time plus the equation of the equinoxes):
+        // 15:42:03.41 and 04.41 at the Berlin instants, 14:41:54.56 at the first UTC+12 tick.
         const Source manual = Source::useManual, server = Source::useSiTech;
         const ClockTime utc{10, 0, 0, false, day(12, 6)}, local{10, 0, 0, true, day(12, 7)};
         const Row rows[] = {
             {"one reading, milliseconds dropped", "Europe/Berlin", 1796597999999, manual, manual, {10, 59, 59, false, day(12, 6)}, {11, 59, 59, false, day(12, 6)}, {3, 42, 3, false, day(12, 6)}},
             {"local midnight, next date", "Europe/Berlin", 1796598000000, manual, manual, {11, 0, 0, false, day(12, 6)}, {0, 0, 0, true, day(12, 7)}, {3, 42, 4, false, day(12, 7)}},
-            {"UTC+12, sidereal to the nearest second", "Etc/GMT-12", 1796594400000, manual, manual, utc, local, {2, 41, 55, false, day(12, 7)}},
-            {"position lost: keeps the last", "Etc/GMT-12", 1796594400000, manual, server, utc, local, {2, 41, 54, false, day(12, 7)}},
+            {"position lost: keeps the last, local date", "Etc/GMT-12", 1796594400000, manual, server, utc, local, {2, 41, 54, false, day(12, 7)}},
             {"server: never moves", "Etc/GMT-12", 1796594400000, server, server, utc, local, {}},
         };
         for (const Row &row : rows)
             QTest::newRow(row.name) << row;
     }
 
-    // Two ticks a second apart, the source changed between them; the clock reads a
-    // second later each time, so a tick that read it twice would show the wrong second.
+    // Two ticks a second apart, the source changed between them; a tick reading the clock twice shows the next second.
     void dialsAtAnInstant()
     {
         QFETCH(Row, row);
@@ -99,9 +95,7 @@ private Q_SLOTS:
         pane.choose(row.second);
         controller->update();
         const auto dial = [&](const char *name) { return controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name))->time(); };
-        QCOMPARE(dial("m_utc"), row.utc);
-        QCOMPARE(dial("m_local"), row.local);
-        QCOMPARE(dial("m_lst"), row.lst);
+        QCOMPARE((QList{dial("m_utc"), dial("m_local"), dial("m_lst")}), (QList{row.utc, row.local, row.lst}));
     }
 
     // Worked by hand: rectangles as {top left, bottom right}, segments as {start, end}; y points up.
@@ -113,7 +107,6 @@ private Q_SLOTS:
         const DialGeometry g = dialGeometry(QRectF(40, 50, 206, 206), {});
         QTest::newRow("face ignores origin") << ends(g.face) << ends(QRectF(3, 3, 200, 200));
         QTest::newRow("2, clockwise from 12") << ends(g.numerals[1]) << ends(QRectF(165.746134, 132, 20, 20));
-        QTest::newRow("AM/PM") << ends(g.morningCaption) << ends(QRectF(13, 23, 180, 20));
         QTest::newRow("date") << ends(g.dateCaption) << ends(QRectF(13, 148, 180, 20));
         // Below 38 wide the numerals' circle would turn inside out and put 12 at the bottom.
         QTest::newRow("small, 12 kept up") << ends(dial(30, 30).numerals[11]) << ends(QRectF(5, 2, 20, 20));
@@ -167,26 +160,15 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(int(point.x()), int(image.height() - point.y())), expected);
     }
 
-    // The bezel, face, ticks and numerals are drawn once and reused: after any change they are
-    // drawn for, a dial must look exactly like a new one ("resized": ticks once kept the first width).
-    void stillPartsFollowChanges_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("dark");
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("resized") << side + 100 << false << 1.0;
-        QTest::newRow("dark palette") << side << true << 1.0;
-        QTest::newRow("rendered at 2x") << side << false << 2.0;
-    }
-
+    // The still parts are drawn once and reused, yet must follow a change ("resized": ticks kept the first width).
     void stillPartsFollowChanges()
     {
-        QFETCH(int, width);
-        QFETCH(bool, dark);
-        QFETCH(qreal, dpr);
-        AnalogClockView view, fresh;
-        render(view, side, false, at(10, 10, 30));
-        QCOMPARE(render(view, width, dark, view.time(), dpr), render(fresh, width, dark, view.time(), dpr));
+        const std::tuple<const char *, int, bool, qreal> changes[] = {{"resized", side + 100, false, 1}, {"dark", side, true, 1}, {"2x", side, false, 2}};
+        for (const auto &[change, width, dark, dpr] : changes) {
+            AnalogClockView view, fresh;
+            render(view, side, false, at(10, 10, 30));
+            QVERIFY2(render(view, width, dark, view.time(), dpr) == render(fresh, width, dark, view.time(), dpr), change);
+        }
     }
 
     void repaintsOnlyOnChange()
@@ -198,7 +180,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         struct : QObject {
             int paints = 0;
-            bool eventFilter(QObject *, QEvent *event) override { paints += event->type() == QEvent::Paint; return false; }
+            bool eventFilter(QObject *, QEvent *event) override { return (paints += event->type() == QEvent::Paint, false); }
         } counter;
         view.installEventFilter(&counter);
         for (const auto &[time, paints] : {std::pair(at(10, 10, 30), 0), std::pair(at(22, 10, 30), 1)}) {

@@ -13,8 +13,7 @@ namespace SettingsFixture {
 
 using namespace Qt::StringLiterals;
 
-// Every key stored, none at its default so that a key lost shows, spelled out as stored files
-// spell them. The digital window was open: a run that reopens it stores the same again.
+// Every key, none at its default so a loss shows, spelled as files do; the digital window open.
 inline const QVariantMap everyKey{{u"PREFS_LaunchAtLogin"_s, true}, {u"PREFS_location_decimal"_s, false},
     {u"PREFS_latitude"_s, -33.8568}, {u"PREFS_longitude"_s, 151.2153}, {u"PREFS_serverIP"_s, u"ntp.example.org"_s},
     {u"PREFS_serverPort"_s, qint64(65535)}, {u"Prefs_LocationSource"_s, qint64(1)}, {u"APP_Horavane"_s, true},
@@ -37,10 +36,7 @@ inline bool writeFile(const QString &path, const QByteArray &content)
 }
 
 // Doubles as their bits, so that -0.0 is not taken for 0.0.
-inline QVariant exact(const QVariant &value)
-{
-    return value.typeId() == QMetaType::Double ? QVariant(std::bit_cast<quint64>(value.toDouble())) : value;
-}
+inline QVariant exact(const QVariant &v) { return v.typeId() == QMetaType::Double ? QVariant(std::bit_cast<quint64>(v.toDouble())) : v; }
 
 // What the load of type makes of key, exact(); null when it gives the fallback.
 inline QVariant stored(const AppUtils::DefaultSettings &s, const QString &key, int type)
@@ -65,10 +61,9 @@ inline QStringList damage(const QString &path, const QStringList &mayChange = {}
     const auto removeCopy = qScopeGuard([&] { QFile::remove(copy); });
     const AppUtils::DefaultSettings settings(copy);
     QStringList wrong;
-    for (auto it = everyKey.cbegin(); it != everyKey.cend(); ++it) {
+    for (auto it = everyKey.cbegin(); it != everyKey.cend(); ++it)
         if (stored(settings, it.key(), it.value().typeId()) != exact(it.value()) && !mayChange.contains(it.key()))
             wrong.append(it.key());
-    }
     return wrong;
 }
 

@@ -38,23 +38,17 @@ QPointer<RecordingWindow> open(const QString &name, ClockWindow::Slot slot, cons
     return static_cast<RecordingWindow *>(window.get());
 }
 
-// The tick refreshes the open windows; while the wall clock jumps, the time shown next is right at once or at the next second flip,
-// and missed seconds are not caught up in a burst. How the timer itself meets each jump is
-// tested with the repeater; here it is the tick and the window that must follow it.
+// The tick refreshes the open windows and, as the wall clock jumps (the timer's side is the
+// repeater's test), at once or at the next second flip, with no burst of missed seconds.
 class TestClockSteps : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        releaseClockWindows();
-        g_log.clear();
-    }
+    void cleanup() { releaseClockWindows(), g_log.clear(); }
 
-    // Digital first whatever the opening order (analog opened first here). Then the digital
-    // window's refresh closes both: the analog slot is read after it, so it is skipped, and the
-    // digital controller lives to the end of its own call, then is released.
+    // Digital first, whatever the order opened; a window closed during the tick is skipped, and the
+    // one closing itself lives to the end of its own refresh, then is released.
     void refreshOrderAndWindowsClosedDuringATick()
     {
         const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow);
@@ -72,8 +66,7 @@ private Q_SLOTS:
         g_log.clear();
         ClockUpdate::shared().tick();
         QCOMPARE(g_log, QStringList{u"digital"_s});
-        QVERIFY(aliveAfterOwnClose);
-        QVERIFY(!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
+        QVERIFY(aliveAfterOwnClose && !windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(digital.isNull() && analog.isNull(), "a closed window's controller must be released");
     }
@@ -84,8 +77,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("paused");        // the master timer stopped across the jump
         QTest::addColumn<QStringList>("shown");  // UTC day and time after the first, 05T20:36:42.000, in two seconds more
         // A process stopped for a while wakes late just as after a step forward.
-        QTest::newRow("forward a day: at once, no burst") << qint64(86'400'000) << false
-            << QStringList{u"06T20:36:42.250"_s, u"06T20:36:43.000"_s, u"06T20:36:44.000"_s};
+        QTest::newRow("forward a day: at once, no burst") << qint64(86'400'000) << false << QStringList{u"06T20:36:42.250"_s, u"06T20:36:43.000"_s, u"06T20:36:44.000"_s};
         QTest::newRow("back an hour: at the flip") << qint64(-3'600'000) << false << QStringList{u"05T19:36:43.000"_s, u"05T19:36:44.000"_s};
         QTest::newRow("paused 5 s") << qint64(5000) << true << QStringList{u"05T20:36:48.000"_s, u"05T20:36:49.000"_s};
     }
