@@ -103,6 +103,22 @@ private Q_SLOTS:
         QVERIFY(area.contains(window.frameGeometry()));
         QCOMPARE(window.size(), QSize(300, 200));
     }
+
+    // Closing a window keeps its frame; the next window of that name opens with it.
+    void frameKeptAtClose()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            QWidget first;
+            Platform::FrameAutosave::attach(first, NAME);
+            first.setGeometry(area.left() + 40, area.top() + 50, 320, 210);
+            first.show();
+            first.close();
+        }
+        QWidget second;
+        QVERIFY(Platform::FrameAutosave::attach(second, NAME));
+        QCOMPARE(second.size(), QSize(320, 210));
+    }
 };
 
 QTEST_MAIN(TestControllers)
