@@ -14,8 +14,9 @@ class QLineEdit;
 // False for empty text, white space anywhere (also leading or trailing), anything left over
 // ("12abc", "12,5"), hexadecimal ("0x1p3"), "inf", "nan", and a magnitude beyond the range
 // of a double ("1e999"). A magnitude too small for a double ("1e-999") reads as 0.
-// These are exactly the entries that Platform::TextField::doubleValue() reads in full, so
-// an accepted entry is the number the rest of the program uses.
+// These are exactly the entries that Platform::TextField::doubleValue() reads in full (both
+// read with Platform::TextField::leadingDouble()), so an accepted entry is the number the
+// rest of the program uses.
 bool isValidDoubleEntry(QStringView text, double lower, double upper);
 
 // Whether text is a base-10 integer between lower and upper (inclusive) as a whole: an

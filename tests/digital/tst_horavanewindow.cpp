@@ -106,8 +106,7 @@ private Q_SLOTS:
         const Row rows[] = {
             {"server never", Source::useSiTech, u"51.5"_s, u"-0.1"_s, Fix, {}, u"SiTech NTP Server gives no position"_s},
             {"manual ignores a fix", manual, u"51.5"_s, u"-0.1"_s, Fix, u"51.5000° , -0.1000°"_s, {}},
-            {"manual, not a number", manual, u"abc"_s, u"12abc"_s, None, u"0.0000° , 12.0000°"_s, {}},
-            {"manual, inf/nan is 0", manual, u"1e999"_s, u"nan"_s, None, u"0.0000° , 0.0000°"_s, {}},
+            {"manual, overflow 0, a number as far as it goes", manual, u"1e999"_s, u"12abc"_s, None, u"0.0000° , 12.0000°"_s, {}},
             {"no service", service, u"1"_s, u"2"_s, None, {}, u"No location service on this desktop: choose Manual in Preferences"_s},
             {"before the first fix", service, u"1"_s, u"2"_s, Silent, {}, u"Waiting for the first fix from the location service"_s},
             {"service fix", service, u"1"_s, u"2"_s, Fix, u"-33.8568° , 151.2153°"_s, {}},

@@ -150,12 +150,12 @@ private Q_SLOTS:
             for (const QString &text : texts)
                 QTest::addRow("%s \"%s\"", qPrintable(field), qPrintable(text)) << field << text << bad;
         };
-        rows(u"m_latitude"_s, false, {u"+1e1"_s, u"-90"_s});
-        rows(u"m_latitude"_s, true, {u"-91"_s, {}, u" 12"_s, u"12,5"_s, u"1e+"_s, u"0x1p3"_s, u"\uFF11\uFF12"_s, u"1e999"_s});
+        rows(u"m_latitude"_s, false, {u"+1e1"_s, u"-90"_s, u"-1e-999"_s});
+        rows(u"m_latitude"_s, true, {u"-91"_s, {}, u" 12"_s, u"12,5"_s, u"1e+"_s, u"0x1p3"_s, u"nan"_s, u"\uFF11\uFF12"_s, u"1e999"_s});
         rows(u"m_longitude"_s, false, {u"180"_s});
         rows(u"m_longitude"_s, true, {u"-180.5"_s});
         rows(u"m_serverPort"_s, false, {u"+8079"_s});
-        rows(u"m_serverPort"_s, true, {u"-1"_s, u"+"_s, u"80.5"_s, u"65536"_s});
+        rows(u"m_serverPort"_s, true, {u"+"_s, u"80.5"_s, u"65536"_s});
         rows(u"m_serverIP"_s, false, {u"-1 abc"_s});   // free text
         rows(u"next field bad too"_s, false, {u"north"_s});   // the latitude; the focus stays in the longitude
     }

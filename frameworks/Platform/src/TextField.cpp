@@ -3,111 +3,112 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
-#include <string_view>
 
 namespace Platform::TextField {
 
 namespace {
 
-bool isDigit(char c)
+bool isDigit(QChar c)
 {
-    return c >= '0' && c <= '9';
+    return c >= u'0' && c <= u'9';
 }
 
-// What strtod skips in the C locale.
-bool isSpace(char c)
+qsizetype skipSign(QStringView text, qsizetype at)
 {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    return at < text.size() && (text[at] == u'+' || text[at] == u'-') ? at + 1 : at;
 }
 
-std::size_t skipDigits(std::string_view text, std::size_t at)
+qsizetype skipDigits(QStringView text, qsizetype at)
 {
     while (at < text.size() && isDigit(text[at]))
         ++at;
     return at;
 }
 
-// The text after leading white space, and whether it starts with a minus sign; the sign
-// itself is dropped because std::from_chars refuses a plus.
-struct Unsigned {
-    std::string_view text;
-    bool negative = false;
-};
-
-Unsigned stripSignAndSpace(std::string_view text)
+// The text after the white space strtod skips in the C locale (space, \t \n \v \f \r).
+QStringView withoutLeadingSpace(QStringView text)
 {
-    std::size_t at = 0;
-    while (at < text.size() && isSpace(text[at]))
+    qsizetype at = 0;
+    while (at < text.size() && (text[at] == u' ' || (text[at] >= u'\t' && text[at] <= u'\r')))
         ++at;
-    Unsigned result;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        result.negative = text[at] == '-';
-        ++at;
-    }
-    result.text = text.substr(at);
-    return result;
+    return text.sliced(at);
 }
 
-// Length of the leading "digits [. digits] [e [sign] digits]" of text, 0 when it has no
-// digit before the exponent. Scanned by hand so that from_chars never sees its own
-// extensions (inf, nan) and hexadecimal never gets a chance.
-std::size_t decimalLength(std::string_view text)
+// The C locale, so that the decimal point is '.' whatever LC_NUMERIC the user runs with
+// (QCoreApplication adopts the environment's locale).
+locale_t cLocale()
 {
-    std::size_t end = skipDigits(text, 0);
-    bool hasDigits = end > 0;
-    if (end < text.size() && text[end] == '.') {
-        const std::size_t fractionEnd = skipDigits(text, end + 1);
-        hasDigits = hasDigits || fractionEnd > end + 1;
-        end = fractionEnd;
-    }
-    if (!hasDigits)
-        return 0;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        const std::size_t exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent)   // "1e" or "1e+" is the number 1 followed by junk
-            end = exponentEnd;
-    }
-    return end;
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    return c;
 }
 
 } // namespace
 
-double doubleValue(const QLineEdit &field)
+LeadingNumber<double> leadingDouble(QStringView text)
 {
-    // UTF-8 keeps every non-ASCII character out of the ASCII digits and signs.
-    const QByteArray bytes = field.text().toUtf8();
-    const Unsigned number = stripSignAndSpace(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    const std::size_t length = decimalLength(number.text);
-    double value = 0.0;
-    if (length == 0 || std::from_chars(number.text.data(), number.text.data() + length, value).ec != std::errc())
-        return 0.0;   // no number, or beyond the range of a double
-    return number.negative ? -value : value;
+    // Scanned by hand, so that strtod only ever sees a plain decimal: left to itself it would
+    // also take white space, hexadecimal, "inf" and "nan".
+    const qsizetype mantissa = skipSign(text, 0);
+    qsizetype end = skipDigits(text, mantissa);
+    bool hasDigits = end > mantissa;
+    if (end < text.size() && text[end] == u'.') {
+        const qsizetype fractionEnd = skipDigits(text, end + 1);
+        hasDigits = hasDigits || fractionEnd > end + 1;
+        end = fractionEnd;
+    }
+    if (!hasDigits)
+        return {};
+    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
+        const qsizetype exponent = skipSign(text, end + 1);
+        const qsizetype exponentEnd = skipDigits(text, exponent);
+        if (exponentEnd > exponent)   // "1e" or "1e+" is the number 1 followed by junk
+            end = exponentEnd;
+    }
+    // strtod rounds correctly, and reads a magnitude too small for a double as 0 where
+    // std::from_chars fails. Beyond the range of a double it gives an infinity.
+    const QByteArray ascii = text.first(end).toLatin1();
+    const double value = strtod_l(ascii.constData(), nullptr, cLocale());
+    if (std::isinf(value))
+        return {0.0, end, true};
+    return {value, end, false};
 }
 
-qint64 integerValue(const QLineEdit &field)
+LeadingNumber<qint64> leadingInteger(QStringView text)
 {
-    const QByteArray bytes = field.text().toUtf8();
-    const Unsigned number = stripSignAndSpace(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    const std::size_t length = skipDigits(number.text, 0);
+    const qsizetype digits = skipSign(text, 0);
+    const qsizetype end = skipDigits(text, digits);
+    if (end == digits)
+        return {};
+    const bool negative = text.front() == u'-';
     constexpr qint64 lowest = std::numeric_limits<qint64>::min();
     constexpr qint64 highest = std::numeric_limits<qint64>::max();
     // Accumulated as a negative number, whose range holds the magnitude of every qint64.
     qint64 negated = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        const int digit = number.text[i] - '0';
+    for (qsizetype i = digits; i < end; ++i) {
+        const int digit = text[i].unicode() - u'0';
         if (negated < (lowest + digit) / 10)
-            return number.negative ? lowest : highest;
+            return {negative ? lowest : highest, end, true};
         negated = negated * 10 - digit;
     }
-    if (number.negative)
-        return negated;
-    return negated == lowest ? highest : -negated;
+    if (negative)
+        return {negated, end, false};
+    if (negated == lowest)
+        return {highest, end, true};
+    return {-negated, end, false};
+}
+
+double doubleValue(const QLineEdit &field)
+{
+    return leadingDouble(withoutLeadingSpace(field.text())).value;
+}
+
+qint64 integerValue(const QLineEdit &field)
+{
+    return leadingInteger(withoutLeadingSpace(field.text())).value;
 }
 
 void setDoubleValue(QLineEdit &field, double value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 
 class QLineEdit;
@@ -7,6 +8,25 @@ class QLineEdit;
 // Numeric reading and writing of one-line text fields, the way the classic desktop text
 // field does it: a field always has a number, whatever its text.
 namespace Platform::TextField {
+
+// A number read from the start of a text.
+template <typename Number>
+struct LeadingNumber {
+    Number value = 0;        // 0 when the text does not start with a number
+    qsizetype length = 0;    // the characters it takes; 0 when there is none
+    bool overflow = false;   // beyond the range of Number: value is then the nearer limit of
+                             // an integer, 0 for a double
+};
+
+// The decimal number at the very start of text, read in the C locale whatever the user's
+// locale: an optional sign, digits with an optional point (a digit before or after it), an
+// optional exponent ("2.5E-3"; in "1e" and "1e+" the number ends before the 'e'). Only the
+// digits 0-9 count, not those of other scripts, and no white space is skipped. Hexadecimal
+// ("0x10") reads no further than its 0; "inf" and "nan" are no number. A magnitude too small
+// for a double ("1e-999") reads as 0.
+LeadingNumber<double> leadingDouble(QStringView text);
+// The base-10 integer at the very start of text: an optional sign and the digits 0-9.
+LeadingNumber<qint64> leadingInteger(QStringView text);
 
 // The leading decimal number of the field's text, read in the C locale whatever the
 // user's locale: white space (space, \t \n \v \f \r) skipped, then an optional sign,
