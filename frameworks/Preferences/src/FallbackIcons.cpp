@@ -19,7 +19,8 @@ namespace {
 const char *themeName()
 {
     // Dark ink on a light window, light ink on a dark one.
-    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? "horavane-dark" : "horavane-light";
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? "preferences-fallback-dark"
+                                                                                : "preferences-fallback-light";
 }
 
 // Points QIcon at the variant for the current palette, now and after each palette change.
