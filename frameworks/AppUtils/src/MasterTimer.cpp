@@ -1,6 +1,7 @@
 #include "AppUtils/MasterTimer.h"
 
 #include "AppUtils/Repeater.h"
+#include "AppUtils/Warning.h"
 
 #include <QSocketNotifier>
 
@@ -167,7 +168,7 @@ void MasterTimer::rearm()
         if (timerfd_settime(m_alarm, alarmFlags, &atOnce, nullptr) == 0)
             return;
     }
-    qWarning("horavane: cannot arm the clock tick: %s", std::strerror(errno));
+    warn(QStringLiteral("cannot arm the clock tick: ") + QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 void MasterTimer::openAlarm()
@@ -176,7 +177,7 @@ void MasterTimer::openAlarm()
         return;
     m_alarm = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_alarm == -1) {
-        qWarning("horavane: cannot create the clock tick: %s", std::strerror(errno));
+        warn(QStringLiteral("cannot create the clock tick: ") + QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     m_notifier = std::make_unique<QSocketNotifier>(m_alarm, QSocketNotifier::Read);

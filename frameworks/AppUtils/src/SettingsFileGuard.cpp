@@ -1,5 +1,7 @@
 #include "SettingsFileGuard.h"
 
+#include "AppUtils/Warning.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -139,7 +141,7 @@ void warnOnce(const QString &line)
     static QSet<QString> said;
     if (!said.contains(line)) {
         said.insert(line);
-        qWarning("horavane: %s", qPrintable(line));
+        warn(line);
     }
 }
 

@@ -26,7 +26,7 @@ std::optional<QString> writeBlocked(const QString &path);
 // copies (<name>.XXXXXX), once they are a minute old and so belong to no save under way.
 void clearAbandonedWrites(const QString &path);
 
-// Says line on stderr after "horavane: ", the first time only: the same trouble meets every save.
+// Says line on stderr as warn() does, the first time only: the same trouble meets every save.
 void warnOnce(const QString &line);
 
 } // namespace AppUtils::SettingsFileGuard

@@ -1,6 +1,6 @@
 #include "SparklePreferences/UpdateSettings.h"
 
-#include <QCoreApplication>
+#include <AppUtils/Warning.h>
 
 #include <array>
 #include <limits>
@@ -91,8 +91,7 @@ std::chrono::seconds UpdateSettings::length(Interval interval)
 void UpdateSettings::saved(bool ok) const
 {
     if (!ok)
-        qWarning("%s: cannot save the update settings to %s", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(m_store.fileName()));
+        AppUtils::warn(QStringLiteral("cannot save the update settings to ") + m_store.fileName());
 }
 
 } // namespace SparklePreferences
