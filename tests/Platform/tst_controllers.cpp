@@ -1,3 +1,4 @@
+#include <AppUtils/DefaultSettings.h>
 #include <Platform/FrameAutosave.h>
 #include <Platform/WindowController.h>
 
@@ -5,7 +6,6 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -19,11 +19,8 @@ struct Controller : Platform::WindowController {
 const QString NAME = u"Horavane"_s;
 const QString KEY = Platform::FrameAutosave::settingsKey(NAME);
 
-QSettings appSettings()
-{
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Horavane/Horavane.conf"_s,
-                     QSettings::IniFormat);
-}
+// The application's settings, where window frames must land beside the rest.
+QSettings appSettings() { return QSettings(AppUtils::DefaultSettings::userFilePath(), QSettings::IniFormat); }
 
 QRect onScreen(QPoint offset, QSize size) { return QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + offset, size); }
 

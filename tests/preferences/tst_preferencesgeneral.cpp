@@ -33,7 +33,7 @@ struct Pane {
     AppUtils::DefaultSettings stored() const { return AppUtils::DefaultSettings(settings.fileName()); }
 
     QTemporaryDir home;
-    AppUtils::DefaultSettings settings{home.filePath(u".config/Horavane/Horavane.conf"_s)};
+    AppUtils::DefaultSettings settings{home.filePath(u"settings.conf"_s)};
     PreferencesGeneral general{settings};
 };
 

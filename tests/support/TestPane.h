@@ -25,6 +25,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    AppUtils::DefaultSettings m_store{m_dir.filePath(QStringLiteral("Horavane.conf"))};
+    AppUtils::DefaultSettings m_store{m_dir.filePath(QStringLiteral("settings.conf"))};
     PreferencesGeneral m_pane{m_store};
 };

@@ -2,6 +2,7 @@
 
 #include "SettingsFileGuard.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
@@ -89,8 +90,7 @@ bool writeSettings(const QString &path, Change change)
 } // namespace
 
 DefaultSettings::DefaultSettings()
-    : DefaultSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                      + u"/Horavane/Horavane.conf"_s)
+    : DefaultSettings(userFilePath())
 {
 }
 
@@ -106,6 +106,12 @@ DefaultSettings::DefaultSettings(QString filePath)
 QString DefaultSettings::fileName() const
 {
     return m_path;
+}
+
+QString DefaultSettings::userFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() + u".conf"_s;
 }
 
 bool DefaultSettings::loadBool(QAnyStringView key, bool fallback) const

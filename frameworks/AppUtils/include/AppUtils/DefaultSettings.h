@@ -27,13 +27,18 @@ namespace AppUtils {
 class DefaultSettings
 {
 public:
-    // The user's settings: $XDG_CONFIG_HOME/Horavane/Horavane.conf (~/.config by default),
-    // the file of QSettings(IniFormat, UserScope, "Horavane", "Horavane").
+    // The user's settings, in userFilePath().
     DefaultSettings();
     // The settings in filePath, created with its folders on the first save.
     explicit DefaultSettings(QString filePath);
 
     QString fileName() const;
+
+    // The user's settings file, from the application's names:
+    // $XDG_CONFIG_HOME/<organisation>/<application>.conf (~/.config by default): with both names
+    // set, the file of QSettings(IniFormat, UserScope, <organisation>, <application>), and the
+    // one Platform::FrameAutosave keeps window frames in. Looked up at each call.
+    static QString userFilePath();
 
     // "true" or "false" (any case), "1" or "0". Anything else, or no value: fallback.
     bool loadBool(QAnyStringView key, bool fallback) const;
