@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "analog/AnalogClockWindow.h"
+#include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/AppPreferences.h"
@@ -35,8 +36,7 @@ public:
     explicit OpenWindows(std::chrono::system_clock::time_point start)
         : m_clock(start)
     {
-        QApplication::setOrganizationName(QStringLiteral("Horavane"));
-        QApplication::setApplicationName(QStringLiteral("Horavane"));
+        nameApplication();
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, 1);
         AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
         AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);

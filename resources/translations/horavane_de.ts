@@ -126,8 +126,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Support Horavane</source>
-        <translation>Horavane unterstützen</translation>
+        <source>Support %1</source>
+        <translation>%1 unterstützen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -135,9 +135,9 @@
         <translation>Nachricht</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Keeps this window from opening when Horavane starts</source>
-        <translation>Verhindert, dass sich dieses Fenster beim Start von Horavane öffnet</translation>
+        <location line="+9"/>
+        <source>Keeps this window from opening when %1 starts</source>
+        <translation>Verhindert, dass sich dieses Fenster beim Start von %1 öffnet</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -151,16 +151,16 @@
     </message>
     <message>
         <location line="+23"/>
-        <source>Horavane is free software. Thank you for your support!</source>
-        <translation>Horavane ist freie Software. Vielen Dank für Ihre Unterstützung!</translation>
+        <source>%1 is free software. Thank you for your support!</source>
+        <translation>%1 ist freie Software. Vielen Dank für Ihre Unterstützung!</translation>
     </message>
 </context>
 <context>
     <name>Extensions</name>
     <message>
-        <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+9"/>
-        <source>Horavane Preferences</source>
-        <translation>Horavane-Einstellungen</translation>
+        <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+10"/>
+        <source>%1 Preferences</source>
+        <translation>%1-Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -249,9 +249,9 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+223"/>
-        <source>Horavane cannot tell where its program file is.</source>
-        <translation>Horavane kann seine Programmdatei nicht finden.</translation>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+240"/>
+        <source>%1 cannot tell where its program file is.</source>
+        <translation>%1 kann seine Programmdatei nicht finden.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 was not written by Horavane; left as it is.</source>
-        <translation>%1 stammt nicht von Horavane und bleibt unverändert.</translation>
+        <source>%1 was not written by %2; left as it is.</source>
+        <translation>%1 stammt nicht von %2 und bleibt unverändert.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>The login entry cannot start %1.</source>
         <translation>Der Anmeldeeintrag kann %1 nicht starten.</translation>
     </message>

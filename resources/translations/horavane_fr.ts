@@ -126,8 +126,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Support Horavane</source>
-        <translation>Soutenir Horavane</translation>
+        <source>Support %1</source>
+        <translation>Soutenir %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -135,9 +135,9 @@
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Keeps this window from opening when Horavane starts</source>
-        <translation>Empêche cette fenêtre de s’ouvrir au démarrage de Horavane</translation>
+        <location line="+9"/>
+        <source>Keeps this window from opening when %1 starts</source>
+        <translation>Empêche cette fenêtre de s’ouvrir au démarrage de %1</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -151,16 +151,16 @@
     </message>
     <message>
         <location line="+23"/>
-        <source>Horavane is free software. Thank you for your support!</source>
-        <translation>Horavane est un logiciel libre. Merci de votre soutien&#x202f;!</translation>
+        <source>%1 is free software. Thank you for your support!</source>
+        <translation>%1 est un logiciel libre. Merci de votre soutien&#x202f;!</translation>
     </message>
 </context>
 <context>
     <name>Extensions</name>
     <message>
-        <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+9"/>
-        <source>Horavane Preferences</source>
-        <translation>Préférences de Horavane</translation>
+        <location filename="../../frameworks/Extensions/src/Titles.cpp" line="+10"/>
+        <source>%1 Preferences</source>
+        <translation>Préférences de %1</translation>
     </message>
 </context>
 <context>
@@ -249,9 +249,9 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+223"/>
-        <source>Horavane cannot tell where its program file is.</source>
-        <translation>Horavane ne trouve pas son fichier programme.</translation>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+240"/>
+        <source>%1 cannot tell where its program file is.</source>
+        <translation>%1 ne trouve pas son fichier programme.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 was not written by Horavane; left as it is.</source>
-        <translation>%1 n’a pas été écrit par Horavane ; il reste tel quel.</translation>
+        <source>%1 was not written by %2; left as it is.</source>
+        <translation>%1 n’a pas été écrit par %2 ; il reste tel quel.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>The login entry cannot start %1.</source>
         <translation>L’entrée de connexion ne peut pas lancer %1.</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "analog/AnalogClockWindow.h"
 #include "app/AppDelegate.h"
 #include "app/AppMenu.h"
+#include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
@@ -66,8 +67,7 @@ void save(QWidget &window, const QDir &folder, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(u"Horavane"_s);
-    QApplication::setApplicationName(u"Horavane"_s);
+    nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     if (argc != 2)

@@ -1,11 +1,11 @@
 #include "AppDelegate.h"
+#include "ApplicationId.h"
 #include "HoravaneApplication.h"
 #include "TerminationSignals.h"
 #include "DisplayCheck.h"
 #include "SingleInstance.h"
 #include "engine/WindowRegistry.h"
 
-#include <AppUtils/ApplicationId.h>
 #include <AppUtils/DefaultSettings.h>
 #include <Platform/FrameAutosave.h>
 
@@ -24,11 +24,8 @@ int main(int argc, char *argv[])
     HoravaneApplication app(argc, argv);
     displayCheck.reset();
 
-    QApplication::setOrganizationName(QStringLiteral("Horavane"));
-    QApplication::setApplicationName(QStringLiteral("Horavane"));
+    nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-    const QString applicationId(AppUtils::applicationId);
-    QGuiApplication::setDesktopFileName(applicationId);
     QIcon bundledIcon;
     for (const char *size : {"32x32", "64x64", "256x256"})
         bundledIcon.addFile(u":/icons/"_s + QLatin1StringView(size) + u'/' + applicationId + u".png"_s);

@@ -1,8 +1,7 @@
 #include "PositionSource.h"
 
-#include <AppUtils/ApplicationId.h>
-
 #include <QGeoPositionInfoSource>
+#include <QGuiApplication>
 
 PositionSource::PositionSource(std::unique_ptr<QGeoPositionInfoSource> source)
     : m_source(std::move(source))
@@ -24,7 +23,7 @@ PositionSource::~PositionSource() = default;
 std::unique_ptr<PositionSource> PositionSource::createDefault()
 {
     // GeoClue asks the person for permission in the name of this desktop entry.
-    const QVariantMap parameters{{QStringLiteral("desktopId"), QString(AppUtils::applicationId)}};
+    const QVariantMap parameters{{QStringLiteral("desktopId"), QGuiApplication::desktopFileName()}};
     return std::make_unique<PositionSource>(std::unique_ptr<QGeoPositionInfoSource>(
         QGeoPositionInfoSource::createDefaultSource(parameters, nullptr)));
 }

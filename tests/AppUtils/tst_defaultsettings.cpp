@@ -1,3 +1,4 @@
+#include "../../src/app/ApplicationId.h"
 #include "../faults/SettingsFixture.h"
 
 #include <AppUtils/LaunchAtLogin.h>
@@ -43,6 +44,8 @@ class TestDefaultSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { nameApplication(); }   // the names the entries' names and marks come from
+
     void init()
     {
         m_dir.emplace();

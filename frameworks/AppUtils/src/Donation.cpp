@@ -105,7 +105,7 @@ Donation::Donation()
     , m_hideAtLaunch(new QCheckBox(tr("Don't show this again"), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Support Horavane"));
+    setWindowTitle(tr("Support %1").arg(QGuiApplication::applicationDisplayName()));
 
     m_message->setObjectName(u"message"_s);
     m_message->setAccessibleName(tr("Message"));
@@ -116,7 +116,8 @@ Donation::Donation()
     connect(m_message, &QTextBrowser::anchorClicked, this, &Donation::openLink);
 
     m_hideAtLaunch->setObjectName(u"hideAtLaunch"_s);
-    m_hideAtLaunch->setAccessibleDescription(tr("Keeps this window from opening when Horavane starts"));
+    m_hideAtLaunch->setAccessibleDescription(
+        tr("Keeps this window from opening when %1 starts").arg(QGuiApplication::applicationDisplayName()));
     m_hideAtLaunch->setChecked(staysHidden());
     connect(m_hideAtLaunch, &QCheckBox::toggled, this,
             [](bool hide) { Defaults().saveBool(hideAtLaunchKey, hide); });
@@ -147,7 +148,7 @@ void Donation::load(const QString &rtfPath, const QUrl &page)
     m_runs = shortened(readMessage(rtfPath));
     if (m_runs.isEmpty()) {
         RtfRun thanks;
-        thanks.text = tr("Horavane is free software. Thank you for your support!");
+        thanks.text = tr("%1 is free software. Thank you for your support!").arg(QGuiApplication::applicationDisplayName());
         m_runs = {thanks};
     }
     m_page = page;

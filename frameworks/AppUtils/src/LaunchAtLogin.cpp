@@ -1,10 +1,9 @@
 #include "AppUtils/LaunchAtLogin.h"
 
-#include "AppUtils/ApplicationId.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -142,21 +141,39 @@ std::optional<QHash<QString, QString>> desktopEntry(const QByteArray &data)
     return entry;
 }
 
-// The text of an entry starting executable. Versions before the ownership mark wrote it with
-// the icon "horavane" and no mark; their entries are recognised by writing that text again.
-QByteArray entryText(const QString &executable, QLatin1StringView icon, bool marked)
+// What setComment() gave.
+QString &comment()
 {
-    QString text = u"[Desktop Entry]\n"
-                   "Type=Application\n"
-                   "Name=Horavane\n"
-                   "Comment=Civil time, UTC and local sidereal time for astronomers\n"
-                   "Exec="_s
-        + escapedValue(execArgument(executable)) + u"\nIcon="_s + icon
+    static QString text;
+    return text;
+}
+
+// The key that marks an entry as ours.
+QString markKey()
+{
+    return u"X-"_s + QCoreApplication::applicationName() + u"-Autostart"_s;
+}
+
+// The entry's file name without ".desktop", and the icon of entries before the mark.
+QString baseName()
+{
+    return QCoreApplication::applicationName().toLower();
+}
+
+// The text of an entry starting executable. Versions before the ownership mark wrote it with
+// the icon baseName() and no mark; their entries are recognised by writing that text again.
+QByteArray entryText(const QString &executable, const QString &icon, bool marked)
+{
+    QString text = u"[Desktop Entry]\nType=Application\nName="_s
+        + escapedValue(QGuiApplication::applicationDisplayName()) + u'\n';
+    if (!comment().isEmpty())
+        text += u"Comment="_s + escapedValue(comment()) + u'\n';
+    text += u"Exec="_s + escapedValue(execArgument(executable)) + u"\nIcon="_s + escapedValue(icon)
         + u"\n"
           "Terminal=false\n"
           "X-GNOME-Autostart-enabled=true\n"_s;
     if (marked)
-        text += u"X-Horavane-Autostart=true\n"_s;
+        text += markKey() + u"=true\n"_s;
     return text.toUtf8();
 }
 
@@ -195,10 +212,10 @@ Occupant occupant(const QString &path)
     const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);
     if (!keys)
         return Occupant::other;
-    if (keys->value(u"X-Horavane-Autostart"_s) == "true"_L1)
+    if (keys->value(markKey()) == "true"_L1)
         return Occupant::ours;
     const QString program = execProgram(keys->value(u"Exec"_s));
-    return QDir::isAbsolutePath(program) && *data == entryText(program, "horavane"_L1, false)
+    return QDir::isAbsolutePath(program) && *data == entryText(program, baseName(), false)
         ? Occupant::ours
         : Occupant::other;
 }
@@ -220,7 +237,7 @@ LaunchAtLogin::LaunchAtLogin(QString executable)
 LaunchAtLogin::Result LaunchAtLogin::writePlist()
 {
     if (!QDir::isAbsolutePath(m_executable))   // no application object
-        return {tr("Horavane cannot tell where its program file is.")};
+        return {tr("%1 cannot tell where its program file is.").arg(QGuiApplication::applicationDisplayName())};
     const QString path = entryPath();
     const QString folder = QFileInfo(path).path();
     const Result unwritable{tr("The autostart folder %1 is not writable.").arg(shown(folder))};
@@ -228,7 +245,8 @@ LaunchAtLogin::Result LaunchAtLogin::writePlist()
         return unwritable;
     switch (occupant(path)) {
     case Occupant::other:
-        return {tr("%1 was not written by Horavane; left as it is.").arg(shown(path))};
+        return {tr("%1 was not written by %2; left as it is.")
+                    .arg(shown(path), QGuiApplication::applicationDisplayName())};
     case Occupant::unknown:
         return unwritable;
     case Occupant::nothing:
@@ -238,8 +256,8 @@ LaunchAtLogin::Result LaunchAtLogin::writePlist()
     // Written beside it and renamed over it: the entry is never half written, and rename()
     // replaces a link that appeared meanwhile instead of writing where it points. The name
     // does not end in .desktop, so the session never starts a leftover.
-    QTemporaryFile file(folder + u"/.horavane.desktop.XXXXXX"_s);
-    const QByteArray text = entryText(m_executable, applicationId, true);
+    QTemporaryFile file(folder + u"/."_s + QFileInfo(path).fileName() + u".XXXXXX"_s);
+    const QByteArray text = entryText(m_executable, QGuiApplication::desktopFileName(), true);
     if (!file.open() || file.write(text) != text.size() || !file.flush() || ::fsync(file.handle()) != 0
         || ::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         return unwritable;
@@ -286,8 +304,13 @@ LaunchAtLogin::Result LaunchAtLogin::unlinkAgent()
 
 QString LaunchAtLogin::entryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/autostart/horavane.desktop"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart/"_s
+        + baseName() + u".desktop"_s;
+}
+
+void LaunchAtLogin::setComment(const QString &text)
+{
+    comment() = text;
 }
 
 } // namespace AppUtils

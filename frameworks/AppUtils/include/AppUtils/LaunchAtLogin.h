@@ -6,10 +6,12 @@
 namespace AppUtils {
 
 // Starting the application when the user logs in, through an XDG autostart entry:
-// $XDG_CONFIG_HOME/autostart/horavane.desktop (~/.config by default), looked up at each call.
+// $XDG_CONFIG_HOME/autostart/<name>.desktop (~/.config by default), looked up at each call,
+// where <name> is QCoreApplication::applicationName() in lower case. The entry is named by
+// QGuiApplication::applicationDisplayName() and shows the icon QGuiApplication::desktopFileName().
 //
-// Only an entry of ours is ever rewritten or removed: one marked X-Horavane-Autostart=true,
-// or one that is byte for byte what versions before that mark wrote (Icon=horavane), so that
+// Only an entry of ours is ever rewritten or removed: one marked X-<applicationName>-Autostart=true,
+// or one that is byte for byte what versions before that mark wrote (the icon <name>), so that
 // those installs can still be switched off. Anything else there (an entry the user wrote, a
 // symbolic link, a folder) is left as it is, and never looked through.
 class LaunchAtLogin
@@ -42,6 +44,8 @@ public:
 
     // Where the entry lives, for the current environment.
     static QString entryPath();
+    // The entry's Comment, the line the session's settings show under its name; none until set.
+    static void setComment(const QString &comment);
 
 private:
     QString m_executable;

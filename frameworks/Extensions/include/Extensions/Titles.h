@@ -4,8 +4,8 @@
 
 namespace Extensions {
 
-// The title of the preferences window, "Horavane Preferences", in the user's language
-// once a translator for the context "Extensions" is installed.
+// The title of the preferences window, "<application's display name> Preferences", in the
+// user's language once a translator for the context "Extensions" is installed.
 QString prefsTitle();
 
 } // namespace Extensions

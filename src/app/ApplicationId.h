@@ -1,0 +1,23 @@
+#pragma once
+
+#include <AppUtils/LaunchAtLogin.h>
+
+#include <QGuiApplication>
+#include <QLatin1StringView>
+
+// Horavane's application id: the name of its installed desktop entry and icon, and the name
+// the desktop's services (the location service, the session) know it by.
+inline constexpr QLatin1StringView applicationId{"org.horavane.Horavane"};
+
+// Tells Qt, and through it the frameworks, which program this is. Every name they derive
+// stays what earlier versions used: the settings in ~/.config/Horavane/Horavane.conf, the
+// login entry ~/.config/autostart/horavane.desktop marked X-Horavane-Autostart, the
+// resources in share/horavane, messages on stderr after "horavane: ". Call before any of
+// them is used.
+inline void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Horavane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    QGuiApplication::setDesktopFileName(applicationId);
+    AppUtils::LaunchAtLogin::setComment(QStringLiteral("Civil time, UTC and local sidereal time for astronomers"));
+}
