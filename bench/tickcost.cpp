@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         windows.clock().advance(1s);
         painted.count = 0;
         const auto begin = cpuMicros();
-        update.tick();
+        update.tick(windows.clock().now());
         const auto ticked = cpuMicros();
         OpenWindows::paint();
         const auto drawn = cpuMicros();
