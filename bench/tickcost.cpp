@@ -6,7 +6,9 @@
 // time of the main thread. "tick" is
 // ClockUpdate::tick() alone (both windows rewrite what they show); "tick+paint" adds the
 // repaint that tick schedules, drawn as the event loop would draw it (extra: widgets painted
-// per tick); "sidereal" is one AppUtils::Sidereal::seconds call.
+// per tick); "sidereal" is one AppUtils::Sidereal::seconds call (the full nutation series);
+// "sidereal-clock" one AppUtils::SiderealClock::seconds call, asked second after second as a
+// tick asks it (extra: the worst difference from "sidereal" in µs of time).
 #include "OpenWindows.h"
 #include "engine/ClockUpdate.h"
 
@@ -15,6 +17,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <cstdio>
 #include <vector>
@@ -50,7 +53,7 @@ void report(const char *name, std::vector<double> micros, double extra)
 {
     std::sort(micros.begin(), micros.end());
     const auto at = [&micros](double p) { return micros[std::size_t(p * double(micros.size() - 1))]; };
-    std::printf("%s %.1f %.1f %.1f %.1f\n", name, at(0.5), at(0.1), at(0.9), extra);
+    std::printf("%s %.1f %.1f %.1f %.3g\n", name, at(0.5), at(0.1), at(0.9), extra);
 }
 
 } // namespace
@@ -74,7 +77,7 @@ int main(int argc, char *argv[])
         windows.clock().advance(1s);
         painted.count = 0;
         const auto begin = cpuMicros();
-        update.tick();
+        update.tick(windows.clock().now());
         const auto ticked = cpuMicros();
         OpenWindows::paint();
         const auto drawn = cpuMicros();
@@ -88,13 +91,24 @@ int main(int argc, char *argv[])
     report("tick+paint", tickAndPaint, paintsPerTick[paintsPerTick.size() / 2]);
 
     std::vector<double> sidereal;
-    volatile double sink = 0;
+    std::vector<double> siderealClock;
+    AppUtils::SiderealClock clock;
+    double worstMicros = 0;
+    bool refused = false;   // a refused instant would make the timing meaningless
     const qint64 from = 1796638230;   // 2026-12-07T10:10:30Z
     for (qint64 s = from; s < from + 2 * ticks; ++s) {
         const auto begin = cpuMicros();
-        sink = AppUtils::Sidereal::seconds(s, -0.0005).value_or(-1);
-        sidereal.push_back(cpuMicros() - begin);
+        const std::optional<double> full = AppUtils::Sidereal::seconds(s, -0.0005);
+        const auto between = cpuMicros();
+        const std::optional<double> interpolated = clock.seconds(s, -0.0005);
+        siderealClock.push_back(cpuMicros() - between);
+        sidereal.push_back(between - begin);
+        refused = refused || !full || !interpolated;
+        if (full && interpolated)
+            worstMicros = std::max(worstMicros,
+                                   std::abs(std::remainder(*interpolated - *full, 86400.0)) * 1e6);
     }
     report("sidereal", sidereal, 0);
-    return sink >= 0 ? 0 : 1;   // a refused instant would make the timing meaningless
+    report("sidereal-clock", siderealClock, worstMicros);
+    return refused ? 1 : 0;
 }

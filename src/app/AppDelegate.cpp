@@ -34,7 +34,6 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
     , m_menu(*this)
-    , m_donationOffer(u"donation offer"_s)
 {
 }
 
@@ -49,7 +48,7 @@ void AppDelegate::applicationDidFinishLaunching()
     restoreWindows();
     // After the first second has been drawn: however long the message takes to read, the
     // clocks come first.
-    m_donationOffer.start(1s, [this] {
+    m_donationOffer.start(1s, [this](std::chrono::system_clock::time_point) {
         m_donationOffer.stop();
         QTimer::singleShot(0, this, &AppDelegate::offerDonation);
     });

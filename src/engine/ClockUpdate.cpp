@@ -11,13 +11,13 @@ ClockUpdate &ClockUpdate::shared()
 }
 
 ClockUpdate::ClockUpdate(AppUtils::MasterTimer &timer)
-    : m_timer(QStringLiteral("ClockUpdate"), timer)
+    : m_timer(timer)
 {
 }
 
 void ClockUpdate::start()
 {
-    m_timer.start(1s, [this] { tick(); });
+    m_timer.start(1s, [this](std::chrono::system_clock::time_point now) { tick(now); });
 }
 
 void ClockUpdate::stop()
@@ -25,7 +25,7 @@ void ClockUpdate::stop()
     m_timer.stop();
 }
 
-void ClockUpdate::tick()
+void ClockUpdate::tick(std::chrono::system_clock::time_point /*now*/)
 {
     if (const std::shared_ptr<ClockWindow> digital = windowRegistry().openHoravaneWindow)
         digital->update();

@@ -16,8 +16,8 @@ public:
 
     // One refresh of every registered window. Each slot is read afresh and its controller held
     // for the length of its own refresh, so a window that closes meanwhile is never refreshed
-    // again and is not destroyed under its update().
-    void tick();
+    // again and is not destroyed under its update(). now: the instant the tick is for.
+    void tick(std::chrono::system_clock::time_point now);
 
 private:
     AppUtils::Repeater m_timer;

@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow);
         const QPointer digital = open(u"digital"_s, &WindowRegistry::openHoravaneWindow);
-        ClockUpdate::shared().tick();
+        ClockUpdate::shared().tick(system_clock::now());
         QCOMPARE(g_log, QStringList({u"digital"_s, u"analog"_s}));
 
         bool aliveAfterOwnClose = false;
@@ -64,7 +64,7 @@ private Q_SLOTS:
             aliveAfterOwnClose = !digital.isNull();
         };
         g_log.clear();
-        ClockUpdate::shared().tick();
+        ClockUpdate::shared().tick(system_clock::now());
         QCOMPARE(g_log, QStringList{u"digital"_s});
         QVERIFY(aliveAfterOwnClose && !windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -69,11 +69,6 @@ void MasterTimer::stop()
     closeAlarm();
 }
 
-bool MasterTimer::isRunning() const
-{
-    return m_running;
-}
-
 void MasterTimer::wake()
 {
     if (!m_running || m_waking)
@@ -90,7 +85,7 @@ void MasterTimer::wake()
             repeater->m_shown = repeater->flipAtOrBefore(now);
         repeater->aimAfter(now);
         if (due)
-            runHandler(i);
+            runHandler(i, now);
     }
     m_waking = false;
     if (m_detachedWhileWaking) {
@@ -129,15 +124,15 @@ void MasterTimer::detach(Repeater &repeater)
     rearm();
 }
 
-void MasterTimer::runHandler(std::size_t index)
+void MasterTimer::runHandler(std::size_t index, TimePoint now)
 {
     Repeater *repeater = m_repeaters[index];
     const std::uint64_t starts = repeater->m_starts;
     // Held here while it runs: a handler that restarts or destroys its own repeater would
     // otherwise destroy itself mid-call.
-    std::function<void()> handler;
+    std::function<void(TimePoint)> handler;
     handler.swap(repeater->m_handler);
-    handler();
+    handler(now);
     if (m_repeaters[index] == repeater && repeater->m_starts == starts)
         repeater->m_handler.swap(handler);
 }

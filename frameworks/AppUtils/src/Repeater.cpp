@@ -4,9 +4,8 @@
 
 namespace AppUtils {
 
-Repeater::Repeater(QString name, MasterTimer &timer)
-    : m_name(std::move(name))
-    , m_timer(timer)
+Repeater::Repeater(MasterTimer &timer)
+    : m_timer(timer)
 {
     m_timer.attach(*this);
 }
@@ -16,7 +15,7 @@ Repeater::~Repeater()
     m_timer.detach(*this);
 }
 
-void Repeater::start(std::chrono::milliseconds interval, std::function<void()> handler)
+void Repeater::start(std::chrono::milliseconds interval, std::function<void(TimePoint)> handler)
 {
     if (interval <= std::chrono::milliseconds::zero() || !handler) {
         stop();
@@ -35,16 +34,6 @@ void Repeater::stop()
 {
     m_active = false;
     m_timer.rearm();
-}
-
-bool Repeater::isActive() const
-{
-    return m_active;
-}
-
-const QString &Repeater::name() const
-{
-    return m_name;
 }
 
 Repeater::TimePoint Repeater::flipAtOrBefore(TimePoint now) const

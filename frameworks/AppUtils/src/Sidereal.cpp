@@ -37,45 +37,69 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
     return std::pair{utc1, utc2};
 }
 
-// The local apparent sidereal time in seconds for a finite longitude, or none.
-std::optional<double> computeSeconds(qint64 unixSeconds, double longitudeDegrees)
+// The instant in the two time scales sidereal time needs, each as ERFA's two-part Julian date.
+struct Instant
+{
+    double ut11, ut12;   // UT1, taken as UTC
+    double tt1, tt2;     // TT
+};
+
+std::optional<Instant> instantAt(qint64 unixSeconds)
 {
     const auto utc = utcJulianDate(unixSeconds);
     if (!utc)
         return std::nullopt;
     // Status +1 ("dubious year") is only a warning: the leap-second table has run out.
-    double tai1 = 0, tai2 = 0, tt1 = 0, tt2 = 0, ut11 = 0, ut12 = 0;
+    Instant at{};
+    double tai1 = 0, tai2 = 0;
     if (eraUtctai(utc->first, utc->second, &tai1, &tai2) < 0
-        || eraUtcut1(utc->first, utc->second, 0.0, &ut11, &ut12) < 0)
+        || eraUtcut1(utc->first, utc->second, 0.0, &at.ut11, &at.ut12) < 0)
         return std::nullopt;
-    eraTaitt(tai1, tai2, &tt1, &tt2);   // cannot fail
+    eraTaitt(tai1, tai2, &at.tt1, &at.tt2);   // cannot fail
+    return at;
+}
+
+// Local apparent sidereal time in seconds: the mean time plus equationOfEquinoxes(instant),
+// which gives radians.
+template <typename EquationOfEquinoxes>
+std::optional<double> localSeconds(qint64 unixSeconds, double longitudeDegrees,
+                                   EquationOfEquinoxes &&equationOfEquinoxes)
+{
+    if (!std::isfinite(longitudeDegrees))
+        return std::nullopt;
+    const std::optional<Instant> at = instantAt(unixSeconds);
+    if (!at)
+        return std::nullopt;
     // Reducing the longitude first keeps 360 + x as exact as x.
     const double longitude = std::fmod(longitudeDegrees, 360.0) * ERFA_DD2R;
-    const double angle = eraAnp(eraGst06a(ut11, ut12, tt1, tt2) + longitude);
+    const double angle = eraAnp(eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2)
+                                + equationOfEquinoxes(*at) + longitude);
     const double secondsOfDay = angle / ERFA_D2PI * static_cast<double>(secondsPerDay);
     // An angle a hair below 2π, or a tiny negative one lifted by 2π, can round to 86400 itself.
     return secondsOfDay < static_cast<double>(secondsPerDay) ? secondsOfDay : 0.0;
+}
+
+constexpr qint64 minutesPerDay = 1440;
+constexpr double minutesPerDayReal = minutesPerDay;
+
+// The equation of the equinoxes at the start of a minute of TT counted from Julian date 0.
+double equationOfEquinoxesAt(qint64 minute)
+{
+    qint64 day = minute / minutesPerDay;
+    qint64 inDay = minute % minutesPerDay;
+    if (inDay < 0) {   // before Julian date 0: floor, not truncation
+        inDay += minutesPerDay;
+        --day;
+    }
+    return eraEe06a(static_cast<double>(day), static_cast<double>(inDay) / minutesPerDayReal);
 }
 
 } // namespace
 
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {
-    if (!std::isfinite(longitudeDegrees))
-        return std::nullopt;
-    // Both clock windows ask for the same second and place at each tick; the nutation series
-    // behind the answer is the costliest part of a tick, so the last answer is kept.
-    struct Answer
-    {
-        qint64 unixSeconds;
-        double longitudeDegrees;
-        std::optional<double> seconds;
-    };
-    thread_local std::optional<Answer> last;
-    if (last && last->unixSeconds == unixSeconds && last->longitudeDegrees == longitudeDegrees)
-        return last->seconds;
-    last = Answer{unixSeconds, longitudeDegrees, computeSeconds(unixSeconds, longitudeDegrees)};
-    return last->seconds;
+    return localSeconds(unixSeconds, longitudeDegrees,
+                        [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
 }
 
 std::optional<QString> Sidereal::local(qint64 unixSeconds, double longitudeDegrees)
@@ -83,8 +107,36 @@ std::optional<QString> Sidereal::local(qint64 unixSeconds, double longitudeDegre
     const std::optional<double> value = seconds(unixSeconds, longitudeDegrees);
     if (!value)
         return std::nullopt;
-    const int whole = static_cast<int>(*value);   // truncates; below 86400, so at most 23:59:59
+    return text(*value);
+}
+
+QString Sidereal::text(double seconds)
+{
+    if (!(seconds >= 0 && seconds < static_cast<double>(secondsPerDay)))
+        return {};
+    const int whole = static_cast<int>(seconds);   // truncates; below 86400, so at most 23:59:59
     return QString::asprintf("%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
+}
+
+std::optional<double> SiderealClock::seconds(qint64 unixSeconds, double longitudeDegrees)
+{
+    return localSeconds(unixSeconds, longitudeDegrees, [this](const Instant &at) {
+        // The whole Julian date first, so that the minutes of the day keep their precision.
+        const double wholeDay = std::floor(at.tt1);
+        const double minutes = ((at.tt1 - wholeDay) + at.tt2) * minutesPerDayReal;
+        const double minuteInDay = std::floor(minutes);
+        const qint64 minute =
+            static_cast<qint64>(wholeDay) * minutesPerDay + static_cast<qint64>(minuteInDay);
+        if (m_minute && minute == *m_minute + 1) {
+            m_atStart = m_atEnd;
+            m_atEnd = equationOfEquinoxesAt(minute + 1);
+        } else if (!m_minute || minute != *m_minute) {
+            m_atStart = equationOfEquinoxesAt(minute);
+            m_atEnd = equationOfEquinoxesAt(minute + 1);
+        }
+        m_minute = minute;
+        return m_atStart + (m_atEnd - m_atStart) * (minutes - minuteInDay);
+    });
 }
 
 } // namespace AppUtils

@@ -45,12 +45,11 @@ public:
     // Disarms: no repeater fires until start() again. Repeaters keep their started state.
     // Releases the alarm's descriptor; call before the application object goes away.
     void stop();
-    bool isRunning() const;
 
-    // What the alarm triggers; tests call it directly. Takes one reading of the clock, then runs,
-    // once each and in order of construction, the handlers of the running repeaters whose aim
-    // has been reached (boundaries missed while asleep or skipped by a clock step are not
-    // replayed), re-aims the others (a wake-up that comes early, or a clock set back), and
+    // What the alarm triggers; tests call it directly. Takes one reading of the clock, then runs
+    // with it, once each and in order of construction, the handlers of the running repeaters
+    // whose aim has been reached (boundaries missed while asleep or skipped by a clock step are
+    // not replayed), re-aims the others (a wake-up that comes early, or a clock set back), and
     // re-arms. Handlers may start, stop or destroy any repeater and may stop this timer.
     // Allocates nothing. Ignored while stopped or while already running handlers.
     void wake();
@@ -70,7 +69,7 @@ private:
     void openAlarm();
     void closeAlarm();
     void alarmRang();
-    void runHandler(std::size_t index);
+    void runHandler(std::size_t index, TimePoint now);
 
     const Clock &m_clock;
     std::vector<Repeater *> m_repeaters;   // null slots: detached while handlers ran

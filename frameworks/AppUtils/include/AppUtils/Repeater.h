@@ -2,8 +2,6 @@
 
 #include <AppUtils/MasterTimer.h>
 
-#include <QString>
-
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -21,21 +19,21 @@ namespace AppUtils {
 class Repeater
 {
 public:
-    explicit Repeater(QString name, MasterTimer &timer = MasterTimer::shared());
+    explicit Repeater(MasterTimer &timer = MasterTimer::shared());
     ~Repeater();
 
     Repeater(const Repeater &) = delete;
     Repeater &operator=(const Repeater &) = delete;
 
-    // Fires handler at every boundary of interval from the next one after now on. Restarting
+    // Fires handler at every boundary of interval from the next one after now on, handing it
+    // the timer's one reading of the clock for that wake-up (at or after the boundary), so that
+    // all handlers of a round see the same instant and none reads the clock again. Restarting
     // replaces the interval and handler. interval must be positive and handler callable; if not,
     // the repeater stops instead.
-    void start(std::chrono::milliseconds interval, std::function<void()> handler);
+    void start(std::chrono::milliseconds interval,
+               std::function<void(std::chrono::system_clock::time_point now)> handler);
     // Nothing fires after this returns, even within the current round of handlers.
     void stop();
-    bool isActive() const;
-
-    const QString &name() const;   // for diagnostics only
 
 private:
     friend class MasterTimer;
@@ -46,9 +44,8 @@ private:
     // Aims at the first boundary after now, passing over the one just delivered.
     void aimAfter(TimePoint now);
 
-    QString m_name;
     MasterTimer &m_timer;
-    std::function<void()> m_handler;
+    std::function<void(TimePoint)> m_handler;
     std::chrono::system_clock::duration m_interval{};
     TimePoint m_aim{};
     TimePoint m_shown = TimePoint::min();   // the boundary last delivered

@@ -7,29 +7,61 @@
 namespace AppUtils {
 
 // Local apparent sidereal time (IAU 2006 precession, IAU 2000A nutation) at an observer's
-// longitude, from ERFA.
+// longitude, from ERFA: Greenwich mean sidereal time (eraGmst06) plus the equation of the
+// equinoxes (eraEe06a), which together are eraGst06a.
+//
+// For every function here that takes an instant and a place:
+//   unixSeconds:      UTC, whole seconds since 1970-01-01T00:00:00Z, leap seconds not
+//                     counted; each second maps to the UTC second of the same label, also
+//                     on a day that ends with a leap second.
+//   longitudeDegrees: east positive; any finite value (450 is 90, -540 is 180).
+// UT1 is taken as UTC (DUT1 = 0), so the result may be up to 0.9 s (times 1.0027) off the
+// true sidereal time; TT follows from UTC through ERFA's leap-second table. Past the end
+// of that table (from 2027 with ERFA 2.0) ERFA warns "dubious year" and the last known
+// leap-second count is kept: the answer is still given.
+// nullopt: a non-finite longitude, or an instant ERFA cannot place on its calendar
+// (before the year -4799, or millions of years ahead).
 class Sidereal
 {
 public:
     Sidereal() = delete;
 
     // Local apparent sidereal time in seconds since sidereal midnight, in [0, 86400).
-    //   unixSeconds:      UTC, whole seconds since 1970-01-01T00:00:00Z, leap seconds not
-    //                     counted; each second maps to the UTC second of the same label, also
-    //                     on a day that ends with a leap second.
-    //   longitudeDegrees: east positive; any finite value (450 is 90, -540 is 180).
-    // UT1 is taken as UTC (DUT1 = 0), so the result may be up to 0.9 s (times 1.0027) off the
-    // true sidereal time; TT follows from UTC through ERFA's leap-second table. Past the end
-    // of that table (from 2027 with ERFA 2.0) ERFA warns "dubious year" and the last known
-    // leap-second count is kept: the answer is still given.
-    // nullopt: a non-finite longitude, or an instant ERFA cannot place on its calendar
-    // (before the year -4799, or millions of years ahead).
+    // Evaluates the full nutation series at each call (some tens of µs); a clock that asks
+    // every second keeps a SiderealClock instead.
     static std::optional<double> seconds(qint64 unixSeconds, double longitudeDegrees);
 
-    // The same instant and longitude as text "HH:MM:SS", 24-hour, zero-padded, seconds
-    // truncated: it always names the second that seconds() falls in ("23:59:59", never
-    // "24:00:00"). nullopt exactly when seconds() gives nullopt.
+    // The same instant and longitude as text(seconds()). nullopt exactly when seconds() gives
+    // nullopt.
     static std::optional<QString> local(qint64 unixSeconds, double longitudeDegrees);
+
+    // Seconds since sidereal midnight as "HH:MM:SS", 24-hour, zero-padded, seconds truncated:
+    // it always names the second the value falls in ("23:59:59" for 86399.9, never
+    // "24:00:00"). Empty for a value outside [0, 86400), NaN included.
+    static QString text(double seconds);
+};
+
+// Sidereal::seconds for a clock that asks about nearby instants again and again: the
+// equation of the equinoxes, the costly part, is evaluated at the whole minutes of TT and
+// interpolated linearly in between. Asked second after second it evaluates the series once
+// per minute (twice on the first call and after the clock jumps).
+//
+// The interpolation departs from eraGst06a by under 1 ns of time: the fastest terms of the
+// nutation (13.7 and 182.6 days) bend the equation of the equinoxes far too little over a
+// minute to matter, whereas holding one value through the minute would be up to some µs off.
+// Same units, range, conventions and failures as Sidereal::seconds. Not thread-safe: one per
+// thread or caller.
+class SiderealClock
+{
+public:
+    std::optional<double> seconds(qint64 unixSeconds, double longitudeDegrees);
+
+private:
+    // The equation of the equinoxes (radians) at the start of TT minute m_minute and of the
+    // next minute. m_minute counts minutes from Julian date 0 (TT); none before the first call.
+    std::optional<qint64> m_minute;
+    double m_atStart = 0;
+    double m_atEnd = 0;
 };
 
 } // namespace AppUtils
