@@ -1,6 +1,7 @@
 #include "HoravaneWindow.h"
 
 #include "IsoTime.h"
+#include "Readout.h"
 #include "engine/CivilTime.h"
 #include "engine/Location.h"
 #include "engine/WindowRegistry.h"
@@ -32,11 +33,32 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     // Fixed-width digits, so that the text does not shift sideways every second.
     QFont readoutFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     readoutFont.setPointSizeF(readoutFont.pointSizeF() * 1.15);
-    for (QLabel *readout : {m_ui->m_localtime, m_ui->m_utc, m_ui->m_localsidereal, m_ui->m_location,
-                            m_ui->m_locn_source})
+    for (Readout *readout : {m_ui->m_localtime, m_ui->m_utc, m_ui->m_localsidereal, m_ui->m_location,
+                             m_ui->m_locn_source})
         readout->setFont(readoutFont);
     // Quieter than the read-outs, in the palette's own dimmed text colour for light and dark.
     m_ui->m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
+
+    // Each read-out is as wide as the widest text it can show, so that a new second repaints
+    // it without laying out the window again. Every digit is as wide as 0 in a fixed-width font.
+    m_ui->m_localtime->reserveWidthFor({u"0000-00-00T00:00:00.000+00:00:00"_s});
+    m_ui->m_utc->reserveWidthFor({u"0000-00-00T00:00:00.000Z"_s});
+    m_ui->m_localsidereal->reserveWidthFor({u"00:00:00"_s});
+    QStringList positions;
+    for (const bool decimal : {true, false})
+        positions << Extensions::degreesText(-90, decimal) + u" , "_s + Extensions::degreesText(-180, decimal);
+    m_ui->m_location->reserveWidthFor(positions);
+    using Source = PreferencesGeneral::LocationSource;
+    const PreferencesGeneral &pane = location().pane();
+    QStringList sources;
+    for (const Source source : {Source::useSiTech, Source::useManual, Source::useCoreLocation})
+        sources << pane.locationSourceName(source);
+    m_ui->m_locn_source->reserveWidthFor(sources);
+    QStringList reasons;
+    for (const NoPosition reason :
+         {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
+        reasons << whyNoPosition(reason);
+    m_ui->m_positionStatus->reserveWidthFor(reasons);
 }
 
 void HoravaneWindow::update()

@@ -1,10 +1,12 @@
 #include "FakeClock.h"
 #include "TestObserver.h"
 #include "digital/HoravaneWindow.h"
+#include "digital/Readout.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGeoPositionInfoSource>
-#include <QLabel>
 #include <QMainWindow>
 #include <QTest>
 
@@ -32,7 +34,17 @@ struct ScriptedGeoSource : QGeoPositionInfoSource
 enum Service { None, Silent, Fix, Refused, FixThenRefused };
 struct Row { const char *name; Source source; QString latitude, longitude; Service service; QString position, status; };
 
-QString field(const ClockWindow &window, const char *name) { return window.window()->findChild<QLabel *>(QLatin1StringView(name))->text(); }
+Readout &readout(const ClockWindow &window, const char *name) { return *window.window()->findChild<Readout *>(QLatin1StringView(name)); }
+QString field(const ClockWindow &window, const char *name) { return readout(window, name).text(); }
+
+// Counts the events of one type that reach the objects it watches.
+struct EventCount : QObject
+{
+    EventCount(QEvent::Type counted, std::initializer_list<QObject *> on) : type(counted) { for (QObject *o : on) o->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override { return count += event->type() == type, false; }
+    QEvent::Type type;
+    int count = 0;
+};
 } // namespace
 
 Q_DECLARE_METATYPE(Row)
@@ -139,6 +151,79 @@ private Q_SLOTS:
         window->update();
         QCOMPARE(field(*window, "m_location"), row.position);
         QCOMPARE(field(*window, "m_positionStatus"), row.status);
+    }
+
+    // A new second repaints the read-outs whose text changed, and lays nothing out again.
+    void tickRepaintsOnlyChangedText_data()
+    {
+        QTest::addColumn<int>("laterMs");
+        QTest::addColumn<int>("utcPaints");
+        QTest::newRow("same text: nothing painted") << 0 << 0;
+        QTest::newRow("new second: only UTC painted") << 1000 << 1;
+    }
+
+    void tickRepaintsOnlyChangedText()
+    {
+        QFETCH(int, laterMs);
+        QFETCH(int, utcPaints);
+        const auto w = shown(545011200s, "UTC");
+        QCoreApplication::processEvents();
+        EventCount layouts(QEvent::LayoutRequest, {w->window(), w->window()->centralWidget()});
+        EventCount utc(QEvent::Paint, {&readout(*w, "m_utc")}), position(QEvent::Paint, {&readout(*w, "m_location")});
+        clock.advance(milliseconds(laterMs));
+        w->update();
+        QCoreApplication::processEvents();
+        QCOMPARE((QList{layouts.count, utc.count, position.count}), (QList{0, utcPaints, 0}));
+    }
+
+    // Characters from..to of UTC 1987-04-10T00:00:00.000Z dragged over (-1: a double-click), then
+    // Ctrl+C once `later` more seconds are shown; the clipboard held "before".
+    void selectionCopies_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("later");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("drag right") << 11 << 19 << 0 << u"00:00:00"_s;
+        QTest::newRow("drag left") << 10 << 0 << 0 << u"1987-04-10"_s;
+        QTest::newRow("click: nothing") << 5 << 5 << 0 << u"before"_s;
+        QTest::newRow("double-click: all") << -1 << -1 << 0 << u"1987-04-10T00:00:00.000Z"_s;
+        QTest::newRow("kept over new seconds") << 11 << 19 << 2 << u"00:00:02"_s;
+    }
+
+    void selectionCopies()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, later);
+        QFETCH(QString, copied);
+        const auto w = shown(545011200s, "UTC");
+        Readout &utc = readout(*w, "m_utc");
+        const qreal advance = QFontMetricsF(utc.font()).horizontalAdvance(u'0');
+        const auto at = [&](int character) { return QPoint(qRound(character * advance), utc.height() / 2); };
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        if (from < 0) {
+            QTest::mouseDClick(&utc, Qt::LeftButton, {}, at(3));
+        } else {
+            QTest::mousePress(&utc, Qt::LeftButton, {}, at(from));
+            QTest::mouseMove(&utc, at(to));
+            QTest::mouseRelease(&utc, Qt::LeftButton, {}, at(to));
+        }
+        clock.advance(seconds(later));
+        w->update();
+        QTest::keySequence(&utc, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // A screen reader reads the read-out as a label named by its text, the new one each second.
+    void accessibleNameIsTheText()
+    {
+        const auto w = shown(545011200s, "UTC");
+        QAccessibleInterface *utc = QAccessible::queryAccessibleInterface(&readout(*w, "m_utc"));
+        clock.advance(1s);
+        w->update();
+        QCOMPARE(utc->role(), QAccessible::StaticText);
+        QCOMPARE(utc->text(QAccessible::Name), u"1987-04-10T00:00:01.000Z"_s);
     }
 
     // A recorded log: no fix yet, Greenwich, then two seconds later the Paris Observatory.

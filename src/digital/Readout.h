@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QStaticText>
+#include <QStringList>
+#include <QWidget>
+
+class QTextLayout;
+class QTextLine;
+
+// One line of text that changes often and can be selected and copied like a selectable label,
+// but never asks its layout for room: it is as wide as the widest text it was told to expect,
+// so a new text only repaints it. The text is shaped once per text, not once per paint.
+class Readout : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+
+public:
+    explicit Readout(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    // Repaints this widget alone, and only when the text differs. A selection keeps its
+    // place, cut to the new text's length.
+    void setText(const QString &text);
+
+    // The widest of samples, in the font at the time it is drawn, is the width of the text
+    // area from now on. A text that turns out wider still widens it once, rather than being cut.
+    void reserveWidthFor(const QStringList &samples);
+
+    bool hasSelectedText() const { return m_anchor != m_cursor; }
+    QString selectedText() const;
+    // -1 when nothing is selected.
+    int selectionStart() const;
+    void setSelection(int start, int length);
+    int cursorPosition() const { return m_cursor; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public Q_SLOTS:
+    void copy() const;
+    void selectAll();
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    friend class AccessibleReadout;
+
+    // Where the first line's top left corner is drawn: at the left, centred vertically.
+    QPointF textOrigin() const;
+    // Lays out the text of layout (this widget's text, in its font) on one line, as it is
+    // drawn, for hit tests and for drawing a selection.
+    static QTextLine layOut(QTextLayout &layout);
+    // The character boundary nearest to x, in widget coordinates.
+    int offsetAt(qreal x) const;
+    void select(int anchor, int cursor);
+    // Offers the selection to X11's middle-button paste, as selecting text does everywhere there.
+    void offerSelection() const;
+    void measure();
+
+    QString m_text;
+    QStaticText m_shaped;
+    QStringList m_samples;
+    int m_textWidth = 0;
+    int m_textHeight = 0;
+    int m_anchor = 0;
+    int m_cursor = 0;
+    bool m_dragging = false;
+};
