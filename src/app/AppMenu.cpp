@@ -2,6 +2,8 @@
 
 #include "AppDelegate.h"
 
+#include <Preferences/ThemedIcon.h>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -31,7 +33,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     for (QAction *action : applicationKeys())
         action->setShortcutContext(Qt::ApplicationShortcut);
     m_quit.setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    m_preferences.setIcon(QIcon::fromTheme(QStringLiteral("preferences-system")));
+    m_preferences.setIcon(Preferences::themedIcon(QStringLiteral("preferences-system")));
 
     connect(&m_about, &QAction::triggered, this, &AppMenu::showAbout);
     connect(&m_donate, &QAction::triggered, &delegate, &AppDelegate::showDonate);

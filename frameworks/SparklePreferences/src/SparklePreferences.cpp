@@ -3,13 +3,14 @@
 #include "SparklePreferences/Version.h"
 #include "ui_UpdatePane.h"
 
+#include <Preferences/ThemedIcon.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
@@ -60,7 +61,7 @@ QString SparklePreferences::toolbarItemTitle() const
 
 QIcon SparklePreferences::toolbarItemIcon() const
 {
-    return QIcon::fromTheme(u"system-software-update"_s, QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
+    return Preferences::themedIcon(u"system-software-update"_s);
 }
 
 QWidget *SparklePreferences::view()
