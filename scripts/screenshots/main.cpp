@@ -7,6 +7,7 @@
 #include "app/AppMenu.h"
 #include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
+#include "engine/ClockUpdate.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 
@@ -22,14 +23,7 @@ using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
 namespace {
-class FixedClock : public AppUtils::Clock
-{
-public:
-    system_clock::time_point now() const override
-    {
-        return sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
-    }
-};
+const system_clock::time_point instant = sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
 
 QPalette darkPalette()
 {
@@ -79,17 +73,17 @@ int main(int argc, char *argv[])
     AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
     AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
     AppPreferences &preferences = sharedPreferences();
+    AppDelegate delegate;   // before the settings load: it brings the pane's observer to the clocks
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
         preferences.prefsGeneral().loadSettings();
+        ClockUpdate::shared().tick(instant);
     };
     chooseSource(1);
 
-    const FixedClock clock;
-    AppDelegate delegate;
     AppMenu menu(delegate);
-    const auto digital = makeClockWindow<HoravaneWindow>(clock);
-    const auto analog = makeClockWindow<AnalogClockWindow>(clock);
+    const auto digital = makeClockWindow<HoravaneWindow>();
+    const auto analog = makeClockWindow<AnalogClockWindow>();
     for (const auto &window : {digital, analog})
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
                          [&menu, window = window.get()] { menu.install(*window->window()); });
@@ -97,13 +91,11 @@ int main(int argc, char *argv[])
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog}) {
+        for (const auto &window : {digital, analog})
             window->showWindow();
-            window->update();
-        }
+        ClockUpdate::shared().tick(instant);
         save(*digital->window(), folder, u"digital-window"_s + suffix);
         chooseSource(2);
-        digital->update();
         save(*digital->window(), folder, u"digital-window-no-position"_s + suffix);
         chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);

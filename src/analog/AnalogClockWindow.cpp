@@ -2,19 +2,14 @@
 
 #include "ClockTime.h"
 #include "DialRowLayout.h"
-#include "engine/CivilTime.h"
-#include "engine/Location.h"
+#include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
 #include "ui_AnalogClockWindow.h"
-
-#include <AppUtils/Sidereal.h>
 
 #include <QDate>
 #include <QLocale>
 
-#include <chrono>
 #include <cmath>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -35,8 +30,8 @@ QString dateText(const QLocale &locale, const std::tm &fields)
 
 // The window's place is kept under its English title: a translated one would be lost when
 // the desktop's language changes.
-AnalogClockWindow::AnalogClockWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
-    : ClockWindow(&WindowRegistry::openAnalogWindow, u"Analog Clock"_s, clock, std::move(location))
+AnalogClockWindow::AnalogClockWindow()
+    : ClockWindow(&WindowRegistry::openAnalogWindow, u"Analog Clock"_s)
     , m_ui(std::make_unique<Ui::AnalogClockWindow>())
 {
 }
@@ -58,28 +53,14 @@ void AnalogClockWindow::update()
 {
     // One reading for dates and hands alike, so that at midnight a dial never shows the new
     // day's hands under the old day's date.
-    const auto now = std::chrono::floor<std::chrono::seconds>(clock().now());
-    const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    const std::tm utc = utcBreakdown(t);
-    const std::tm local = localBreakdown(t);
+    const ClockReading &reading = ClockUpdate::shared().reading();
     // Not kept between updates: the system locale may change while the clock runs.
     const QLocale locale = QLocale::system();
-    const QString localDate = dateText(locale, local);
+    const QString localDate = dateText(locale, reading.local);
 
-    m_ui->m_utc->setTime(fromSeconds(secondsOfDay(utc), dateText(locale, utc)));
-    m_ui->m_local->setTime(fromSeconds(secondsOfDay(local), localDate));
-    showSidereal(now.time_since_epoch().count(), localDate);
-}
-
-// The sidereal dial carries the local civil date: a sidereal day has no calendar date.
-void AnalogClockWindow::showSidereal(qint64 unixSeconds, const QString &localDate)
-{
-    const std::optional<ObserverPosition> observer = location().currentPosition();
-    if (!observer)
-        return;
-    const std::optional<double> seconds = AppUtils::Sidereal::seconds(unixSeconds, observer->longitude);
-    // Anything but a day's seconds would wrap into a time that looks right and is not.
-    if (!seconds || !std::isfinite(*seconds) || *seconds < 0 || *seconds > 86400)
-        return;
-    m_ui->m_lst->setTime(fromSeconds(std::llround(*seconds), localDate));
+    m_ui->m_utc->setTime(fromSeconds(secondsOfDay(reading.utc), dateText(locale, reading.utc)));
+    m_ui->m_local->setTime(fromSeconds(secondsOfDay(reading.local), localDate));
+    // The sidereal dial carries the local civil date: a sidereal day has no calendar date.
+    if (reading.siderealSeconds)
+        m_ui->m_lst->setTime(fromSeconds(std::llround(*reading.siderealSeconds), localDate));
 }

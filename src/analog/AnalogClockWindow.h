@@ -1,9 +1,6 @@
 #pragma once
 
 #include "engine/ClockWindow.h"
-#include "engine/Location.h"
-
-#include <QString>
 
 #include <memory>
 
@@ -17,21 +14,18 @@ class AnalogClockWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    explicit AnalogClockWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
-                               std::function<Location &()> location = &Location::shared);
+    AnalogClockWindow();
     ~AnalogClockWindow() override;
 
-    // Sets all three dials from one reading of the clock, taken as whole seconds: the UTC and
-    // local dials with their dates in the user's short date format, then the sidereal dial
-    // with the local date. The sidereal dial keeps what it showed while there is no position
-    // or no sidereal time; the civil dials never wait for it.
+    // Sets all three dials from the tick's reading, taken as whole seconds: the UTC and local
+    // dials with their dates in the user's short date format, then the sidereal dial, rounded
+    // to the nearest second, with the local date. The sidereal dial keeps what it showed while
+    // there is no sidereal time; the civil dials never wait for it.
     void update() override;
 
 protected:
     void loadWindow(QMainWindow &window) override;
 
 private:
-    void showSidereal(qint64 unixSeconds, const QString &localDate);
-
     const std::unique_ptr<Ui::AnalogClockWindow> m_ui;
 };

@@ -3,6 +3,7 @@
 #include "Lifecycle.h"
 #include "WindowOpeners.h"
 #include "engine/ClockUpdate.h"
+#include "engine/Location.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/AppPreferences.h"
 
@@ -35,6 +36,9 @@ AppDelegate::AppDelegate(QObject *parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
     , m_menu(*this)
 {
+    // The clocks follow the pane's observer settings as a value: the engine reads no widget.
+    connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::observerChanged, this,
+            [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
 }
 
 void AppDelegate::applicationDidFinishLaunching()

@@ -2,25 +2,21 @@
 
 #include "IsoTime.h"
 #include "Readout.h"
-#include "engine/CivilTime.h"
-#include "engine/Location.h"
+#include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
-#include "preferences/PreferencesGeneral.h"
 #include "ui_HoravaneWindow.h"
 
 #include <AppUtils/Sidereal.h>
-#include <Extensions/ButtonValue.h>
 #include <Extensions/DegreesText.h>
 
-#include <QCheckBox>
 #include <QFontDatabase>
 
 using namespace Qt::StringLiterals;
 
 // The window's place is kept under its English title: a translated one would be lost when
 // the desktop's language changes.
-HoravaneWindow::HoravaneWindow(const AppUtils::Clock &clock, std::function<Location &()> location)
-    : ClockWindow(&WindowRegistry::openHoravaneWindow, u"Horavane"_s, clock, std::move(location))
+HoravaneWindow::HoravaneWindow()
+    : ClockWindow(&WindowRegistry::openHoravaneWindow, u"Horavane"_s)
     , m_ui(std::make_unique<Ui::HoravaneWindow>())
 {
 }
@@ -48,11 +44,10 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     for (const bool decimal : {true, false})
         positions << Extensions::degreesText(-90, decimal) + u" , "_s + Extensions::degreesText(-180, decimal);
     m_ui->m_location->reserveWidthFor(positions);
-    using Source = PreferencesGeneral::LocationSource;
-    const PreferencesGeneral &pane = location().pane();
+    using Source = LocationSource;
     QStringList sources;
     for (const Source source : {Source::useSiTech, Source::useManual, Source::useCoreLocation})
-        sources << pane.locationSourceName(source);
+        sources << locationSourceName(source);
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
     for (const NoPosition reason :
@@ -63,35 +58,31 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
 void HoravaneWindow::update()
 {
-    const auto now = clock().now();
-    m_ui->m_utc->setText(isoText(now, 0));
-    m_ui->m_localtime->setText(isoText(now, localUtcOffsetSeconds(now)));
-    showObserver(now);
+    const ClockReading &reading = ClockUpdate::shared().reading();
+    m_ui->m_utc->setText(isoText(reading.instant, 0));
+    m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
+    m_ui->m_localsidereal->setText(reading.siderealSeconds ? AppUtils::Sidereal::text(*reading.siderealSeconds)
+                                                           : QString());
+    showObserver(reading);
 }
 
-void HoravaneWindow::showObserver(std::chrono::system_clock::time_point now)
+void HoravaneWindow::showObserver(const ClockReading &reading)
 {
-    // Each text is worked out in full before it is set, so that a label whose text stays the
-    // same from one second to the next is not repainted.
-    Location &provider = location();
-    PreferencesGeneral &pane = provider.pane();
-    m_ui->m_locn_source->setText(pane.locationSourceName(pane.currentLocationSource()));
-
+    ShownObserver shown{reading.settings, reading.observer};
+    if (shown == m_shownObserver)
+        return;
+    m_shownObserver = std::move(shown);
+    m_ui->m_locn_source->setText(locationSourceName(reading.settings.source));
     QString position;
-    QString sidereal;
     QString status;
-    const std::variant<ObserverPosition, NoPosition> observed = provider.observe();
-    if (const auto *observer = std::get_if<ObserverPosition>(&observed)) {
-        const bool decimal = Extensions::boolValue(pane.locationDecimalBox());
+    if (const auto *observer = std::get_if<ObserverPosition>(&reading.observer)) {
+        const bool decimal = reading.settings.decimal;
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
-        const qint64 unixSeconds = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
-        sidereal = AppUtils::Sidereal::local(unixSeconds, observer->longitude).value_or(QString());
     } else {
-        status = whyNoPosition(std::get<NoPosition>(observed));
+        status = whyNoPosition(std::get<NoPosition>(reading.observer));
     }
     m_ui->m_location->setText(position);
-    m_ui->m_localsidereal->setText(sidereal);
     m_ui->m_positionStatus->setText(status);
 }
 

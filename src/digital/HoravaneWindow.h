@@ -1,9 +1,10 @@
 #pragma once
 
+#include "engine/ClockReading.h"
 #include "engine/ClockWindow.h"
-#include "engine/Location.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class HoravaneWindow;
@@ -16,20 +17,29 @@ class HoravaneWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    explicit HoravaneWindow(const AppUtils::Clock &clock = AppUtils::systemClock(),
-                            std::function<Location &()> location = &Location::shared);
+    HoravaneWindow();
     ~HoravaneWindow() override;
 
-    // Rewrites all five read-outs from one reading of the clock.
+    // Rewrites the read-outs from the tick's reading; only a text that changed is repainted.
     void update() override;
 
 protected:
     void loadWindow(QMainWindow &window) override;
 
 private:
-    // The source name, the position and the local sidereal time at now.
-    void showObserver(std::chrono::system_clock::time_point now);
+    // The source name, the position and the status line, which change only when the observer
+    // or the settings do.
+    void showObserver(const ClockReading &reading);
     static QString whyNoPosition(NoPosition reason);
 
+    // What the observer read-outs were last written for.
+    struct ShownObserver
+    {
+        ObserverSettings settings;
+        std::variant<ObserverPosition, NoPosition> observer;
+        bool operator==(const ShownObserver &) const = default;
+    };
+
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
+    std::optional<ShownObserver> m_shownObserver;
 };

@@ -10,8 +10,9 @@ ClockUpdate &ClockUpdate::shared()
     return instance;
 }
 
-ClockUpdate::ClockUpdate(AppUtils::MasterTimer &timer)
+ClockUpdate::ClockUpdate(AppUtils::MasterTimer &timer, std::function<Location &()> location)
     : m_timer(timer)
+    , m_location(std::move(location))
 {
 }
 
@@ -25,8 +26,17 @@ void ClockUpdate::stop()
     m_timer.stop();
 }
 
-void ClockUpdate::tick(std::chrono::system_clock::time_point /*now*/)
+void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
+    if (!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow)
+        return;
+    Location &location = m_location();
+    show(readingAt(now, location.settings(), location.observe(), m_sidereal));
+}
+
+void ClockUpdate::show(ClockReading reading)
+{
+    m_reading = std::move(reading);
     if (const std::shared_ptr<ClockWindow> digital = windowRegistry().openHoravaneWindow)
         digital->update();
     if (const std::shared_ptr<ClockWindow> analog = windowRegistry().openAnalogWindow)

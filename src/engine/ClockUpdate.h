@@ -1,24 +1,41 @@
 #pragma once
 
-#include <AppUtils/Repeater.h>
+#include "ClockReading.h"
 
-// The application's one heartbeat: once a second, on the wall-clock second flip, it asks each
-// open clock window to refresh itself, the digital window first.
+#include <AppUtils/Repeater.h>
+#include <AppUtils/Sidereal.h>
+
+#include <functional>
+
+// The application's one heartbeat: once a second, on the wall-clock second flip, it works out
+// one ClockReading and asks each open clock window to show it, the digital window first.
 class ClockUpdate
 {
 public:
     static ClockUpdate &shared();
 
-    explicit ClockUpdate(AppUtils::MasterTimer &timer = AppUtils::MasterTimer::shared());
+    // location: where the observer is found, asked at each tick that has a window to refresh.
+    explicit ClockUpdate(AppUtils::MasterTimer &timer = AppUtils::MasterTimer::shared(),
+                         std::function<Location &()> location = &Location::shared);
 
     void start();   // arms the one-second tick; the master timer delivers it once started
     void stop();
 
-    // One refresh of every registered window. Each slot is read afresh and its controller held
-    // for the length of its own refresh, so a window that closes meanwhile is never refreshed
-    // again and is not destroyed under its update(). now: the instant the tick is for.
+    // The reading at now, shown by every open window. With no window open nothing is worked
+    // out, and the location service is not started.
     void tick(std::chrono::system_clock::time_point now);
+
+    // Makes reading the one the windows show and refreshes each registered window. Each slot is
+    // read afresh and its controller held for the length of its own refresh, so a window that
+    // closes meanwhile is never refreshed again and is not destroyed under its update().
+    void show(ClockReading reading);
+
+    // What the windows' update() shows: the last reading shown.
+    const ClockReading &reading() const { return m_reading; }
 
 private:
     AppUtils::Repeater m_timer;
+    std::function<Location &()> m_location;
+    AppUtils::SiderealClock m_sidereal;   // keeps the slow part of sidereal time between ticks
+    ClockReading m_reading;
 };

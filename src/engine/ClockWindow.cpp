@@ -6,12 +6,9 @@
 
 #include <QMainWindow>
 
-ClockWindow::ClockWindow(Slot slot, QString frameName, const AppUtils::Clock &clock,
-                         std::function<Location &()> location)
+ClockWindow::ClockWindow(Slot slot, QString frameName)
     : m_slot(slot)
     , m_frameName(std::move(frameName))
-    , m_clock(clock)
-    , m_location(std::move(location))
 {
 }
 

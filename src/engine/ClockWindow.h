@@ -1,12 +1,9 @@
 #pragma once
 
-#include <AppUtils/Clock.h>
 #include <Platform/WindowController.h>
 
-#include <functional>
 #include <memory>
 
-class Location;
 struct WindowRegistry;
 
 // A clock window controller: refreshed once a second by the tick while its window is open.
@@ -19,18 +16,13 @@ class ClockWindow : public Platform::WindowController, public std::enable_shared
 public:
     using Slot = std::shared_ptr<ClockWindow> WindowRegistry::*;
 
-    // Rewrites everything the window shows from the current instant. Never fails.
+    // Shows ClockUpdate::shared().reading(), the tick's one reading. Never fails.
     virtual void update() = 0;
 
 protected:
     // slot: where the controller registers while its window is open. frameName: the name
-    // under which the window's place is kept. location: how to reach the position provider,
-    // asked at each refresh, so that the shared one is made at the first refresh.
-    ClockWindow(Slot slot, QString frameName, const AppUtils::Clock &clock,
-                std::function<Location &()> location);
-
-    const AppUtils::Clock &clock() const { return m_clock; }
-    Location &location() const { return m_location(); }
+    // under which the window's place is kept.
+    ClockWindow(Slot slot, QString frameName);
 
     // Keeps the window's place under frameName and registers the controller.
     void windowDidLoad() override;
@@ -40,8 +32,6 @@ protected:
 private:
     const Slot m_slot;
     const QString m_frameName;
-    const AppUtils::Clock &m_clock;
-    const std::function<Location &()> m_location;
 };
 
 // Makes a controller whose last owner releases it with deleteLater(): the registry drops its

@@ -1,25 +1,23 @@
 #include "Location.h"
 
-#include "preferences/AppPreferences.h"
-
-#include <Platform/TextField.h>
-
 Location &Location::shared()
 {
     // Never destroyed: the position source is a QObject that must not outlive QApplication.
-    static Location *const instance =
-        new Location(PositionSource::createDefault(), sharedPreferences().prefsGeneral());
+    static Location *const instance = new Location(&PositionSource::createDefault);
     return *instance;
 }
 
-Location::Location(std::unique_ptr<PositionSource> source, PreferencesGeneral &pane)
-    : m_locationManager(std::move(source))
-    , m_pane(pane)
+Location::Location(SourceMaker makeSource)
+    : m_makeSource(std::move(makeSource))
 {
-    m_locationManager->startUpdatingLocation();
 }
 
-std::optional<ObserverPosition> Location::currentPosition() const
+void Location::setSettings(const ObserverSettings &settings)
+{
+    m_settings = settings;
+}
+
+std::optional<ObserverPosition> Location::currentPosition()
 {
     const std::variant<ObserverPosition, NoPosition> observed = observe();
     if (const auto *position = std::get_if<ObserverPosition>(&observed))
@@ -27,15 +25,18 @@ std::optional<ObserverPosition> Location::currentPosition() const
     return std::nullopt;
 }
 
-std::variant<ObserverPosition, NoPosition> Location::observe() const
+std::variant<ObserverPosition, NoPosition> Location::observe()
 {
-    switch (m_pane.currentLocationSource()) {
-    case PreferencesGeneral::LocationSource::useSiTech:
+    if (!m_locationManager) {
+        m_locationManager = m_makeSource();
+        m_locationManager->startUpdatingLocation();
+    }
+    switch (m_settings.source) {
+    case LocationSource::useSiTech:
         return NoPosition::serverGivesNone;
-    case PreferencesGeneral::LocationSource::useManual:
-        return ObserverPosition{Platform::TextField::doubleValue(m_pane.latitudeField()),
-                                Platform::TextField::doubleValue(m_pane.longitudeField())};
-    case PreferencesGeneral::LocationSource::useCoreLocation:
+    case LocationSource::useManual:
+        return ObserverPosition{m_settings.latitude, m_settings.longitude};
+    case LocationSource::useCoreLocation:
         break;
     }
     using Status = PositionSource::AuthorizationStatus;

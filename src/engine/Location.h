@@ -1,18 +1,20 @@
 #pragma once
 
 #include "PositionSource.h"
+#include "preferences/ObserverSettings.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
-
-class PreferencesGeneral;
 
 // Degrees, north and east positive.
 struct ObserverPosition
 {
     double latitude;
     double longitude;
+
+    bool operator==(const ObserverPosition &) const = default;
 };
 
 // Why there is no position to show.
@@ -23,27 +25,32 @@ enum class NoPosition {
     serverGivesNone,   // the SiTech server source names no position
 };
 
-// Where the observer is now, for the source chosen in the preferences. Keeps no copy of the
-// settings: every call reads the pane's live controls, so a change shows at the next tick.
+// Where the observer is now, for the source the settings name. The settings arrive as a
+// value (the General pane publishes one on every edit), so a change shows at the next tick.
 class Location
 {
 public:
-    // The one provider, on the desktop's location service, made at the first call (the first
-    // refresh of a clock window, so a run without one never starts the location service).
+    using SourceMaker = std::function<std::unique_ptr<PositionSource>()>;
+
+    // The one provider, on the desktop's location service.
     static Location &shared();
 
-    // Starts the source's updates once; they are never stopped, whatever source is chosen.
-    Location(std::unique_ptr<PositionSource> source, PreferencesGeneral &pane);
+    // makeSource: called once, at the first observe(), so that a run that never shows a
+    // position never starts the location service. Its updates are then never stopped,
+    // whatever source is chosen later.
+    explicit Location(SourceMaker makeSource);
 
-    // Manual: the two fields' numeric values, whatever their text. Location service: its last
-    // fix once it has delivered one. SiTech server: none; no network contact is made.
-    std::optional<ObserverPosition> currentPosition() const;
+    void setSettings(const ObserverSettings &settings);
+    const ObserverSettings &settings() const { return m_settings; }
+
+    // Manual: the typed coordinates. Location service: its last fix once it has delivered
+    // one. SiTech server: none; no network contact is made.
+    std::optional<ObserverPosition> currentPosition();
     // The same position, or why there is none.
-    std::variant<ObserverPosition, NoPosition> observe() const;
-
-    PreferencesGeneral &pane() const { return m_pane; }
+    std::variant<ObserverPosition, NoPosition> observe();
 
 private:
+    SourceMaker m_makeSource;
     std::unique_ptr<PositionSource> m_locationManager;
-    PreferencesGeneral &m_pane;
+    ObserverSettings m_settings;
 };

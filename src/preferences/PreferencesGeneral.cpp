@@ -8,6 +8,7 @@
 #include <AppUtils/LaunchAtLogin.h>
 #include <Extensions/ButtonValue.h>
 #include <Platform/TextField.h>
+#include <Preferences/ThemedIcon.h>
 
 #include <QApplication>
 #include <QStyle>
@@ -47,11 +48,9 @@ std::optional<PreferencesGeneral::LocationSource> PreferencesGeneral::locationSo
 PreferencesGeneral::PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent)
     : Platform::ViewController(parent)
     , m_toolbarItemTitle(tr("General"))
-    , m_toolbarItemIcon(QIcon::fromTheme(u"preferences-system"_s,
-                                         QApplication::style()->standardIcon(QStyle::SP_ComputerIcon)))
+    , m_toolbarItemIcon(Preferences::themedIcon(u"preferences-system"_s))
     , m_store(store)
     , m_ui(std::make_unique<Ui::PreferencesGeneral>())
-    , m_locationSourceNames{tr("SiTech NTP Server"), tr("Manual"), tr("WiFi (Location Service)")}
 {
 }
 
@@ -83,24 +82,12 @@ PreferencesGeneral::LocationSource PreferencesGeneral::currentLocationSource() c
     return m_currentLocationSource;
 }
 
-QString PreferencesGeneral::locationSourceName(LocationSource source) const
+ObserverSettings PreferencesGeneral::observerSettings()
 {
-    return m_locationSourceNames.at(static_cast<std::size_t>(source));
-}
-
-const QLineEdit &PreferencesGeneral::latitudeField()
-{
-    return *ui().m_latitude;
-}
-
-const QLineEdit &PreferencesGeneral::longitudeField()
-{
-    return *ui().m_longitude;
-}
-
-const QCheckBox &PreferencesGeneral::locationDecimalBox()
-{
-    return *ui().m_location_decimal;
+    Ui::PreferencesGeneral &controls = ui();
+    return {m_currentLocationSource, Platform::TextField::doubleValue(*controls.m_latitude),
+            Platform::TextField::doubleValue(*controls.m_longitude),
+            Extensions::boolValue(*controls.m_location_decimal)};
 }
 
 void PreferencesGeneral::loadSettings()
@@ -131,6 +118,8 @@ void PreferencesGeneral::loadSettings()
 
     syncLaunchAtLogin();
     updateLocationControls();
+    m_published = observerSettings();
+    Q_EMIT observerChanged(m_published);
 }
 
 bool PreferencesGeneral::saveSettings()
@@ -174,6 +163,7 @@ void PreferencesGeneral::updateLocationControls()
         break;
     }
     dimLabelsOfDisabledFields();
+    publishObserver();
 }
 
 void PreferencesGeneral::syncLaunchAtLogin()
@@ -243,6 +233,10 @@ void PreferencesGeneral::viewDidLoad()
         connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
     connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
     connect(controls.m_location_decimal, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
+    // Every keystroke, not only the end of an edit: the clocks follow the fields as they are typed.
+    for (QLineEdit *field : {controls.m_latitude, controls.m_longitude})
+        connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::publishObserver);
+    connect(controls.m_location_decimal, &QAbstractButton::toggled, this, &PreferencesGeneral::publishObserver);
 
     // The problem line reads as a note on the box: under its text, in the palette's secondary
     // text colour, and only while there is something to say.
@@ -295,6 +289,15 @@ void PreferencesGeneral::showLaunchAtLoginProblem(const QString &problem)
     controls.m_launch_login_problem->setVisible(!problem.isEmpty());
     // Screen readers announce it with the box, which is what has the focus.
     controls.m_launch_login->setAccessibleDescription(problem);
+}
+
+void PreferencesGeneral::publishObserver()
+{
+    ObserverSettings settings = observerSettings();
+    if (settings == m_published)
+        return;
+    m_published = settings;
+    Q_EMIT observerChanged(m_published);
 }
 
 void PreferencesGeneral::dimLabelsOfDisabledFields()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preferences/ObserverSettings.h"
+
 #include <Platform/ViewController.h>
 #include <Preferences/Preferenceable.h>
 
@@ -8,7 +10,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -25,8 +26,8 @@ class PreferencesGeneral;
 
 // The General pane of the preferences window, and the live store of its settings: from
 // loadSettings() at launch to saveSettings() at the end, each setting lives in one of the
-// pane's controls, which the rest of the program reads directly. A change takes effect at the
-// next clock tick, saved or not.
+// pane's controls. The observer settings reach the clocks as a value, published on every edit
+// (each keystroke included), so a change takes effect at the next clock tick, saved or not.
 //
 // Every function that touches a control builds the view first when it is not loaded yet.
 // Main thread only.
@@ -35,13 +36,7 @@ class PreferencesGeneral : public Platform::ViewController, public Preferences::
     Q_OBJECT
 
 public:
-    // Where the observer's position comes from. Stored as its raw value; a new source takes
-    // the next free number.
-    enum class LocationSource {
-        useSiTech = 0,         // kept for older settings files; gives no position
-        useManual = 1,         // the latitude and longitude fields
-        useCoreLocation = 2,   // the desktop's location service
-    };
+    using LocationSource = ::LocationSource;
 
     // The source whose raw value is raw; nullopt for any other value.
     static std::optional<LocationSource> locationSourceFromRaw(qint64 raw);
@@ -51,22 +46,16 @@ public:
     explicit PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent = nullptr);
     ~PreferencesGeneral() override;
 
-    // "General", translated, and the desktop theme's preferences icon (a style icon without one).
+    // "General", translated, and the preferences icon (Preferences::themedIcon).
     QString toolbarItemTitle() const override;
     QIcon toolbarItemIcon() const override;
     QWidget *view() override;
 
     LocationSource currentLocationSource() const;
-    // The display name of source ("Manual"), translated when the pane was made.
-    QString locationSourceName(LocationSource source) const;
 
-    // The controls other parts read at each tick. Valid for the life of the pane's view.
-    // latitudeField(), longitudeField(): decimal degrees, north and east positive; read them
-    // with Platform::TextField::doubleValue(). locationDecimalBox(): on to show coordinates in
-    // decimal degrees; read it with Extensions::boolValue().
-    const QLineEdit &latitudeField();
-    const QLineEdit &longitudeField();
-    const QCheckBox &locationDecimalBox();
+    // The observer settings as the controls hold them now; the coordinates as
+    // Platform::TextField reads the fields, whatever their text.
+    ObserverSettings observerSettings();
 
     // Fills the controls from the store (an absent or unreadable value, and a coordinate the
     // field would refuse, gives its default from SettingsDefaults; a stored source other than
@@ -110,6 +99,11 @@ public Q_SLOTS:
     // never pull the focus back and forth.
     void controlTextDidEndEditing(QLineEdit *field);
 
+Q_SIGNALS:
+    // The observer settings changed: a source was chosen, a coordinate edited or the decimal
+    // box toggled. Also sent once by loadSettings(), whatever changed.
+    void observerChanged(const ObserverSettings &settings);
+
 protected:
     void loadView(QWidget &view) override;
     void viewDidLoad() override;
@@ -122,6 +116,7 @@ private:
     void reselectBadEntry();
     void showLaunchAtLoginProblem(const QString &problem);   // empty: none
     void dimLabelsOfDisabledFields();
+    void publishObserver();
 
     const QString m_toolbarItemTitle;
     const QIcon m_toolbarItemIcon;
@@ -129,6 +124,6 @@ private:
     const std::unique_ptr<Ui::PreferencesGeneral> m_ui;   // the outlets, set by loadView()
     QList<QRadioButton *> m_buttons;                       // the radio group, set by loadSettings()
     LocationSource m_currentLocationSource = LocationSource::useCoreLocation;
-    const std::array<QString, 3> m_locationSourceNames;   // by raw value
+    ObserverSettings m_published;                          // the value last sent
     QPointer<QLineEdit> m_badEntry;                        // waiting to be selected again
 };

@@ -1,10 +1,10 @@
-#include "FakeClock.h"
-#include "TestObserver.h"
+#include "ClockWindows.h"
 #include "digital/HoravaneWindow.h"
 #include "digital/Readout.h"
 
+#include <AppUtils/Sidereal.h>
+
 #include <QAccessible>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGeoPositionInfoSource>
 #include <QMainWindow>
@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
-using Source = PreferencesGeneral::LocationSource;
+using Source = LocationSource;
 
 namespace {
 // A position service the test drives by hand: it delivers a fix on cue, or signals a refusal.
@@ -32,7 +32,7 @@ struct ScriptedGeoSource : QGeoPositionInfoSource
 };
 
 enum Service { None, Silent, Fix, Refused, FixThenRefused };
-struct Row { const char *name; Source source; QString latitude, longitude; Service service; QString position, status; };
+struct Row { const char *name; ObserverSettings settings; Service service; QString position, status; };
 
 Readout &readout(const ClockWindow &window, const char *name) { return *window.window()->findChild<Readout *>(QLatin1StringView(name)); }
 QString field(const ClockWindow &window, const char *name) { return readout(window, name).text(); }
@@ -53,24 +53,22 @@ class TestHoravaneWindow : public QObject
 {
     Q_OBJECT
 
-    // The window for 51.4769 N 0.0005 W typed in, refreshed in Berlin, then a second later in zone.
-    std::shared_ptr<ClockWindow> shown(microseconds sinceEpoch, const QByteArray &zone)
+    // The window showing the reading at sinceEpoch in zone, for 51.4769 N 0.0005 W typed in.
+    std::shared_ptr<ClockWindow> shown(microseconds sinceEpoch, const QByteArray &zone, bool decimal = true)
     {
-        qputenv("TZ", "Europe/Berlin");
-        clock.set(system_clock::time_point(sinceEpoch - 1s));
-        pane.type("m_latitude", u"51.4769"_s);
-        pane.type("m_longitude", u"-0.0005"_s);
-        pane.choose(Source::useManual);
-        const auto controller = makeClockWindow<HoravaneWindow>(clock, pane.locate());
-        controller->showWindow();
-        controller->update();
         qputenv("TZ", zone);
-        clock.advance(1s);
-        controller->update();
+        const auto controller = makeClockWindow<HoravaneWindow>();
+        controller->showWindow();
+        showAt(sinceEpoch, decimal);
         return controller;
     }
-    FakeClock clock;
-    TestObserver pane;
+    void showAt(microseconds sinceEpoch, bool decimal = true)
+    {
+        const ObserverSettings settings{Source::useManual, 51.4769, -0.0005, decimal};
+        ClockUpdate::shared().show(readingAt(system_clock::time_point(sinceEpoch), settings,
+                                             ObserverPosition{51.4769, -0.0005}, sidereal));
+    }
+    AppUtils::SiderealClock sidereal;
 
 private Q_SLOTS:
     // Qt Positioning hides the NMEA plugin, marked untestable, from Qt Test processes.
@@ -82,8 +80,7 @@ private Q_SLOTS:
     // second: the times are cut to the millisecond, the sidereal time to the whole second.
     void readouts()
     {
-        pane.pane().view()->findChild<QCheckBox *>(u"m_location_decimal"_s)->setChecked(false);
-        const auto w = shown(545011200s + 999999us, "XYZ+4");
+        const auto w = shown(545011200s + 999999us, "XYZ+4", false);
         QCOMPARE((QStringList{field(*w, "m_locn_source"), field(*w, "m_location"), field(*w, "m_localsidereal"), field(*w, "m_utc"), field(*w, "m_localtime")}),
                  (QStringList{u"Manual"_s, u"51° 28′ 36.8″ , -0° 00′ 01.8″"_s, u"13:10:46"_s, u"1987-04-10T00:00:00.999Z"_s, u"1987-04-09T20:00:00.999-04:00"_s}));
     }
@@ -116,39 +113,35 @@ private Q_SLOTS:
         const Source manual = Source::useManual, service = Source::useCoreLocation;
         const QString refused = u"The location service does not allow Horavane to know the position"_s;
         const Row rows[] = {
-            {"server never", Source::useSiTech, u"51.5"_s, u"-0.1"_s, Fix, {}, u"SiTech NTP Server gives no position"_s},
-            {"manual ignores a fix", manual, u"51.5"_s, u"-0.1"_s, Fix, u"51.5000° , -0.1000°"_s, {}},
-            {"manual, overflow 0, a number as far as it goes", manual, u"1e999"_s, u"12abc"_s, None, u"0.0000° , 12.0000°"_s, {}},
-            {"no service", service, u"1"_s, u"2"_s, None, {}, u"No location service on this desktop: choose Manual in Preferences"_s},
-            {"before the first fix", service, u"1"_s, u"2"_s, Silent, {}, u"Waiting for the first fix from the location service"_s},
-            {"service fix", service, u"1"_s, u"2"_s, Fix, u"-33.8568° , 151.2153°"_s, {}},
-            {"refused", service, u"1"_s, u"2"_s, Refused, {}, refused},
-            {"refused after a fix", service, u"1"_s, u"2"_s, FixThenRefused, {}, refused},
+            {"server never", {Source::useSiTech, 51.5, -0.1, true}, Fix, {}, u"SiTech NTP Server gives no position"_s},
+            {"manual ignores a fix", {manual, 51.5, -0.1, true}, Fix, u"51.5000° , -0.1000°"_s, {}},
+            {"no service", {service}, None, {}, u"No location service on this desktop: choose Manual in Preferences"_s},
+            {"before the first fix", {service}, Silent, {}, u"Waiting for the first fix from the location service"_s},
+            {"service fix", {service}, Fix, u"-33.8568° , 151.2153°"_s, {}},
+            {"refused", {service}, Refused, {}, refused},
+            {"refused after a fix", {service}, FixThenRefused, {}, refused},
         };
         for (const Row &row : rows)
             QTest::newRow(row.name) << row;
     }
 
-    // The position, or the line saying why there is none; the service started under Manual.
+    // The position, or the line saying why there is none; the service started whatever the source.
     void position()
     {
         QFETCH(Row, row);
-        pane.choose(Source::useManual);
-        pane.type("m_latitude", row.latitude);
-        pane.type("m_longitude", row.longitude);
-        pane.pane().view()->findChild<QCheckBox *>(u"m_location_decimal"_s)->setChecked(true);
         auto geo = std::make_unique<ScriptedGeoSource>();
         ScriptedGeoSource &script = *geo;
-        Location location(std::make_unique<PositionSource>(row.service == None ? nullptr : std::move(geo)), pane.pane());
+        Location location([&] { return std::make_unique<PositionSource>(row.service == None ? nullptr : std::move(geo)); });
+        location.setSettings(row.settings);
+        location.observe();
         QCOMPARE(script.started, row.service != None);
-        pane.choose(row.source);
         if (row.service == Fix || row.service == FixThenRefused)
             script.deliver();
         if (row.service == Refused || row.service == FixThenRefused)
             Q_EMIT script.errorOccurred(QGeoPositionInfoSource::AccessError);
-        const auto window = makeClockWindow<HoravaneWindow>(clock, [&]() -> Location & { return location; });
+        const auto window = makeClockWindow<HoravaneWindow>();
         window->showWindow();
-        window->update();
+        ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), sidereal));
         QCOMPARE(field(*window, "m_location"), row.position);
         QCOMPARE(field(*window, "m_positionStatus"), row.status);
     }
@@ -170,8 +163,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         EventCount layouts(QEvent::LayoutRequest, {w->window(), w->window()->centralWidget()});
         EventCount utc(QEvent::Paint, {&readout(*w, "m_utc")}), position(QEvent::Paint, {&readout(*w, "m_location")});
-        clock.advance(milliseconds(laterMs));
-        w->update();
+        showAt(545011200s + milliseconds(laterMs));
         QCoreApplication::processEvents();
         QCOMPARE((QList{layouts.count, utc.count, position.count}), (QList{0, utcPaints, 0}));
     }
@@ -209,8 +201,7 @@ private Q_SLOTS:
             QTest::mouseMove(&utc, at(to));
             QTest::mouseRelease(&utc, Qt::LeftButton, {}, at(to));
         }
-        clock.advance(seconds(later));
-        w->update();
+        showAt(545011200s + seconds(later));
         QTest::keySequence(&utc, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
@@ -220,8 +211,7 @@ private Q_SLOTS:
     {
         const auto w = shown(545011200s, "UTC");
         QAccessibleInterface *utc = QAccessible::queryAccessibleInterface(&readout(*w, "m_utc"));
-        clock.advance(1s);
-        w->update();
+        showAt(545011201s);
         QCOMPARE(utc->role(), QAccessible::StaticText);
         QCOMPARE(utc->text(QAccessible::Name), u"1987-04-10T00:00:01.000Z"_s);
     }
@@ -232,8 +222,7 @@ private Q_SLOTS:
         const QVariantMap log{{u"nmea.source"_s, QFINDTESTDATA("data/observatory-move.nmea")}};
         std::unique_ptr<QGeoPositionInfoSource> nmea(QGeoPositionInfoSource::createSource(u"nmea"_s, log, nullptr));
         QVERIFY2(nmea, "Qt's NMEA position plugin is missing");
-        pane.choose(Source::useCoreLocation);
-        const Location location(std::make_unique<PositionSource>(std::move(nmea)), pane.pane());
+        Location location([&] { return std::make_unique<PositionSource>(std::move(nmea)); });
         const auto at = [&] { return QList{qRound(location.currentPosition()->latitude * 1e4), qRound(location.currentPosition()->longitude * 1e4)}; };
         QVERIFY(!location.currentPosition());
         QTRY_VERIFY_WITH_TIMEOUT(location.currentPosition().has_value(), 10000);

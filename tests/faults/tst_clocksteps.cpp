@@ -1,7 +1,5 @@
+#include "ClockWindows.h"
 #include "FakeClock.h"
-#include "TestObserver.h"
-#include "engine/WindowRegistry.h"
-#include "engine/ClockUpdate.h"
 
 #include <AppUtils/MasterTimer.h>
 
@@ -12,16 +10,18 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
-QStringList g_log;   // which window refreshed, in order, or the UTC day and time it refreshed at
+QStringList g_log;   // which window refreshed, in order, or the UTC day and time it was shown
+
+Location g_nowhere([] { return std::make_unique<PositionSource>(nullptr); });
+ClockUpdate *g_update = nullptr;   // the tick under test
 
 // A clock window that only reports its refreshes; it registers like the real ones.
 struct RecordingWindow : ClockWindow
 {
-    RecordingWindow(QString who, Slot slot, const AppUtils::Clock &clock = AppUtils::systemClock())
-        : ClockWindow(slot, QString(), clock, nullptr), name(std::move(who)) {}
+    RecordingWindow(QString who, Slot slot) : ClockWindow(slot, QString()), name(std::move(who)) {}
     void update() override
     {
-        const qint64 ms = duration_cast<milliseconds>(clock().now().time_since_epoch()).count();
+        const qint64 ms = duration_cast<milliseconds>(g_update->reading().instant.time_since_epoch()).count();
         g_log.append(name.isEmpty() ? QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(u"dd'T'hh:mm:ss.zzz"_s) : name);
         if (onUpdate)
             onUpdate();
@@ -31,9 +31,9 @@ struct RecordingWindow : ClockWindow
     std::function<void()> onUpdate;
 };
 
-QPointer<RecordingWindow> open(const QString &name, ClockWindow::Slot slot, const AppUtils::Clock &clock = AppUtils::systemClock())
+QPointer<RecordingWindow> open(const QString &name, ClockWindow::Slot slot)
 {
-    const auto window = makeClockWindow<RecordingWindow>(name, slot, clock);
+    const auto window = makeClockWindow<RecordingWindow>(name, slot);
     window->showWindow();   // from here the registry slot is the only owner
     return static_cast<RecordingWindow *>(window.get());
 }
@@ -51,9 +51,11 @@ private Q_SLOTS:
     // one closing itself lives to the end of its own refresh, then is released.
     void refreshOrderAndWindowsClosedDuringATick()
     {
+        ClockUpdate update(AppUtils::MasterTimer::shared(), []() -> Location & { return g_nowhere; });
+        g_update = &update;
         const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow);
         const QPointer digital = open(u"digital"_s, &WindowRegistry::openHoravaneWindow);
-        ClockUpdate::shared().tick(system_clock::now());
+        update.tick({});
         QCOMPARE(g_log, QStringList({u"digital"_s, u"analog"_s}));
 
         bool aliveAfterOwnClose = false;
@@ -64,7 +66,7 @@ private Q_SLOTS:
             aliveAfterOwnClose = !digital.isNull();
         };
         g_log.clear();
-        ClockUpdate::shared().tick(system_clock::now());
+        update.tick({});
         QCOMPARE(g_log, QStringList{u"digital"_s});
         QVERIFY(aliveAfterOwnClose && !windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -89,8 +91,9 @@ private Q_SLOTS:
         QFETCH(QStringList, shown);
         FakeClock clock(system_clock::time_point(1796503001250ms));
         AppUtils::MasterTimer timer(clock);
-        ClockUpdate update(timer);
-        open({}, &WindowRegistry::openHoravaneWindow, clock);
+        ClockUpdate update(timer, []() -> Location & { return g_nowhere; });
+        g_update = &update;
+        open({}, &WindowRegistry::openHoravaneWindow);
         timer.start();
         update.start();
         // Time passing: a wake-up at each instant the timer is armed for.

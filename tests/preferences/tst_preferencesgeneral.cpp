@@ -101,17 +101,21 @@ private Q_SLOTS:
         p.general.loadSettings();
         QVERIFY(p.general.currentLocationSource() == source && p.button(RADIOS.at(int(source))).isChecked());
         QCOMPARE(p.button(RADIOS.at(0)).text().remove(u'&'), u"SiTech NTP Server"_s);
-        QCOMPARE(p.general.latitudeField().text() + u' ' + p.general.longitudeField().text(), shown);
+        QCOMPARE(p.field(u"m_latitude"_s).text() + u' ' + p.field(u"m_longitude"_s).text(), shown);
         QCOMPARE(QFile::exists(p.settings.fileName()), !stored.isEmpty());
     }
 
-    // A click saves the whole pane, the latitude typed but not yet saved included.
+    // A click saves the whole pane, the latitude typed but not yet saved included. The clocks
+    // hear of each change at once: the keystroke, before any end of edit, and the click.
     void clickSavesThePane()
     {
         Pane p({{SettingsKeys::locationSource, 2}});
         p.general.loadSettings();
+        QSignalSpy published(&p.general, &PreferencesGeneral::observerChanged);
         p.field(u"m_latitude"_s).setText(u" -3.38568e1x"_s);   // read as far as it is a number
         p.button(u"m_manual"_s).click();
+        QCOMPARE(published.count(), 2);
+        QVERIFY(published.last().at(0).value<ObserverSettings>() == (ObserverSettings{Source::useManual, -33.8568, 0, true}));
         QVERIFY(p.field(u"m_latitude"_s).isEnabled());
         QCOMPARE(p.stored().loadInteger(SettingsKeys::locationSource, -1), qint64(Source::useManual));
         QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), -33.8568);

@@ -1,0 +1,16 @@
+#include "ObserverSettings.h"
+
+#include <QCoreApplication>
+
+QString locationSourceName(LocationSource source)
+{
+    switch (source) {
+    case LocationSource::useSiTech:
+        return QCoreApplication::translate("PreferencesGeneral", "SiTech NTP Server");
+    case LocationSource::useManual:
+        return QCoreApplication::translate("PreferencesGeneral", "Manual");
+    case LocationSource::useCoreLocation:
+        return QCoreApplication::translate("PreferencesGeneral", "WiFi (Location Service)");
+    }
+    return {};
+}
