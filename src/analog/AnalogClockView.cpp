@@ -20,8 +20,7 @@ qreal labelPointSize(const QPainter &painter)
 
 void drawLabel(QPainter &painter, const QString &text, const QRectF &rect, const QColor &ink)
 {
-    Extensions::drawText(painter, text, rect, labelPointSize(painter), nullptr, Qt::AlignHCenter,
-                         ink, 1.0, true, Extensions::LineBreak::Clip);
+    Extensions::drawText(painter, text, rect, labelPointSize(painter), Qt::AlignHCenter, ink);
 }
 
 void drawHand(QPainter &painter, const QLineF &hand, qreal width, const QColor &colour)
