@@ -16,8 +16,6 @@ class AnalogClockView : public QWidget {
     Q_OBJECT
 
 public:
-    using clockTime = ClockTime;
-
     explicit AnalogClockView(QWidget *parent = nullptr);
 
     // The time drawn. An equal time schedules no repaint. The accessible description
