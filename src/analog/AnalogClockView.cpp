@@ -87,10 +87,6 @@ void AnalogClockView::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, stillParts(g, colours, painter.deviceTransform().m11()));
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // Text stays upright: only its rectangles are mapped.
-    drawLabel(painter, morningText(m_time), yUp.mapRect(g.morningCaption), colours.ink);
-    drawLabel(painter, m_time.date, yUp.mapRect(g.dateCaption), colours.ink);
-
     // No shadow under the hands: one with no offset and no blur would not show.
     painter.setTransform(yUp, true);
     drawHand(painter, g.hourHand, 3, colours.ink);
@@ -103,7 +99,8 @@ void AnalogClockView::paintEvent(QPaintEvent *)
 
 const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio)
 {
-    StillKey key{size(), pixelRatio, colours, QGuiApplication::font()}; // the labels' font
+    StillKey key{size(), pixelRatio, colours, QGuiApplication::font(), // the labels' font
+                 morningText(m_time), m_time.date};
     if (!m_still.isNull() && key == m_stillKey)
         return m_still;
     m_stillKey = std::move(key);
@@ -127,7 +124,10 @@ const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColo
     painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(tickMarks(width()));
     painter.restore();
+    // Text stays upright: only its rectangles are mapped.
     for (std::size_t n = 1; n <= g.numerals.size(); ++n)
         drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
+    drawLabel(painter, m_stillKey.morning, yUp.mapRect(g.morningCaption), colours.ink);
+    drawLabel(painter, m_stillKey.date, yUp.mapRect(g.dateCaption), colours.ink);
     return m_still;
 }
