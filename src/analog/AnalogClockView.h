@@ -18,7 +18,8 @@ class AnalogClockView : public QWidget {
 public:
     explicit AnalogClockView(QWidget *parent = nullptr);
 
-    // The time drawn. An equal time schedules no repaint. The accessible description
+    // The time drawn. An equal time schedules no repaint, a new one the repaint of what it
+    // moved or changed (see changedRect). The accessible description
     // follows the time ("10:10:30 AM, 2026-12-07"); the accessible name is the owner's.
     void setTime(const ClockTime &time);
     const ClockTime &time() const;
