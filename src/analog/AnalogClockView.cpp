@@ -6,6 +6,7 @@
 #include <Extensions/TextDrawing.h>
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -20,8 +21,7 @@ qreal labelPointSize(const QPainter &painter)
 
 void drawLabel(QPainter &painter, const QString &text, const QRectF &rect, const QColor &ink)
 {
-    Extensions::drawText(painter, text, rect, labelPointSize(painter), nullptr, Qt::AlignHCenter,
-                         ink, 1.0, true, Extensions::LineBreak::Clip);
+    Extensions::drawText(painter, text, rect, labelPointSize(painter), Qt::AlignHCenter, ink);
 }
 
 void drawHand(QPainter &painter, const QLineF &hand, qreal width, const QColor &colour)
@@ -45,9 +45,12 @@ void AnalogClockView::setTime(const ClockTime &time)
 {
     if (time == m_time)
         return; // nothing moved: no repaint
+    // One rectangle, not the hands' own boxes: a region of several makes the painter clip
+    // every span of the hands and of the face to it, which costs more than the pixels saved.
+    const QRect changed = changedRect(size(), m_time, time);
     m_time = time;
     setAccessibleDescription(spokenText(m_time));
-    update();
+    update(changed);
 }
 
 const ClockTime &AnalogClockView::time() const
@@ -84,19 +87,19 @@ void AnalogClockView::paintEvent(QPaintEvent *)
 
     QPainter painter(this);
     // Device pixels per unit of what is painted on: the screen's ratio, or an image's when the
-    // widget is rendered into one.
+    // widget is rendered into one. The still parts are drawn whole: the painter copies only the
+    // pixels in the exposed region, where a sub-rectangle's copy would be a pixel off on a dial
+    // that starts mid-pixel (at a ratio such as 1.5).
     painter.drawPixmap(0, 0, stillParts(g, colours, painter.deviceTransform().m11()));
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // Text stays upright: only its rectangles are mapped.
-    drawLabel(painter, morningText(m_time), yUp.mapRect(g.morningCaption), colours.ink);
-    drawLabel(painter, m_time.date, yUp.mapRect(g.dateCaption), colours.ink);
-
+    // The hands and the dot are drawn whole and clipped to what is repainted, so that a hand
+    // crossing the region is drawn over it as it would be over the whole dial.
     // No shadow under the hands: one with no offset and no blur would not show.
     painter.setTransform(yUp, true);
-    drawHand(painter, g.hourHand, 3, colours.ink);
-    drawHand(painter, g.minuteHand, 2, colours.ink);
-    drawHand(painter, g.secondHand, 1, colours.secondHand); // on top of the other two
+    drawHand(painter, g.hourHand, DialGeometry::hourWidth, colours.ink);
+    drawHand(painter, g.minuteHand, DialGeometry::minuteWidth, colours.ink);
+    drawHand(painter, g.secondHand, DialGeometry::secondWidth, colours.secondHand); // on top of the other two
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.ink);
     painter.drawEllipse(g.centreDot); // covers the point where the hands meet
@@ -104,7 +107,8 @@ void AnalogClockView::paintEvent(QPaintEvent *)
 
 const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio)
 {
-    StillKey key{size(), pixelRatio, colours, QGuiApplication::font()}; // the labels' font
+    StillKey key{size(), pixelRatio, colours, QGuiApplication::font(), // the labels' font
+                 morningText(m_time), m_time.date};
     if (!m_still.isNull() && key == m_stillKey)
         return m_still;
     m_stillKey = std::move(key);
@@ -128,7 +132,10 @@ const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColo
     painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(tickMarks(width()));
     painter.restore();
+    // Text stays upright: only its rectangles are mapped.
     for (std::size_t n = 1; n <= g.numerals.size(); ++n)
         drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
+    drawLabel(painter, m_stillKey.morning, yUp.mapRect(g.morningCaption), colours.ink);
+    drawLabel(painter, m_stillKey.date, yUp.mapRect(g.dateCaption), colours.ink);
     return m_still;
 }

@@ -16,11 +16,10 @@ class AnalogClockView : public QWidget {
     Q_OBJECT
 
 public:
-    using clockTime = ClockTime;
-
     explicit AnalogClockView(QWidget *parent = nullptr);
 
-    // The time drawn. An equal time schedules no repaint. The accessible description
+    // The time drawn. An equal time schedules no repaint, a new one the repaint of what it
+    // moved or changed (see changedRect). The accessible description
     // follows the time ("10:10:30 AM, 2026-12-07"); the accessible name is the owner's.
     void setTime(const ClockTime &time);
     const ClockTime &time() const;
@@ -34,17 +33,21 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What the still parts of the dial (bezel, face, ticks, numerals) were last drawn for.
+    // What the still parts of the dial (bezel, face, ticks, numerals, captions) were last
+    // drawn for.
     struct StillKey {
         QSize size;
         qreal pixelRatio = 0;
         DialColours colours;
         QFont font;
+        QString morning;
+        QString date;
         bool operator==(const StillKey &) const = default;
     };
 
-    // The still parts, drawn once for each size, pixel ratio, palette and font and then only
-    // copied: they are most of a dial's drawing, and the hands move every second.
+    // Everything but the hands and the dot, drawn again only when the key changes and
+    // otherwise copied: the captions change twice a day, the hands every second, and shaping
+    // the captions' text each second cost as much as drawing the hands.
     const QPixmap &stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio);
 
     ClockTime m_time;

@@ -14,6 +14,7 @@ constexpr qreal numeralSize = 20;
 constexpr qreal captionInset = 10;
 constexpr qreal captionHeight = 20;
 constexpr qreal dotRadius = 4;
+constexpr qreal fringe = 1; // beyond a shape's box, for antialiasing that tints the next pixel
 
 qreal faceRadius(qreal width)
 {
@@ -35,6 +36,34 @@ QLineF hand(QPointF centre, qreal baseLength, double position, qreal lengthFacto
 {
     const qreal angle = dialAngle(position);
     return { centre + polar(-0.2 * baseLength, angle), centre + polar(lengthFactor * baseLength, angle) };
+}
+
+struct Hands {
+    QPointF centre;
+    std::array<QLineF, 3> lines; // hour, minute, second
+};
+
+Hands hands(qreal width, const ClockTime &time)
+{
+    const qreal r = faceRadius(width);
+    const QPointF centre(inset + r, inset + r);
+    const qreal length = std::max<qreal>(0, r - handInset);
+    const HandPositions p = handPositions(time);
+    return { centre, { hand(centre, length, p.hour, 0.6), hand(centre, length, p.minute, 0.85),
+                       hand(centre, length, p.second, 0.98) } };
+}
+
+QRectF centreDot(QPointF centre)
+{
+    return { centre - QPointF(dotRadius, dotRadius), QSizeF(2 * dotRadius, 2 * dotRadius) };
+}
+
+// A flat cap ends at the line's end and the sides lie half the width away: the line's box
+// grown by half the width holds the stroke at any angle.
+QRectF strokeBounds(const QLineF &line, qreal width)
+{
+    const qreal half = width / 2;
+    return QRectF(line.p1(), line.p2()).normalized().adjusted(-half, -half, half, half);
 }
 
 } // namespace
@@ -70,13 +99,36 @@ DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time)
     g.dateCaption = QRectF(g.face.x() + captionInset, g.face.y() + g.face.height() - 55,
                            captionWidth, captionHeight);
 
-    const HandPositions p = handPositions(time);
-    g.hourHand = hand(g.centre, g.handLength, p.hour, 0.6);
-    g.minuteHand = hand(g.centre, g.handLength, p.minute, 0.85);
-    g.secondHand = hand(g.centre, g.handLength, p.second, 0.98);
-
-    g.centreDot = QRectF(g.centre - QPointF(dotRadius, dotRadius), QSizeF(2 * dotRadius, 2 * dotRadius));
+    const Hands h = hands(bounds.width(), time);
+    g.hourHand = h.lines[0];
+    g.minuteHand = h.lines[1];
+    g.secondHand = h.lines[2];
+    g.centreDot = centreDot(g.centre);
     return g;
+}
+
+QRect changedRect(const QSizeF &size, const ClockTime &from, const ClockTime &to)
+{
+    constexpr std::array widths{ DialGeometry::hourWidth, DialGeometry::minuteWidth, DialGeometry::secondWidth };
+    const Hands before = hands(size.width(), from), after = hands(size.width(), to);
+    QRectF changed; // y up
+    // The minute and hour hands creep every second: their lines, not their minute or hour,
+    // say whether their pixels change.
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        if (before.lines[i] != after.lines[i])
+            changed |= strokeBounds(before.lines[i], widths[i]) | strokeBounds(after.lines[i], widths[i])
+                | centreDot(after.centre);
+    if (from.morning != to.morning || from.date != to.date) { // twice a day
+        const DialGeometry g = dialGeometry(QRectF(QPointF(), size), to);
+        if (from.morning != to.morning)
+            changed |= g.morningCaption;
+        if (from.date != to.date)
+            changed |= g.dateCaption;
+    }
+    if (changed.isNull())
+        return {};
+    const QRectF painted(changed.left(), size.height() - changed.bottom(), changed.width(), changed.height());
+    return painted.adjusted(-fringe, -fringe, fringe, fringe).toAlignedRect();
 }
 
 QList<QLineF> tickMarks(qreal width)

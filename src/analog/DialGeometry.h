@@ -28,6 +28,9 @@ HandPositions handPositions(const ClockTime &time);
 struct DialGeometry {
     static constexpr double clockIntervals = 60.0; // divisions of one turn
     static constexpr double PI = std::numbers::pi;
+    static constexpr qreal hourWidth = 3; // pen widths of the hands, drawn with flat caps
+    static constexpr qreal minuteWidth = 2;
+    static constexpr qreal secondWidth = 1;
 
     QRectF bezel;                     // the bounds; the ellipse inscribed in it edges the ring
     QRectF face;                      // F = (3, 3, 2r, 2r), whatever the bounds' origin
@@ -45,6 +48,13 @@ struct DialGeometry {
 
 // The dial for bounds (any origin, W = width, H = height) showing time.
 DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time);
+
+// What a dial of `size` must repaint to go from showing `from` to showing `to`, in whole
+// pixels of the painted frame (y down): the pixels that each hand whose line moved can touch
+// before and after, the centre dot drawn over them, and each caption whose text changed, with
+// a pixel to spare on every side for antialiasing; all in one rectangle. Empty when nothing
+// drawn moves or changes.
+QRect changedRect(const QSizeF &size, const ClockTime &from, const ClockTime &to);
 
 // The 60 tick marks of a dial `width` wide, each from the rim inward: [i − 1] is tick i, at
 // i × 6° counter-clockwise from three o'clock; every fifth is 10 long, the others 5.

@@ -106,6 +106,10 @@ private Q_SLOTS:
         // A height other than the width moves nothing but the bezel's outer edge.
         QTest::newRow("hour at 6 PM, tall") << ends(dial(206, 300, at(18, 0, 0)).hourHand) << ends(QLineF(103, 121, 103, 49));
         QTest::newRow("hands collapse") << ends(dial(20, 20, at(3, 0, 0)).hourHand) << ends(QLineF(10, 10, 10, 10));
+        // To repaint, y down: the hands' boxes before and after, half a pen wider, the dot, a pixel more, rounded out.
+        QTest::newRow("repaint, hour 12 to 3") << ends(QRectF(changedRect({206, 206}, at(0, 0, 0), at(3, 0, 0)))) << ends(QRectF(82, 46, 78, 78));
+        QTest::newRow("repaint, second :00 to :15, all creep") << ends(QRectF(changedRect({206, 206}, at(0, 0, 0), at(0, 0, 15)))) << ends(QRectF(83, 13, 110, 111));
+        QTest::newRow("repaint, AM to PM: caption only") << ends(QRectF(changedRect({206, 206}, at(10, 10, 30), at(22, 10, 30)))) << ends(QRectF(12, 162, 182, 22));
     }
 
     void shapes()
@@ -161,23 +165,39 @@ private Q_SLOTS:
         }
     }
 
-    void repaintsOnlyOnChange()
+    // Repainting only what setTime invalidated must give the pixels of a whole repaint (a region too
+    // small leaves traces of the old hands); an equal time repaints nothing.
+    void repaintsOnlyWhatChanged_data()
     {
-        AnalogClockView view;
-        view.setTime(at(10, 10, 30));
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QList<ClockTime>>("times");
+        for (const qreal dpr : {1.0, 2.0}) {
+            QTest::addRow("second by second @%gx", dpr) << dpr << QList{at(10, 9, 59), at(10, 10, 0), at(10, 10, 0), at(10, 10, 1)};
+            QTest::addRow("clock set, second hand leaves the others @%gx", dpr) << dpr << QList{at(10, 10, 15), at(10, 10, 45)};
+            QTest::addRow("date alone @%gx", dpr) << dpr << QList{at(10, 10, 30), fromSeconds(36630, u"2026-12-08"_s)};
+            QTest::addRow("midnight, captions @%gx", dpr) << dpr << QList{at(23, 59, 59), fromSeconds(0, u"2026-12-08"_s)};
+        }
+    }
+
+    void repaintsOnlyWhatChanged()
+    {
+        QFETCH(qreal, dpr);
+        QFETCH(QList<ClockTime>, times);
+        AnalogClockView view, whole;
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QImage image = render(view, side, false, times[0], dpr);
         QCoreApplication::processEvents();
-        struct : QObject {
-            int paints = 0;
-            bool eventFilter(QObject *, QEvent *event) override { return (paints += event->type() == QEvent::Paint, false); }
-        } counter;
-        view.installEventFilter(&counter);
-        for (const auto &[time, paints] : {std::pair(at(10, 10, 30), 0), std::pair(at(22, 10, 30), 1)}) {
-            view.setTime(time);
+        struct : QObject { QRegion painted; bool eventFilter(QObject *, QEvent *e) override { return (painted += e->type() == QEvent::Paint ? static_cast<QPaintEvent *>(e)->region() : QRegion(), false); } } seen;
+        view.installEventFilter(&seen);
+        for (qsizetype i = 1; i < times.size(); ++i) {
+            seen.painted = {};
+            view.setTime(times[i]);
             QCoreApplication::processEvents();
-            QCOMPARE(counter.paints, paints);
+            QCOMPARE(seen.painted.isEmpty(), times[i] == times[i - 1]);
+            view.render(&image, seen.painted.boundingRect().topLeft(), QRegion(seen.painted));
         }
+        QCOMPARE(image, render(whole, side, false, times.last(), dpr));
     }
 };
 
