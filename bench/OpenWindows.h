@@ -4,20 +4,17 @@
 #include "analog/AnalogClockWindow.h"
 #include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
+#include "engine/Location.h"
 #include "engine/WindowRegistry.h"
-#include "preferences/AppPreferences.h"
-#include "preferences/SettingsKeys.h"
-
-#include <AppUtils/DefaultSettings.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include <chrono>
 
-// Horavane's two clock windows open offscreen on a clock that stands still until moved, with
-// the observer at Greenwich typed in by hand, so that all three dials turn. Settings live in a
-// folder of their own: the person's real settings are never read or written.
+// Horavane's two clock windows open offscreen, with a clock that stands still until moved for
+// the tick to read, and the observer at Greenwich typed in by hand, so that all three dials
+// turn. Settings live in a folder of their own: the person's real settings are never touched.
 class OpenWindows
 {
 public:
@@ -37,12 +34,9 @@ public:
         : m_clock(start)
     {
         nameApplication();
-        AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, 1);
-        AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
-        AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
-        sharedPreferences().prefsGeneral().loadSettings();
+        Location::shared().setSettings({LocationSource::useManual, 51.4769, -0.0005, true});
         for (const std::shared_ptr<ClockWindow> &window :
-             {makeClockWindow<HoravaneWindow>(m_clock), makeClockWindow<AnalogClockWindow>(m_clock)})
+             {makeClockWindow<HoravaneWindow>(), makeClockWindow<AnalogClockWindow>()})
             window->showWindow();   // registers itself
         QCoreApplication::processEvents();
     }
@@ -58,8 +52,8 @@ public:
 
     FakeClock &clock() { return m_clock; }
 
-    // Does what the event loop does next after a tick: delivers what the tick posted, the
-    // layout requests of labels whose text changed and the repaints.
+    // Does what the event loop does next after a tick: delivers what the tick posted (the
+    // repaints).
     static void paint() { QCoreApplication::sendPostedEvents(); }
 
 private:

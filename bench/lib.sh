@@ -3,6 +3,7 @@
 
 bench_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bench_build=$bench_root/build/bench
+bench_before=$bench_root/build/bench-before   # tree/: a revision checked out; build/: its build
 bench_work=$(mktemp -d /tmp/horavane-bench.XXXXXX)
 bench_pids=()
 
@@ -19,9 +20,31 @@ trap bench_cleanup EXIT
 bench_build() {
     cmake -S "$bench_root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DHORAVANE_BENCH=ON >/dev/null
-    cmake --build "$bench_build" --parallel 2 --target horavane xwatch qtlabel tickcost soakday >/dev/null
+    cmake --build "$bench_build" --parallel 2 --target horavane xwatch qtlabel timerfdlabel tickcost \
+        soakday >/dev/null
     horavane_bin=$bench_build/src/app/horavane
     xwatch=$bench_build/bench/xwatch
+}
+
+# Release build of another revision, checked out in a git worktree of its own under
+# build/bench-before (detached, made on first use and moved to the revision after). Builds its
+# tickcost too where that revision has one: sets $before_tickcost, empty otherwise.
+bench_build_before() {
+    local rev tree=$bench_before/tree build=$bench_before/build
+    rev=$(git -C "$bench_root" rev-parse --verify "$1^{commit}")
+    if [ -e "$tree/.git" ]; then
+        git -C "$tree" checkout --quiet --detach "$rev"
+    else
+        mkdir -p "$bench_before"
+        git -C "$bench_root" worktree add --quiet --detach "$tree" "$rev"
+    fi
+    cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHORAVANE_BENCH=ON >/dev/null
+    cmake --build "$build" --parallel 2 --target horavane >/dev/null
+    horavane_before_bin=$build/src/app/horavane
+    before_tickcost=
+    if cmake --build "$build" --parallel 2 --target tickcost >/dev/null 2>&1; then
+        before_tickcost=$build/bench/tickcost
+    fi
 }
 
 # One Xvfb for the whole run; -noreset keeps it alive between clients.
@@ -44,13 +67,16 @@ bench_start_x() {
 }
 
 # A home of Horavane's own with both clock windows open at launch, no donation offer and the
-# observer typed in at Greenwich, so that the sidereal dial turns too.
+# observer typed in at Greenwich, so that the sidereal dial turns too. The revision measured as
+# "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
+# from finding each other as a running instance.
 bench_horavane_home() {
-    local home=$bench_work/home
-    rm -rf "$home"
-    mkdir -p "$home/.config/Horavane" "$home/run"
-    chmod 700 "$home/run"
-    cat >"$home/.config/Horavane/Horavane.conf" <<'CONF'
+    local home
+    for home in "$bench_work/home-before" "$bench_work/home"; do
+        rm -rf "$home"
+        mkdir -p "$home/.config/Horavane" "$home/run"
+        chmod 700 "$home/run"
+        cat >"$home/.config/Horavane/Horavane.conf" <<'CONF'
 [General]
 APP_Horavane=true
 APP_AnalogClock=true
@@ -61,18 +87,24 @@ PREFS_longitude=-0.0005
 [Donation]
 hideAtLaunch=true
 CONF
+    done
     echo "$home"
 }
 
-# Prints the command line for a program by name (horavane, qtlabel, xclock, xclock-digital).
+# Prints the command line for a program by name (horavane, horavane-before, timerfdlabel,
+# qtlabel, xclock, xclock-digital).
 bench_command() {
     local home=$bench_work/home
     case $1 in
     horavane) echo env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
         XDG_RUNTIME_DIR="$home/run" "$horavane_bin" ;;
-    qtlabel) echo env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
-        XDG_RUNTIME_DIR="$home/run" "$bench_build/bench/qtlabel" ;;
+    horavane-before) home=$bench_work/home-before
+        echo env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
+        XDG_RUNTIME_DIR="$home/run" "$horavane_before_bin" ;;
+    timerfdlabel|qtlabel) echo env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/run" "$bench_build/bench/$1" ;;
     xclock) echo xclock -update 1 -title xclock-analog ;;
     xclock-digital) echo xclock -digital -update 1 -title xclock-digital ;;
     esac
@@ -88,6 +120,13 @@ bench_windows() {
         echo "horavane-digital=$id"
         id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Analog Clock$' | head -1)
         echo "horavane-analog=$id" ;;
+    horavane-before)
+        id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Horavane$' | head -1)
+        echo "before-digital=$id"
+        id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Analog Clock$' | head -1)
+        echo "before-analog=$id" ;;
+    timerfdlabel)
+        echo "timerfdlabel=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^timerfd label clock$' | head -1)" ;;
     qtlabel)
         echo "qtlabel=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Qt label clock$' | head -1)" ;;
     xclock)  # xclock puts no process id on its window: its title tells the two apart
@@ -97,13 +136,13 @@ bench_windows() {
     esac
 }
 
-# Spreads the windows over the screen: with no window manager an overlapped window would
-# draw less, and an obscured one not at all.
+# Spreads the windows over the screen, down from x y, step pixels apart (330 unless told):
+# with no window manager an overlapped window would draw less, and an obscured one not at all.
 bench_place() {
-    local target x=$2 y=$3
+    local target x=$2 y=$3 step=${4:-330}
     for target in $1; do
         xdotool windowmove "${target#*=}" "$x" "$y"
-        y=$((y + 330))
+        y=$((y + step))
     done
 }
 
@@ -148,4 +187,62 @@ bench_pss() {
 # a library page counts as private while no other process happens to map it.
 bench_anon() {
     awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"
+}
+
+# Each thread of a process: "<tid> <name> <times scheduled>", the main thread named "main".
+# The third field of schedstat counts the thread's turns on a processor: each wake-up is one,
+# and so is each return after being preempted, which a clock that runs for microseconds at a
+# time hardly ever is.
+bench_threads() {
+    local task tid name
+    for task in /proc/"$1"/task/*; do
+        tid=${task##*/}
+        name=$(cat "$task/comm" 2>/dev/null) || continue
+        [ "$tid" = "$1" ] && name=main
+        echo "$tid ${name// /_} $(awk '{ print $3 }' "$task/schedstat" 2>/dev/null || echo 0)"
+    done
+}
+
+# Wake-ups per second between two bench_threads samples taken seconds apart, one line:
+# "<total> <name>=<per s> ...", threads in the order of the second sample. A thread born in
+# between counts from zero; one that ended is gone from the second sample, and from the sum.
+bench_wakeups() {
+    awk -v t="$3" 'FNR == NR { before[$1] = $3; next }
+        { n++; name[n] = $2; rate[n] = ($3 - before[$1]) / t; total += rate[n] }
+        END { printf "%.2f", total; for (i = 1; i <= n; i++) printf " %s=%.2f", name[i], rate[i]; print "" }' \
+        "$1" "$2"
+}
+
+# Instructions a program runs per second once started, counted by callgrind: runs it alone
+# under valgrind with instrumentation off until its windows are up and it has run settle
+# seconds more, then counts a window of seconds from half past one second to half past
+# another, so that it holds as many ticks as seconds. Prints the figure; the profile is left
+# in <folder>/callgrind.out.<name>.1.
+#   bench_callgrind <name> <settle seconds> <seconds> <folder>
+bench_callgrind() {
+    local name=$1 settle=$2 seconds=$3 folder=$4 pid ns word words=() command=() placed=0
+    rm -f "$folder/callgrind.out.$name" "$folder/callgrind.out.$name".*
+    # valgrind goes in front of the program, after env and its assignments
+    read -ra words <<<"$(bench_command "$name")"
+    for word in "${words[@]}"; do
+        if [ $placed = 0 ] && [ "$word" != env ] && [ "${word#*=}" = "$word" ]; then
+            command+=(valgrind --tool=callgrind --instr-atstart=no
+                --callgrind-out-file="$folder/callgrind.out.$name")
+            placed=1
+        fi
+        command+=("$word")
+    done
+    "${command[@]}" >>"$bench_work/$name.log" 2>&1 &
+    pid=$!
+    bench_pids+=("$pid")
+    bench_windows "$name" "$pid" >/dev/null
+    sleep "$settle"
+    ns=$(date +%N)
+    sleep "$(awk -v n="$ns" 'BEGIN { w = 1.5 - n / 1e9; if (w >= 1) w -= 1; printf "%.3f", w }')"
+    callgrind_control -i on "$pid" >/dev/null 2>&1
+    sleep "$seconds"
+    callgrind_control -d "$pid" >/dev/null 2>&1
+    bench_stop "$pid"
+    callgrind_annotate "$folder/callgrind.out.$name.1" 2>/dev/null \
+        | awk -v t="$seconds" '/PROGRAM TOTALS/ && !done { gsub(",", "", $1); printf "%.0f", $1 / t; done = 1 }'
 }
