@@ -4,6 +4,7 @@
 #include "analog/AnalogClockWindow.h"
 #include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
+#include "engine/ClockUpdate.h"
 #include "engine/Location.h"
 #include "engine/WindowRegistry.h"
 
@@ -12,8 +13,8 @@
 
 #include <chrono>
 
-// Horavane's two clock windows open offscreen, with a clock that stands still until moved for
-// the tick to read, and the observer at Greenwich typed in by hand, so that all three dials
+// Horavane's two clock windows open offscreen, refreshed by a tick of their own on a clock that
+// stands still until moved (its master timer has no alarm: wake() it), and the observer at Greenwich typed in by hand, so that all three dials
 // turn. Settings live in a folder of their own: the person's real settings are never touched.
 class OpenWindows
 {
@@ -36,7 +37,7 @@ public:
         nameApplication();
         Location::shared().setSettings({LocationSource::useManual, 51.4769, -0.0005, true});
         for (const std::shared_ptr<ClockWindow> &window :
-             {makeClockWindow<HoravaneWindow>(), makeClockWindow<AnalogClockWindow>()})
+             {makeClockWindow<HoravaneWindow>(m_tick), makeClockWindow<AnalogClockWindow>(m_tick)})
             window->showWindow();   // registers itself
         QCoreApplication::processEvents();
     }
@@ -51,6 +52,8 @@ public:
     OpenWindows &operator=(const OpenWindows &) = delete;
 
     FakeClock &clock() { return m_clock; }
+    AppUtils::MasterTimer &timer() { return m_timer; }
+    ClockUpdate &tick() { return m_tick; }
 
     // Does what the event loop does next after a tick: delivers what the tick posted (the
     // repaints).
@@ -58,4 +61,6 @@ public:
 
 private:
     FakeClock m_clock;
+    AppUtils::MasterTimer m_timer{m_clock};
+    ClockUpdate m_tick{m_timer};
 };

@@ -47,10 +47,9 @@ int main(int argc, char *argv[])
     OpenWindows::prepareEnvironment(home);
     QApplication app(argc, argv);
     OpenWindows windows(std::chrono::sys_days(std::chrono::year(2026) / 3 / 28) + 12h);
-    AppUtils::MasterTimer timer(windows.clock());   // no alarm on a fake clock: wake() is ours
-    ClockUpdate update(timer);
+    AppUtils::MasterTimer &timer = windows.timer();
     timer.start();
-    update.start();
+    windows.tick().start();
 
     const auto oneSecond = [&] {
         windows.clock().advance(1s);

@@ -65,8 +65,7 @@ int main(int argc, char *argv[])
     OpenWindows::prepareEnvironment(home);
     QApplication app(argc, argv);
     OpenWindows windows(std::chrono::sys_days(std::chrono::year(2026) / 12 / 7) + 10h + 10min);
-    AppUtils::MasterTimer timer(windows.clock());   // never started: tick() is called directly
-    ClockUpdate update(timer);
+    ClockUpdate &update = windows.tick();   // its timer never started: tick() is called directly
     PaintCounter painted;
     app.installEventFilter(&painted);
 

@@ -2,7 +2,6 @@
 
 #include "ClockTime.h"
 #include "DialRowLayout.h"
-#include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
 #include "ui_AnalogClockWindow.h"
 
@@ -30,8 +29,8 @@ QString dateText(const QLocale &locale, const std::tm &fields)
 
 // The window's place is kept under its English title: a translated one would be lost when
 // the desktop's language changes.
-AnalogClockWindow::AnalogClockWindow()
-    : ClockWindow(&WindowRegistry::openAnalogWindow, u"Analog Clock"_s)
+AnalogClockWindow::AnalogClockWindow(const ClockUpdate &tick)
+    : ClockWindow(&WindowRegistry::openAnalogWindow, u"Analog Clock"_s, tick)
     , m_ui(std::make_unique<Ui::AnalogClockWindow>())
 {
 }
@@ -53,7 +52,7 @@ void AnalogClockWindow::update()
 {
     // One reading for dates and hands alike, so that at midnight a dial never shows the new
     // day's hands under the old day's date.
-    const ClockReading &reading = ClockUpdate::shared().reading();
+    const ClockReading &reading = ClockWindow::reading();
     // Not kept between updates: the system locale may change while the clock runs.
     const QLocale locale = QLocale::system();
     const QString localDate = dateText(locale, reading.local);

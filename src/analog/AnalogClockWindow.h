@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ClockUpdate.h"
 #include "engine/ClockWindow.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ class AnalogClockWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    AnalogClockWindow();
+    explicit AnalogClockWindow(const ClockUpdate &tick = ClockUpdate::shared());
     ~AnalogClockWindow() override;
 
     // Sets all three dials from the tick's reading, taken as whole seconds: the UTC and local

@@ -2,7 +2,6 @@
 
 #include "IsoTime.h"
 #include "Readout.h"
-#include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
 #include "ui_HoravaneWindow.h"
 
@@ -15,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 // The window's place is kept under its English title: a translated one would be lost when
 // the desktop's language changes.
-HoravaneWindow::HoravaneWindow()
-    : ClockWindow(&WindowRegistry::openHoravaneWindow, u"Horavane"_s)
+HoravaneWindow::HoravaneWindow(const ClockUpdate &tick)
+    : ClockWindow(&WindowRegistry::openHoravaneWindow, u"Horavane"_s, tick)
     , m_ui(std::make_unique<Ui::HoravaneWindow>())
 {
 }
@@ -58,7 +57,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
 void HoravaneWindow::update()
 {
-    const ClockReading &reading = ClockUpdate::shared().reading();
+    const ClockReading &reading = ClockWindow::reading();
     m_ui->m_utc->setText(isoText(reading.instant, 0));
     m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
     m_ui->m_localsidereal->setText(reading.siderealSeconds ? AppUtils::Sidereal::text(*reading.siderealSeconds)

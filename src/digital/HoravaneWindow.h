@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ClockReading.h"
+#include "engine/ClockUpdate.h"
 #include "engine/ClockWindow.h"
 
 #include <memory>
@@ -17,7 +17,7 @@ class HoravaneWindow : public ClockWindow
     Q_OBJECT
 
 public:
-    HoravaneWindow();
+    explicit HoravaneWindow(const ClockUpdate &tick = ClockUpdate::shared());
     ~HoravaneWindow() override;
 
     // Rewrites the read-outs from the tick's reading; only a text that changed is repainted.

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class ClockUpdate;
+struct ClockReading;
 struct WindowRegistry;
 
 // A clock window controller: refreshed once a second by the tick while its window is open.
@@ -16,13 +18,16 @@ class ClockWindow : public Platform::WindowController, public std::enable_shared
 public:
     using Slot = std::shared_ptr<ClockWindow> WindowRegistry::*;
 
-    // Shows ClockUpdate::shared().reading(), the tick's one reading. Never fails.
+    // Shows reading(), the tick's one reading. Never fails.
     virtual void update() = 0;
 
 protected:
     // slot: where the controller registers while its window is open. frameName: the name
-    // under which the window's place is kept.
-    ClockWindow(Slot slot, QString frameName);
+    // under which the window's place is kept. tick: the one that refreshes the window and
+    // holds what it shows.
+    ClockWindow(Slot slot, QString frameName, const ClockUpdate &tick);
+
+    const ClockReading &reading() const;
 
     // Keeps the window's place under frameName and registers the controller.
     void windowDidLoad() override;
@@ -32,6 +37,7 @@ protected:
 private:
     const Slot m_slot;
     const QString m_frameName;
+    const ClockUpdate &m_tick;
 };
 
 // Makes a controller whose last owner releases it with deleteLater(): the registry drops its

@@ -13,15 +13,14 @@ using namespace std::chrono;
 QStringList g_log;   // which window refreshed, in order, or the UTC day and time it was shown
 
 Location g_nowhere([] { return std::make_unique<PositionSource>(nullptr); });
-ClockUpdate *g_update = nullptr;   // the tick under test
 
 // A clock window that only reports its refreshes; it registers like the real ones.
 struct RecordingWindow : ClockWindow
 {
-    RecordingWindow(QString who, Slot slot) : ClockWindow(slot, QString()), name(std::move(who)) {}
+    RecordingWindow(QString who, Slot slot, const ClockUpdate &tick) : ClockWindow(slot, QString(), tick), name(std::move(who)) {}
     void update() override
     {
-        const qint64 ms = duration_cast<milliseconds>(g_update->reading().instant.time_since_epoch()).count();
+        const qint64 ms = duration_cast<milliseconds>(reading().instant.time_since_epoch()).count();
         g_log.append(name.isEmpty() ? QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(u"dd'T'hh:mm:ss.zzz"_s) : name);
         if (onUpdate)
             onUpdate();
@@ -31,9 +30,9 @@ struct RecordingWindow : ClockWindow
     std::function<void()> onUpdate;
 };
 
-QPointer<RecordingWindow> open(const QString &name, ClockWindow::Slot slot)
+QPointer<RecordingWindow> open(const QString &name, ClockWindow::Slot slot, const ClockUpdate &tick)
 {
-    const auto window = makeClockWindow<RecordingWindow>(name, slot);
+    const auto window = makeClockWindow<RecordingWindow>(name, slot, tick);
     window->showWindow();   // from here the registry slot is the only owner
     return static_cast<RecordingWindow *>(window.get());
 }
@@ -52,9 +51,8 @@ private Q_SLOTS:
     void refreshOrderAndWindowsClosedDuringATick()
     {
         ClockUpdate update(AppUtils::MasterTimer::shared(), []() -> Location & { return g_nowhere; });
-        g_update = &update;
-        const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow);
-        const QPointer digital = open(u"digital"_s, &WindowRegistry::openHoravaneWindow);
+        const QPointer analog = open(u"analog"_s, &WindowRegistry::openAnalogWindow, update);
+        const QPointer digital = open(u"digital"_s, &WindowRegistry::openHoravaneWindow, update);
         update.tick({});
         QCOMPARE(g_log, QStringList({u"digital"_s, u"analog"_s}));
 
@@ -92,8 +90,7 @@ private Q_SLOTS:
         FakeClock clock(system_clock::time_point(1796503001250ms));
         AppUtils::MasterTimer timer(clock);
         ClockUpdate update(timer, []() -> Location & { return g_nowhere; });
-        g_update = &update;
-        open({}, &WindowRegistry::openHoravaneWindow);
+        open({}, &WindowRegistry::openHoravaneWindow, update);
         timer.start();
         update.start();
         // Time passing: a wake-up at each instant the timer is armed for.
