@@ -42,7 +42,7 @@
 <context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+23"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+25"/>
         <source>&amp;About Horavane</source>
         <translation>Über &amp;Horavane</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>About Horavane</source>
         <translation>Über Horavane</translation>
     </message>
@@ -176,57 +176,57 @@
         <translation>Ortszeit:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Civil date and time in the system time zone</source>
         <translation>Bürgerliches Datum und Uhrzeit in der Zeitzone des Systems</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>UTC:</source>
         <translation>UTC:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Coordinated Universal Time</source>
         <translation>Koordinierte Weltzeit</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Local sidereal time:</source>
         <translation>Lokale Sternzeit:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
         <translation>Lokale scheinbare Sternzeit an der geographischen Länge des Beobachters</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Position:</source>
         <translation>Position:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Observer latitude and longitude</source>
         <translation>Geographische Breite und Länge des Beobachters</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Position source:</source>
         <translation>Positionsquelle:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Where the observer position comes from</source>
         <translation>Woher die Position des Beobachters stammt</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
         <source>Why no position is shown</source>
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+80"/>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+92"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
     </message>
@@ -446,31 +446,44 @@
         <translation>Warum Horavane bei der Anmeldung nicht starten kann</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+49"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+50"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../PreferencesGeneral.ui" line="-219"/>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+5"/>
+        <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>SiTech-NTP-Server</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+0"/>
+        <location filename="../../src/preferences/ObserverSettings.cpp" line="+2"/>
         <source>Manual</source>
         <translation>Manuell</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>WiFi (Location Service)</source>
         <translation>WLAN (Ortungsdienst)</translation>
     </message>
 </context>
 <context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <location filename="../../src/digital/Readout.cpp" line="+348"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
     <name>SparklePreferences::SparklePreferences</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+58"/>
+        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+59"/>
         <source>Updates</source>
         <translation>Aktualisierungen</translation>
     </message>

@@ -42,7 +42,7 @@
 <context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+23"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+25"/>
         <source>&amp;About Horavane</source>
         <translation>À propos de &amp;Horavane</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>&amp;Fenêtre</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>About Horavane</source>
         <translation>À propos de Horavane</translation>
     </message>
@@ -176,57 +176,57 @@
         <translation>Heure locale&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Civil date and time in the system time zone</source>
         <translation>Date et heure civiles dans le fuseau horaire du système</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>UTC:</source>
         <translation>UTC&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Coordinated Universal Time</source>
         <translation>Temps universel coordonné</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Local sidereal time:</source>
         <translation>Temps sidéral local&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Local apparent sidereal time at the observer&apos;s longitude</source>
         <translation>Temps sidéral apparent local à la longitude de l’observateur</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Position:</source>
         <translation>Position&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Observer latitude and longitude</source>
         <translation>Latitude et longitude de l’observateur</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Position source:</source>
         <translation>Source de la position&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
         <source>Where the observer position comes from</source>
         <translation>Provenance de la position de l’observateur</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
         <source>Why no position is shown</source>
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+80"/>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+92"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>En attente de la première position du service de localisation</translation>
     </message>
@@ -446,31 +446,44 @@
         <translation>Pourquoi Horavane ne peut pas démarrer à la connexion</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+49"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+50"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
         <location filename="../PreferencesGeneral.ui" line="-219"/>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+5"/>
+        <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>Serveur NTP SiTech</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+0"/>
+        <location filename="../../src/preferences/ObserverSettings.cpp" line="+2"/>
         <source>Manual</source>
         <translation>Manuelle</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>WiFi (Location Service)</source>
         <translation>Wi-Fi (service de localisation)</translation>
     </message>
 </context>
 <context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <location filename="../../src/digital/Readout.cpp" line="+348"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
     <name>SparklePreferences::SparklePreferences</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+58"/>
+        <location filename="../../frameworks/SparklePreferences/src/SparklePreferences.cpp" line="+59"/>
         <source>Updates</source>
         <translation>Mises à jour</translation>
     </message>
