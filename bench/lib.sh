@@ -189,26 +189,32 @@ bench_anon() {
     awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"
 }
 
-# Each thread of a process: "<tid> <name> <times scheduled>", the main thread named "main".
-# The third field of schedstat counts the thread's turns on a processor: each wake-up is one,
-# and so is each return after being preempted, which a clock that runs for microseconds at a
-# time hardly ever is.
+# Each thread of a process: "<tid> <name> <times scheduled> <voluntary> <involuntary>", the
+# main thread named "main". The third field of schedstat counts the thread's turns on a
+# processor: each wake-up is one, and so is each return after being preempted. The context
+# switches in status tell the two apart: a voluntary one is the thread going to sleep (and so
+# a wake-up to come), an involuntary one a preemption, which follows the machine's load more
+# than the program.
 bench_threads() {
     local task tid name
     for task in /proc/"$1"/task/*; do
         tid=${task##*/}
         name=$(cat "$task/comm" 2>/dev/null) || continue
         [ "$tid" = "$1" ] && name=main
-        echo "$tid ${name// /_} $(awk '{ print $3 }' "$task/schedstat" 2>/dev/null || echo 0)"
+        echo "$tid ${name// /_} $(awk '{ print $3 }' "$task/schedstat" 2>/dev/null || echo 0)" \
+            "$(awk '/^voluntary_ctxt_switches/ { v = $2 } /^nonvoluntary_ctxt_switches/ { n = $2 }
+                END { print v + 0, n + 0 }' "$task/status" 2>/dev/null || echo 0 0)"
     done
 }
 
-# Wake-ups per second between two bench_threads samples taken seconds apart, one line:
-# "<total> <name>=<per s> ...", threads in the order of the second sample. A thread born in
+# Rates per second between two bench_threads samples taken seconds apart, one line:
+# "<total> <name>=<per s> ...", threads in the order of the second sample; the field counted is
+# 3 (times scheduled, the default), 4 (voluntary switches) or 5 (involuntary). A thread born in
 # between counts from zero; one that ended is gone from the second sample, and from the sum.
+#   bench_wakeups <first sample> <second sample> <seconds> [field]
 bench_wakeups() {
-    awk -v t="$3" 'FNR == NR { before[$1] = $3; next }
-        { n++; name[n] = $2; rate[n] = ($3 - before[$1]) / t; total += rate[n] }
+    awk -v t="$3" -v f="${4:-3}" 'FNR == NR { before[$1] = $f; next }
+        { n++; name[n] = $2; rate[n] = ($f - before[$1]) / t; total += rate[n] }
         END { printf "%.2f", total; for (i = 1; i <= n; i++) printf " %s=%.2f", name[i], rate[i]; print "" }' \
         "$1" "$2"
 }
