@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
 
+#include "ApplicationId.h"
+
 #include "Lifecycle.h"
 #include "WindowOpeners.h"
 #include "engine/ClockUpdate.h"
@@ -50,11 +52,14 @@ void AppDelegate::applicationDidFinishLaunching()
     ClockUpdate::shared().start();
     qCDebug(lcLifecycle, "tick started");
     restoreWindows();
-    // After the first second has been drawn: however long the message takes to read, the
-    // clocks come first.
+    // After the first second has been drawn, the window icon (the icon themes take a while to
+    // read) and the donation window: the clocks come first.
     m_donationOffer.start(1s, [this](std::chrono::system_clock::time_point) {
         m_donationOffer.stop();
-        QTimer::singleShot(0, this, &AppDelegate::offerDonation);
+        QTimer::singleShot(0, this, [this] {
+            setApplicationIcon();
+            offerDonation();
+        });
     });
     qCDebug(lcLifecycle, "launched");
 }

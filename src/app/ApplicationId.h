@@ -3,6 +3,7 @@
 #include <AppUtils/LaunchAtLogin.h>
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLatin1StringView>
 
 // Horavane's application id: the name of its installed desktop entry and icon, and the name
@@ -20,4 +21,14 @@ inline void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
     QGuiApplication::setDesktopFileName(applicationId);
     AppUtils::LaunchAtLogin::setComment(QStringLiteral("Civil time, UTC and local sidereal time for astronomers"));
+}
+
+// The icon of every window: the desktop theme's, else the one built into the program. Looking
+// it up reads the icon themes and decodes images, so it waits until the clocks are on screen.
+inline void setApplicationIcon()
+{
+    QIcon bundledIcon;
+    for (const char *size : {"32x32", "64x64", "256x256"})
+        bundledIcon.addFile(QStringLiteral(":/icons/") + QLatin1StringView(size) + u'/' + applicationId + u".png");
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(applicationId, bundledIcon));
 }

@@ -26,10 +26,6 @@ int main(int argc, char *argv[])
 
     nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-    QIcon bundledIcon;
-    for (const char *size : {"32x32", "64x64", "256x256"})
-        bundledIcon.addFile(u":/icons/"_s + QLatin1StringView(size) + u'/' + applicationId + u".png"_s);
-    QApplication::setWindowIcon(QIcon::fromTheme(applicationId, bundledIcon));
     QApplication::setQuitOnLastWindowClosed(true);
 
     // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.

@@ -27,10 +27,6 @@ std::optional<ObserverPosition> Location::currentPosition()
 
 std::variant<ObserverPosition, NoPosition> Location::observe()
 {
-    if (!m_locationManager) {
-        m_locationManager = m_makeSource();
-        m_locationManager->startUpdatingLocation();
-    }
     switch (m_settings.source) {
     case LocationSource::useSiTech:
         return NoPosition::serverGivesNone;
@@ -38,6 +34,10 @@ std::variant<ObserverPosition, NoPosition> Location::observe()
         return ObserverPosition{m_settings.latitude, m_settings.longitude};
     case LocationSource::useCoreLocation:
         break;
+    }
+    if (!m_locationManager) {
+        m_locationManager = m_makeSource();
+        m_locationManager->startUpdatingLocation();
     }
     using Status = PositionSource::AuthorizationStatus;
     switch (m_locationManager->authorizationStatus()) {

@@ -35,9 +35,9 @@ public:
     // The one provider, on the desktop's location service.
     static Location &shared();
 
-    // makeSource: called once, at the first observe(), so that a run that never shows a
-    // position never starts the location service. Its updates are then never stopped,
-    // whatever source is chosen later.
+    // makeSource: called once, at the first observe() under the location service source, so
+    // that a run that never asks the desktop for a position never starts its service (nor is
+    // woken by it). Its updates are then never stopped, whatever source is chosen later.
     explicit Location(SourceMaker makeSource);
 
     void setSettings(const ObserverSettings &settings);

@@ -15,7 +15,8 @@ class AppPreferences
 {
 public:
     // Builds the General pane (on the shared settings), the update pane and the window, and
-    // loads both panes' views, so that the General pane's controls exist before loadSettings().
+    // loads the General pane's view, so that its controls exist before loadSettings(). The
+    // update pane's view is built when the window first shows it.
     // Shows nothing; the window comes on screen only through window().showWindow(), and
     // closing it only hides it.
     AppPreferences();
