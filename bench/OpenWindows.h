@@ -37,8 +37,8 @@ public:
         nameApplication();
         Location::shared().setSettings({LocationSource::useManual, 51.4769, -0.0005, true});
         for (const std::shared_ptr<ClockWindow> &window :
-             {makeClockWindow<HoravaneWindow>(m_tick), makeClockWindow<AnalogClockWindow>(m_tick)})
-            window->showWindow();   // registers itself
+            {makeClockWindow<HoravaneWindow>(m_tick), makeClockWindow<AnalogClockWindow>(m_tick)})
+            window->showWindow(); // registers itself
         QCoreApplication::processEvents();
     }
 

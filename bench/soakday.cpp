@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     const auto oneSecond = [&] {
         windows.clock().advance(1s);
         timer.wake();
-        QCoreApplication::processEvents();   // paints, deferred deletes, anything queued
+        QCoreApplication::processEvents(); // paints, deferred deletes, anything queued
     };
     for (int s = 0; s < 60; ++s)
         oneSecond();
@@ -75,6 +75,6 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
     }
     std::printf("summary %lld %lld %lld %lld %lld\n", startKiB, endKiB, maxKiB - startKiB,
-                static_cast<long long>(startFds), static_cast<long long>(endFds));
+        static_cast<long long>(startFds), static_cast<long long>(endFds));
     return 0;
 }

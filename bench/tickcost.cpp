@@ -18,8 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     OpenWindows::prepareEnvironment(home);
     QApplication app(argc, argv);
     OpenWindows windows(std::chrono::sys_days(std::chrono::year(2026) / 12 / 7) + 10h + 10min);
-    ClockUpdate &update = windows.tick();   // its timer never started: tick() is called directly
+    ClockUpdate &update = windows.tick(); // its timer never started: tick() is called directly
     PaintCounter painted;
     app.installEventFilter(&painted);
 
@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
         tickOnly.push_back(ticked - begin);
         tickAndPaint.push_back(drawn - begin);
         paintsPerTick.push_back(painted.count);
-        QCoreApplication::processEvents();   // whatever else the loop would do between ticks
+        QCoreApplication::processEvents(); // whatever else the loop would do between ticks
     }
     std::sort(paintsPerTick.begin(), paintsPerTick.end());
     report("tick", tickOnly, 0);
@@ -93,8 +93,8 @@ int main(int argc, char *argv[])
     std::vector<double> siderealClock;
     AppUtils::SiderealClock clock;
     double worstMicros = 0;
-    bool refused = false;   // a refused instant would make the timing meaningless
-    const qint64 from = 1796638230;   // 2026-12-07T10:10:30Z
+    bool refused = false; // a refused instant would make the timing meaningless
+    const qint64 from = 1796638230; // 2026-12-07T10:10:30Z
     for (qint64 s = from; s < from + 2 * ticks; ++s) {
         const auto begin = cpuMicros();
         const std::optional<double> full = AppUtils::Sidereal::seconds(s, -0.0005);
@@ -104,8 +104,7 @@ int main(int argc, char *argv[])
         sidereal.push_back(between - begin);
         refused = refused || !full || !interpolated;
         if (full && interpolated)
-            worstMicros = std::max(worstMicros,
-                                   std::abs(std::remainder(*interpolated - *full, 86400.0)) * 1e6);
+            worstMicros = std::max(worstMicros, std::abs(std::remainder(*interpolated - *full, 86400.0)) * 1e6);
     }
     report("sidereal", sidereal, 0);
     report("sidereal-clock", siderealClock, worstMicros);

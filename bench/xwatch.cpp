@@ -77,9 +77,10 @@ double percentile(std::vector<double> sorted, double p)
     return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
 }
 
-struct Watched {
+struct Watched
+{
     std::string label;
-    std::vector<double> changes;   // CLOCK_REALTIME, seconds
+    std::vector<double> changes; // CLOCK_REALTIME, seconds
 };
 
 int flips(Display *display, double duration, int count, char **targets)
@@ -108,7 +109,7 @@ int flips(Display *display, double duration, int count, char **targets)
     const double settled = std::floor(start) + 2;
     const double end = start + duration;
     while (waitForInput(display, CLOCK_REALTIME, end)) {
-        const double arrived = seconds(CLOCK_REALTIME);   // one stamp for what is queued now
+        const double arrived = seconds(CLOCK_REALTIME); // one stamp for what is queued now
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
@@ -122,7 +123,7 @@ int flips(Display *display, double duration, int count, char **targets)
     }
 
     const long firstSecond = long(settled);
-    const long lastSecond = long(std::floor(end)) - 1;   // the last whole second watched
+    const long lastSecond = long(std::floor(end)) - 1; // the last whole second watched
     for (const Watched &w : watched) {
         std::vector<double> lateness;
         std::map<long, int> perSecond;
@@ -147,9 +148,8 @@ int flips(Display *display, double duration, int count, char **targets)
                 doubled += found->second - 1;
         }
         std::sort(lateness.begin(), lateness.end());
-        std::printf("%s %zu %.2f %.2f %.2f %d %d\n", w.label.c_str(), lateness.size(),
-                    percentile(lateness, 0.5), percentile(lateness, 0.99),
-                    lateness.empty() ? std::nan("") : lateness.back(), skipped, doubled);
+        std::printf("%s %zu %.2f %.2f %.2f %d %d\n", w.label.c_str(), lateness.size(), percentile(lateness, 0.5),
+            percentile(lateness, 0.99), lateness.empty() ? std::nan("") : lateness.back(), skipped, doubled);
     }
     return 0;
 }
@@ -188,8 +188,9 @@ int startup(Display *display, double timeout, char **command)
 int main(int argc, char **argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: xwatch flips <seconds> <label>=<window id>...\n"
-                             "       xwatch startup <timeout seconds> <program> [arguments...]\n");
+        std::fprintf(stderr,
+            "usage: xwatch flips <seconds> <label>=<window id>...\n"
+            "       xwatch startup <timeout seconds> <program> [arguments...]\n");
         return 2;
     }
     Display *display = XOpenDisplay(nullptr);

@@ -46,15 +46,18 @@ inline QString checkRtf(QByteArrayView input)
             return u"runs %1 and %2 look the same"_s.arg(i - 1).arg(i);
         for (qsizetype j = 0; j < text.size(); ++j) {
             if (text[j].category() == QChar::Other_Control && text[j] != u'\t')
-                return u"run %1 holds control character U+%2"_s.arg(i).arg(uint(text[j].unicode()), 4, 16, QLatin1Char('0'));
-            const bool paired = text[j].isHighSurrogate() ? j + 1 < text.size() && text[j + 1].isLowSurrogate()
-                                                          : !text[j].isLowSurrogate() || (j > 0 && text[j - 1].isHighSurrogate());
+                return u"run %1 holds control character U+%2"_s.arg(i).arg(
+                    uint(text[j].unicode()), 4, 16, QLatin1Char('0'));
+            const bool paired = text[j].isHighSurrogate()
+                ? j + 1 < text.size() && text[j + 1].isLowSurrogate()
+                : !text[j].isLowSurrogate() || (j > 0 && text[j - 1].isHighSurrogate());
             if (!paired)
                 return u"run %1 holds a lone surrogate at %2"_s.arg(i).arg(j);
         }
         characters += text.size();
     }
-    if (!runs.isEmpty() && (runs.last().text.back() == QChar::ParagraphSeparator || runs.last().text.back() == QChar::LineSeparator))
+    if (!runs.isEmpty()
+        && (runs.last().text.back() == QChar::ParagraphSeparator || runs.last().text.back() == QChar::LineSeparator))
         return u"the text ends with a break"_s;
     if (characters > input.size())
         return u"%1 characters from %2 bytes"_s.arg(characters).arg(input.size());
@@ -96,7 +99,9 @@ inline QString checkFieldEntry(QByteArrayView input, QLineEdit &field)
         setDoubleValue(field, value);
         const double back = doubleValue(field);
         if (std::isfinite(value) ? back != value || !isValidDoubleEntry(field.text(), value, value) : back != 0)
-            return u"%1 written as \"%2\" reads back as %3"_s.arg(value, 0, 'g', 17).arg(field.text()).arg(back, 0, 'g', 17);
+            return u"%1 written as \"%2\" reads back as %3"_s.arg(value, 0, 'g', 17)
+                .arg(field.text())
+                .arg(back, 0, 'g', 17);
     }
     for (const qint64 value : std::as_const(integers)) {
         setIntegerValue(field, value);
@@ -153,7 +158,8 @@ inline QString checkAppcast(QByteArrayView input)
         for (const Release &release : *releases) {
             const std::weak_ordering order = compareVersions(release.version, newest->version);
             if (order > 0 || (order == 0 && !(release == *newest)))
-                return u"\"%1\" is newer than, or equal to and before, the newest \"%2\""_s.arg(release.version, newest->version);
+                return u"\"%1\" is newer than, or equal to and before, the newest \"%2\""_s.arg(
+                    release.version, newest->version);
             if (order == 0)
                 break;
         }
@@ -161,16 +167,28 @@ inline QString checkAppcast(QByteArrayView input)
     for (const QByteArray &line : xml.split('\n')) {
         if (versions.size() >= 6)
             break;
-        versions.append(QString::fromUtf8(line.left(64)));   // the order's cost is cubic in this
+        versions.append(QString::fromUtf8(line.left(64))); // the order's cost is cubic in this
     }
     return checkVersionOrder(versions);
 }
 
-inline QString shown(bool b) { return b ? u"true"_s : u"false"_s; }
-inline QString shown(qint64 i) { return QString::number(i); }
+inline QString shown(bool b)
+{
+    return b ? u"true"_s : u"false"_s;
+}
+inline QString shown(qint64 i)
+{
+    return QString::number(i);
+}
 // With the sign of zero, which QString::number drops.
-inline QString shown(double d) { return (std::signbit(d) ? u"-"_s : QString()) + QString::number(std::fabs(d), 'g', 17); }
-inline QString shown(const QString &t) { return u'"' + t + u'"'; }
+inline QString shown(double d)
+{
+    return (std::signbit(d) ? u"-"_s : QString()) + QString::number(std::fabs(d), 'g', 17);
+}
+inline QString shown(const QString &t)
+{
+    return u'"' + t + u'"';
+}
 
 // What the bool, integer, double and text loads make of key; "-" where a load gives its
 // fallback, which shows as two different fallbacks giving different results.
@@ -179,9 +197,9 @@ inline Loads loads(const AppUtils::DefaultSettings &store, const QString &key)
 {
     const auto either = [](auto a, auto b) { return a == b ? shown(a) : u"-"_s; };
     return {either(store.loadBool(key, false), store.loadBool(key, true)),
-            either(store.loadInteger(key, 0), store.loadInteger(key, 1)),
-            either(store.loadDouble(key, 0.5), store.loadDouble(key, 1.5)),
-            either(store.loadString(key, u"a"_s), store.loadString(key, u"b"_s))};
+        either(store.loadInteger(key, 0), store.loadInteger(key, 1)),
+        either(store.loadDouble(key, 0.5), store.loadDouble(key, 1.5)),
+        either(store.loadString(key, u"a"_s), store.loadString(key, u"b"_s))};
 }
 
 // DefaultSettings on a file of any content: loads give finite numbers; a save of a key and type
@@ -190,9 +208,8 @@ inline Loads loads(const AppUtils::DefaultSettings &store, const QString &key)
 // folder: a writable folder for scratch files, removed again before the check returns.
 inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
 {
-    static const QStringList keys{
-        u"PREFS_LaunchAtLogin"_s, u"PREFS_location_decimal"_s, u"PREFS_latitude"_s, u"PREFS_longitude"_s,
-        u"PREFS_serverIP"_s, u"PREFS_serverPort"_s, u"Prefs_LocationSource"_s, u"APP_Horavane"_s,
+    static const QStringList keys{u"PREFS_LaunchAtLogin"_s, u"PREFS_location_decimal"_s, u"PREFS_latitude"_s,
+        u"PREFS_longitude"_s, u"PREFS_serverIP"_s, u"PREFS_serverPort"_s, u"Prefs_LocationSource"_s, u"APP_Horavane"_s,
         u"APP_AnalogClock"_s, u"Donation/hideAtLaunch"_s, u"SoftwareUpdate/AutomaticChecks"_s,
         u"SoftwareUpdate/Interval"_s, u"SoftwareUpdate/LastCheck"_s};
     static int serial = 0;
@@ -205,7 +222,7 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
     if (QFile file(path); !file.open(QIODevice::WriteOnly) || file.write(input.data(), input.size()) != input.size())
         return u"cannot write the scratch file %1"_s.arg(path);
 
-    AppUtils::DefaultSettings store(path);   // first: it drops what would crash QSettings
+    AppUtils::DefaultSettings store(path); // first: it drops what would crash QSettings
     // Keys under a section without a name read as "/key"; QSettings writes them back under
     // [General], where they read as "key": a quirk of its format on hand-made files.
     const QStringList all = QSettings(path, QSettings::IniFormat).allKeys();
@@ -225,13 +242,15 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
     const bool fresh = before[saved][type] == "-"_L1;
     const auto save = [&](auto value, auto saver) { return std::pair((store.*saver)(key, value), shown(value)); };
     const QString text = fresh ? u"@ \"a\", b;\\ ="_s : store.loadString(key, {});
-    const auto [landed, written] =
-          type == 0 ? save(before[saved][0] != shown(true), &AppUtils::DefaultSettings::saveBool)
-        : type == 1 ? save(fresh ? std::numeric_limits<qint64>::min() : store.loadInteger(key, 0), &AppUtils::DefaultSettings::saveInteger)
+    const auto [landed, written] = type == 0
+        ? save(before[saved][0] != shown(true), &AppUtils::DefaultSettings::saveBool)
+        : type == 1 ? save(fresh ? std::numeric_limits<qint64>::min() : store.loadInteger(key, 0),
+              &AppUtils::DefaultSettings::saveInteger)
         : type == 2 ? save(fresh ? 5e-324 : -store.loadDouble(key, 0), &AppUtils::DefaultSettings::saveDouble)
                     : save(text, &AppUtils::DefaultSettings::saveString);
     if (type == 3 && text.size() > 4000)
-        return landed ? u"%1 characters saved under %2, more than a setting may hold"_s.arg(text.size()).arg(key) : QString();
+        return landed ? u"%1 characters saved under %2, more than a setting may hold"_s.arg(text.size()).arg(key)
+                      : QString();
     if (!landed)
         return u"saving %1 into a readable, writable file failed"_s.arg(key);
 
@@ -245,8 +264,9 @@ inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
         for (qsizetype k = 0; k < keys.size(); ++k) {
             const Loads after = loads(*view, keys[k]);
             if (k == saved ? after[type] != written : after != before[k])
-                return u"%1 (saved: %2) reads %3 after the save%4"_s.arg(
-                    keys[k], key, QStringList(after.begin(), after.end()).join(u' '), view == &reread ? u" and a restart"_s : QString());
+                return u"%1 (saved: %2) reads %3 after the save%4"_s.arg(keys[k], key,
+                    QStringList(after.begin(), after.end()).join(u' '),
+                    view == &reread ? u" and a restart"_s : QString());
         }
     }
     return {};

@@ -15,7 +15,7 @@ QLineEdit *g_field = nullptr;
 extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int qtArgc = 1;   // libFuzzer's options are none of Qt's business
+    static int qtArgc = 1; // libFuzzer's options are none of Qt's business
     static char *qtArgv[] = {(*argv)[0], nullptr};
     static QApplication app(qtArgc, qtArgv);
     static QLineEdit field;

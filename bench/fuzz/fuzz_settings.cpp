@@ -15,11 +15,11 @@ namespace {
 const QTemporaryDir &scratch()
 {
     static const QTemporaryDir folder(QFileInfo(u"/dev/shm"_s).isWritable()
-                                          ? u"/dev/shm/horavane-fuzz-XXXXXX"_s
-                                          : QDir::tempPath() + u"/horavane-fuzz-XXXXXX"_s);
+            ? u"/dev/shm/horavane-fuzz-XXXXXX"_s
+            : QDir::tempPath() + u"/horavane-fuzz-XXXXXX"_s);
     return folder;
 }
-}
+} // namespace
 
 // The whole settings file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

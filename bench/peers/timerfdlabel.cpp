@@ -29,7 +29,7 @@ void aim(int alarm)
     at.it_value.tv_sec = now.tv_sec + 1;
     if (timerfd_settime(alarm, alarmFlags, &at, nullptr) == 0)
         return;
-    if (errno == ECANCELED) {   // the clock was set since the last ring: ring at once
+    if (errno == ECANCELED) { // the clock was set since the last ring: ring at once
         at.it_value = {0, 1};
         if (timerfd_settime(alarm, alarmFlags, &at, nullptr) == 0)
             return;
@@ -45,9 +45,7 @@ int main(int argc, char *argv[])
     QLabel label;
     label.setWindowTitle(QStringLiteral("timerfd label clock"));
     label.setMinimumWidth(200);
-    const auto show = [&label] {
-        label.setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")));
-    };
+    const auto show = [&label] { label.setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))); };
     show();
 
     const int alarm = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);

@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
     AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
     AppPreferences &preferences = sharedPreferences();
-    AppDelegate delegate;   // before the settings load: it brings the pane's observer to the clocks
+    AppDelegate delegate; // before the settings load: it brings the pane's observer to the clocks
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
         preferences.prefsGeneral().loadSettings();
@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     const auto analog = makeClockWindow<AnalogClockWindow>();
     for (const auto &window : {digital, analog})
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
-                         [&menu, window = window.get()] { menu.install(*window->window()); });
+            [&menu, window = window.get()] { menu.install(*window->window()); });
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {

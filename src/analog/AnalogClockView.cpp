@@ -60,12 +60,12 @@ const ClockTime &AnalogClockView::time() const
 
 QSize AnalogClockView::sizeHint() const
 {
-    return { 206, 206 };
+    return {206, 206};
 }
 
 QSize AnalogClockView::minimumSizeHint() const
 {
-    return { 170, 170 }; // a ten-character date still clears the numerals beside it
+    return {170, 170}; // a ten-character date still clears the numerals beside it
 }
 
 bool AnalogClockView::hasHeightForWidth() const
@@ -108,7 +108,7 @@ void AnalogClockView::paintEvent(QPaintEvent *)
 const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio)
 {
     StillKey key{size(), pixelRatio, colours, QGuiApplication::font(), // the labels' font
-                 morningText(m_time), m_time.date};
+        morningText(m_time), m_time.date};
     if (!m_still.isNull() && key == m_stillKey)
         return m_still;
     m_stillKey = std::move(key);

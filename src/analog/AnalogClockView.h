@@ -12,7 +12,8 @@ struct DialGeometry;
 // One analog dial: blue bezel, face, 60 ticks, numerals, "AM"/"PM" and date captions,
 // hour, minute and second hands and a centre dot. It draws the time it is given and
 // never reads a clock. It keeps itself square in layouts (height for width).
-class AnalogClockView : public QWidget {
+class AnalogClockView : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -35,7 +36,8 @@ protected:
 private:
     // What the still parts of the dial (bezel, face, ticks, numerals, captions) were last
     // drawn for.
-    struct StillKey {
+    struct StillKey
+    {
         QSize size;
         qreal pixelRatio = 0;
         DialColours colours;

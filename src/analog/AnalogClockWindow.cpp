@@ -21,8 +21,7 @@ qint64 secondsOfDay(const std::tm &fields)
 
 QString dateText(const QLocale &locale, const std::tm &fields)
 {
-    return locale.toString(QDate(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday),
-                           QLocale::ShortFormat);
+    return locale.toString(QDate(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday), QLocale::ShortFormat);
 }
 
 } // namespace

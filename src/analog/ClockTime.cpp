@@ -5,7 +5,7 @@ using namespace Qt::StringLiterals;
 ClockTime fromSeconds(qint64 seconds, const QString &date)
 {
     const qint64 h24 = seconds / 3600 % 24;
-    return ClockTime{ h24 % 12, seconds / 60 % 60, seconds % 60, h24 < 12, date };
+    return ClockTime{h24 % 12, seconds / 60 % 60, seconds % 60, h24 < 12, date};
 }
 
 QString morningText(const ClockTime &time)

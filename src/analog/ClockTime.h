@@ -4,12 +4,13 @@
 #include <QtGlobal>
 
 // The time one dial shows, on a 12-hour face.
-struct ClockTime {
-    qint64 hour = 0;     // 0..11; 0 is twelve o'clock
-    qint64 min = 0;      // 0..59
-    qint64 sec = 0;      // 0..59
+struct ClockTime
+{
+    qint64 hour = 0; // 0..11; 0 is twelve o'clock
+    qint64 min = 0; // 0..59
+    qint64 sec = 0; // 0..59
     bool morning = true; // the hour of the 24-hour day is below 12: "AM", else "PM"
-    QString date;        // the date caption, drawn as given
+    QString date; // the date caption, drawn as given
 
     bool operator==(const ClockTime &) const = default;
 };

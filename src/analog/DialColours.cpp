@@ -7,6 +7,6 @@ DialColours dialColours(const QPalette &palette)
     const QColor face = palette.color(QPalette::Base);
     const QColor ink = palette.color(QPalette::Text);
     const bool dark = ink.lightnessF() > face.lightnessF();
-    return { dark ? QColor(0x0A, 0x84, 0xFF) : QColor(0x00, 0x7A, 0xFF), face, ink,
-             dark ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30) };
+    return {dark ? QColor(0x0A, 0x84, 0xFF) : QColor(0x00, 0x7A, 0xFF), face, ink,
+        dark ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30)};
 }

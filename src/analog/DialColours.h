@@ -7,10 +7,11 @@ class QPalette;
 // The colours of a dial, taken from a palette. The bezel blue and the second-hand red follow
 // the palette's lightness (a dark palette gets the lighter, more saturated pair), so a theme
 // change shows at the next paint.
-struct DialColours {
-    QColor bezel;      // light #007AFF, dark #0A84FF
-    QColor face;       // QPalette::Base
-    QColor ink;        // QPalette::Text: ticks, numerals, captions, hour and minute hands, dot
+struct DialColours
+{
+    QColor bezel; // light #007AFF, dark #0A84FF
+    QColor face; // QPalette::Base
+    QColor ink; // QPalette::Text: ticks, numerals, captions, hour and minute hands, dot
     QColor secondHand; // light #FF3B30, dark #FF453A
 
     bool operator==(const DialColours &) const = default;

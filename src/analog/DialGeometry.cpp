@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr qreal inset = 3;           // between the bounds' corner and the face
-constexpr qreal numeralInset = 16;   // from the rim to the numerals' circle
-constexpr qreal handInset = 10;      // from the rim to the hands' base length
+constexpr qreal inset = 3; // between the bounds' corner and the face
+constexpr qreal numeralInset = 16; // from the rim to the numerals' circle
+constexpr qreal handInset = 10; // from the rim to the hands' base length
 constexpr qreal numeralSize = 20;
 constexpr qreal captionInset = 10;
 constexpr qreal captionHeight = 20;
@@ -23,7 +23,7 @@ qreal faceRadius(qreal width)
 
 QPointF polar(qreal length, qreal angle)
 {
-    return { length * std::cos(angle), length * std::sin(angle) };
+    return {length * std::cos(angle), length * std::sin(angle)};
 }
 
 // Angle of a position in minute divisions: 0 at twelve o'clock, running clockwise.
@@ -35,10 +35,11 @@ qreal dialAngle(double position)
 QLineF hand(QPointF centre, qreal baseLength, double position, qreal lengthFactor)
 {
     const qreal angle = dialAngle(position);
-    return { centre + polar(-0.2 * baseLength, angle), centre + polar(lengthFactor * baseLength, angle) };
+    return {centre + polar(-0.2 * baseLength, angle), centre + polar(lengthFactor * baseLength, angle)};
 }
 
-struct Hands {
+struct Hands
+{
     QPointF centre;
     std::array<QLineF, 3> lines; // hour, minute, second
 };
@@ -49,13 +50,14 @@ Hands hands(qreal width, const ClockTime &time)
     const QPointF centre(inset + r, inset + r);
     const qreal length = std::max<qreal>(0, r - handInset);
     const HandPositions p = handPositions(time);
-    return { centre, { hand(centre, length, p.hour, 0.6), hand(centre, length, p.minute, 0.85),
-                       hand(centre, length, p.second, 0.98) } };
+    return {centre,
+        {hand(centre, length, p.hour, 0.6), hand(centre, length, p.minute, 0.85),
+            hand(centre, length, p.second, 0.98)}};
 }
 
 QRectF centreDot(QPointF centre)
 {
-    return { centre - QPointF(dotRadius, dotRadius), QSizeF(2 * dotRadius, 2 * dotRadius) };
+    return {centre - QPointF(dotRadius, dotRadius), QSizeF(2 * dotRadius, 2 * dotRadius)};
 }
 
 // A flat cap ends at the line's end and the sides lie half the width away: the line's box
@@ -72,7 +74,7 @@ HandPositions handPositions(const ClockTime &time)
 {
     const qint64 minuteSeconds = time.min * 60 + time.sec;
     const qint64 hourSeconds = (time.hour * 60 + time.min) * 60 + time.sec;
-    return { double(hourSeconds) * 5 / 3600, double(minuteSeconds) / 60, double(time.sec) };
+    return {double(hourSeconds) * 5 / 3600, double(minuteSeconds) / 60, double(time.sec)};
 }
 
 DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time)
@@ -89,15 +91,14 @@ DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time)
     for (int n = 1; n <= 12; ++n) {
         const qreal angle = (15 - n) * 2 * DialGeometry::PI / 12;
         // Centred horizontally on the numerals' circle, bottom edge 13 below it.
-        const QPointF origin = QPointF(g.face.x() + r - numeralSize / 2, g.face.y() + r - 13)
-            + polar(numeralCircle, angle);
+        const QPointF origin
+            = QPointF(g.face.x() + r - numeralSize / 2, g.face.y() + r - 13) + polar(numeralCircle, angle);
         g.numerals[std::size_t(n - 1)] = QRectF(origin, QSizeF(numeralSize, numeralSize));
     }
 
     const qreal captionWidth = std::max<qreal>(0, g.face.width() - 2 * captionInset);
     g.morningCaption = QRectF(g.face.x() + captionInset, g.face.y() + 20, captionWidth, captionHeight);
-    g.dateCaption = QRectF(g.face.x() + captionInset, g.face.y() + g.face.height() - 55,
-                           captionWidth, captionHeight);
+    g.dateCaption = QRectF(g.face.x() + captionInset, g.face.y() + g.face.height() - 55, captionWidth, captionHeight);
 
     const Hands h = hands(bounds.width(), time);
     g.hourHand = h.lines[0];
@@ -109,7 +110,7 @@ DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time)
 
 QRect changedRect(const QSizeF &size, const ClockTime &from, const ClockTime &to)
 {
-    constexpr std::array widths{ DialGeometry::hourWidth, DialGeometry::minuteWidth, DialGeometry::secondWidth };
+    constexpr std::array widths{DialGeometry::hourWidth, DialGeometry::minuteWidth, DialGeometry::secondWidth};
     const Hands before = hands(size.width(), from), after = hands(size.width(), to);
     QRectF changed; // y up
     // The minute and hour hands creep every second: their lines, not their minute or hour,
@@ -140,7 +141,7 @@ QList<QLineF> tickMarks(qreal width)
     for (int i = 1; i <= int(DialGeometry::clockIntervals); ++i) {
         const qreal angle = i * 2 * DialGeometry::PI / DialGeometry::clockIntervals;
         const qreal length = i % 5 == 0 ? 10 : 5;
-        ticks.append({ centre + polar(r, angle), centre + polar(std::max<qreal>(0, r - length), angle) });
+        ticks.append({centre + polar(r, angle), centre + polar(std::max<qreal>(0, r - length), angle)});
     }
     return ticks;
 }

@@ -40,7 +40,7 @@ AppDelegate::AppDelegate(QObject *parent)
 {
     // The clocks follow the pane's observer settings as a value: the engine reads no widget.
     connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::observerChanged, this,
-            [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
+        [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -105,7 +105,7 @@ void AppDelegate::showClockWindow(const WindowOpener &opener)
     if (!controller) {
         controller = opener.make();
         connect(controller.get(), &Platform::WindowController::windowLoaded, this,
-                [this, window = controller.get()] { m_menu.install(*window->window()); });
+            [this, window = controller.get()] { m_menu.install(*window->window()); });
     }
     controller->showWindow();
     qCDebug(lcLifecycle) << "window shown" << opener.settingsKey;

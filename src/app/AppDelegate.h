@@ -68,7 +68,7 @@ private:
 
     const QUrl hv_paypal;
     AppMenu m_menu;
-    AppUtils::Repeater m_donationOffer;   // once, just after the first tick
+    AppUtils::Repeater m_donationOffer; // once, just after the first tick
     std::optional<std::vector<bool>> m_windowsAtEnd;
     bool m_terminated = false;
 };

@@ -10,8 +10,7 @@
 #include <QMessageBox>
 
 namespace {
-void setUp(QAction &action, const QString &text, QKeySequence shortcut = {},
-           QAction::MenuRole role = QAction::NoRole)
+void setUp(QAction &action, const QString &text, QKeySequence shortcut = {}, QAction::MenuRole role = QAction::NoRole)
 {
     action.setText(text);
     action.setShortcut(shortcut);
@@ -68,7 +67,7 @@ void AppMenu::install(QMainWindow &window)
 
 void AppMenu::addKeys(QWidget &window)
 {
-    if (!window.actions().contains(&m_quit))   // re-adding would remove and insert each again
+    if (!window.actions().contains(&m_quit)) // re-adding would remove and insert each again
         window.addActions(applicationKeys());
 }
 
@@ -80,12 +79,12 @@ QList<QAction *> AppMenu::applicationKeys()
 void AppMenu::showAbout()
 {
     QMessageBox::about(QApplication::activeWindow(), tr("About Horavane"),
-                       tr("<h3>Horavane %1</h3>"
-                          "<p>A clock for astronomers: civil local time, UTC and the local "
-                          "sidereal time of your site, exact to the second.</p>"
-                          "<p>Sidereal time: IAU 2006/2000A apparent sidereal time, computed "
-                          "with ERFA.</p>"
-                          "<p><a href=\"https://horavane.org\">horavane.org</a> · "
-                          "GNU General Public License, version 3 or later.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+        tr("<h3>Horavane %1</h3>"
+           "<p>A clock for astronomers: civil local time, UTC and the local "
+           "sidereal time of your site, exact to the second.</p>"
+           "<p>Sidereal time: IAU 2006/2000A apparent sidereal time, computed "
+           "with ERFA.</p>"
+           "<p><a href=\"https://horavane.org\">horavane.org</a> · "
+           "GNU General Public License, version 3 or later.</p>")
+            .arg(QCoreApplication::applicationVersion()));
 }

@@ -26,7 +26,7 @@ void holdOrFail(QtMsgType type, const QMessageLogContext &, const QString &text)
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const QByteArray display = qgetenv("DISPLAY");
     std::fprintf(stderr, "horavane: cannot open display \"%s\"%s%s\n", display.constData(),
-                 platform.isEmpty() ? "" : " with the platform ", platform.constData());
+        platform.isEmpty() ? "" : " with the platform ", platform.constData());
     std::_Exit(1);
 }
 } // namespace

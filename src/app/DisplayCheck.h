@@ -7,7 +7,7 @@ class DisplayCheck
 {
 public:
     DisplayCheck();
-    ~DisplayCheck();   // the display opened: release what was held back
+    ~DisplayCheck(); // the display opened: release what was held back
 
     DisplayCheck(const DisplayCheck &) = delete;
     DisplayCheck &operator=(const DisplayCheck &) = delete;

@@ -23,9 +23,11 @@ bool isPrivateFolder(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     ::mkdir(name.constData(), 0700);
-    struct stat status {};
-    return ::lstat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode)
-        && status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+    struct stat status
+    {
+    };
+    return ::lstat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid()
+        && (status.st_mode & 077) == 0;
 }
 
 // The runtime folder is private to the user and the session. Without XDG_RUNTIME_DIR, Qt
@@ -64,7 +66,8 @@ bool SingleInstance::listen()
 {
     if (m_socketPath.isEmpty()) {
         qWarning("horavane: no private folder for the instance socket (XDG_RUNTIME_DIR is unset and "
-                 "%s is not ours); a second start will not find this one", qPrintable(QDir::tempPath()));
+                 "%s is not ours); a second start will not find this one",
+            qPrintable(QDir::tempPath()));
         return false;
     }
     if (m_server.listen(m_socketPath))
@@ -74,7 +77,7 @@ bool SingleInstance::listen()
     if (m_server.listen(m_socketPath))
         return true;
     qWarning("horavane: cannot watch for a second start at %s: %s", qPrintable(m_socketPath),
-             qPrintable(m_server.errorString()));
+        qPrintable(m_server.errorString()));
     return false;
 }
 

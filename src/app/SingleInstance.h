@@ -33,7 +33,7 @@ private:
     void readRequest();
     void drop(QLocalSocket &peer);
 
-    const QString m_socketPath;   // empty when there is no private folder to put it in
+    const QString m_socketPath; // empty when there is no private folder to put it in
     QLocalServer m_server;
-    std::vector<QLocalSocket *> m_peers;   // oldest first
+    std::vector<QLocalSocket *> m_peers; // oldest first
 };

@@ -12,13 +12,13 @@
 
 namespace {
 constexpr std::array handledSignals{SIGTERM, SIGINT, SIGHUP};
-int g_pipe[2] = {-1, -1};   // [0] read by the event loop, [1] written by the handler
+int g_pipe[2] = {-1, -1}; // [0] read by the event loop, [1] written by the handler
 
 extern "C" void onTerminationSignal(int signalNumber)
 {
     const int savedErrno = errno;
     const auto byte = static_cast<unsigned char>(signalNumber);
-    [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);   // async-signal-safe
+    [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1); // async-signal-safe
     errno = savedErrno;
 }
 } // namespace
@@ -33,7 +33,9 @@ TerminationSignals::TerminationSignals(QObject *parent)
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::drain);
 
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -10,10 +10,10 @@
 std::span<const WindowOpener> windowOpeners()
 {
     static const std::array openers{
-        WindowOpener{SettingsKeys::horavaneWindowOpen, &WindowRegistry::openHoravaneWindow,
-                     &makeClockWindow<HoravaneWindow>},
-        WindowOpener{SettingsKeys::analogWindowOpen, &WindowRegistry::openAnalogWindow,
-                     &makeClockWindow<AnalogClockWindow>},
+        WindowOpener{
+            SettingsKeys::horavaneWindowOpen, &WindowRegistry::openHoravaneWindow, &makeClockWindow<HoravaneWindow>},
+        WindowOpener{
+            SettingsKeys::analogWindowOpen, &WindowRegistry::openAnalogWindow, &makeClockWindow<AnalogClockWindow>},
     };
     return openers;
 }

@@ -1,9 +1,9 @@
 #include "AppDelegate.h"
 #include "ApplicationId.h"
-#include "HoravaneApplication.h"
-#include "TerminationSignals.h"
 #include "DisplayCheck.h"
+#include "HoravaneApplication.h"
 #include "SingleInstance.h"
+#include "TerminationSignals.h"
 #include "engine/WindowRegistry.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -11,8 +11,8 @@
 
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 
 #include <optional>
 
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     QTranslator horavaneTexts;
     if (horavaneTexts.load(QLocale(), QStringLiteral("horavane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
@@ -56,8 +56,7 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &HoravaneApplication::endBegins, &delegate, &AppDelegate::applicationEndBegins);
     QObject::connect(&app, &HoravaneApplication::endCancelled, &delegate, &AppDelegate::applicationEndCancelled);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, &AppDelegate::saveState);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     &AppDelegate::applicationWillTerminate);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     const int status = QApplication::exec();
 

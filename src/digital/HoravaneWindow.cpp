@@ -28,8 +28,8 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     // Fixed-width digits, so that the text does not shift sideways every second.
     QFont readoutFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     readoutFont.setPointSizeF(readoutFont.pointSizeF() * 1.15);
-    for (Readout *readout : {m_ui->m_localtime, m_ui->m_utc, m_ui->m_localsidereal, m_ui->m_location,
-                             m_ui->m_locn_source})
+    for (Readout *readout :
+        {m_ui->m_localtime, m_ui->m_utc, m_ui->m_localsidereal, m_ui->m_location, m_ui->m_locn_source})
         readout->setFont(readoutFont);
     // Quieter than the read-outs, in the palette's own dimmed text colour for light and dark.
     m_ui->m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
@@ -50,7 +50,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
     for (const NoPosition reason :
-         {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
+        {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
         reasons << whyNoPosition(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
 }
@@ -60,8 +60,8 @@ void HoravaneWindow::update()
     const ClockReading &reading = ClockWindow::reading();
     m_ui->m_utc->setText(isoText(reading.instant, 0));
     m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
-    m_ui->m_localsidereal->setText(reading.siderealSeconds ? AppUtils::Sidereal::text(*reading.siderealSeconds)
-                                                           : QString());
+    m_ui->m_localsidereal->setText(
+        reading.siderealSeconds ? AppUtils::Sidereal::text(*reading.siderealSeconds) : QString());
     showObserver(reading);
 }
 

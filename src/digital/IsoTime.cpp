@@ -11,10 +11,9 @@ QString isoText(system_clock::time_point instant, int utcOffsetSeconds)
     const year_month_day date{day};
     const hh_mm_ss time{local - day};
 
-    QString text = QString::asprintf("%04d-%02u-%02uT%02d:%02d:%02d.%03d", int(date.year()),
-                                     unsigned(date.month()), unsigned(date.day()),
-                                     int(time.hours().count()), int(time.minutes().count()),
-                                     int(time.seconds().count()), int(time.subseconds().count()));
+    QString text = QString::asprintf("%04d-%02u-%02uT%02d:%02d:%02d.%03d", int(date.year()), unsigned(date.month()),
+        unsigned(date.day()), int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count()),
+        int(time.subseconds().count()));
     if (utcOffsetSeconds == 0)
         return text + u'Z';
     // Cutting an offset of old local mean time (Monrovia's -00:44:30) to whole minutes would make

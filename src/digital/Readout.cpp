@@ -18,7 +18,10 @@
 class AccessibleReadout : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit AccessibleReadout(Readout *readout) : QAccessibleWidget(readout, QAccessible::StaticText) {}
+    explicit AccessibleReadout(Readout *readout)
+        : QAccessibleWidget(readout, QAccessible::StaticText)
+    {
+    }
 
     static QAccessibleInterface *make(const QString &key, QObject *object)
     {
@@ -94,7 +97,7 @@ public:
         const QTextLine line = Readout::layOut(layout);
         const QPointF origin = readout().textOrigin();
         const QRectF local(origin.x() + line.cursorToX(offset), origin.y(),
-                           line.cursorToX(offset + 1) - line.cursorToX(offset), line.height());
+            line.cursorToX(offset + 1) - line.cursorToX(offset), line.height());
         return QRect(readout().mapToGlobal(local.topLeft().toPoint()), local.size().toSize());
     }
     int offsetAtPoint(const QPoint &point) const override
@@ -107,7 +110,7 @@ public:
         const int offset = line.xToCursor(local.x() - readout().textOrigin().x(), QTextLine::CursorOnCharacter);
         return offset < characterCount() ? offset : -1;
     }
-    void scrollToSubstring(int, int) override {}   // always wholly shown
+    void scrollToSubstring(int, int) override {} // always wholly shown
     QString attributes(int offset, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = offset;
@@ -118,7 +121,8 @@ private:
     Readout &readout() const { return *static_cast<Readout *>(widget()); }
 };
 
-Readout::Readout(QWidget *parent) : QWidget(parent)
+Readout::Readout(QWidget *parent)
+    : QWidget(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(&AccessibleReadout::make), true);
     Q_UNUSED(factoryInstalled);

@@ -15,7 +15,7 @@ std::tm utcBreakdown(std::time_t t)
 
 std::tm localBreakdown(std::time_t t)
 {
-    tzset();   // localtime_r, unlike localtime, is not required to notice a changed zone
+    tzset(); // localtime_r, unlike localtime, is not required to notice a changed zone
     std::tm fields{};
     localtime_r(&t, &fields);
     return fields;
@@ -24,7 +24,7 @@ std::tm localBreakdown(std::time_t t)
 } // namespace
 
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-                       std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal)
+    std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal)
 {
     const auto second = std::chrono::floor<std::chrono::seconds>(now);
     const std::time_t t = std::chrono::system_clock::to_time_t(second);

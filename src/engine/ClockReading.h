@@ -15,11 +15,11 @@ class SiderealClock;
 // and dial of that second shows the same instant, the same position and the same LST.
 struct ClockReading
 {
-    std::chrono::system_clock::time_point instant{};   // UTC, leap seconds not counted
-    std::tm utc{};                                      // the instant's whole second, broken down
-    std::tm local{};                                    // the same in the system zone
-    int utcOffsetSeconds = 0;                           // of the system zone then, east positive
-    ObserverSettings settings;                          // the source and how to show coordinates
+    std::chrono::system_clock::time_point instant{}; // UTC, leap seconds not counted
+    std::tm utc{}; // the instant's whole second, broken down
+    std::tm local{}; // the same in the system zone
+    int utcOffsetSeconds = 0; // of the system zone then, east positive
+    ObserverSettings settings; // the source and how to show coordinates
     std::variant<ObserverPosition, NoPosition> observer = NoPosition::waitingForFix;
     // Local apparent sidereal time of the whole second at the observer, [0, 86400); none
     // without a position or for an instant the sidereal computation cannot place.
@@ -29,4 +29,4 @@ struct ClockReading
 // The reading for now, with the observer found under settings. The system zone is read afresh
 // (tzset), so a change of zone shows at the next second.
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-                       std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal);
+    std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal);

@@ -16,9 +16,9 @@ public:
 
     // location: where the observer is found, asked at each tick that has a window to refresh.
     explicit ClockUpdate(AppUtils::MasterTimer &timer = AppUtils::MasterTimer::shared(),
-                         std::function<Location &()> location = &Location::shared);
+        std::function<Location &()> location = &Location::shared);
 
-    void start();   // arms the one-second tick; the master timer delivers it once started
+    void start(); // arms the one-second tick; the master timer delivers it once started
     void stop();
 
     // The reading at now, shown by every open window. With no window open nothing is worked
@@ -36,6 +36,6 @@ public:
 private:
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;
-    AppUtils::SiderealClock m_sidereal;   // keeps the slow part of sidereal time between ticks
+    AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     ClockReading m_reading;
 };

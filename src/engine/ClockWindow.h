@@ -46,6 +46,6 @@ private:
 template <typename Window, typename... Args>
 std::shared_ptr<ClockWindow> makeClockWindow(Args &&...args)
 {
-    return std::shared_ptr<ClockWindow>(new Window(std::forward<Args>(args)...),
-                                        [](ClockWindow *window) { window->deleteLater(); });
+    return std::shared_ptr<ClockWindow>(
+        new Window(std::forward<Args>(args)...), [](ClockWindow *window) { window->deleteLater(); });
 }

@@ -19,10 +19,10 @@ struct ObserverPosition
 
 // Why there is no position to show.
 enum class NoPosition {
-    waitingForFix,     // the location service has not delivered a fix yet
-    notAllowed,        // the location service refused access
-    noService,         // this desktop has no location service
-    serverGivesNone,   // the SiTech server source names no position
+    waitingForFix, // the location service has not delivered a fix yet
+    notAllowed, // the location service refused access
+    noService, // this desktop has no location service
+    serverGivesNone, // the SiTech server source names no position
 };
 
 // Where the observer is now, for the source the settings name. The settings arrive as a

@@ -9,13 +9,11 @@ PositionSource::PositionSource(std::unique_ptr<QGeoPositionInfoSource> source)
 {
     if (!m_source)
         return;
-    connect(m_source.get(), &QGeoPositionInfoSource::positionUpdated, this,
-            &PositionSource::positionUpdated);
-    connect(m_source.get(), &QGeoPositionInfoSource::errorOccurred, this,
-            [this](QGeoPositionInfoSource::Error error) {
-                if (error == QGeoPositionInfoSource::AccessError)
-                    m_status = AuthorizationStatus::denied;
-            });
+    connect(m_source.get(), &QGeoPositionInfoSource::positionUpdated, this, &PositionSource::positionUpdated);
+    connect(m_source.get(), &QGeoPositionInfoSource::errorOccurred, this, [this](QGeoPositionInfoSource::Error error) {
+        if (error == QGeoPositionInfoSource::AccessError)
+            m_status = AuthorizationStatus::denied;
+    });
 }
 
 PositionSource::~PositionSource() = default;
@@ -24,8 +22,8 @@ std::unique_ptr<PositionSource> PositionSource::createDefault()
 {
     // GeoClue asks the person for permission in the name of this desktop entry.
     const QVariantMap parameters{{QStringLiteral("desktopId"), QGuiApplication::desktopFileName()}};
-    return std::make_unique<PositionSource>(std::unique_ptr<QGeoPositionInfoSource>(
-        QGeoPositionInfoSource::createDefaultSource(parameters, nullptr)));
+    return std::make_unique<PositionSource>(
+        std::unique_ptr<QGeoPositionInfoSource>(QGeoPositionInfoSource::createDefaultSource(parameters, nullptr)));
 }
 
 void PositionSource::startUpdatingLocation()

@@ -16,9 +16,9 @@ class PositionSource : public QObject
 public:
     // The values a position service reports for its permission.
     enum class AuthorizationStatus {
-        notDetermined = 0,   // no fix and no refusal yet
-        restricted = 1,      // no position service on this system
-        denied = 2,          // the service refused access
+        notDetermined = 0, // no fix and no refusal yet
+        restricted = 1, // no position service on this system
+        denied = 2, // the service refused access
         authorizedAlways = 3 // the service has delivered a fix
     };
 

@@ -14,7 +14,7 @@ AppPreferences::AppPreferences()
     const QList<Preferences::Preferenceable *> panes{&m_prefsGeneral, &m_prefsUpdate};
     // The frame is kept under the English title, whatever the language of the window's title.
     m_window.emplace(panes, Extensions::prefsTitle(), u"Horavane Preferences"_s);
-    m_prefsGeneral.view();   // the live store of the settings; the update pane waits to be shown
+    m_prefsGeneral.view(); // the live store of the settings; the update pane waits to be shown
 }
 
 PreferencesGeneral &AppPreferences::prefsGeneral()

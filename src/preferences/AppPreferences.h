@@ -26,7 +26,7 @@ public:
     Preferences::PreferencesWindowController &window();
 
 private:
-    std::optional<Preferences::PreferencesWindowController> m_window;   // none until the panes exist
+    std::optional<Preferences::PreferencesWindowController> m_window; // none until the panes exist
     PreferencesGeneral m_prefsGeneral;
     SparklePreferences::SparklePreferences m_prefsUpdate;
 };

@@ -5,9 +5,9 @@
 // Where the observer's position comes from. Stored as its raw value; a new source takes the
 // next free number.
 enum class LocationSource {
-    useSiTech = 0,         // kept for older settings files; gives no position
-    useManual = 1,         // the latitude and longitude typed in
-    useCoreLocation = 2,   // the desktop's location service
+    useSiTech = 0, // kept for older settings files; gives no position
+    useManual = 1, // the latitude and longitude typed in
+    useCoreLocation = 2, // the desktop's location service
 };
 
 // What the clocks need to know of the General pane, as one value. The pane publishes a new
@@ -15,9 +15,9 @@ enum class LocationSource {
 struct ObserverSettings
 {
     LocationSource source = LocationSource::useCoreLocation;
-    double latitude = 0;    // the typed position, decimal degrees, north and east positive
+    double latitude = 0; // the typed position, decimal degrees, north and east positive
     double longitude = 0;
-    bool decimal = true;    // coordinates shown as decimal degrees, else degrees, minutes, seconds
+    bool decimal = true; // coordinates shown as decimal degrees, else degrees, minutes, seconds
 
     bool operator==(const ObserverSettings &) const = default;
 };

@@ -22,8 +22,8 @@ namespace {
 
 // A stored coordinate the field would not accept (latitude 95, longitude 540) is as unreadable
 // as "abc": shown and used, it would put the observer nowhere on Earth.
-double loadCoordinate(const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback,
-                      double lowest, double highest)
+double loadCoordinate(
+    const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback, double lowest, double highest)
 {
     const double value = store.loadDouble(key, fallback);
     return value >= lowest && value <= highest ? value : fallback;
@@ -86,8 +86,7 @@ ObserverSettings PreferencesGeneral::observerSettings()
 {
     Ui::PreferencesGeneral &controls = ui();
     return {m_currentLocationSource, Platform::TextField::doubleValue(*controls.m_latitude),
-            Platform::TextField::doubleValue(*controls.m_longitude),
-            Extensions::boolValue(*controls.m_location_decimal)};
+        Platform::TextField::doubleValue(*controls.m_longitude), Extensions::boolValue(*controls.m_location_decimal)};
 }
 
 void PreferencesGeneral::loadSettings()
@@ -95,25 +94,24 @@ void PreferencesGeneral::loadSettings()
     Ui::PreferencesGeneral &controls = ui();
     // The address is free text; only the numeric fields are checked.
     for (QLineEdit *field : {controls.m_serverPort, controls.m_latitude, controls.m_longitude})
-        connect(field, &QLineEdit::editingFinished, this, &PreferencesGeneral::editingDidEnd,
-                Qt::UniqueConnection);
+        connect(field, &QLineEdit::editingFinished, this, &PreferencesGeneral::editingDidEnd, Qt::UniqueConnection);
     m_buttons = {controls.m_sitech, controls.m_manual, controls.m_corelocation};
 
-    Extensions::setBoolValue(*controls.m_launch_login,
-                             m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
+    Extensions::setBoolValue(
+        *controls.m_launch_login, m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
     Extensions::setBoolValue(*controls.m_location_decimal,
-                             m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
+        m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
     Platform::TextField::setDoubleValue(*controls.m_latitude,
-                                        loadCoordinate(m_store, SettingsKeys::latitude, SettingsDefaults::latitude,
-                                                       FieldLimits::latitudeMin, FieldLimits::latitudeMax));
+        loadCoordinate(m_store, SettingsKeys::latitude, SettingsDefaults::latitude, FieldLimits::latitudeMin,
+            FieldLimits::latitudeMax));
     Platform::TextField::setDoubleValue(*controls.m_longitude,
-                                        loadCoordinate(m_store, SettingsKeys::longitude, SettingsDefaults::longitude,
-                                                       FieldLimits::longitudeMin, FieldLimits::longitudeMax));
+        loadCoordinate(m_store, SettingsKeys::longitude, SettingsDefaults::longitude, FieldLimits::longitudeMin,
+            FieldLimits::longitudeMax));
     controls.m_serverIP->setText(m_store.loadString(SettingsKeys::serverIP, SettingsDefaults::serverIP));
-    Platform::TextField::setIntegerValue(*controls.m_serverPort,
-                                         m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
-    if (const std::optional<LocationSource> source = locationSourceFromRaw(
-            m_store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
+    Platform::TextField::setIntegerValue(
+        *controls.m_serverPort, m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
+    if (const std::optional<LocationSource> source
+        = locationSourceFromRaw(m_store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
         m_currentLocationSource = *source;
 
     syncLaunchAtLogin();
@@ -142,9 +140,8 @@ void PreferencesGeneral::updateLocationControls()
     Ui::PreferencesGeneral &controls = ui();
     for (QRadioButton *button : std::as_const(m_buttons))
         Extensions::setBoolValue(*button, false);
-    for (QWidget *control : std::initializer_list<QWidget *>{controls.m_sitech, controls.m_serverIP,
-                                                            controls.m_serverPort, controls.m_latitude,
-                                                            controls.m_longitude})
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             controls.m_sitech, controls.m_serverIP, controls.m_serverPort, controls.m_latitude, controls.m_longitude})
         control->setEnabled(false);
 
     switch (m_currentLocationSource) {
@@ -174,7 +171,7 @@ void PreferencesGeneral::syncLaunchAtLogin()
     if (Extensions::boolValue(box)) {
         result = agent.writePlist();
         if (!result.succeeded()) {
-            agent.unlinkAgent();   // ours when written but unusable; anything else stays
+            agent.unlinkAgent(); // ours when written but unusable; anything else stays
             Extensions::setBoolValue(box, false);
         }
         saveSettings();
@@ -226,7 +223,7 @@ void PreferencesGeneral::loadView(QWidget &view)
 void PreferencesGeneral::viewDidLoad()
 {
     Ui::PreferencesGeneral &controls = *m_ui;
-    m_buttons.clear();   // a new view has new buttons; loadSettings() forms the group again
+    m_buttons.clear(); // a new view has new buttons; loadSettings() forms the group again
     // The buttons stay auto-exclusive, as Qt makes them: a click on the button already on keeps
     // it on, and screen readers are told they are radio buttons, not check boxes.
     for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation})
@@ -243,14 +240,16 @@ void PreferencesGeneral::viewDidLoad()
     QStyleOptionButton box;
     box.initFrom(controls.m_launch_login);
     controls.m_launch_login_problem->setIndent(
-        controls.m_launch_login->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, controls.m_launch_login).left());
+        controls.m_launch_login->style()
+            ->subElementRect(QStyle::SE_CheckBoxContents, &box, controls.m_launch_login)
+            .left());
     controls.m_launch_login_problem->setForegroundRole(QPalette::PlaceholderText);
     showLaunchAtLoginProblem({});
 }
 
 Ui::PreferencesGeneral &PreferencesGeneral::ui()
 {
-    view();   // builds the controls on first use
+    view(); // builds the controls on first use
     return *m_ui;
 }
 
@@ -278,7 +277,7 @@ void PreferencesGeneral::reselectBadEntry()
         return;
     const auto *focused = qobject_cast<const QLineEdit *>(QApplication::focusWidget());
     if (focused && focused != field && !entryIsValid(*focused).value_or(true))
-        return;   // already in another bad entry: leave the user there
+        return; // already in another bad entry: leave the user there
     Platform::TextField::selectText(*field);
 }
 

@@ -114,16 +114,16 @@ private:
     std::optional<bool> entryIsValid(const QLineEdit &field) const;
     void editingDidEnd();
     void reselectBadEntry();
-    void showLaunchAtLoginProblem(const QString &problem);   // empty: none
+    void showLaunchAtLoginProblem(const QString &problem); // empty: none
     void dimLabelsOfDisabledFields();
     void publishObserver();
 
     const QString m_toolbarItemTitle;
     const QIcon m_toolbarItemIcon;
     AppUtils::DefaultSettings &m_store;
-    const std::unique_ptr<Ui::PreferencesGeneral> m_ui;   // the outlets, set by loadView()
-    QList<QRadioButton *> m_buttons;                       // the radio group, set by loadSettings()
+    const std::unique_ptr<Ui::PreferencesGeneral> m_ui; // the outlets, set by loadView()
+    QList<QRadioButton *> m_buttons; // the radio group, set by loadSettings()
     LocationSource m_currentLocationSource = LocationSource::useCoreLocation;
-    ObserverSettings m_published;                          // the value last sent
-    QPointer<QLineEdit> m_badEntry;                        // waiting to be selected again
+    ObserverSettings m_published; // the value last sent
+    QPointer<QLineEdit> m_badEntry; // waiting to be selected again
 };

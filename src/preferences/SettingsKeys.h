@@ -26,5 +26,5 @@ inline constexpr double latitude = 0.0;
 inline constexpr double longitude = 0.0;
 inline constexpr QLatin1StringView serverIP{""};
 inline constexpr qint64 serverPort = 8079;
-inline constexpr qint64 locationSource = 2;   // the desktop's location service
+inline constexpr qint64 locationSource = 2; // the desktop's location service
 } // namespace SettingsDefaults

@@ -7,10 +7,7 @@ namespace {
 class SystemClock final : public Clock
 {
 public:
-    std::chrono::system_clock::time_point now() const override
-    {
-        return std::chrono::system_clock::now();
-    }
+    std::chrono::system_clock::time_point now() const override { return std::chrono::system_clock::now(); }
 };
 
 } // namespace

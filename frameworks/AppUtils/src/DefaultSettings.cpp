@@ -79,8 +79,8 @@ bool writeSettings(const QString &path, Change change)
         return false;
     const QSettings reader = openSettings(path);
     if (reader.status() == QSettings::AccessError)
-        return false;   // unreadable: a write would keep only the keys of this process
-    reader.allKeys();   // parses every section now
+        return false; // unreadable: a write would keep only the keys of this process
+    reader.allKeys(); // parses every section now
     QSettings writer = openSettings(path);
     change(writer);
     writer.sync();
@@ -130,7 +130,7 @@ qint64 DefaultSettings::loadInteger(QAnyStringView key, qint64 fallback) const
 {
     const std::optional<QString> text = storedText(m_path, key);
     bool ok = false;
-    const qint64 value = text ? text->toLongLong(&ok, 10) : 0;   // out of range: not ok
+    const qint64 value = text ? text->toLongLong(&ok, 10) : 0; // out of range: not ok
     return ok ? value : fallback;
 }
 
@@ -138,7 +138,7 @@ double DefaultSettings::loadDouble(QAnyStringView key, double fallback) const
 {
     const std::optional<QString> text = storedText(m_path, key);
     bool ok = false;
-    const double value = text ? text->toDouble(&ok) : 0.0;   // C locale, whatever the user's
+    const double value = text ? text->toDouble(&ok) : 0.0; // C locale, whatever the user's
     return ok && std::isfinite(value) ? value : fallback;
 }
 
@@ -162,15 +162,17 @@ bool DefaultSettings::saveDouble(QAnyStringView key, double value)
     if (!std::isfinite(value))
         return false;
     if (value == 0 && std::signbit(value))
-        return save(key, u"-0"_s);   // QString::number drops the sign of zero
+        return save(key, u"-0"_s); // QString::number drops the sign of zero
     return save(key, QString::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 bool DefaultSettings::saveString(QAnyStringView key, const QString &value)
 {
     if (value.size() > MAX_TEXT_LENGTH) {
-        warnOnce(u"not saving the setting \"%1\": %2 characters, more than the %3 a setting may hold"_s
-                     .arg(key.toString()).arg(value.size()).arg(MAX_TEXT_LENGTH));
+        warnOnce(
+            u"not saving the setting \"%1\": %2 characters, more than the %3 a setting may hold"_s.arg(key.toString())
+                .arg(value.size())
+                .arg(MAX_TEXT_LENGTH));
         return false;
     }
     return save(key, value);

@@ -53,7 +53,7 @@ QList<RtfRun> shortened(QList<RtfRun> runs)
             continue;
         }
         if (left > 0 && text[left - 1].isHighSurrogate())
-            --left;   // a character is never cut in half
+            --left; // a character is never cut in half
         text.truncate(left);
         text += u'\u2026';
         runs.resize(i + 1);
@@ -96,7 +96,7 @@ void Donation::showWindow()
 void Donation::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
-        showMessage();   // links take the colour of the new palette
+        showMessage(); // links take the colour of the new palette
     QDialog::changeEvent(event);
 }
 
@@ -119,8 +119,7 @@ Donation::Donation()
     m_hideAtLaunch->setAccessibleDescription(
         tr("Keeps this window from opening when %1 starts").arg(QGuiApplication::applicationDisplayName()));
     m_hideAtLaunch->setChecked(staysHidden());
-    connect(m_hideAtLaunch, &QCheckBox::toggled, this,
-            [](bool hide) { Defaults().saveBool(hideAtLaunchKey, hide); });
+    connect(m_hideAtLaunch, &QCheckBox::toggled, this, [](bool hide) { Defaults().saveBool(hideAtLaunchKey, hide); });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *donate = buttons->addButton(tr("Donate…"), QDialogButtonBox::AcceptRole);
@@ -148,7 +147,8 @@ void Donation::load(const QString &rtfPath, const QUrl &page)
     m_runs = shortened(readMessage(rtfPath));
     if (m_runs.isEmpty()) {
         RtfRun thanks;
-        thanks.text = tr("%1 is free software. Thank you for your support!").arg(QGuiApplication::applicationDisplayName());
+        thanks.text
+            = tr("%1 is free software. Thank you for your support!").arg(QGuiApplication::applicationDisplayName());
         m_runs = {thanks};
     }
     m_page = page;
@@ -160,10 +160,10 @@ void Donation::showMessage()
     QTextDocument *document = m_message->document();
     document->clear();
     QTextCursor cursor(document);
-    cursor.beginEditBlock();   // the view lays the message out once, not once per run
+    cursor.beginEditBlock(); // the view lays the message out once, not once per run
     QTextBlockFormat paragraph;
     paragraph.setBottomMargin(fontMetrics().height() / 2.0);
-    cursor.setBlockFormat(paragraph);   // paragraphs that follow take it over
+    cursor.setBlockFormat(paragraph); // paragraphs that follow take it over
     for (const RtfRun &run : std::as_const(m_runs)) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);

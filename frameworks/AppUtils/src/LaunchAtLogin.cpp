@@ -34,8 +34,8 @@ constexpr QStringView escapedInQuotes = u"\"`$\\";
 QString execArgument(const QString &argument)
 {
     QString text = argument;
-    if (argument.isEmpty() || std::any_of(argument.begin(), argument.end(),
-                                          [](QChar c) { return reserved.contains(c); })) {
+    if (argument.isEmpty()
+        || std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); })) {
         text = u"\""_s;
         for (const QChar c : argument) {
             if (escapedInQuotes.contains(c))
@@ -70,15 +70,15 @@ QString execProgram(QStringView exec)
 }
 
 // The escapes of a key file's string values; applied before the quoting of Exec.
-constexpr std::array<std::pair<QChar, QStringView>, 4> valueEscapes = {
-    {{u'\\', u"\\\\"}, {u'\n', u"\\n"}, {u'\t', u"\\t"}, {u'\r', u"\\r"}}};
+constexpr std::array<std::pair<QChar, QStringView>, 4> valueEscapes
+    = {{{u'\\', u"\\\\"}, {u'\n', u"\\n"}, {u'\t', u"\\t"}, {u'\r', u"\\r"}}};
 
 QString escapedValue(const QString &value)
 {
     QString text;
     for (const QChar c : value) {
-        const auto escape = std::find_if(valueEscapes.begin(), valueEscapes.end(),
-                                         [c](const auto &e) { return e.first == c; });
+        const auto escape
+            = std::find_if(valueEscapes.begin(), valueEscapes.end(), [c](const auto &e) { return e.first == c; });
         if (escape == valueEscapes.end())
             text += c;
         else
@@ -100,10 +100,10 @@ QString unescapedValue(QStringView value)
             text += u' ';
             continue;
         }
-        const auto escape = std::find_if(valueEscapes.begin(), valueEscapes.end(),
-                                         [next](const auto &e) { return e.second[1] == next; });
+        const auto escape = std::find_if(
+            valueEscapes.begin(), valueEscapes.end(), [next](const auto &e) { return e.second[1] == next; });
         if (escape == valueEscapes.end()) {
-            text += u'\\';   // not an escape of ours (\; in lists): kept as it is
+            text += u'\\'; // not an escape of ours (\; in lists): kept as it is
             text += next;
         } else {
             text += escape->first;
@@ -135,8 +135,7 @@ std::optional<QHash<QString, QString>> desktopEntry(const QByteArray &data)
         if (!anyGroup || equals <= 0)
             return std::nullopt;
         if (inGroup)
-            entry->insert(line.left(equals).trimmed(),
-                          unescapedValue(QStringView(line).sliced(equals + 1).trimmed()));
+            entry->insert(line.left(equals).trimmed(), unescapedValue(QStringView(line).sliced(equals + 1).trimmed()));
     }
     return entry;
 }
@@ -186,7 +185,9 @@ std::optional<QByteArray> readRegularFile(const QString &path)
     if (fd == -1)
         return std::nullopt;
     QFile file;
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -199,11 +200,13 @@ std::optional<QByteArray> readRegularFile(const QString &path)
 }
 
 // What the entry's place holds, as far as we may touch it.
-enum class Occupant { nothing, ours, other, unknown };   // unknown: the folder cannot be searched
+enum class Occupant { nothing, ours, other, unknown }; // unknown: the folder cannot be searched
 
 Occupant occupant(const QString &path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return errno == ENOENT ? Occupant::nothing : Occupant::unknown;
     const std::optional<QByteArray> data = readRegularFile(path);
@@ -215,9 +218,8 @@ Occupant occupant(const QString &path)
     if (keys->value(markKey()) == "true"_L1)
         return Occupant::ours;
     const QString program = execProgram(keys->value(u"Exec"_s));
-    return QDir::isAbsolutePath(program) && *data == entryText(program, baseName(), false)
-        ? Occupant::ours
-        : Occupant::other;
+    return QDir::isAbsolutePath(program) && *data == entryText(program, baseName(), false) ? Occupant::ours
+                                                                                           : Occupant::other;
 }
 
 // A path as the user knows it: the home folder as "~".
@@ -236,7 +238,7 @@ LaunchAtLogin::LaunchAtLogin(QString executable)
 
 LaunchAtLogin::Result LaunchAtLogin::writePlist()
 {
-    if (!QDir::isAbsolutePath(m_executable))   // no application object
+    if (!QDir::isAbsolutePath(m_executable)) // no application object
         return {tr("%1 cannot tell where its program file is.").arg(QGuiApplication::applicationDisplayName())};
     const QString path = entryPath();
     const QString folder = QFileInfo(path).path();
@@ -245,8 +247,8 @@ LaunchAtLogin::Result LaunchAtLogin::writePlist()
         return unwritable;
     switch (occupant(path)) {
     case Occupant::other:
-        return {tr("%1 was not written by %2; left as it is.")
-                    .arg(shown(path), QGuiApplication::applicationDisplayName())};
+        return {
+            tr("%1 was not written by %2; left as it is.").arg(shown(path), QGuiApplication::applicationDisplayName())};
     case Occupant::unknown:
         return unwritable;
     case Occupant::nothing:
@@ -273,15 +275,13 @@ bool LaunchAtLogin::agentIsValid() const
     if (!data)
         return false;
     const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);
-    if (!keys || keys->value(u"Hidden"_s) == "true"_L1
-        || keys->value(u"X-GNOME-Autostart-enabled"_s) == "false"_L1)
+    if (!keys || keys->value(u"Hidden"_s) == "true"_L1 || keys->value(u"X-GNOME-Autostart-enabled"_s) == "false"_L1)
         return false;
     const QString program = execProgram(keys->value(u"Exec"_s));
     if (program.isEmpty())
         return false;
     // The session looks a bare name up in PATH.
-    const QFileInfo info(QDir::isAbsolutePath(program) ? program
-                                                       : QStandardPaths::findExecutable(program));
+    const QFileInfo info(QDir::isAbsolutePath(program) ? program : QStandardPaths::findExecutable(program));
     return info.isFile() && info.isExecutable();
 }
 
@@ -304,8 +304,8 @@ LaunchAtLogin::Result LaunchAtLogin::unlinkAgent()
 
 QString LaunchAtLogin::entryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart/"_s
-        + baseName() + u".desktop"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart/"_s + baseName()
+        + u".desktop"_s;
 }
 
 void LaunchAtLogin::setComment(const QString &text)

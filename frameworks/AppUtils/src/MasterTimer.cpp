@@ -24,8 +24,8 @@ itimerspec alarmAt(MasterTimer::TimePoint aim)
     const auto whole = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
     itimerspec at{};
     at.it_value.tv_sec = static_cast<time_t>(whole.count());
-    at.it_value.tv_nsec = static_cast<long>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch - whole).count());
+    at.it_value.tv_nsec
+        = static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch - whole).count());
     return at;
 }
 
@@ -140,7 +140,7 @@ void MasterTimer::runHandler(std::size_t index, TimePoint now)
 void MasterTimer::rearm()
 {
     if (m_waking)
-        return;   // wake() re-arms once all handlers have run
+        return; // wake() re-arms once all handlers have run
     m_armed.reset();
     if (m_running) {
         for (const Repeater *repeater : m_repeaters) {
@@ -150,7 +150,7 @@ void MasterTimer::rearm()
     }
     if (m_alarm == -1)
         return;
-    const itimerspec at = m_armed ? alarmAt(*m_armed) : itimerspec{};   // all zero disarms
+    const itimerspec at = m_armed ? alarmAt(*m_armed) : itimerspec{}; // all zero disarms
     if (timerfd_settime(m_alarm, alarmFlags, &at, nullptr) == 0)
         return;
     if (errno == ECANCELED) {
@@ -176,8 +176,7 @@ void MasterTimer::openAlarm()
         return;
     }
     m_notifier = std::make_unique<QSocketNotifier>(m_alarm, QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
-                     [this] { alarmRang(); });
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] { alarmRang(); });
 }
 
 void MasterTimer::closeAlarm()
@@ -194,7 +193,7 @@ void MasterTimer::alarmRang()
     std::uint64_t expirations = 0;
     // ECANCELED: the clock was set. Either way the reading taken in wake() decides.
     if (::read(m_alarm, &expirations, sizeof expirations) == -1 && errno != ECANCELED)
-        return;   // nothing to read after all
+        return; // nothing to read after all
     wake();
 }
 

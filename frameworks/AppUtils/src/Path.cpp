@@ -22,13 +22,14 @@ QStringList searchFolders()
     // The program's folder in share/, as packages install it; none without a name.
     const QString program = QCoreApplication::applicationName().toLower();
     const bool named = isSafePart(program);
-    if (named && QCoreApplication::instance())   // which knows where the executable is
+    if (named && QCoreApplication::instance()) // which knows where the executable is
         folders += QCoreApplication::applicationDirPath() + u"/../share/"_s + program;
     folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
-    const QStringList data = named ? QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation) : QStringList();
+    const QStringList data
+        = named ? QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation) : QStringList();
     for (const QString &folder : data)
         folders += folder + u'/' + program;
-#ifdef APP_SOURCE_RESOURCES   // a build run in place, before it is installed
+#ifdef APP_SOURCE_RESOURCES // a build run in place, before it is installed
     folders += QStringLiteral(APP_SOURCE_RESOURCES);
 #endif
     return folders;

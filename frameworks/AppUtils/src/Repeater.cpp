@@ -41,14 +41,14 @@ Repeater::TimePoint Repeater::flipAtOrBefore(TimePoint now) const
     const auto sinceEpoch = now.time_since_epoch();
     auto flips = sinceEpoch / m_interval;
     if (sinceEpoch % m_interval < decltype(sinceEpoch)::zero())
-        --flips;   // before 1970 division truncates towards zero, i.e. upwards
+        --flips; // before 1970 division truncates towards zero, i.e. upwards
     return TimePoint(flips * m_interval);
 }
 
 void Repeater::aimAfter(TimePoint now)
 {
     m_aim = flipAtOrBefore(now) + m_interval;
-    if (m_aim == m_shown)   // the clock went back less than an interval: that one was shown
+    if (m_aim == m_shown) // the clock went back less than an interval: that one was shown
         m_aim += m_interval;
 }
 

@@ -18,11 +18,9 @@ constexpr qint64 maxParameter = 1'000'000'000;
 constexpr qint64 maxFallbackLength = 16;
 
 // cp1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned bytes read as U+FFFD.
-constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> cp1252High = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
+    0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013,
+    0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 QChar fromCp1252(uchar byte)
 {
@@ -37,20 +35,48 @@ struct Symbol
 
 // Control words that stand for one character.
 constexpr std::array<Symbol, 17> symbols = {{
-    {"par", QChar::ParagraphSeparator}, {"sect", QChar::ParagraphSeparator},
-    {"page", QChar::ParagraphSeparator}, {"row", QChar::ParagraphSeparator},
-    {"line", QChar::LineSeparator}, {"tab", u'\t'}, {"cell", u'\t'},
-    {"emdash", u'\u2014'}, {"endash", u'\u2013'}, {"emspace", u'\u2003'},
-    {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
-    {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'},
+    {"par", QChar::ParagraphSeparator},
+    {"sect", QChar::ParagraphSeparator},
+    {"page", QChar::ParagraphSeparator},
+    {"row", QChar::ParagraphSeparator},
+    {"line", QChar::LineSeparator},
+    {"tab", u'\t'},
+    {"cell", u'\t'},
+    {"emdash", u'\u2014'},
+    {"endash", u'\u2013'},
+    {"emspace", u'\u2003'},
+    {"enspace", u'\u2002'},
+    {"qmspace", u'\u2005'},
+    {"bullet", u'\u2022'},
+    {"lquote", u'\u2018'},
+    {"rquote", u'\u2019'},
+    {"ldblquote", u'\u201C'},
     {"rdblquote", u'\u201D'},
 }};
 
 // Destinations whose text is not part of the message, also where writers leave out \*.
 constexpr std::array<QByteArrayView, 21> skippedDestinations = {
-    "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "nonshppict",
-    "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
-    "footnote", "listtable", "listoverridetable", "themedata", "latentstyles", "datastore",
+    "fonttbl",
+    "colortbl",
+    "stylesheet",
+    "info",
+    "pict",
+    "object",
+    "nonshppict",
+    "header",
+    "headerl",
+    "headerr",
+    "headerf",
+    "footer",
+    "footerl",
+    "footerr",
+    "footerf",
+    "footnote",
+    "listtable",
+    "listoverridetable",
+    "themedata",
+    "latentstyles",
+    "datastore",
 };
 
 enum class Destination { Text, Skipped, FieldInstruction };
@@ -61,9 +87,9 @@ struct Group
     bool bold = false;
     bool italic = false;
     Destination destination = Destination::Text;
-    qint64 fallbackLength = 1;   // \ucN: characters after each \uN that stand in for it
-    qsizetype field = -1;        // index in the group stack of the innermost \field group
-    QString instruction;         // of the field this group is, collected from its \fldinst
+    qint64 fallbackLength = 1; // \ucN: characters after each \uN that stand in for it
+    qsizetype field = -1; // index in the group stack of the innermost \field group
+    QString instruction; // of the field this group is, collected from its \fldinst
     QString link;
 };
 
@@ -80,8 +106,7 @@ QString hyperlinkTarget(QStringView instruction)
         const bool quoted = instruction[i] == u'"';
         const qsizetype start = quoted ? i + 1 : i;
         qsizetype end = start;
-        while (end < instruction.size()
-               && (quoted ? instruction[end] != u'"' : !instruction[end].isSpace()))
+        while (end < instruction.size() && (quoted ? instruction[end] != u'"' : !instruction[end].isSpace()))
             ++end;
         arguments += instruction.sliced(start, end - start).toString();
         i = end + 1;
@@ -92,7 +117,7 @@ QString hyperlinkTarget(QStringView instruction)
         if (!arguments[i].startsWith(u'\\'))
             return arguments[i];
         if (arguments[i] == "\\l"_L1 || arguments[i] == "\\o"_L1 || arguments[i] == "\\t"_L1)
-            ++i;   // a switch with an argument of its own
+            ++i; // a switch with an argument of its own
     }
     return {};
 }
@@ -139,9 +164,9 @@ private:
     QByteArrayView m_input;
     qsizetype m_pos = 0;
     QList<Group> m_groups;
-    int m_overflow = 0;               // braces opened beyond maxDepth and not yet closed
-    qint64 m_fallbackLeft = 0;        // characters still to skip after a \uN
-    bool m_starred = false;           // the last token was \*
+    int m_overflow = 0; // braces opened beyond maxDepth and not yet closed
+    qint64 m_fallbackLeft = 0; // characters still to skip after a \uN
+    bool m_starred = false; // the last token was \*
     QList<RtfRun> m_runs;
 };
 
@@ -159,7 +184,7 @@ QList<RtfRun> Parser::parse()
         const bool starred = std::exchange(m_starred, false);
         switch (c) {
         case '{':
-            m_fallbackLeft = 0;   // a fallback never runs over a brace
+            m_fallbackLeft = 0; // a fallback never runs over a brace
             openGroup();
             break;
         case '}':
@@ -174,7 +199,7 @@ QList<RtfRun> Parser::parse()
             break;
         case '\r':
         case '\n':
-            break;   // line ends of the file are not text
+            break; // line ends of the file are not text
         default:
             if (!takeFallback())
                 put(fromCp1252(static_cast<uchar>(c)));
@@ -198,7 +223,7 @@ void Parser::closeGroup()
 {
     if (m_overflow > 0)
         --m_overflow;
-    else if (m_groups.size() > 1)   // a stray '}' closes nothing
+    else if (m_groups.size() > 1) // a stray '}' closes nothing
         m_groups.removeLast();
 }
 
@@ -209,8 +234,7 @@ void Parser::controlWord(bool starred)
         ++m_pos;
     const QByteArrayView word = m_input.sliced(start, m_pos - start);
 
-    const bool negative = m_pos + 1 < m_input.size() && m_input[m_pos] == '-'
-        && isDigit(m_input[m_pos + 1]);
+    const bool negative = m_pos + 1 < m_input.size() && m_input[m_pos] == '-' && isDigit(m_input[m_pos + 1]);
     if (negative)
         ++m_pos;
     bool hasParameter = false;
@@ -222,9 +246,9 @@ void Parser::controlWord(bool starred)
     if (negative)
         parameter = -parameter;
     if (m_pos < m_input.size() && m_input[m_pos] == ' ')
-        ++m_pos;   // the delimiter belongs to the word
+        ++m_pos; // the delimiter belongs to the word
 
-    if (word == "bin") {   // binary data follows, never text
+    if (word == "bin") { // binary data follows, never text
         m_pos += std::clamp<qint64>(parameter, 0, m_input.size() - m_pos);
         takeFallback();
         return;
@@ -239,20 +263,19 @@ void Parser::controlWord(bool starred)
     if (g.destination == Destination::Skipped)
         return;
     if (word == "u") {
-        const qint64 unit = parameter < 0 ? parameter + 0x10000 : parameter;   // signed 16 bits
-        put(unit >= 0 && unit <= 0xFFFF ? QChar(static_cast<char16_t>(unit))
-                                        : QChar(QChar::ReplacementCharacter));
+        const qint64 unit = parameter < 0 ? parameter + 0x10000 : parameter; // signed 16 bits
+        put(unit >= 0 && unit <= 0xFFFF ? QChar(static_cast<char16_t>(unit)) : QChar(QChar::ReplacementCharacter));
         m_fallbackLeft = g.fallbackLength;
         return;
     }
-    const auto symbol = std::find_if(symbols.begin(), symbols.end(),
-                                     [word](const Symbol &s) { return s.word == word; });
+    const auto symbol
+        = std::find_if(symbols.begin(), symbols.end(), [word](const Symbol &s) { return s.word == word; });
     if (symbol != symbols.end()) {
         put(symbol->character);
         return;
     }
     if (m_overflow > 0)
-        return;   // too deep to keep apart: the state of the deepest group stays as it is
+        return; // too deep to keep apart: the state of the deepest group stays as it is
     if (word == "b")
         g.bold = !hasParameter || parameter != 0;
     else if (word == "i")
@@ -265,15 +288,14 @@ void Parser::controlWord(bool starred)
         g.field = m_groups.size() - 1;
     else if (word == "fldrslt")
         g.link = g.field >= 0 ? hyperlinkTarget(m_groups[g.field].instruction) : QString();
-    else if (std::find(skippedDestinations.begin(), skippedDestinations.end(), word)
-             != skippedDestinations.end())
+    else if (std::find(skippedDestinations.begin(), skippedDestinations.end(), word) != skippedDestinations.end())
         g.destination = Destination::Skipped;
 }
 
 void Parser::controlSymbol()
 {
     const char symbol = m_input[m_pos++];
-    if (symbol == '\'') {   // \'hh: one byte; a truncated escape gives nothing
+    if (symbol == '\'') { // \'hh: one byte; a truncated escape gives nothing
         int byte = 0;
         int digits = 0;
         for (; digits < 2 && m_pos < m_input.size() && hexValue(m_input[m_pos]) >= 0; ++digits)
@@ -285,7 +307,7 @@ void Parser::controlSymbol()
     if (takeFallback())
         return;
     switch (symbol) {
-    case '*':   // an ignorable destination: skipped unless its word is one we read
+    case '*': // an ignorable destination: skipped unless its word is one we read
         if (group().destination != Destination::Skipped && m_overflow == 0) {
             group().destination = Destination::Skipped;
             m_starred = true;
@@ -300,7 +322,7 @@ void Parser::controlSymbol()
         put(QChar::Nbsp);
         break;
     case '_':
-        put(u'\u2011');   // non-breaking hyphen
+        put(u'\u2011'); // non-breaking hyphen
         break;
     case '-':
         put(QChar::SoftHyphen);
@@ -310,7 +332,7 @@ void Parser::controlSymbol()
         put(QChar::ParagraphSeparator);
         break;
     default:
-        break;   // \| \: and the like mark index entries and formulas
+        break; // \| \: and the like mark index entries and formulas
     }
 }
 
@@ -357,8 +379,7 @@ void Parser::finish()
     }
     while (!m_runs.isEmpty()) {
         QString &text = m_runs.last().text;
-        while (!text.isEmpty()
-               && (text.back() == QChar::ParagraphSeparator || text.back() == QChar::LineSeparator))
+        while (!text.isEmpty() && (text.back() == QChar::ParagraphSeparator || text.back() == QChar::LineSeparator))
             text.chop(1);
         if (!text.isEmpty())
             break;

@@ -61,9 +61,9 @@ void forEachIniLine(QByteArrayView data, Visit visit)
             } else if (ch == '"') {
                 quoted = !quoted;
             } else if (ch == '\\' && i + 1 < size) {
-                ++i;   // the escaped character, a line break too: "\r\n" and "\n\r" count as one
-                if (i + 1 < size && (data[i] == '\n' || data[i] == '\r')
-                    && (data[i + 1] == '\n' || data[i + 1] == '\r') && data[i] != data[i + 1])
+                ++i; // the escaped character, a line break too: "\r\n" and "\n\r" count as one
+                if (i + 1 < size && (data[i] == '\n' || data[i] == '\r') && (data[i + 1] == '\n' || data[i + 1] == '\r')
+                    && data[i] != data[i + 1])
                     ++i;
             }
         }
@@ -106,7 +106,7 @@ std::optional<QString> foreignLinkTarget(const QString &path)
     if (target.fileName().isEmpty())
         return u"%1 links to %2, which does not exist"_s.arg(path, link.symLinkTarget());
     if (!target.open(QIODevice::ReadOnly))
-        return std::nullopt;   // unreadable: the write fails and says so
+        return std::nullopt; // unreadable: the write fails and says so
     if (target.size() > MAX_SETTINGS_FILE || !readsAsSettings(target.readAll()))
         return u"%1 links to %2, which is not a settings file"_s.arg(path, target.fileName());
     return std::nullopt;
@@ -124,8 +124,8 @@ bool rewriteWithout(const QString &path, const QByteArray &data, const QList<Ini
     kept += QByteArrayView(data).sliced(from);
     QLockFile lock(path + u".lock"_s);
     QSaveFile file(path);
-    return lock.tryLock(std::chrono::seconds(0)) && file.open(QIODevice::WriteOnly)
-        && file.write(kept) == kept.size() && file.commit();
+    return lock.tryLock(std::chrono::seconds(0)) && file.open(QIODevice::WriteOnly) && file.write(kept) == kept.size()
+        && file.commit();
 }
 
 // The start of a name from the file, for a message.
@@ -171,7 +171,7 @@ std::optional<QString> lockInTheWay(const QString &path)
     }
     if (lock.error() == QLockFile::LockFailedError)
         return u"%1 is held and does not clear"_s.arg(lockPath);
-    return std::nullopt;   // no right to make it: the write itself fails and says so
+    return std::nullopt; // no right to make it: the write itself fails and says so
 }
 
 void clearAbandonedWrites(const QString &path)
@@ -203,12 +203,12 @@ bool screened(const QString &path)
     const QFileInfo info(path);
     const std::pair stamp(info.size(), info.lastModified());
     if (!info.exists() || info.isDir() || clean.value(path) == stamp)
-        return true;   // QSettings reads nothing there, or has read it safely
+        return true; // QSettings reads nothing there, or has read it safely
     if (!info.isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return true;   // QSettings cannot read it either
+        return true; // QSettings cannot read it either
     const QByteArray data = file.readAll();
     QList<IniLine> refused;
     QByteArrayView section;
@@ -220,17 +220,18 @@ bool screened(const QString &path)
             refused.append(line);
             const QByteArrayView key = QByteArrayView(data).sliced(line.start, line.equals - line.start).trimmed();
             const bool general = section.isEmpty() || section.compare("general", Qt::CaseInsensitive) == 0;
-            warnOnce(u"refused the setting \"%1%2\" in %3: its value is %4 bytes long, more than the %5 a setting may hold"_s
-                         .arg(general ? QString() : shown(section) + u'/', shown(key), path)
-                         .arg(line.end - line.equals - 1)
-                         .arg(MAX_VALUE_BYTES));
+            warnOnce(
+                u"refused the setting \"%1%2\" in %3: its value is %4 bytes long, more than the %5 a setting may hold"_s
+                    .arg(general ? QString() : shown(section) + u'/', shown(key), path)
+                    .arg(line.end - line.equals - 1)
+                    .arg(MAX_VALUE_BYTES));
         }
     });
     if (!refused.isEmpty()) {
         const std::optional<QString> why = writeBlocked(path);
         if (why || !rewriteWithout(path, data, refused)) {
-            warnOnce(u"not reading %1: it holds a setting too long to read, and cannot be rewritten without it%2"_s
-                         .arg(path, why ? u": "_s + *why : QString()));
+            warnOnce(u"not reading %1: it holds a setting too long to read, and cannot be rewritten without it%2"_s.arg(
+                path, why ? u": "_s + *why : QString()));
             return false;
         }
     }

@@ -11,7 +11,7 @@ namespace AppUtils {
 namespace {
 
 constexpr qint64 secondsPerDay = 86400;
-constexpr double unixEpochJd = 2440587.5;   // 1970-01-01T00:00:00 as a Julian date
+constexpr double unixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian date
 
 // UTC as ERFA's two-part quasi Julian date: the day's 0h, then the fraction of that day.
 // eraDtf2d reckons the fraction over the day's true length, which is 86401 s when it ends with
@@ -20,7 +20,7 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
 {
     qint64 days = unixSeconds / secondsPerDay;
     qint64 second = unixSeconds % secondsPerDay;
-    if (second < 0) {   // before 1970: floor, not truncation
+    if (second < 0) { // before 1970: floor, not truncation
         second += secondsPerDay;
         --days;
     }
@@ -31,8 +31,8 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
         return std::nullopt;
     const int secondOfDay = static_cast<int>(second);
     double utc1 = 0, utc2 = 0;
-    if (eraDtf2d("UTC", year, month, day, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60,
-                 &utc1, &utc2) < 0)
+    if (eraDtf2d("UTC", year, month, day, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60, &utc1, &utc2)
+        < 0)
         return std::nullopt;
     return std::pair{utc1, utc2};
 }
@@ -40,8 +40,8 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
 // The instant in the two time scales sidereal time needs, each as ERFA's two-part Julian date.
 struct Instant
 {
-    double ut11, ut12;   // UT1, taken as UTC
-    double tt1, tt2;     // TT
+    double ut11, ut12; // UT1, taken as UTC
+    double tt1, tt2; // TT
 };
 
 std::optional<Instant> instantAt(qint64 unixSeconds)
@@ -55,15 +55,15 @@ std::optional<Instant> instantAt(qint64 unixSeconds)
     if (eraUtctai(utc->first, utc->second, &tai1, &tai2) < 0
         || eraUtcut1(utc->first, utc->second, 0.0, &at.ut11, &at.ut12) < 0)
         return std::nullopt;
-    eraTaitt(tai1, tai2, &at.tt1, &at.tt2);   // cannot fail
+    eraTaitt(tai1, tai2, &at.tt1, &at.tt2); // cannot fail
     return at;
 }
 
 // Local apparent sidereal time in seconds: the mean time plus equationOfEquinoxes(instant),
 // which gives radians.
 template <typename EquationOfEquinoxes>
-std::optional<double> localSeconds(qint64 unixSeconds, double longitudeDegrees,
-                                   EquationOfEquinoxes &&equationOfEquinoxes)
+std::optional<double> localSeconds(
+    qint64 unixSeconds, double longitudeDegrees, EquationOfEquinoxes &&equationOfEquinoxes)
 {
     if (!std::isfinite(longitudeDegrees))
         return std::nullopt;
@@ -72,8 +72,7 @@ std::optional<double> localSeconds(qint64 unixSeconds, double longitudeDegrees,
         return std::nullopt;
     // Reducing the longitude first keeps 360 + x as exact as x.
     const double longitude = std::fmod(longitudeDegrees, 360.0) * ERFA_DD2R;
-    const double angle = eraAnp(eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2)
-                                + equationOfEquinoxes(*at) + longitude);
+    const double angle = eraAnp(eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2) + equationOfEquinoxes(*at) + longitude);
     const double secondsOfDay = angle / ERFA_D2PI * static_cast<double>(secondsPerDay);
     // An angle a hair below 2π, or a tiny negative one lifted by 2π, can round to 86400 itself.
     return secondsOfDay < static_cast<double>(secondsPerDay) ? secondsOfDay : 0.0;
@@ -87,7 +86,7 @@ double equationOfEquinoxesAt(qint64 minute)
 {
     qint64 day = minute / minutesPerDay;
     qint64 inDay = minute % minutesPerDay;
-    if (inDay < 0) {   // before Julian date 0: floor, not truncation
+    if (inDay < 0) { // before Julian date 0: floor, not truncation
         inDay += minutesPerDay;
         --day;
     }
@@ -98,8 +97,7 @@ double equationOfEquinoxesAt(qint64 minute)
 
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {
-    return localSeconds(unixSeconds, longitudeDegrees,
-                        [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
+    return localSeconds(unixSeconds, longitudeDegrees, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
 }
 
 std::optional<QString> Sidereal::local(qint64 unixSeconds, double longitudeDegrees)
@@ -114,7 +112,7 @@ QString Sidereal::text(double seconds)
 {
     if (!(seconds >= 0 && seconds < static_cast<double>(secondsPerDay)))
         return {};
-    const int whole = static_cast<int>(seconds);   // truncates; below 86400, so at most 23:59:59
+    const int whole = static_cast<int>(seconds); // truncates; below 86400, so at most 23:59:59
     return QString::asprintf("%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
 }
 
@@ -125,8 +123,7 @@ std::optional<double> SiderealClock::seconds(qint64 unixSeconds, double longitud
         const double wholeDay = std::floor(at.tt1);
         const double minutes = ((at.tt1 - wholeDay) + at.tt2) * minutesPerDayReal;
         const double minuteInDay = std::floor(minutes);
-        const qint64 minute =
-            static_cast<qint64>(wholeDay) * minutesPerDay + static_cast<qint64>(minuteInDay);
+        const qint64 minute = static_cast<qint64>(wholeDay) * minutesPerDay + static_cast<qint64>(minuteInDay);
         if (m_minute && minute == *m_minute + 1) {
             m_atStart = m_atEnd;
             m_atEnd = equationOfEquinoxesAt(minute + 1);

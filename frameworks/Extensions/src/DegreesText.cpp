@@ -11,7 +11,8 @@ namespace {
 // |degrees| as whole degrees plus a count of the smallest shown unit, rounded to the
 // nearest unit and carried, so the count stays below unitsPerDegree. Splitting off the
 // whole degrees first keeps the rounding exact and free of overflow for any finite angle.
-struct Split {
+struct Split
+{
     QString sign;
     double whole;
     qint64 units;
@@ -20,7 +21,7 @@ struct Split {
 Split split(double degrees, qint64 unitsPerDegree)
 {
     const double magnitude = std::abs(degrees);
-    Split s{ {}, std::floor(magnitude), 0 };
+    Split s{{}, std::floor(magnitude), 0};
     s.units = std::llround((magnitude - s.whole) * double(unitsPerDegree));
     if (s.units == unitsPerDegree) {
         s.whole += 1;
@@ -34,8 +35,7 @@ Split split(double degrees, qint64 unitsPerDegree)
 QString decimalText(double degrees)
 {
     const Split s = split(degrees, 10'000);
-    return s.sign % QString::number(s.whole, 'f', 0) % u'.'
-        % u"%1"_s.arg(s.units, 4, 10, QLatin1Char('0')) % u'°';
+    return s.sign % QString::number(s.whole, 'f', 0) % u'.' % u"%1"_s.arg(s.units, 4, 10, QLatin1Char('0')) % u'°';
 }
 
 QString sexagesimalText(double degrees)

@@ -7,11 +7,10 @@
 
 namespace Extensions {
 
-void drawText(QPainter &painter, const QString &text, const QRectF &dest, qreal pointSize,
-              Qt::Alignment just, const QColor &color)
+void drawText(QPainter &painter, const QString &text, const QRectF &dest, qreal pointSize, Qt::Alignment just,
+    const QColor &color)
 {
-    if (text.isEmpty() || dest.isEmpty() || !std::isfinite(pointSize) || pointSize <= 0
-        || !color.isValid())
+    if (text.isEmpty() || dest.isEmpty() || !std::isfinite(pointSize) || pointSize <= 0 || !color.isValid())
         return;
 
     QFont face = QGuiApplication::font();

@@ -61,9 +61,8 @@ std::function<bool()> &writeCheck()
 QSettings appSettings()
 {
     return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
-                         + QCoreApplication::organizationName() + u'/'
-                         + QCoreApplication::applicationName() + u".conf",
-                     QSettings::IniFormat);
+            + QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() + u".conf",
+        QSettings::IniFormat);
 }
 
 } // namespace
@@ -105,7 +104,7 @@ bool FrameAutosave::eventFilter(QObject *watched, QEvent *event)
             if (m_window.isVisible())
                 m_pending.start();
             break;
-        case QEvent::Hide:   // closed or minimised: the frame is final for now
+        case QEvent::Hide: // closed or minimised: the frame is final for now
             save();
             break;
         default:
@@ -119,7 +118,7 @@ void FrameAutosave::restore()
 {
     const QByteArray stored = appSettings().value(settingsKey(m_name)).toByteArray();
     if (!isWholeGeometry(stored) || !m_window.restoreGeometry(stored))
-        return;   // nothing stored, or not a geometry: the window keeps its own placement
+        return; // nothing stored, or not a geometry: the window keeps its own placement
 
     QList<QRect> areas;
     if (const QScreen *primary = QGuiApplication::primaryScreen())
@@ -165,8 +164,8 @@ QRect reachableFrame(const QRect &frame, int titleBarHeight, const QList<QRect> 
         const QRect shared = screen.intersected(frame);
         return qint64(shared.width()) * shared.height();
     };
-    const QRect target = *std::max_element(screens.begin(), screens.end(),
-                                            [&overlap](const QRect &a, const QRect &b) { return overlap(a) < overlap(b); });
+    const QRect target = *std::max_element(
+        screens.begin(), screens.end(), [&overlap](const QRect &a, const QRect &b) { return overlap(a) < overlap(b); });
     const QSize size = frame.size().boundedTo(target.size());
     const int x = std::clamp(frame.x(), target.left(), target.right() + 1 - size.width());
     const int y = std::clamp(frame.y(), target.top(), target.bottom() + 1 - size.height());

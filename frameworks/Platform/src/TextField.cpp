@@ -65,7 +65,7 @@ LeadingNumber<double> leadingDouble(QStringView text)
     if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
         const qsizetype exponent = skipSign(text, end + 1);
         const qsizetype exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent)   // "1e" or "1e+" is the number 1 followed by junk
+        if (exponentEnd > exponent) // "1e" or "1e+" is the number 1 followed by junk
             end = exponentEnd;
     }
     // strtod rounds correctly, and reads a magnitude too small for a double as 0 where

@@ -11,7 +11,7 @@ ViewController::ViewController(QObject *parent)
 
 ViewController::~ViewController()
 {
-    delete m_view.data();   // null when the view's parent already destroyed it
+    delete m_view.data(); // null when the view's parent already destroyed it
 }
 
 QWidget *ViewController::view()
@@ -29,8 +29,6 @@ bool ViewController::isViewLoaded() const
     return !m_view.isNull();
 }
 
-void ViewController::viewDidLoad()
-{
-}
+void ViewController::viewDidLoad() {}
 
 } // namespace Platform

@@ -68,13 +68,9 @@ QMainWindow *WindowController::window() const
     return m_window.data();
 }
 
-void WindowController::windowDidLoad()
-{
-}
+void WindowController::windowDidLoad() {}
 
-void WindowController::windowWillClose()
-{
-}
+void WindowController::windowWillClose() {}
 
 void WindowController::windowDidClose()
 {

@@ -77,11 +77,11 @@ public:
 
 private:
     QVariantAnimation m_resize;
-    std::optional<int> m_height;   // while the animation runs
+    std::optional<int> m_height; // while the animation runs
 };
 
-PreferencesWindowController::PreferencesWindowController(QList<Preferenceable *> panes, QString title,
-                                                         std::optional<QString> frameName, QObject *parent)
+PreferencesWindowController::PreferencesWindowController(
+    QList<Preferenceable *> panes, QString title, std::optional<QString> frameName, QObject *parent)
     : Platform::WindowController(parent)
     , m_panes(std::move(panes))
     , m_title(std::move(title))
@@ -120,7 +120,7 @@ void PreferencesWindowController::loadWindow(QMainWindow &window)
     toolBar->setObjectName(u"panes"_s);
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
-    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);   // no "hide the tool bar" menu
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu); // no "hide the tool bar" menu
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     window.addToolBar(Qt::TopToolBarArea, toolBar);
 
@@ -174,10 +174,10 @@ std::chrono::milliseconds PreferencesWindowController::resizeTime() const
 void PreferencesWindowController::showCurrentPane(std::chrono::milliseconds resizeTime)
 {
     if (!m_stack || !m_buttons || m_current < 0)
-        return;   // the window is not built yet, or has no pane
+        return; // the window is not built yet, or has no pane
     m_stack->showPane(m_current, resizeTime);
     m_buttons->actions().at(m_current)->setChecked(true);
-    window()->layout()->activate();   // resize now, not at the next event loop pass
+    window()->layout()->activate(); // resize now, not at the next event loop pass
 }
 
 } // namespace Preferences

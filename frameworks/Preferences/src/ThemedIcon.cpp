@@ -44,7 +44,8 @@ private:
         const bool dark = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
         QIcon &icon = dark ? m_dark : m_light;
         if (icon.isNull())
-            icon = QIcon(u":/icons/preferences-fallback-%1/scalable/%2.svg"_s.arg(dark ? u"dark"_s : u"light"_s, m_name));
+            icon = QIcon(
+                u":/icons/preferences-fallback-%1/scalable/%2.svg"_s.arg(dark ? u"dark"_s : u"light"_s, m_name));
         return icon;
     }
 

@@ -51,8 +51,7 @@ std::optional<Release> readItem(QXmlStreamReader &reader)
             const QXmlStreamAttributes attributes = reader.attributes();
             enclosure = secureUrl(attributes.value("url"_L1));
             release.version = attributes.value(sparkleNamespace, "version"_L1).trimmed().toString();
-            release.shortVersion
-                = attributes.value(sparkleNamespace, "shortVersionString"_L1).trimmed().toString();
+            release.shortVersion = attributes.value(sparkleNamespace, "shortVersionString"_L1).trimmed().toString();
             reader.skipCurrentElement();
         } else if (isSparkle(reader, u"version")) {
             elementVersion = elementText(reader);
@@ -118,9 +117,8 @@ std::optional<QList<Release>> parseAppcast(const QByteArray &xml)
 
 std::optional<Release> newestRelease(const QList<Release> &releases)
 {
-    const auto newest = std::max_element(releases.begin(), releases.end(), [](const Release &a, const Release &b) {
-        return compareVersions(a.version, b.version) < 0;
-    });
+    const auto newest = std::max_element(releases.begin(), releases.end(),
+        [](const Release &a, const Release &b) { return compareVersions(a.version, b.version) < 0; });
     if (newest == releases.end())
         return std::nullopt;
     return *newest;

@@ -187,8 +187,8 @@ void SparklePreferences::showResult()
 
 const Release *SparklePreferences::newerRelease() const
 {
-    const bool newer = !m_check.isRunning() && m_lastResult
-        && m_lastResult->outcome == UpdateResult::Outcome::UpdateAvailable;
+    const bool newer
+        = !m_check.isRunning() && m_lastResult && m_lastResult->outcome == UpdateResult::Outcome::UpdateAvailable;
     return newer ? &*m_lastResult->release : nullptr;
 }
 
@@ -219,7 +219,7 @@ void SparklePreferences::showMessageWindow(const UpdateResult &result)
         box.addButton(QMessageBox::Ok);
     }
     box.open();
-    box.raise();   // when it was open already, behind other windows
+    box.raise(); // when it was open already, behind other windows
     box.activateWindow();
 }
 

@@ -41,7 +41,8 @@ void UpdateCheck::start()
     if (!isAllowedFeed(m_feed)) {
         const UpdateResult refused = failure(UpdateResult::Outcome::Unreachable,
             tr("%1 is not a secure (https) address.").arg(m_feed.toDisplayString()));
-        QMetaObject::invokeMethod(this, [this, refused] { finish(refused); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, refused] { finish(refused); }, Qt::QueuedConnection);
         return;
     }
     m_body.clear();
@@ -49,8 +50,8 @@ void UpdateCheck::start()
     QNetworkRequest request(m_feed);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-        QString(QCoreApplication::applicationName() + u'/' + m_currentVersion));
+    request.setHeader(
+        QNetworkRequest::UserAgentHeader, QString(QCoreApplication::applicationName() + u'/' + m_currentVersion));
     m_reply = m_network.get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &UpdateCheck::readBody);
     connect(m_reply, &QNetworkReply::redirected, this, &UpdateCheck::followRedirect);
@@ -84,8 +85,7 @@ bool UpdateCheck::isAllowedFeed(const QUrl &url)
         return false;
     if (url.scheme() == u"https"_s)
         return true;
-    return url.scheme() == u"http"_s
-        && (url.host() == u"localhost"_s || QHostAddress(url.host()).isLoopback());
+    return url.scheme() == u"http"_s && (url.host() == u"localhost"_s || QHostAddress(url.host()).isLoopback());
 }
 
 void UpdateCheck::readBody()
@@ -109,7 +109,7 @@ void UpdateCheck::followRedirect(const QUrl &target)
 void UpdateCheck::stopWith(UpdateResult verdict)
 {
     m_verdict = std::move(verdict);
-    m_reply->abort();   // ends in replyFinished(), which reports the verdict
+    m_reply->abort(); // ends in replyFinished(), which reports the verdict
 }
 
 void UpdateCheck::replyFinished()

@@ -12,7 +12,7 @@ namespace {
 
 constexpr QAnyStringView automaticKey = u"SoftwareUpdate/AutomaticChecks";
 constexpr QAnyStringView intervalKey = u"SoftwareUpdate/Interval";
-constexpr QAnyStringView lastCheckKey = u"SoftwareUpdate/LastCheck";   // Unix seconds
+constexpr QAnyStringView lastCheckKey = u"SoftwareUpdate/LastCheck"; // Unix seconds
 
 // The stored word of each interval, in enum order.
 constexpr std::array<QStringView, 3> intervalNames{u"daily", u"weekly", u"monthly"};
@@ -52,7 +52,7 @@ std::optional<std::chrono::system_clock::time_point> UpdateSettings::lastCheck()
     constexpr qint64 never = std::numeric_limits<qint64>::min();
     constexpr auto limit = std::chrono::floor<std::chrono::seconds>(system_clock::duration::max()).count();
     const qint64 seconds = m_store.loadInteger(lastCheckKey, never);
-    if (seconds == never || seconds > limit || seconds < -limit)   // none, or beyond what the clock holds
+    if (seconds == never || seconds > limit || seconds < -limit) // none, or beyond what the clock holds
         return std::nullopt;
     return system_clock::time_point(std::chrono::seconds(seconds));
 }

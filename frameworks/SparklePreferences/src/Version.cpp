@@ -15,13 +15,15 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() && !isDigit(c);
 }
 
-struct Run {
+struct Run
+{
     bool number;
-    QStringView text;   // numbers without their leading zeros, so "0" reads as empty
+    QStringView text; // numbers without their leading zeros, so "0" reads as empty
 };
 
 // Reads a version text one run at a time, without copying it.
-class Runs {
+class Runs
+{
 public:
     explicit Runs(QStringView text)
         : m_rest(text)

@@ -20,8 +20,9 @@ class LaunchAtLogin
 
 public:
     // What a change to the entry came to.
-    struct Result {
-        QString failure;   // empty on success, else one translated line saying why
+    struct Result
+    {
+        QString failure; // empty on success, else one translated line saying why
         bool succeeded() const { return failure.isEmpty(); }
     };
 

@@ -72,9 +72,9 @@ private:
     void runHandler(std::size_t index, TimePoint now);
 
     const Clock &m_clock;
-    std::vector<Repeater *> m_repeaters;   // null slots: detached while handlers ran
+    std::vector<Repeater *> m_repeaters; // null slots: detached while handlers ran
     std::optional<TimePoint> m_armed;
-    int m_alarm = -1;                      // the timerfd, or -1
+    int m_alarm = -1; // the timerfd, or -1
     std::unique_ptr<QSocketNotifier> m_notifier;
     bool m_running = false;
     bool m_waking = false;

@@ -30,8 +30,8 @@ public:
     // all handlers of a round see the same instant and none reads the clock again. Restarting
     // replaces the interval and handler. interval must be positive and handler callable; if not,
     // the repeater stops instead.
-    void start(std::chrono::milliseconds interval,
-               std::function<void(std::chrono::system_clock::time_point now)> handler);
+    void start(
+        std::chrono::milliseconds interval, std::function<void(std::chrono::system_clock::time_point now)> handler);
     // Nothing fires after this returns, even within the current round of handlers.
     void stop();
 
@@ -48,8 +48,8 @@ private:
     std::function<void(TimePoint)> m_handler;
     std::chrono::system_clock::duration m_interval{};
     TimePoint m_aim{};
-    TimePoint m_shown = TimePoint::min();   // the boundary last delivered
-    std::uint64_t m_starts = 0;             // tells a handler replaced by its own call to start()
+    TimePoint m_shown = TimePoint::min(); // the boundary last delivered
+    std::uint64_t m_starts = 0; // tells a handler replaced by its own call to start()
     bool m_active = false;
 };
 

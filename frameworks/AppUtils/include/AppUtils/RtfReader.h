@@ -14,7 +14,7 @@ struct RtfRun
     QString text;
     bool bold = false;
     bool italic = false;
-    QString link;   // target of the HYPERLINK field the text is the result of; empty outside links
+    QString link; // target of the HYPERLINK field the text is the result of; empty outside links
 
     friend bool operator==(const RtfRun &, const RtfRun &) = default;
 };

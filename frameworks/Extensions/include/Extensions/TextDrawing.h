@@ -15,7 +15,7 @@ namespace Extensions {
 // centred vertically in dest.
 // Draws nothing for empty text, an empty or invalid dest, a point size that is not a
 // positive finite number, or an invalid colour.
-void drawText(QPainter &painter, const QString &text, const QRectF &dest, qreal pointSize,
-              Qt::Alignment just, const QColor &color);
+void drawText(QPainter &painter, const QString &text, const QRectF &dest, qreal pointSize, Qt::Alignment just,
+    const QColor &color);
 
 } // namespace Extensions

@@ -46,7 +46,7 @@ private:
 
     QWidget &m_window;
     QString m_name;
-    QTimer m_pending;   // coalesces a drag or resize into one write
+    QTimer m_pending; // coalesces a drag or resize into one write
 };
 
 // Where to put a window whose outer rectangle is frame so that its title bar can be grabbed.

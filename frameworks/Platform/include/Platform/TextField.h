@@ -11,11 +11,12 @@ namespace Platform::TextField {
 
 // A number read from the start of a text.
 template <typename Number>
-struct LeadingNumber {
-    Number value = 0;        // 0 when the text does not start with a number
-    qsizetype length = 0;    // the characters it takes; 0 when there is none
-    bool overflow = false;   // beyond the range of Number: value is then the nearer limit of
-                             // an integer, 0 for a double
+struct LeadingNumber
+{
+    Number value = 0; // 0 when the text does not start with a number
+    qsizetype length = 0; // the characters it takes; 0 when there is none
+    bool overflow = false; // beyond the range of Number: value is then the nearer limit of
+        // an integer, 0 for a double
 };
 
 // The decimal number at the very start of text, read in the C locale whatever the user's

@@ -32,7 +32,7 @@ public:
     // is the name under which its frame is kept (empty keeps none); it defaults to the title,
     // but a translated title would lose the saved place when the desktop's language changes.
     PreferencesWindowController(QList<Preferenceable *> panes, QString title,
-                                std::optional<QString> frameName = std::nullopt, QObject *parent = nullptr);
+        std::optional<QString> frameName = std::nullopt, QObject *parent = nullptr);
     ~PreferencesWindowController() override;
 
     // Shows the pane at index (0 = first) and fits the window to it at once. An index out of range
@@ -47,16 +47,16 @@ protected:
     void windowDidLoad() override;
 
 private:
-    std::chrono::milliseconds resizeTime() const;   // for a switch by the user
+    std::chrono::milliseconds resizeTime() const; // for a switch by the user
     void showCurrentPane(std::chrono::milliseconds resizeTime);
 
     QList<Preferenceable *> m_panes;
     QString m_title;
     QString m_frameName;
     int m_current;
-    QPointer<PaneStack> m_stack;          // these two belong to the window
+    QPointer<PaneStack> m_stack; // these two belong to the window
     QPointer<QActionGroup> m_buttons;
-    QList<QPointer<QWidget>> m_views;     // the panes' views, to hand back
+    QList<QPointer<QWidget>> m_views; // the panes' views, to hand back
 };
 
 } // namespace Preferences

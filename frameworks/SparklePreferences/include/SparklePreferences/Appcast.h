@@ -11,13 +11,14 @@
 namespace SparklePreferences {
 
 // One release announced by an update feed.
-struct Release {
-    QString version;        // compared with the running version; never empty
-    QString shortVersion;   // for people ("1.2"); may be empty
+struct Release
+{
+    QString version; // compared with the running version; never empty
+    QString shortVersion; // for people ("1.2"); may be empty
     QString title;
-    QString notes;          // the item's description, plain text or HTML as the feed gives it
-    QUrl notesLink;         // https only, else empty
-    QUrl download;          // the enclosure, else the item's link; https only, else empty
+    QString notes; // the item's description, plain text or HTML as the feed gives it
+    QUrl notesLink; // https only, else empty
+    QUrl download; // the enclosure, else the item's link; https only, else empty
 
     // shortVersion when the feed gives one, else version.
     QString displayVersion() const;

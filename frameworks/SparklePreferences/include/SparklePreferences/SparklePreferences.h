@@ -72,7 +72,7 @@ private:
     void checkDone(const UpdateResult &result);
     void showLastCheck();
     void showResult();
-    const Release *newerRelease() const;   // the last result's release while it offers one
+    const Release *newerRelease() const; // the last result's release while it offers one
     void showMessageWindow(const UpdateResult &result);
 
     const AppUtils::Clock &m_clock;

@@ -64,9 +64,9 @@ private:
     std::chrono::milliseconds m_timeout;
     QNetworkAccessManager m_network;
     QTimer m_deadline;
-    QNetworkReply *m_reply = nullptr;   // owned by m_network; set while fetching
+    QNetworkReply *m_reply = nullptr; // owned by m_network; set while fetching
     QByteArray m_body;
-    std::optional<UpdateResult> m_verdict;   // set when the check is cut short
+    std::optional<UpdateResult> m_verdict; // set when the check is cut short
     bool m_running = false;
 };
 
