@@ -22,7 +22,9 @@ public:
     static constexpr qsizetype maximumSize = 256 * 1024;
 
     // The list in text, or one line saying why it cannot be used: no "#h" hash or one that
-    // does not match, no "#@" expiry, entries out of order, garbage, too large.
+    // does not match, no "#$" update or "#@" expiry, entries out of order, steps other than
+    // ±1 s after 10 s on 1972-01-01, entries not at 0h on the 1st of a month, garbage, too large.
+    // Any bytes are safe; the expiry is not compared with the present.
     static std::variant<LeapSecondList, QString> parse(QByteArrayView text);
 
     QDateTime updated() const { return m_updated; } // "#$", UTC
@@ -37,7 +39,9 @@ private:
 
 // Gives ERFA the leap seconds of list that come after the last one of its built-in table,
 // keeping the built-in rows (those before 1972 with their drift terms). Returns how many
-// were added. Replaces what an earlier call added.
+// were added. Replaces what an earlier call added. Adds nothing to a list that disagrees with
+// the built-in table at its last row. ERFA's table is one for the process: not while another
+// thread calls ERFA.
 int installLeapSeconds(const LeapSecondList &list);
 // Back to ERFA's built-in table alone.
 void restoreBuiltInLeapSeconds();
