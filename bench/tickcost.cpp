@@ -7,7 +7,7 @@
 // ClockUpdate::tick() alone (both windows rewrite what they show); "tick+paint" adds the
 // repaint that tick schedules, drawn as the event loop would draw it (extra: widgets painted
 // per tick); "sidereal" is one AppUtils::Sidereal::seconds call (the full nutation series);
-// "sidereal-clock" one AppUtils::SiderealClock::seconds call, asked second after second as a
+// "sidereal-clock" one AppUtils::SiderealClock::at call, asked second after second as a
 // tick asks it (extra: the worst difference from "sidereal" in µs of time).
 #include "OpenWindows.h"
 #include "engine/ClockUpdate.h"
@@ -99,7 +99,9 @@ int main(int argc, char *argv[])
         const auto begin = cpuMicros();
         const std::optional<double> full = AppUtils::Sidereal::seconds(s, -0.0005);
         const auto between = cpuMicros();
-        const std::optional<double> interpolated = clock.seconds(s, -0.0005);
+        const auto greenwich = clock.at(s, 0.0);
+        const std::optional<double> interpolated
+            = greenwich ? AppUtils::SiderealClock::atLongitude(greenwich->apparent, -0.0005) : std::nullopt;
         siderealClock.push_back(cpuMicros() - between);
         sidereal.push_back(between - begin);
         refused = refused || !full || !interpolated;

@@ -1,6 +1,6 @@
 #include "ClockReading.h"
 
-#include <AppUtils/Sidereal.h>
+#include "timescales/LeapSeconds.h"
 
 #include <ctime>
 
@@ -24,13 +24,29 @@ std::tm localBreakdown(std::time_t t)
 } // namespace
 
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-    std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal)
+    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal)
 {
     const auto second = std::chrono::floor<std::chrono::seconds>(now);
     const std::time_t t = std::chrono::system_clock::to_time_t(second);
-    ClockReading reading{now, utcBreakdown(t), localBreakdown(t), 0, settings, observer, std::nullopt};
+    const qint64 unixSeconds = second.time_since_epoch().count();
+    ClockReading reading;
+    reading.instant = now;
+    reading.utc = utcBreakdown(t);
+    reading.local = localBreakdown(t);
     reading.utcOffsetSeconds = static_cast<int>(reading.local.tm_gmtoff);
-    if (const auto *position = std::get_if<ObserverPosition>(&observer))
-        reading.siderealSeconds = sidereal.seconds(second.time_since_epoch().count(), position->longitude);
+    reading.settings = settings;
+    reading.observer = std::move(observer);
+    reading.time = std::move(time);
+    reading.taiMinusUtc = taiMinusUtc(unixSeconds);
+    constexpr double unixEpochJd = 2440587.5;
+    reading.julianDate = unixEpochJd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
+    reading.greenwichSidereal = sidereal.at(unixSeconds, reading.time.ut1.estimate.seconds);
+    const auto *position = std::get_if<ObserverPosition>(&reading.observer);
+    if (position && reading.greenwichSidereal) {
+        using AppUtils::SiderealClock;
+        reading.siderealSeconds = SiderealClock::atLongitude(reading.greenwichSidereal->apparent, position->longitude);
+        reading.localMeanSiderealSeconds
+            = SiderealClock::atLongitude(reading.greenwichSidereal->mean, position->longitude);
+    }
     return reading;
 }

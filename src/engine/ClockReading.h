@@ -1,15 +1,14 @@
 #pragma once
 
 #include "Location.h"
+#include "timescales/TimeFacts.h"
+
+#include <AppUtils/Sidereal.h>
 
 #include <chrono>
 #include <ctime>
 #include <optional>
 #include <variant>
-
-namespace AppUtils {
-class SiderealClock;
-}
 
 // Everything the clock windows show for one second, worked out once by the tick: every text
 // and dial of that second shows the same instant, the same position and the same LST.
@@ -21,12 +20,17 @@ struct ClockReading
     int utcOffsetSeconds = 0; // of the system zone then, east positive
     ObserverSettings settings; // the source and how to show coordinates
     std::variant<ObserverPosition, NoPosition> observer = NoPosition::waitingForFix;
-    // Local apparent sidereal time of the whole second at the observer, [0, 86400); none
-    // without a position or for an instant the sidereal computation cannot place.
-    std::optional<double> siderealSeconds;
+    TimeFacts time; // UT1 − UTC, the system clock's health, the leap-second table
+    std::optional<double> taiMinusUtc; // seconds, at the instant
+    double julianDate = 0; // of the instant in UTC
+    // Sidereal times of the whole second, with that UT1 − UTC, in [0, 86400): none for an
+    // instant the sidereal computation cannot place, the local ones also without a position.
+    std::optional<AppUtils::GreenwichSidereal> greenwichSidereal;
+    std::optional<double> siderealSeconds; // local apparent: the clock's LST
+    std::optional<double> localMeanSiderealSeconds;
 };
 
-// The reading for now, with the observer found under settings. The system zone is read afresh
-// (tzset), so a change of zone shows at the next second.
+// The reading for now, with the observer found under settings and what is known of the time
+// then. The system zone is read afresh (tzset), so a change of zone shows at the next second.
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-    std::variant<ObserverPosition, NoPosition> observer, AppUtils::SiderealClock &sidereal);
+    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal);

@@ -10,9 +10,11 @@ ClockUpdate &ClockUpdate::shared()
     return instance;
 }
 
-ClockUpdate::ClockUpdate(AppUtils::MasterTimer &timer, std::function<Location &()> location)
+ClockUpdate::ClockUpdate(
+    AppUtils::MasterTimer &timer, std::function<Location &()> location, std::function<TimeSources &()> timeSources)
     : m_timer(timer)
     , m_location(std::move(location))
+    , m_timeSources(std::move(timeSources))
 {
 }
 
@@ -31,7 +33,7 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
     if (!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow)
         return;
     Location &location = m_location();
-    show(readingAt(now, location.settings(), location.observe(), m_sidereal));
+    show(readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal));
 }
 
 void ClockUpdate::show(ClockReading reading)

@@ -2,8 +2,9 @@
 
 #include "ClockReading.h"
 
+#include "timescales/TimeSources.h"
+
 #include <AppUtils/Repeater.h>
-#include <AppUtils/Sidereal.h>
 
 #include <functional>
 
@@ -14,9 +15,11 @@ class ClockUpdate
 public:
     static ClockUpdate &shared();
 
-    // location: where the observer is found, asked at each tick that has a window to refresh.
+    // location: where the observer is found, and timeSources what is known of the time, both
+    // asked at each tick that has a window to refresh.
     explicit ClockUpdate(AppUtils::MasterTimer &timer = AppUtils::MasterTimer::shared(),
-        std::function<Location &()> location = &Location::shared);
+        std::function<Location &()> location = &Location::shared,
+        std::function<TimeSources &()> timeSources = &TimeSources::shared);
 
     void start(); // arms the one-second tick; the master timer delivers it once started
     void stop();
@@ -36,6 +39,7 @@ public:
 private:
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;
+    std::function<TimeSources &()> m_timeSources;
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     ClockReading m_reading;
 };

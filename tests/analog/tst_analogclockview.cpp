@@ -82,7 +82,7 @@ private Q_SLOTS:
         for (const auto &[msecs, located] : {std::pair(row.msecs - 1000, row.firstLocated), std::pair(row.msecs, row.secondLocated)}) {
             const auto observer = located ? std::variant<ObserverPosition, NoPosition>(ObserverPosition{-36.8485, 174.7762})
                                           : NoPosition::serverGivesNone;
-            ClockUpdate::shared().show(readingAt(system_clock::time_point(milliseconds(msecs)), {}, observer, sidereal));
+            ClockUpdate::shared().show(readingAt(system_clock::time_point(milliseconds(msecs)), {}, observer, {}, sidereal));
         }
         const auto dial = [&](const char *name) { return controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name))->time(); };
         QCOMPARE((QList{dial("m_utc"), dial("m_local"), dial("m_lst")}), (QList{row.utc, row.local, row.lst}));

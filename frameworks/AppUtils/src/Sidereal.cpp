@@ -40,11 +40,11 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
 // The instant in the two time scales sidereal time needs, each as ERFA's two-part Julian date.
 struct Instant
 {
-    double ut11, ut12; // UT1, taken as UTC
+    double ut11, ut12; // UT1
     double tt1, tt2; // TT
 };
 
-std::optional<Instant> instantAt(qint64 unixSeconds)
+std::optional<Instant> instantAt(qint64 unixSeconds, double dut1Seconds)
 {
     const auto utc = utcJulianDate(unixSeconds);
     if (!utc)
@@ -53,29 +53,34 @@ std::optional<Instant> instantAt(qint64 unixSeconds)
     Instant at{};
     double tai1 = 0, tai2 = 0;
     if (eraUtctai(utc->first, utc->second, &tai1, &tai2) < 0
-        || eraUtcut1(utc->first, utc->second, 0.0, &at.ut11, &at.ut12) < 0)
+        || eraUtcut1(utc->first, utc->second, dut1Seconds, &at.ut11, &at.ut12) < 0)
         return std::nullopt;
     eraTaitt(tai1, tai2, &at.tt1, &at.tt2); // cannot fail
     return at;
 }
 
-// Local apparent sidereal time in seconds: the mean time plus equationOfEquinoxes(instant),
-// which gives radians.
-template <typename EquationOfEquinoxes>
-std::optional<double> localSeconds(
-    qint64 unixSeconds, double longitudeDegrees, EquationOfEquinoxes &&equationOfEquinoxes)
+constexpr double secondsPerDayReal = secondsPerDay;
+
+// An angle in [0, 2π) as seconds of the sidereal day. A tiny negative angle lifted by 2π, or
+// one a hair below 2π, can round to 86400 itself: that is midnight.
+double daySecondsOf(double angle)
 {
-    if (!std::isfinite(longitudeDegrees))
+    const double seconds = angle / ERFA_D2PI * secondsPerDayReal;
+    return seconds < secondsPerDayReal ? seconds : 0.0;
+}
+
+// Greenwich sidereal time: the mean time plus equationOfEquinoxes(instant), which gives radians.
+template <typename EquationOfEquinoxes>
+std::optional<GreenwichSidereal> greenwichAt(
+    qint64 unixSeconds, double dut1Seconds, EquationOfEquinoxes &&equationOfEquinoxes)
+{
+    if (!std::isfinite(dut1Seconds))
         return std::nullopt;
-    const std::optional<Instant> at = instantAt(unixSeconds);
+    const std::optional<Instant> at = instantAt(unixSeconds, dut1Seconds);
     if (!at)
         return std::nullopt;
-    // Reducing the longitude first keeps 360 + x as exact as x.
-    const double longitude = std::fmod(longitudeDegrees, 360.0) * ERFA_DD2R;
-    const double angle = eraAnp(eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2) + equationOfEquinoxes(*at) + longitude);
-    const double secondsOfDay = angle / ERFA_D2PI * static_cast<double>(secondsPerDay);
-    // An angle a hair below 2π, or a tiny negative one lifted by 2π, can round to 86400 itself.
-    return secondsOfDay < static_cast<double>(secondsPerDay) ? secondsOfDay : 0.0;
+    const double mean = eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2);
+    return GreenwichSidereal{daySecondsOf(eraAnp(mean)), daySecondsOf(eraAnp(mean + equationOfEquinoxes(*at)))};
 }
 
 constexpr qint64 minutesPerDay = 1440;
@@ -97,7 +102,8 @@ double equationOfEquinoxesAt(qint64 minute)
 
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {
-    return localSeconds(unixSeconds, longitudeDegrees, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
+    const auto greenwich = greenwichAt(unixSeconds, 0.0, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
+    return greenwich ? SiderealClock::atLongitude(greenwich->apparent, longitudeDegrees) : std::nullopt;
 }
 
 std::optional<QString> Sidereal::local(qint64 unixSeconds, double longitudeDegrees)
@@ -116,9 +122,19 @@ QString Sidereal::text(double seconds)
     return QString::asprintf("%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
 }
 
-std::optional<double> SiderealClock::seconds(qint64 unixSeconds, double longitudeDegrees)
+std::optional<double> SiderealClock::atLongitude(double greenwichSeconds, double longitudeDegrees)
 {
-    return localSeconds(unixSeconds, longitudeDegrees, [this](const Instant &at) {
+    if (!std::isfinite(longitudeDegrees))
+        return std::nullopt;
+    // Reducing the longitude first keeps 360 + x as exact as x: 240 sidereal seconds a degree.
+    const double seconds = std::fmod(greenwichSeconds + std::fmod(longitudeDegrees, 360.0) * 240.0, secondsPerDayReal);
+    const double wrapped = seconds < 0 ? seconds + secondsPerDayReal : seconds;
+    return wrapped < secondsPerDayReal ? wrapped : 0.0;
+}
+
+std::optional<GreenwichSidereal> SiderealClock::at(qint64 unixSeconds, double dut1Seconds)
+{
+    return greenwichAt(unixSeconds, dut1Seconds, [this](const Instant &at) {
         // The whole Julian date first, so that the minutes of the day keep their precision.
         const double wholeDay = std::floor(at.tt1);
         const double minutes = ((at.tt1 - wholeDay) + at.tt2) * minutesPerDayReal;

@@ -16,7 +16,7 @@ namespace AppUtils {
 //                     on a day that ends with a leap second.
 //   longitudeDegrees: east positive; any finite value (450 is 90, -540 is 180).
 // UT1 is taken as UTC (DUT1 = 0), so the result may be up to 0.9 s (times 1.0027) off the
-// true sidereal time; TT follows from UTC through ERFA's leap-second table. Past the end
+// true sidereal time; a clock that knows UT1 − UTC keeps a SiderealClock. TT follows from UTC through ERFA's leap-second table. Past the end
 // of that table (from 2027 with ERFA 2.0) ERFA warns "dubious year" and the last known
 // leap-second count is kept: the answer is still given.
 // nullopt: a non-finite longitude, or an instant ERFA cannot place on its calendar
@@ -41,20 +41,32 @@ public:
     static QString text(double seconds);
 };
 
-// Sidereal::seconds for a clock that asks about nearby instants again and again: the
-// equation of the equinoxes, the costly part, is evaluated at the whole minutes of TT and
+// Greenwich sidereal time at one instant, in seconds since sidereal midnight, each in [0, 86400).
+struct GreenwichSidereal
+{
+    double mean = 0; // eraGmst06
+    double apparent = 0; // eraGst06a: the mean time plus the equation of the equinoxes
+};
+
+// Sidereal time for a clock that asks about nearby instants again and again, with UT1 known:
+// the equation of the equinoxes, the costly part, is evaluated at the whole minutes of TT and
 // interpolated linearly in between. Asked second after second it evaluates the series once
 // per minute (twice on the first call and after the clock jumps).
 //
 // The interpolation departs from eraGst06a by under 1 ns of time: the fastest terms of the
 // nutation (13.7 and 182.6 days) bend the equation of the equinoxes far too little over a
 // minute to matter, whereas holding one value through the minute would be up to some µs off.
-// Same units, range, conventions and failures as Sidereal::seconds. Not thread-safe: one per
-// thread or caller.
+// Not thread-safe: one per thread or caller.
 class SiderealClock
 {
 public:
-    std::optional<double> seconds(qint64 unixSeconds, double longitudeDegrees);
+    // At the UTC second unixSeconds (as for Sidereal::seconds), with UT1 = UTC + dut1Seconds.
+    // nullopt for an instant ERFA cannot place, or a non-finite dut1Seconds.
+    std::optional<GreenwichSidereal> at(qint64 unixSeconds, double dut1Seconds);
+
+    // A Greenwich sidereal time carried to longitudeDegrees (east positive, any finite value):
+    // seconds since local sidereal midnight, in [0, 86400). nullopt for a non-finite longitude.
+    static std::optional<double> atLongitude(double greenwichSeconds, double longitudeDegrees);
 
 private:
     // The equation of the equinoxes (radians) at the start of TT minute m_minute and of the

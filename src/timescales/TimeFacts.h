@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ClockHealth.h"
+#include "EarthOrientation.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// A UT1 − UTC typed in by hand: the 0.1 s DUT1 that time signals broadcast, and the day it was
+// typed, since it changes every few months.
+struct TypedDut1
+{
+    double seconds = 0;
+    QDate typedOn;
+
+    bool operator==(const TypedDut1 &) const = default;
+};
+
+// The UT1 − UTC in use at one instant and where it came from.
+struct Ut1Source
+{
+    enum class Origin { file, typed, assumed };
+
+    Origin origin = Origin::assumed;
+    Ut1Estimate estimate; // 0 when assumed
+    QString fileName; // for a file: its name, without the folder
+    QDate typedOn; // for a typed value
+    QString problem; // why a file was set aside, the latest; empty when none was
+};
+
+// The leap-second table in use.
+struct LeapSecondState
+{
+    std::optional<QDateTime> validUntil; // the system list's expiry, when it is the one in use
+    QString problem; // why the system list was set aside; empty when it is in use
+};
+
+// What the world outside says about the time at one instant: the tick reads it once a second.
+struct TimeFacts
+{
+    Ut1Source ut1;
+    std::optional<ClockHealth> clock; // none when the kernel does not say
+    LeapSecondState leapSeconds;
+};

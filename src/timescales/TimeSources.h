@@ -1,0 +1,70 @@
+#pragma once
+
+#include "EarthOrientation.h"
+#include "LeapSeconds.h"
+#include "TimeFacts.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Where UT1 − UTC, the leap seconds and the clock's health come from, kept up to date: the
+// Earth-orientation files of the data folders (read again whenever a folder changes), a typed
+// DUT1, the system's leap-second list (given to ERFA at start) and the kernel's clock state.
+class TimeSources : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Places
+    {
+        QString userFolder; // where imports go, searched first
+        QStringList sharedFolders; // then these, in order (an observatory's, for all users)
+        QString leapSecondList;
+    };
+    using ClockReader = std::function<std::optional<ClockHealth>()>;
+
+    // $XDG_DATA_HOME/horavane, each $XDG_DATA_DIRS entry's horavane/, and tzdata's list.
+    static Places systemPlaces();
+    // The one set of sources, on the system's places, made at first use.
+    static TimeSources &shared();
+
+    explicit TimeSources(Places places, ClockReader readClock = &readClockHealth);
+
+    void setTypedDut1(const std::optional<TypedDut1> &typed);
+
+    // The facts at now, the kernel's clock state read afresh.
+    TimeFacts factsAt(std::chrono::system_clock::time_point now);
+
+    // Checks the file at path and copies it, under its own name, into the user folder: in one
+    // step, so that an existing file of that name stays whole until the new one replaces it.
+    // nullopt once it is in use; otherwise why nothing was changed.
+    std::optional<QString> importEarthOrientation(const QString &path);
+
+    // Reads every data folder again: a file that now fails keeps its last good table in use.
+    void rescan();
+
+private:
+    struct DataFile
+    {
+        QString path;
+        std::optional<EarthOrientation> table; // the last good reading of it
+    };
+
+    Ut1Source ut1At(std::chrono::system_clock::time_point now) const;
+    void loadLeapSeconds();
+    void watchFolders();
+
+    Places m_places;
+    ClockReader m_readClock;
+    std::vector<DataFile> m_files; // in search order
+    QString m_earthOrientationProblem;
+    std::optional<TypedDut1> m_typed;
+    LeapSecondState m_leapSeconds;
+    QFileSystemWatcher m_watcher;
+};
