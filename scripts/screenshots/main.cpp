@@ -8,12 +8,14 @@
 #include "app/ApplicationId.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
+#include "engine/Location.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 
 #include <AppUtils/DefaultSettings.h>
 
 #include <QApplication>
+#include <QTimeZone>
 #include <QDir>
 #include <QMainWindow>
 #include <QStyle>
@@ -24,6 +26,19 @@ using namespace std::chrono;
 
 namespace {
 const system_clock::time_point instant = sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
+
+// The reading at instant, the clock synchronised to ±12 ms and UT1 from an observed row, rather
+// than whatever this machine's clock and data folders say today.
+void showReading()
+{
+    static AppUtils::SiderealClock sidereal;
+    TimeFacts facts;
+    facts.ut1 = {Ut1Source::Origin::file, {0.0876, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}};
+    facts.clock = ClockHealth{true, 12ms, 1600us};
+    facts.leapSeconds.validUntil = QDateTime(QDate(2027, 6, 28), {}, Qt::UTC);
+    Location &location = Location::shared();
+    ClockUpdate::shared().show(readingAt(instant, location.settings(), location.observe(), facts, sidereal));
+}
 
 QPalette darkPalette()
 {
@@ -77,7 +92,7 @@ int main(int argc, char *argv[])
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
         preferences.prefsGeneral().loadSettings();
-        ClockUpdate::shared().tick(instant);
+        showReading();
     };
     chooseSource(1);
 
@@ -93,8 +108,11 @@ int main(int argc, char *argv[])
         QApplication::setPalette(palette);
         for (const auto &window : {digital, analog})
             window->showWindow();
-        ClockUpdate::shared().tick(instant);
+        showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
+        delegate.setDetailsShown(true);
+        save(*digital->window(), folder, u"digital-window-details"_s + suffix);
+        delegate.setDetailsShown(false);
         chooseSource(2);
         save(*digital->window(), folder, u"digital-window-no-position"_s + suffix);
         chooseSource(1);

@@ -4,16 +4,20 @@
 
 #include "Lifecycle.h"
 #include "WindowOpeners.h"
+#include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/AppPreferences.h"
+#include "preferences/SettingsKeys.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
 #include <AppUtils/MasterTimer.h>
 #include <AppUtils/Path.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -41,6 +45,8 @@ AppDelegate::AppDelegate(QObject *parent)
     // The clocks follow the pane's observer settings as a value: the engine reads no widget.
     connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::observerChanged, this,
         [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
+    connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
+        [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -132,6 +138,26 @@ void AppDelegate::showHoravane()
 void AppDelegate::showAnalog()
 {
     showClockWindow(windowOpener(&WindowRegistry::openAnalogWindow));
+}
+
+void AppDelegate::importEarthOrientation()
+{
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), tr("Import Earth Orientation Data"),
+        {}, tr("IERS Bulletin A or finals files (*.dat *.data *.daily *.all *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    TimeSources::shared().importEarthOrientation(path);
+    setDetailsShown(true);
+}
+
+void AppDelegate::setDetailsShown(bool shown)
+{
+    AppUtils::Defaults().saveBool(SettingsKeys::showDetails, shown);
+    if (shown && !windowRegistry().openHoravaneWindow)
+        showHoravane();
+    if (const std::shared_ptr<ClockWindow> digital = windowRegistry().openHoravaneWindow)
+        static_cast<HoravaneWindow &>(*digital).setDetailsShown(shown);
+    Q_EMIT detailsShownChanged(shown);
 }
 
 void AppDelegate::showPreferences()

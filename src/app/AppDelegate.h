@@ -48,7 +48,17 @@ public:
     void showPreferences();
     void checkUpdates();
     void showDonate();
+    // Asks for an Earth-orientation file and adds it to the user's data; the details section
+    // then shows what came of it.
+    void importEarthOrientation();
+    // Opens or closes the digital window's details, remembered across runs; opening them
+    // also opens that window.
+    void setDetailsShown(bool shown);
 
+Q_SIGNALS:
+    void detailsShownChanged(bool shown);
+
+public:
     // Another start of Horavane asked for this one: bring its windows forward.
     void activate();
 

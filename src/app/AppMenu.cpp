@@ -1,6 +1,9 @@
 #include "AppMenu.h"
 
 #include "AppDelegate.h"
+#include "preferences/SettingsKeys.h"
+
+#include <AppUtils/DefaultSettings.h>
 
 #include <Preferences/ThemedIcon.h>
 
@@ -24,6 +27,10 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_about, tr("&About Horavane"), {}, QAction::AboutRole);
     setUp(m_donate, tr("&Donate…"));
     setUp(m_checkUpdates, tr("Check for &Updates…"));
+    setUp(m_importEarthOrientation, tr("&Import Earth Orientation Data…"));
+    setUp(m_showDetails, tr("Show &Details"), QKeySequence(tr("Ctrl+D")));
+    m_showDetails.setCheckable(true);
+    m_showDetails.setChecked(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
     setUp(m_preferences, tr("&Preferences…"), QKeySequence(tr("Ctrl+,")), QAction::PreferencesRole);
     setUp(m_quit, tr("&Quit"), QKeySequence::Quit, QAction::QuitRole);
     setUp(m_showHoravane, tr("&Digital Clock"), QKeySequence(tr("Ctrl+1")));
@@ -37,6 +44,9 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_about, &QAction::triggered, this, &AppMenu::showAbout);
     connect(&m_donate, &QAction::triggered, &delegate, &AppDelegate::showDonate);
     connect(&m_checkUpdates, &QAction::triggered, &delegate, &AppDelegate::checkUpdates);
+    connect(&m_importEarthOrientation, &QAction::triggered, &delegate, &AppDelegate::importEarthOrientation);
+    connect(&m_showDetails, &QAction::toggled, &delegate, &AppDelegate::setDetailsShown);
+    connect(&delegate, &AppDelegate::detailsShownChanged, &m_showDetails, &QAction::setChecked);
     connect(&m_preferences, &QAction::triggered, &delegate, &AppDelegate::showPreferences);
     connect(&m_quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(&m_showHoravane, &QAction::triggered, &delegate, &AppDelegate::showHoravane);
@@ -55,9 +65,12 @@ void AppMenu::install(QMainWindow &window)
     QMenu *application = bar->addMenu(tr("&Horavane"));
     application->addActions({&m_about, &m_donate, &m_checkUpdates});
     application->addSeparator();
+    application->addAction(&m_importEarthOrientation);
+    application->addSeparator();
     application->addAction(&m_preferences);
     application->addSeparator();
     application->addAction(&m_quit);
+    bar->addMenu(tr("&View"))->addAction(&m_showDetails);
     QMenu *windows = bar->addMenu(tr("&Window"));
     windows->addActions({&m_showHoravane, &m_showAnalog});
     windows->addSeparator();

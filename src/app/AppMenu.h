@@ -6,8 +6,9 @@
 class AppDelegate;
 class QMainWindow;
 
-// The menu bar of every clock window: Horavane (About, Donate, Check for Updates, Preferences,
-// Quit) and Window (Digital Clock, Analog Clock, Close). One set of actions serves all windows,
+// The menu bar of every clock window: Horavane (About, Donate, Check for Updates, Import Earth
+// Orientation Data, Preferences, Quit), View (Show Details) and Window (Digital Clock, Analog
+// Clock, Close). One set of actions serves all windows,
 // so that no key is bound twice; the keys that are not about one window work from every window.
 class AppMenu : public QObject
 {
@@ -29,6 +30,8 @@ private:
     QAction m_about;
     QAction m_donate;
     QAction m_checkUpdates;
+    QAction m_importEarthOrientation;
+    QAction m_showDetails;
     QAction m_preferences;
     QAction m_quit;
     QAction m_showHoravane;

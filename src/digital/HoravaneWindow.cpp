@@ -1,10 +1,13 @@
 #include "HoravaneWindow.h"
 
+#include "DetailsPanel.h"
 #include "IsoTime.h"
 #include "Readout.h"
 #include "engine/WindowRegistry.h"
+#include "preferences/SettingsKeys.h"
 #include "ui_HoravaneWindow.h"
 
+#include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Sidereal.h>
 #include <Extensions/DegreesText.h>
 
@@ -53,6 +56,22 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
         {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
         reasons << whyNoPosition(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
+
+    m_details = new DetailsPanel(m_ui->centralwidget);
+    m_ui->verticalLayout->insertWidget(1, m_details);
+    setDetailsShown(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
+}
+
+void HoravaneWindow::setDetailsShown(bool shown)
+{
+    if (shown == m_details->isVisibleTo(m_details->parentWidget()))
+        return;
+    m_details->setVisible(shown);
+    if (shown)
+        m_details->show(reading());
+    // The window follows its contents' height, keeping its width.
+    if (QMainWindow *main = window(); main && main->centralWidget())
+        main->resize(main->width(), main->sizeHint().height());
 }
 
 void HoravaneWindow::update()
@@ -60,9 +79,14 @@ void HoravaneWindow::update()
     const ClockReading &reading = ClockWindow::reading();
     m_ui->m_utc->setText(isoText(reading.instant, 0));
     m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
+    const auto [start, length] = meaninglessSpan(reading.time.clock);
+    m_ui->m_utc->setDimmed(start, length);
+    m_ui->m_localtime->setDimmed(start, length);
     m_ui->m_localsidereal->setText(
         reading.siderealSeconds ? AppUtils::Sidereal::text(*reading.siderealSeconds) : QString());
     showObserver(reading);
+    if (m_details->isVisibleTo(m_details->parentWidget()))
+        m_details->show(reading);
 }
 
 void HoravaneWindow::showObserver(const ClockReading &reading)

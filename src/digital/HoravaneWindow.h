@@ -6,12 +6,15 @@
 #include <memory>
 #include <optional>
 
+class DetailsPanel;
+
 namespace Ui {
 class HoravaneWindow;
 }
 
 // The digital read-out: local time, UTC, local sidereal time, position and its source, and
-// under them a line saying why the position is empty when it is.
+// under them a line saying why the position is empty when it is; below, when asked for, the
+// details section.
 class HoravaneWindow : public ClockWindow
 {
     Q_OBJECT
@@ -22,6 +25,9 @@ public:
 
     // Rewrites the read-outs from the tick's reading; only a text that changed is repainted.
     void update() override;
+
+    // Opens or closes the details section under the read-outs.
+    void setDetailsShown(bool shown);
 
 protected:
     void loadWindow(QMainWindow &window) override;
@@ -41,5 +47,6 @@ private:
     };
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
+    DetailsPanel *m_details = nullptr;
     std::optional<ShownObserver> m_shownObserver;
 };

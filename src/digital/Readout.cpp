@@ -153,6 +153,15 @@ void Readout::setText(const QString &text)
     }
 }
 
+void Readout::setDimmed(int start, int length)
+{
+    if (start == m_dimmedStart && length == m_dimmedLength)
+        return;
+    m_dimmedStart = start;
+    m_dimmedLength = length;
+    update();
+}
+
 void Readout::reserveWidthFor(const QStringList &samples)
 {
     m_samples = samples;
@@ -281,15 +290,19 @@ void Readout::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     const QPointF origin = textOrigin();
-    if (hasSelectedText()) {
+    if (hasSelectedText() || m_dimmedLength > 0) {
         QTextLayout layout(m_text, font(), this);
         layOut(layout);
+        QTextLayout::FormatRange dimmed;
+        dimmed.start = m_dimmedStart;
+        dimmed.length = m_dimmedLength;
+        dimmed.format.setForeground(palette().brush(QPalette::PlaceholderText));
         QTextLayout::FormatRange selected;
         selected.start = std::min(m_anchor, m_cursor);
         selected.length = std::abs(m_cursor - m_anchor);
         selected.format.setBackground(palette().brush(QPalette::Highlight));
         selected.format.setForeground(palette().brush(QPalette::HighlightedText));
-        layout.draw(&painter, origin, {selected});
+        layout.draw(&painter, origin, {dimmed, selected});
         return;
     }
     painter.drawStaticText(origin, m_shaped);

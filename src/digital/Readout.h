@@ -23,6 +23,10 @@ public:
     // place, cut to the new text's length.
     void setText(const QString &text);
 
+    // Draws length characters from start in the palette's dimmed text colour, as digits
+    // that say less than they seem to; length 0 for none. Kept across texts.
+    void setDimmed(int start, int length);
+
     // The widest of samples, in the font at the time it is drawn, is the width of the text
     // area from now on. A text that turns out wider still widens it once, rather than being cut.
     void reserveWidthFor(const QStringList &samples);
@@ -73,6 +77,8 @@ private:
     QStringList m_samples;
     int m_textWidth = 0;
     int m_textHeight = 0;
+    int m_dimmedStart = 0;
+    int m_dimmedLength = 0;
     int m_anchor = 0;
     int m_cursor = 0;
     bool m_dragging = false;

@@ -11,6 +11,8 @@
 #include <Preferences/ThemedIcon.h>
 
 #include <QApplication>
+#include <QDateTime>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -27,6 +29,19 @@ double loadCoordinate(
 {
     const double value = store.loadDouble(key, fallback);
     return value >= lowest && value <= highest ? value : fallback;
+}
+
+// The most UT1 − UTC can be: leap seconds keep it within 0.9 s.
+constexpr double dut1Limit = 0.9;
+
+// A typed DUT1 and its day, from the store; none when either is missing or out of range.
+std::optional<TypedDut1> loadTypedDut1(const AppUtils::DefaultSettings &store)
+{
+    const QString text = store.loadString(SettingsKeys::typedDut1, {});
+    const QDate day = QDate::fromString(store.loadString(SettingsKeys::typedDut1Date, {}), Qt::ISODate);
+    if (!day.isValid() || !isValidDoubleEntry(text, -dut1Limit, dut1Limit))
+        return std::nullopt;
+    return TypedDut1{text.toDouble(), day};
 }
 
 } // namespace
@@ -114,10 +129,19 @@ void PreferencesGeneral::loadSettings()
         = locationSourceFromRaw(m_store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
         m_currentLocationSource = *source;
 
+    m_typedDut1 = loadTypedDut1(m_store);
+    {
+        const QSignalBlocker quiet(controls.m_dut1); // a stored value keeps its stored day
+        controls.m_dut1->setText(m_typedDut1 ? QString::number(m_typedDut1->seconds) : QString());
+    }
+    m_dut1Problem.clear();
+    showDut1Note();
+
     syncLaunchAtLogin();
     updateLocationControls();
     m_published = observerSettings();
     Q_EMIT observerChanged(m_published);
+    Q_EMIT typedDut1Changed(m_typedDut1);
 }
 
 bool PreferencesGeneral::saveSettings()
@@ -132,6 +156,11 @@ bool PreferencesGeneral::saveSettings()
     m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
     m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
     m_store.saveInteger(SettingsKeys::locationSource, static_cast<qint64>(m_currentLocationSource));
+    // The DUT1 in use, which a bad entry in the field never replaced.
+    m_store.saveString(
+        SettingsKeys::typedDut1, m_typedDut1 ? QString::number(m_typedDut1->seconds, 'f', 3) : QString());
+    m_store.saveString(
+        SettingsKeys::typedDut1Date, m_typedDut1 ? m_typedDut1->typedOn.toString(Qt::ISODate) : QString());
     return m_store.sync();
 }
 
@@ -234,6 +263,8 @@ void PreferencesGeneral::viewDidLoad()
     for (QLineEdit *field : {controls.m_latitude, controls.m_longitude})
         connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::publishObserver);
     connect(controls.m_location_decimal, &QAbstractButton::toggled, this, &PreferencesGeneral::publishObserver);
+    connect(controls.m_dut1, &QLineEdit::textChanged, this, &PreferencesGeneral::dut1Edited);
+    controls.m_dut1_note->setForegroundRole(QPalette::PlaceholderText);
 
     // The problem line reads as a note on the box: under its text, in the palette's secondary
     // text colour, and only while there is something to say.
@@ -297,6 +328,31 @@ void PreferencesGeneral::publishObserver()
         return;
     m_published = settings;
     Q_EMIT observerChanged(m_published);
+}
+
+void PreferencesGeneral::dut1Edited()
+{
+    const QString text = m_ui->m_dut1->text().trimmed();
+    std::optional<TypedDut1> typed;
+    m_dut1Problem.clear();
+    if (isValidDoubleEntry(text, -dut1Limit, dut1Limit))
+        typed = TypedDut1{text.toDouble(), QDateTime::currentDateTimeUtc().date()};
+    else if (!text.isEmpty())
+        m_dut1Problem = tr("Not used: DUT1 is a number of seconds from −0.9 to +0.9");
+    if (m_dut1Problem.isEmpty() && typed != m_typedDut1) {
+        m_typedDut1 = typed;
+        Q_EMIT typedDut1Changed(m_typedDut1);
+    }
+    showDut1Note();
+}
+
+void PreferencesGeneral::showDut1Note()
+{
+    QLabel &note = *m_ui->m_dut1_note;
+    note.setText(!m_dut1Problem.isEmpty() ? m_dut1Problem
+            : m_typedDut1                 ? tr("typed on %1").arg(m_typedDut1->typedOn.toString(Qt::ISODate))
+                                          : QString());
+    m_ui->m_dut1->setAccessibleDescription(note.text());
 }
 
 void PreferencesGeneral::dimLabelsOfDisabledFields()

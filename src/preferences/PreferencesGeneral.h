@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preferences/ObserverSettings.h"
+#include "timescales/TimeFacts.h"
 
 #include <Platform/ViewController.h>
 #include <Preferences/Preferenceable.h>
@@ -103,6 +104,9 @@ Q_SIGNALS:
     // The observer settings changed: a source was chosen, a coordinate edited or the decimal
     // box toggled. Also sent once by loadSettings(), whatever changed.
     void observerChanged(const ObserverSettings &settings);
+    // The typed DUT1 changed: a valid number typed (dated today), or the field emptied. Also
+    // sent once by loadSettings(). An entry that is not a DUT1 changes nothing.
+    void typedDut1Changed(const std::optional<TypedDut1> &typed);
 
 protected:
     void loadView(QWidget &view) override;
@@ -117,6 +121,10 @@ private:
     void showLaunchAtLoginProblem(const QString &problem); // empty: none
     void dimLabelsOfDisabledFields();
     void publishObserver();
+    // Reads the DUT1 field as typed: a new valid value is dated today, and a bad one is kept
+    // out of use with a line saying why.
+    void dut1Edited();
+    void showDut1Note();
 
     const QString m_toolbarItemTitle;
     const QIcon m_toolbarItemIcon;
@@ -125,5 +133,7 @@ private:
     QList<QRadioButton *> m_buttons; // the radio group, set by loadSettings()
     LocationSource m_currentLocationSource = LocationSource::useCoreLocation;
     ObserverSettings m_published; // the value last sent
+    std::optional<TypedDut1> m_typedDut1; // the DUT1 in use, last sent
+    QString m_dut1Problem; // why the field's text is not the DUT1 in use; empty when it is
     QPointer<QLineEdit> m_badEntry; // waiting to be selected again
 };

@@ -16,6 +16,11 @@ inline constexpr QLatin1StringView locationSource{"Prefs_LocationSource"};
 // Which clock windows were open when Horavane last ended.
 inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
 inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
+// Whether the digital window shows its details section.
+inline constexpr QLatin1StringView showDetails{"APP_ShowDetails"};
+// A UT1 − UTC typed on the General pane, in seconds ("" for none), and the day it was typed.
+inline constexpr QLatin1StringView typedDut1{"PREFS_DUT1"};
+inline constexpr QLatin1StringView typedDut1Date{"PREFS_DUT1_date"};
 } // namespace SettingsKeys
 
 // Values used when a key is absent or unreadable.

@@ -1,4 +1,5 @@
 #include "ClockWindows.h"
+#include "digital/DetailsPanel.h"
 #include "digital/HoravaneWindow.h"
 #include "digital/Readout.h"
 
@@ -48,6 +49,7 @@ struct EventCount : QObject
 } // namespace
 
 Q_DECLARE_METATYPE(Row)
+Q_DECLARE_METATYPE(TimeFacts)
 
 class TestHoravaneWindow : public QObject
 {
@@ -66,7 +68,7 @@ class TestHoravaneWindow : public QObject
     {
         const ObserverSettings settings{Source::useManual, 51.4769, -0.0005, decimal};
         ClockUpdate::shared().show(readingAt(system_clock::time_point(sinceEpoch), settings,
-                                             ObserverPosition{51.4769, -0.0005}, sidereal));
+                                             ObserverPosition{51.4769, -0.0005}, {}, sidereal));
     }
     AppUtils::SiderealClock sidereal;
 
@@ -83,6 +85,46 @@ private Q_SLOTS:
         const auto w = shown(545011200s + 999999us, "XYZ+4", false);
         QCOMPARE((QStringList{field(*w, "m_locn_source"), field(*w, "m_location"), field(*w, "m_localsidereal"), field(*w, "m_utc"), field(*w, "m_localtime")}),
                  (QStringList{u"Manual"_s, u"51° 28′ 36.8″ , -0° 00′ 01.8″"_s, u"13:10:46"_s, u"1987-04-10T00:00:00.999Z"_s, u"1987-04-09T20:00:00.999-04:00"_s}));
+    }
+
+    // The details of Meeus's example 12.a (JD 2446895.5; GMST 13h10m46.3668s, GAST 46.1351s;
+    // TAI − UTC 23 s since 1985-07-01) for each kind of source. A DUT1 of +0.3 s moves
+    // sidereal time by 0.3 × 1.0027 s. The error bound dims the digits finer than a tenth of it.
+    void details_data()
+    {
+        QTest::addColumn<TimeFacts>("facts");
+        QTest::addColumn<QStringList>("expected"); // UT1 − UTC, its problem, GMST, GAST, LMST, system clock, leap seconds
+        QTest::addColumn<int>("dimmedFrom");
+        using O = Ut1Source::Origin;
+        const QDateTime expiry(QDate(2027, 6, 28), {}, Qt::UTC);
+        QTest::newRow("nothing known") << TimeFacts{}
+            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"unknown: the system does not say"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23;
+        QTest::newRow("file, synchronised") << TimeFacts{{O::file, {0.0123, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}}, ClockHealth{true, 12ms, 3ms}, {expiry, {}}}
+            << QStringList{u"+0.0123 s · finals2000A.daily, observed"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised, ±12 ms (estimated ±3.0 ms)"_s, u"TAI − UTC = 23 s · valid until 2027-06-28"_s} << 22;
+        QTest::newRow("typed, unsynchronised") << TimeFacts{{O::typed, {0.3, Ut1Quality::observed, {}}, {}, QDate(2026, 11, 2), {}}, ClockHealth{false, 16s, {}}, {{}, u"leap-seconds.list set aside: its hash does not match its contents"_s}}
+            << QStringList{u"+0.3000 s · typed on 2026-11-02"_s, u""_s, u"13:10:46.6"_s, u"13:10:46.4"_s, u"13:10:46.5"_s, u"not synchronised — the times shown may be wrong"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 18;
+        QTest::newRow("extrapolated, a file set aside") << TimeFacts{{O::file, {-0.04, Ut1Quality::extrapolated, 0.0004}, u"ser7.dat"_s, {}, u"finals.daily set aside: a day is missing"_s}, ClockHealth{true, 150ms, {}}, {}}
+            << QStringList{u"-0.0400 s · ser7.dat, extrapolated ±0.0004 s"_s, u"finals.daily set aside: a day is missing"_s, u"13:10:46.3"_s, u"13:10:46.0"_s, u"13:10:46.2"_s, u"synchronised, ±150 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 21;
+    }
+
+    void details()
+    {
+        QFETCH(TimeFacts, facts);
+        QFETCH(QStringList, expected);
+        QFETCH(int, dimmedFrom);
+        const auto window = makeClockWindow<HoravaneWindow>();
+        window->showWindow();
+        static_cast<HoravaneWindow &>(*window).setDetailsShown(true);
+        const ObserverSettings settings{Source::useManual, 51.4769, -0.0005, true};
+        ClockUpdate::shared().show(readingAt(system_clock::time_point(545011200s), settings, ObserverPosition{51.4769, -0.0005}, facts, sidereal));
+        QStringList shown;
+        for (const Readout *row : window->window()->findChild<DetailsPanel *>()->findChildren<Readout *>())
+            shown << row->text();
+        QCOMPARE(shown.mid(5, 2), (QStringList{u"2446895.50000"_s, u"46895.00000"_s})); // the Julian dates
+        shown.remove(5, 2);
+        shown.removeLast(); // the leap-second problem, as given
+        QCOMPARE(shown, expected);
+        QCOMPARE(meaninglessSpan(facts.clock).first, dimmedFrom);
     }
 
     // The offset as the zone gives it at that instant, seconds included, the zone read afresh.
@@ -141,7 +183,7 @@ private Q_SLOTS:
             Q_EMIT script.errorOccurred(QGeoPositionInfoSource::AccessError);
         const auto window = makeClockWindow<HoravaneWindow>();
         window->showWindow();
-        ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), sidereal));
+        ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), {}, sidereal));
         QCOMPARE(field(*window, "m_location"), row.position);
         QCOMPARE(field(*window, "m_positionStatus"), row.status);
     }

@@ -1,0 +1,202 @@
+#include "DetailsPanel.h"
+
+#include "Readout.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double unixEpochJd = 2440587.5;
+constexpr double mjdOrigin = 2400000.5;
+
+QString signedSeconds(double seconds)
+{
+    return QString::asprintf("%+.4f s", seconds);
+}
+
+QString milliseconds(std::chrono::microseconds bound)
+{
+    const double ms = double(bound.count()) / 1000.0;
+    return ms < 10 ? QString::number(ms, 'f', 1) : QString::number(std::round(ms), 'f', 0);
+}
+
+} // namespace
+
+DetailsPanel::DetailsPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 10, 0, 0);
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    column->addWidget(rule);
+    auto *rows = new QFormLayout;
+    rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    rows->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rows->setHorizontalSpacing(12);
+    rows->setVerticalSpacing(6);
+    column->addLayout(rows);
+
+    m_ut1 = addRow(tr("UT1 − UTC:"), tr("UT1 minus UTC in seconds, and where it comes from"));
+    m_ut1Problem = addProblemLine(tr("Why an Earth-orientation file was set aside"));
+    m_greenwichMean = addRow(tr("Greenwich mean sidereal time:"), tr("Greenwich mean sidereal time"));
+    m_greenwichApparent = addRow(tr("Greenwich apparent sidereal time:"), tr("Greenwich apparent sidereal time"));
+    m_localMean = addRow(tr("Local mean sidereal time:"), tr("Local mean sidereal time at the observer"));
+    m_julianDate = addRow(tr("Julian Date:"), tr("Julian Date of UTC"));
+    m_modifiedJulianDate = addRow(tr("Modified Julian Date:"), tr("Modified Julian Date of UTC"));
+    m_clock = addRow(tr("System clock:"), tr("How far the computer's clock can be trusted"));
+    m_leapSeconds = addRow(tr("Leap seconds:"), tr("TAI minus UTC, and until when the leap-second list is valid"));
+    m_leapSecondProblem = addProblemLine(tr("Why the system's leap-second list was set aside"));
+
+    const QString sidereal = u"00:00:00.0"_s;
+    for (Readout *readout : {m_greenwichMean, m_greenwichApparent, m_localMean})
+        readout->reserveWidthFor({sidereal});
+    m_ut1->reserveWidthFor(
+        {ut1Text({Ut1Source::Origin::file, {-0.9, Ut1Quality::extrapolated, 0.02}, u"finals2000A.daily"_s, {}, {}})});
+    m_julianDate->reserveWidthFor({u"2400000.00000"_s});
+    m_modifiedJulianDate->reserveWidthFor({u"00000.00000"_s});
+    m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
+        clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)})});
+    m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
+}
+
+Readout *DetailsPanel::addRow(const QString &label, const QString &description)
+{
+    auto *rows = static_cast<QFormLayout *>(layout()->itemAt(1)->layout());
+    auto *readout = new Readout(this);
+    readout->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    readout->setAccessibleDescription(description);
+    auto *name = new QLabel(label, this);
+    name->setBuddy(readout);
+    rows->addRow(name, readout);
+    return readout;
+}
+
+Readout *DetailsPanel::addProblemLine(const QString &description)
+{
+    auto *rows = static_cast<QFormLayout *>(layout()->itemAt(1)->layout());
+    auto *line = new Readout(this);
+    line->setForegroundRole(QPalette::PlaceholderText);
+    line->setAccessibleDescription(description);
+    rows->addRow(QString(), line);
+    return line;
+}
+
+void DetailsPanel::show(const ClockReading &reading)
+{
+    m_ut1->setText(ut1Text(reading.time.ut1));
+    m_ut1Problem->setText(reading.time.ut1.problem);
+    m_ut1Problem->setVisible(!reading.time.ut1.problem.isEmpty());
+    const auto &greenwich = reading.greenwichSidereal;
+    m_greenwichMean->setText(tenthsText(greenwich ? std::optional(greenwich->mean) : std::nullopt));
+    m_greenwichApparent->setText(tenthsText(greenwich ? std::optional(greenwich->apparent) : std::nullopt));
+    m_localMean->setText(tenthsText(reading.localMeanSiderealSeconds));
+    m_julianDate->setText(QString::number(reading.julianDate, 'f', 5));
+    m_modifiedJulianDate->setText(QString::number(reading.julianDate - mjdOrigin, 'f', 5));
+    m_clock->setText(clockText(reading.time.clock));
+    const bool synchronised = reading.time.clock && reading.time.clock->synchronised;
+    if (std::exchange(m_clockSynchronised, synchronised) != synchronised)
+        colourClockRow();
+    m_leapSeconds->setText(leapSecondText(reading.taiMinusUtc, reading.time.leapSeconds));
+    m_leapSecondProblem->setText(reading.time.leapSeconds.problem);
+    m_leapSecondProblem->setVisible(!reading.time.leapSeconds.problem.isEmpty());
+}
+
+void DetailsPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourClockRow();
+    QWidget::changeEvent(event);
+}
+
+// Green for a synchronised clock, red otherwise, each dark on a light window and light on a
+// dark one, so that both read at the contrast of ordinary text.
+void DetailsPanel::colourClockRow()
+{
+    const bool dark = palette().color(QPalette::Window).lightnessF() < 0.5;
+    const QColor colour = m_clockSynchronised ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
+                                              : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
+    QPalette colours = m_clock->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    m_clock->setPalette(colours);
+}
+
+QString DetailsPanel::ut1Text(const Ut1Source &ut1)
+{
+    const QString value = signedSeconds(ut1.estimate.seconds);
+    switch (ut1.origin) {
+    case Ut1Source::Origin::assumed:
+        return tr("%1 · assumed: no Earth-orientation data").arg(signedSeconds(0));
+    case Ut1Source::Origin::typed:
+        return tr("%1 · typed on %2").arg(value, ut1.typedOn.toString(Qt::ISODate));
+    case Ut1Source::Origin::file:
+        break;
+    }
+    QString quality;
+    switch (ut1.estimate.quality) {
+    case Ut1Quality::observed:
+        quality = tr("observed");
+        break;
+    case Ut1Quality::predicted:
+        quality = tr("predicted");
+        break;
+    case Ut1Quality::extrapolated:
+        quality = tr("extrapolated");
+        break;
+    case Ut1Quality::stale:
+        quality = tr("stale");
+        break;
+    }
+    if (ut1.estimate.accuracy)
+        quality = tr("%1 ±%2 s").arg(quality, QString::number(*ut1.estimate.accuracy, 'f', 4));
+    return tr("%1 · %2, %3").arg(value, ut1.fileName, quality);
+}
+
+QString DetailsPanel::clockText(const std::optional<ClockHealth> &clock)
+{
+    if (!clock)
+        return tr("unknown: the system does not say");
+    if (!clock->synchronised)
+        return tr("not synchronised — the times shown may be wrong");
+    if (clock->estimatedError)
+        return tr("synchronised, ±%1 ms (estimated ±%2 ms)")
+            .arg(milliseconds(clock->maximumError), milliseconds(*clock->estimatedError));
+    return tr("synchronised, ±%1 ms").arg(milliseconds(clock->maximumError));
+}
+
+QString DetailsPanel::leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table)
+{
+    const QString offset = taiMinusUtc ? tr("TAI − UTC = %1 s").arg(*taiMinusUtc, 0, 'g', 10) : tr("TAI − UTC unknown");
+    if (table.validUntil && table.problem.isEmpty())
+        return tr("%1 · valid until %2").arg(offset, table.validUntil->date().toString(Qt::ISODate));
+    return tr("%1 · ERFA's own table").arg(offset);
+}
+
+QString DetailsPanel::tenthsText(const std::optional<double> &seconds)
+{
+    if (!seconds || !(*seconds >= 0 && *seconds < 86400))
+        return {};
+    const int tenths = std::min(int(*seconds * 10), 863999); // truncates, never to 24:00:00.0
+    const int whole = tenths / 10;
+    return QString::asprintf("%02d:%02d:%02d.%d", whole / 3600, whole / 60 % 60, whole % 60, tenths % 10);
+}
+
+std::pair<int, int> meaninglessSpan(const std::optional<ClockHealth> &clock)
+{
+    constexpr int lastMillisecond = 22; // in "YYYY-MM-DDTHH:MM:SS.mmm"
+    const int digits = clock ? meaninglessDigits(clock->maximumError) : 0;
+    if (digits <= 3)
+        return {lastMillisecond + 1 - digits, digits};
+    const int start = lastMillisecond - digits; // skips back over the decimal point too
+    return {start, lastMillisecond + 1 - start};
+}

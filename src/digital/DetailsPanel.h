@@ -1,0 +1,54 @@
+#pragma once
+
+#include "engine/ClockReading.h"
+
+#include <QWidget>
+
+class QLabel;
+class Readout;
+
+// The read-outs astronomers ask for beyond the clock's own: UT1 − UTC and where it comes from,
+// Greenwich mean and apparent and local mean sidereal time, the Julian dates, the system
+// clock's health and the leap-second table. Each second it only formats the tick's reading.
+class DetailsPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DetailsPanel(QWidget *parent = nullptr);
+
+    void show(const ClockReading &reading);
+
+    // The texts of the rows, also for the tests.
+    static QString ut1Text(const Ut1Source &ut1);
+    static QString clockText(const std::optional<ClockHealth> &clock);
+    static QString leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table);
+    // Seconds since sidereal midnight as "HH:MM:SS.s", the tenth truncated; empty outside [0, 86400).
+    static QString tenthsText(const std::optional<double> &seconds);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Readout *addRow(const QString &label, const QString &description);
+    // A quieter line under a row, saying why a source was set aside.
+    Readout *addProblemLine(const QString &description);
+    void colourClockRow();
+
+    Readout *m_ut1;
+    Readout *m_ut1Problem;
+    Readout *m_greenwichMean;
+    Readout *m_greenwichApparent;
+    Readout *m_localMean;
+    Readout *m_julianDate;
+    Readout *m_modifiedJulianDate;
+    Readout *m_clock;
+    Readout *m_leapSeconds;
+    Readout *m_leapSecondProblem;
+    bool m_clockSynchronised = false;
+};
+
+// Where in an ISO 8601 time text ("…T20:36:41.123Z") the digits an error bound makes
+// meaningless are: {start, length}, length 0 for none. The decimal point goes with them once
+// the seconds do.
+std::pair<int, int> meaninglessSpan(const std::optional<ClockHealth> &clock);
