@@ -7,6 +7,7 @@
 #include <Platform/TextField.h>
 #include <SparklePreferences/Appcast.h>
 #include <SparklePreferences/Version.h>
+#include <timescales/LeapSeconds.h>
 
 #include <QByteArrayView>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <variant>
 
 // What must hold, whatever the input, for the readers of text from outside the program. Each
 // check returns what it found broken, or an empty string. The fuzz targets in bench/fuzz abort
@@ -170,6 +172,33 @@ inline QString checkAppcast(QByteArrayView input)
         versions.append(QString::fromUtf8(line.left(64))); // the order's cost is cubic in this
     }
     return checkVersionOrder(versions);
+}
+
+// LeapSecondList::parse: a list it accepts starts at 10 s on 1972-01-01, has strictly
+// increasing entries at 0h on the 1st of a month with steps of ±1 s, and valid dates with the
+// expiry after the update; a refusal is one non-empty line.
+inline QString checkLeapSeconds(QByteArrayView input)
+{
+    const std::variant<LeapSecondList, QString> result = LeapSecondList::parse(input);
+    if (const QString *reason = std::get_if<QString>(&result))
+        return reason->isEmpty() || reason->contains(u'\n') ? u"refused with \"%1\""_s.arg(*reason) : QString();
+    const LeapSecondList &list = std::get<LeapSecondList>(result);
+    const std::vector<LeapSecondEntry> &entries = list.entries();
+    if (entries.empty() || entries.front().ntpSeconds != 2272060800 || entries.front().taiMinusUtc != 10)
+        return u"accepted a list that does not start at 10 s on 1972-01-01"_s;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(entries[i].ntpSeconds - 2208988800, Qt::UTC);
+        if (at.date().day() != 1 || at.time() != QTime(0, 0))
+            return u"entry %1 is at %2"_s.arg(i).arg(at.toString(Qt::ISODate));
+        if (i > 0 && entries[i].ntpSeconds <= entries[i - 1].ntpSeconds)
+            return u"entry %1 is not after the one before"_s.arg(i);
+        if (i > 0 && std::abs(entries[i].taiMinusUtc - entries[i - 1].taiMinusUtc) != 1)
+            return u"entry %1 steps by %2 s"_s.arg(i).arg(entries[i].taiMinusUtc - entries[i - 1].taiMinusUtc);
+    }
+    if (!list.updated().isValid() || !list.expires().isValid() || list.expires() <= list.updated())
+        return u"updated %1, expires %2"_s.arg(
+            list.updated().toString(Qt::ISODate), list.expires().toString(Qt::ISODate));
+    return {};
 }
 
 inline QString shown(bool b)
