@@ -35,7 +35,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     : QWidget(parent)
 {
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 10, 0, 0);
+    column->setContentsMargins(0, 4, 0, 0);
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);

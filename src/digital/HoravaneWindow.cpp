@@ -12,6 +12,9 @@
 #include <Extensions/DegreesText.h>
 
 #include <QFontDatabase>
+#include <QLabel>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +62,15 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
+    // One column of labels for both forms, so that their read-outs line up.
+    const QList<QLabel *> labels = m_ui->centralwidget->findChildren<QLabel *>();
+    int widest = 0;
+    for (const QLabel *label : labels)
+        widest = std::max(widest, label->sizeHint().width());
+    for (QLabel *label : labels) {
+        label->setMinimumWidth(widest);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     setDetailsShown(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
 }
 
