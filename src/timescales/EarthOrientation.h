@@ -65,11 +65,12 @@ public:
     // UT1 − UTC at mjd (UTC, with the fraction of the day), interpolated linearly between the
     // rows with a leap second's step taken out, so that the day before a leap second runs
     // smoothly into the second itself. Past the last row: the extrapolation where the file
-    // has one, else the last value held. nullopt before the first row.
+    // has one, else the last value held. nullopt before the first row or for a non-finite mjd.
     std::optional<Ut1Estimate> at(double mjd) const;
 
 private:
     Format m_format = Format::finals;
     std::vector<EarthOrientationRow> m_rows;
     std::optional<Ut1Extrapolation> m_extrapolation;
+    double m_extrapolationSteps = 0; // leap seconds within the predictions, which the formula leaves out
 };
