@@ -125,9 +125,9 @@ void TestEarthOrientation::refusals_data()
     QTest::newRow("finals row cut")     << lines(leap, {}, 3, 40) << u"truncated at line 3"_s;
     QTest::newRow("finals cut in date") << lines(leap, {}, 6, 9) << u"truncated at line 6"_s;
     QTest::newRow("UT1 after its end")  << end + row57752 << u"truncated at line 4"_s;
-    QTest::newRow("bulletin row cut")   << edited(bulletin, " -0.017470 0.000010", "") << u"truncated at line 28"_s;
-    QTest::newRow("no predictions")     << bulletin.left(bulletin.indexOf("PREDICTIONS:")) << u"truncated at line 33"_s;
-    QTest::newRow("predictions cut")    << bulletin.left(bulletin.indexOf("      These")) << u"truncated at line 53"_s;
+    QTest::newRow("bulletin row cut")   << edited(bulletin, " -0.017470 0.000010", "") << u"truncated at line 16"_s;
+    QTest::newRow("no predictions")     << bulletin.left(bulletin.indexOf("PREDICTIONS:")) << u"truncated at line 21"_s;
+    QTest::newRow("predictions cut")    << bulletin.left(bulletin.indexOf("      These")) << u"truncated at line 38"_s;
     QTest::newRow("bad number")         << edited(leap, "I-0.4077686", "I-0.40x7686") << u"unreadable row at line 3"_s;
     QTest::newRow("out of order")       << row57752 + '\n' + lines(leap, {2}) << u"rows out of order at MJD 57751"_s;
     QTest::newRow("repeated day")       << edited(leap, row57752, row57752 + '\n' + row57752) << u"rows out of order at MJD 57752"_s;

