@@ -40,9 +40,22 @@
     </message>
 </context>
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="+145"/>
+        <source>Import Earth Orientation Data</source>
+        <translation>Erdorientierungsdaten importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IERS Bulletin A or finals files (*.dat *.data *.daily *.all *.txt);;All files (*)</source>
+        <translation>IERS-Bulletin-A- oder finals-Dateien (*.dat *.data *.daily *.all *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+25"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+27"/>
         <source>&amp;About Horavane</source>
         <translation>Über &amp;Horavane</translation>
     </message>
@@ -58,6 +71,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Import Earth Orientation Data…</source>
+        <translation>Erdorientierungsdaten &amp;importieren…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Details</source>
+        <translation>&amp;Details anzeigen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
@@ -97,12 +125,17 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
@@ -140,7 +173,7 @@
         <translation>Verhindert, dass sich dieses Fenster beim Start von %1 öffnet</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Donate…</source>
         <translation>Spenden…</translation>
     </message>
@@ -150,9 +183,230 @@
         <translation>Öffnet die Spendenseite in Ihrem Webbrowser</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>%1 is free software. Thank you for your support!</source>
         <translation>%1 ist freie Software. Vielen Dank für Ihre Unterstützung!</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsPanel</name>
+    <message>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+50"/>
+        <source>UT1 − UTC:</source>
+        <translation>UT1 − UTC:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>UT1 minus UTC in seconds, and where it comes from</source>
+        <translation>UT1 minus UTC in Sekunden und seine Herkunft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why an Earth-orientation file was set aside</source>
+        <translation>Warum eine Erdorientierungsdatei nicht verwendet wird</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greenwich mean sidereal time:</source>
+        <translation>Mittlere Sternzeit Greenwich:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Greenwich mean sidereal time</source>
+        <translation>Mittlere Sternzeit Greenwich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greenwich apparent sidereal time:</source>
+        <translation>Wahre Sternzeit Greenwich:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Greenwich apparent sidereal time</source>
+        <translation>Wahre Sternzeit Greenwich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Local mean sidereal time:</source>
+        <translation>Mittlere Ortssternzeit:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Local mean sidereal time at the observer</source>
+        <translation>Mittlere Ortssternzeit am Beobachtungsort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Julian Date:</source>
+        <translation>Julianisches Datum:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Julian Date of UTC</source>
+        <translation>Julianisches Datum in UTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modified Julian Date:</source>
+        <translation>Modifiziertes Julianisches Datum:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Modified Julian Date of UTC</source>
+        <translation>Modifiziertes Julianisches Datum in UTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System clock:</source>
+        <translation>Systemuhr:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>How far the computer&apos;s clock can be trusted</source>
+        <translation>Wie weit der Uhr des Computers zu trauen ist</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leap seconds:</source>
+        <translation>Schaltsekunden:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAI minus UTC, and until when the leap-second list is valid</source>
+        <translation>TAI minus UTC und wie lange die Schaltsekundenliste gilt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why the system&apos;s leap-second list was set aside</source>
+        <translation>Warum die Schaltsekundenliste des Systems nicht verwendet wird</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>%1 · assumed: no Earth-orientation data</source>
+        <translation>%1 · angenommen: keine Erdorientierungsdaten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · typed on %2</source>
+        <translation>%1 · eingegeben am %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>observed</source>
+        <translation>beobachtet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>predicted</source>
+        <translation>vorhergesagt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>extrapolated</source>
+        <translation>extrapoliert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stale</source>
+        <translation>veraltet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 ±%2 s</source>
+        <translation>%1 ±%2 s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · %2, %3</source>
+        <translation>%1 · %2, %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>unknown: the system does not say</source>
+        <translation>unbekannt: das System gibt keine Auskunft</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not synchronised — the times shown may be wrong</source>
+        <translation>nicht synchronisiert — die angezeigten Zeiten können falsch sein</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>synchronised, ±%1 ms (estimated ±%2 ms)</source>
+        <translation>synchronisiert, ±%1 ms (geschätzt ±%2 ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>synchronised, ±%1 ms</source>
+        <translation>synchronisiert, ±%1 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TAI − UTC = %1 s</source>
+        <translation>TAI − UTC = %1 s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAI − UTC unknown</source>
+        <translation>TAI − UTC unbekannt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · valid until %2</source>
+        <translation>%1 · gültig bis %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · ERFA&apos;s own table</source>
+        <translation>%1 · ERFAs eigene Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>EarthOrientation</name>
+    <message>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+21"/>
+        <source>not an IERS Bulletin A or finals file</source>
+        <translation>keine IERS-Bulletin-A- oder finals-Datei</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>truncated at line %1</source>
+        <translation>abgeschnitten in Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unreadable row at line %1</source>
+        <translation>unlesbare Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+142"/>
+        <source>MJD %1 does not match its date</source>
+        <translation>MJD %1 passt nicht zu seinem Datum</translation>
+    </message>
+    <message>
+        <location line="+153"/>
+        <source>UT1 − UTC of %1 s at MJD %2 is beyond ±0.9 s</source>
+        <translation>UT1 − UTC von %1 s bei MJD %2 liegt außerhalb von ±0,9 s</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows out of order at MJD %1</source>
+        <translation>Zeilen außer der Reihe bei MJD %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a day is missing after MJD %1</source>
+        <translation>nach MJD %1 fehlt ein Tag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UT1 − UTC jumps by %1 s at MJD %2</source>
+        <translation>UT1 − UTC springt bei MJD %2 um %1 s</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>larger than 16 MiB</source>
+        <translation>größer als 16 MiB</translation>
     </message>
 </context>
 <context>
@@ -226,7 +480,7 @@
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+92"/>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+128"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
     </message>
@@ -249,7 +503,7 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+240"/>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+242"/>
         <source>%1 cannot tell where its program file is.</source>
         <translation>%1 kann seine Programmdatei nicht finden.</translation>
     </message>
@@ -259,19 +513,82 @@
         <translation>Der Autostart-Ordner %1 ist nicht beschreibbar.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 was not written by %2; left as it is.</source>
         <translation>%1 stammt nicht von %2 und bleibt unverändert.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>The login entry cannot start %1.</source>
         <translation>Der Anmeldeeintrag kann %1 nicht starten.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>%1 could not be removed.</source>
         <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LeapSeconds</name>
+    <message>
+        <location filename="../../src/timescales/LeapSeconds.cpp" line="+130"/>
+        <source>larger than 256 KiB</source>
+        <translation>größer als 256 KiB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>garbage at line %1</source>
+        <translation>unverständlicher Inhalt in Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>the first entry, at line %1, is not TAI − UTC = 10 s from 1 January 1972</source>
+        <translation>der erste Eintrag in Zeile %1 ist nicht TAI − UTC = 10 s ab 1. Januar 1972</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries out of order at line %1</source>
+        <translation>Einträge außer der Reihe in Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a step other than one second at line %1</source>
+        <translation>ein Sprung von mehr als einer Sekunde in Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>an entry not at the start of a month at line %1</source>
+        <translation>ein Eintrag nicht am Monatsanfang in Zeile %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>not a leap-second list</source>
+        <translation>keine Schaltsekundenliste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no date of last update</source>
+        <translation>sie hat kein Datum der letzten Änderung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no expiry date</source>
+        <translation>sie hat kein Ablaufdatum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it expires before its last update</source>
+        <translation>sie läuft vor ihrer letzten Änderung ab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no hash</source>
+        <translation>sie hat keine Prüfsumme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its hash does not match its contents</source>
+        <translation>ihre Prüfsumme passt nicht zum Inhalt</translation>
     </message>
 </context>
 <context>
@@ -431,7 +748,37 @@
         <translation>Koordinaten in &amp;Dezimalgrad anzeigen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
+        <source>DUT1 (UT1 − UTC):</source>
+        <translation>DUT1 (UT1 − UTC):</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The DUT1 broadcast with time signals, between −0.9 and +0.9 seconds; used when no Earth-orientation file covers today</source>
+        <translation>Das mit Zeitsignalen gesendete DUT1, zwischen −0,9 und +0,9 Sekunden; verwendet, wenn keine Erdorientierungsdatei den heutigen Tag abdeckt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DUT1 in seconds</source>
+        <translation>DUT1 in Sekunden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>When DUT1 was typed, or why it is not used</source>
+        <translation>Wann DUT1 eingegeben wurde oder warum es nicht verwendet wird</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Start Horavane when you log in</source>
         <translation>Horavane bei der Anmeldung starten</translation>
     </message>
@@ -446,12 +793,22 @@
         <translation>Warum Horavane bei der Anmeldung nicht starten kann</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+50"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+65"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-219"/>
+        <location line="+276"/>
+        <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
+        <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>typed on %1</source>
+        <translation>eingegeben am %1</translation>
+    </message>
+    <message>
+        <location filename="../PreferencesGeneral.ui" line="-278"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>SiTech-NTP-Server</translation>
@@ -470,7 +827,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+348"/>
+        <location filename="../../src/digital/Readout.cpp" line="+365"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -577,6 +934,36 @@
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
         <translation>Der Aktualisierungsserver hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSources</name>
+    <message>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+39"/>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+124"/>
+        <source>The system&apos;s leap-second list expired on %1</source>
+        <translation>Die Schaltsekundenliste des Systems ist am %1 abgelaufen</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The folder %1 cannot be read</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+40"/>
+        <source>%1 set aside: %2</source>
+        <translation>%1 nicht verwendet: %2</translation>
     </message>
 </context>
 <context>

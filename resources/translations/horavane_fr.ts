@@ -40,9 +40,22 @@
     </message>
 </context>
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="+145"/>
+        <source>Import Earth Orientation Data</source>
+        <translation>Importer des données d’orientation de la Terre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IERS Bulletin A or finals files (*.dat *.data *.daily *.all *.txt);;All files (*)</source>
+        <translation>Fichiers IERS Bulletin A ou finals (*.dat *.data *.daily *.all *.txt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+25"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+27"/>
         <source>&amp;About Horavane</source>
         <translation>À propos de &amp;Horavane</translation>
     </message>
@@ -58,6 +71,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Import Earth Orientation Data…</source>
+        <translation>&amp;Importer des données d’orientation de la Terre…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Details</source>
+        <translation>Afficher les &amp;détails</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Préférences…</translation>
     </message>
@@ -97,12 +125,17 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenêtre</translation>
     </message>
@@ -140,7 +173,7 @@
         <translation>Empêche cette fenêtre de s’ouvrir au démarrage de %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Donate…</source>
         <translation>Faire un don…</translation>
     </message>
@@ -150,9 +183,230 @@
         <translation>Ouvre la page des dons dans votre navigateur web</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>%1 is free software. Thank you for your support!</source>
         <translation>%1 est un logiciel libre. Merci de votre soutien&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsPanel</name>
+    <message>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+50"/>
+        <source>UT1 − UTC:</source>
+        <translation>UT1 − UTC :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>UT1 minus UTC in seconds, and where it comes from</source>
+        <translation>UT1 moins UTC en secondes, et sa provenance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why an Earth-orientation file was set aside</source>
+        <translation>Pourquoi un fichier d’orientation de la Terre a été écarté</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greenwich mean sidereal time:</source>
+        <translation>Temps sidéral moyen de Greenwich :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Greenwich mean sidereal time</source>
+        <translation>Temps sidéral moyen de Greenwich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greenwich apparent sidereal time:</source>
+        <translation>Temps sidéral apparent de Greenwich :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Greenwich apparent sidereal time</source>
+        <translation>Temps sidéral apparent de Greenwich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Local mean sidereal time:</source>
+        <translation>Temps sidéral moyen local :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Local mean sidereal time at the observer</source>
+        <translation>Temps sidéral moyen local de l’observateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Julian Date:</source>
+        <translation>Date julienne :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Julian Date of UTC</source>
+        <translation>Date julienne en UTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modified Julian Date:</source>
+        <translation>Date julienne modifiée :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Modified Julian Date of UTC</source>
+        <translation>Date julienne modifiée en UTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System clock:</source>
+        <translation>Horloge système :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>How far the computer&apos;s clock can be trusted</source>
+        <translation>Dans quelle mesure l’horloge de l’ordinateur est fiable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leap seconds:</source>
+        <translation>Secondes intercalaires :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAI minus UTC, and until when the leap-second list is valid</source>
+        <translation>TAI moins UTC, et jusqu’à quand la liste des secondes intercalaires est valable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why the system&apos;s leap-second list was set aside</source>
+        <translation>Pourquoi la liste des secondes intercalaires du système a été écartée</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>%1 · assumed: no Earth-orientation data</source>
+        <translation>%1 · supposé : aucune donnée d’orientation de la Terre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · typed on %2</source>
+        <translation>%1 · saisi le %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>observed</source>
+        <translation>observé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>predicted</source>
+        <translation>prédit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>extrapolated</source>
+        <translation>extrapolé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stale</source>
+        <translation>périmé</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 ±%2 s</source>
+        <translation>%1 ±%2 s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · %2, %3</source>
+        <translation>%1 · %2, %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>unknown: the system does not say</source>
+        <translation>inconnu : le système ne l’indique pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not synchronised — the times shown may be wrong</source>
+        <translation>non synchronisée — les heures affichées peuvent être fausses</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>synchronised, ±%1 ms (estimated ±%2 ms)</source>
+        <translation>synchronisée, ±%1 ms (estimé ±%2 ms)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>synchronised, ±%1 ms</source>
+        <translation>synchronisée, ±%1 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TAI − UTC = %1 s</source>
+        <translation>TAI − UTC = %1 s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAI − UTC unknown</source>
+        <translation>TAI − UTC inconnu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · valid until %2</source>
+        <translation>%1 · valable jusqu’au %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · ERFA&apos;s own table</source>
+        <translation>%1 · table propre à ERFA</translation>
+    </message>
+</context>
+<context>
+    <name>EarthOrientation</name>
+    <message>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+21"/>
+        <source>not an IERS Bulletin A or finals file</source>
+        <translation>pas un fichier IERS Bulletin A ou finals</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>truncated at line %1</source>
+        <translation>tronqué à la ligne %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unreadable row at line %1</source>
+        <translation>ligne %1 illisible</translation>
+    </message>
+    <message>
+        <location line="+142"/>
+        <source>MJD %1 does not match its date</source>
+        <translation>le MJD %1 ne correspond pas à sa date</translation>
+    </message>
+    <message>
+        <location line="+153"/>
+        <source>UT1 − UTC of %1 s at MJD %2 is beyond ±0.9 s</source>
+        <translation>UT1 − UTC de %1 s au MJD %2 dépasse ±0,9 s</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows out of order at MJD %1</source>
+        <translation>lignes dans le désordre au MJD %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a day is missing after MJD %1</source>
+        <translation>il manque un jour après le MJD %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UT1 − UTC jumps by %1 s at MJD %2</source>
+        <translation>UT1 − UTC saute de %1 s au MJD %2</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>larger than 16 MiB</source>
+        <translation>plus de 16 Mio</translation>
     </message>
 </context>
 <context>
@@ -226,7 +480,7 @@
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+92"/>
+        <location filename="../../src/digital/HoravaneWindow.cpp" line="+128"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>En attente de la première position du service de localisation</translation>
     </message>
@@ -249,7 +503,7 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+240"/>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+242"/>
         <source>%1 cannot tell where its program file is.</source>
         <translation>%1 ne trouve pas son fichier programme.</translation>
     </message>
@@ -259,19 +513,82 @@
         <translation>Le dossier de démarrage automatique %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 was not written by %2; left as it is.</source>
         <translation>%1 n’a pas été écrit par %2 ; il reste tel quel.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>The login entry cannot start %1.</source>
         <translation>L’entrée de connexion ne peut pas lancer %1.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>%1 could not be removed.</source>
         <translation>%1 n’a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>LeapSeconds</name>
+    <message>
+        <location filename="../../src/timescales/LeapSeconds.cpp" line="+130"/>
+        <source>larger than 256 KiB</source>
+        <translation>plus de 256 Kio</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>garbage at line %1</source>
+        <translation>contenu incompréhensible à la ligne %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>the first entry, at line %1, is not TAI − UTC = 10 s from 1 January 1972</source>
+        <translation>la première entrée, ligne %1, n’est pas TAI − UTC = 10 s au 1er janvier 1972</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries out of order at line %1</source>
+        <translation>entrées dans le désordre à la ligne %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a step other than one second at line %1</source>
+        <translation>un saut autre qu’une seconde à la ligne %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>an entry not at the start of a month at line %1</source>
+        <translation>une entrée hors du début d’un mois à la ligne %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>not a leap-second list</source>
+        <translation>pas une liste de secondes intercalaires</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no date of last update</source>
+        <translation>elle n’a pas de date de mise à jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no expiry date</source>
+        <translation>elle n’a pas de date d’expiration</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it expires before its last update</source>
+        <translation>elle expire avant sa dernière mise à jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has no hash</source>
+        <translation>elle n’a pas d’empreinte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its hash does not match its contents</source>
+        <translation>son empreinte ne correspond pas à son contenu</translation>
     </message>
 </context>
 <context>
@@ -431,7 +748,37 @@
         <translation>Afficher les coordonnées en degrés &amp;décimaux</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
+        <source>DUT1 (UT1 − UTC):</source>
+        <translation>DUT1 (UT1 − UTC) :</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The DUT1 broadcast with time signals, between −0.9 and +0.9 seconds; used when no Earth-orientation file covers today</source>
+        <translation>Le DUT1 diffusé avec les signaux horaires, entre −0,9 et +0,9 seconde ; utilisé quand aucun fichier d’orientation de la Terre ne couvre aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DUT1 in seconds</source>
+        <translation>DUT1 en secondes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>When DUT1 was typed, or why it is not used</source>
+        <translation>Quand DUT1 a été saisi, ou pourquoi il n’est pas utilisé</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Start Horavane when you log in</source>
         <translation>Lancer Horavane à l’ouverture de la session</translation>
     </message>
@@ -446,12 +793,22 @@
         <translation>Pourquoi Horavane ne peut pas démarrer à la connexion</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+50"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+65"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-219"/>
+        <location line="+276"/>
+        <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
+        <translation>Non utilisé : DUT1 est un nombre de secondes de −0.9 à +0.9</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>typed on %1</source>
+        <translation>saisi le %1</translation>
+    </message>
+    <message>
+        <location filename="../PreferencesGeneral.ui" line="-278"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>Serveur NTP SiTech</translation>
@@ -470,7 +827,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+348"/>
+        <location filename="../../src/digital/Readout.cpp" line="+365"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -577,6 +934,36 @@
         <location line="+2"/>
         <source>The update server did not answer in time.</source>
         <translation>Le serveur de mises à jour n’a pas répondu à temps.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSources</name>
+    <message>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+39"/>
+        <source>larger than %1 MiB</source>
+        <translation>plus de %1 Mio</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+124"/>
+        <source>The system&apos;s leap-second list expired on %1</source>
+        <translation>La liste des secondes intercalaires du système a expiré le %1</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 n’a pas été importé : %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The folder %1 cannot be read</source>
+        <translation>Le dossier %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+40"/>
+        <source>%1 set aside: %2</source>
+        <translation>%1 écarté : %2</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@ std::optional<QByteArray> readAtMost(const QString &path, qsizetype limit, QStri
     }
     QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit) {
-        why = tr("larger than %1 MiB").arg(double(limit) / (1024 * 1024), 0, 'g', 3);
+        why = QCoreApplication::translate("TimeSources", "larger than %1 MiB").arg(double(limit) / (1024 * 1024), 0, 'g', 3);
         return std::nullopt;
     }
     return bytes;
