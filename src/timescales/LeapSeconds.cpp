@@ -1,5 +1,7 @@
 #include "LeapSeconds.h"
 
+#include <AppUtils/Sidereal.h>
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDate>
@@ -14,7 +16,6 @@ namespace {
 constexpr qint64 secondsPerDay = 86400;
 constexpr qint64 ntpEpochToUnix = 2208988800; // 1900-01-01 to 1970-01-01, no leap seconds in between
 constexpr qint64 unixEpochJulianDay = 2440588; // the Julian day number of 1970-01-01
-constexpr double unixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian date
 constexpr qint64 firstEntryNtp = 2272060800; // 1972-01-01, when whole leap seconds began
 constexpr int firstTaiMinusUtc = 10;
 constexpr int firstUtcYear = 1960; // ERFA answers 0 for earlier years with only a warning
@@ -247,20 +248,12 @@ void restoreBuiltInLeapSeconds()
 
 std::optional<double> taiMinusUtc(qint64 unixSeconds)
 {
-    qint64 days = unixSeconds / secondsPerDay;
-    qint64 second = unixSeconds % secondsPerDay;
-    if (second < 0) { // before 1970: floor, not truncation
-        second += secondsPerDay;
-        --days;
-    }
-    int year = 0, month = 0, day = 0;
-    double dayFraction = 0;
-    if (eraJd2cal(unixEpochJd, static_cast<double>(days), &year, &month, &day, &dayFraction) != 0
-        || year < firstUtcYear)
+    const std::optional<AppUtils::UtcDay> at = AppUtils::utcDayOf(unixSeconds);
+    if (!at || at->year < firstUtcYear)
         return std::nullopt;
     double delta = 0;
     // The fraction matters only before 1972, when no day had a leap second.
-    if (eraDat(year, month, day, static_cast<double>(second) / static_cast<double>(secondsPerDay), &delta) < 0)
+    if (eraDat(at->year, at->month, at->day, at->secondOfDay / static_cast<double>(secondsPerDay), &delta) < 0)
         return std::nullopt;
     return delta;
 }

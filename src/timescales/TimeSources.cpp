@@ -21,11 +21,6 @@ double mjdOf(std::chrono::system_clock::time_point now)
     return unixEpochMjd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TimeSources", text);
-}
-
 // The contents of path, or why they cannot be had; more than limit bytes is refused unread.
 std::optional<QByteArray> readAtMost(const QString &path, qsizetype limit, QString &why)
 {

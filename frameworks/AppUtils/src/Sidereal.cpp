@@ -18,21 +18,12 @@ constexpr double unixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian dat
 // a leap second; a plain "seconds / 86400" there would run up to a second ahead by midnight.
 std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
 {
-    qint64 days = unixSeconds / secondsPerDay;
-    qint64 second = unixSeconds % secondsPerDay;
-    if (second < 0) { // before 1970: floor, not truncation
-        second += secondsPerDay;
-        --days;
-    }
-    int year = 0, month = 0, day = 0;
-    double dayFraction = 0;
-    // Rejects dates outside ERFA's calendar range; any whole-day count converts exactly.
-    if (eraJd2cal(unixEpochJd, static_cast<double>(days), &year, &month, &day, &dayFraction) != 0)
+    const std::optional<UtcDay> at = utcDayOf(unixSeconds);
+    if (!at)
         return std::nullopt;
-    const int secondOfDay = static_cast<int>(second);
+    const int second = at->secondOfDay;
     double utc1 = 0, utc2 = 0;
-    if (eraDtf2d("UTC", year, month, day, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60, &utc1, &utc2)
-        < 0)
+    if (eraDtf2d("UTC", at->year, at->month, at->day, second / 3600, second / 60 % 60, second % 60, &utc1, &utc2) < 0)
         return std::nullopt;
     return std::pair{utc1, utc2};
 }
@@ -99,6 +90,22 @@ double equationOfEquinoxesAt(qint64 minute)
 }
 
 } // namespace
+
+std::optional<UtcDay> utcDayOf(qint64 unixSeconds)
+{
+    qint64 days = unixSeconds / secondsPerDay;
+    qint64 second = unixSeconds % secondsPerDay;
+    if (second < 0) { // before 1970: floor, not truncation
+        second += secondsPerDay;
+        --days;
+    }
+    UtcDay at{0, 0, 0, static_cast<int>(second)};
+    double dayFraction = 0;
+    // Rejects dates outside ERFA's calendar range; any whole-day count converts exactly.
+    if (eraJd2cal(unixEpochJd, static_cast<double>(days), &at.year, &at.month, &at.day, &dayFraction) != 0)
+        return std::nullopt;
+    return at;
+}
 
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {

@@ -41,6 +41,15 @@ public:
     static QString text(double seconds);
 };
 
+// The UTC calendar day a Unix second falls on, and the second within it (0 to 86399).
+struct UtcDay
+{
+    int year, month, day;
+    int secondOfDay;
+};
+// nullopt outside ERFA's calendar (before the year -4799, or millions of years ahead).
+std::optional<UtcDay> utcDayOf(qint64 unixSeconds);
+
 // Greenwich sidereal time at one instant, in seconds since sidereal midnight, each in [0, 86400).
 struct GreenwichSidereal
 {
