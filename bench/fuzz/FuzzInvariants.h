@@ -7,6 +7,7 @@
 #include <Platform/TextField.h>
 #include <SparklePreferences/Appcast.h>
 #include <SparklePreferences/Version.h>
+#include <timescales/EarthOrientation.h>
 #include <timescales/LeapSeconds.h>
 
 #include <QByteArrayView>
@@ -198,6 +199,46 @@ inline QString checkLeapSeconds(QByteArrayView input)
     if (!list.updated().isValid() || !list.expires().isValid() || list.expires() <= list.updated())
         return u"updated %1, expires %2"_s.arg(
             list.updated().toString(Qt::ISODate), list.expires().toString(Qt::ISODate));
+    return {};
+}
+
+// EarthOrientation::parse: a refusal is one line; a table has rows of consecutive days within
+// ±0.9 s, at() gives each row at its midnight, stays within a second of the rows between them
+// (a leap second's step taken out) and is finite, with a finite accuracy, past them.
+inline QString checkEarthOrientation(QByteArrayView input)
+{
+    const auto parsed = EarthOrientation::parse(input);
+    if (const QString *reason = std::get_if<QString>(&parsed))
+        return reason->isEmpty() || reason->contains(u'\n') ? u"refused with \"%1\""_s.arg(*reason) : QString();
+    const EarthOrientation &table = std::get<EarthOrientation>(parsed);
+    const std::vector<EarthOrientationRow> &rows = table.rows();
+    if (rows.empty())
+        return u"a table without rows"_s;
+    if (table.at(rows.front().mjd - 0.5))
+        return u"a value before MJD %1, the first row"_s.arg(rows.front().mjd);
+    const std::size_t every = std::max<std::size_t>(1, rows.size() / 64); // at() on some rows only
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0 && rows[i].mjd != rows[i - 1].mjd + 1)
+            return u"MJD %1 follows MJD %2"_s.arg(rows[i].mjd).arg(rows[i - 1].mjd);
+        if (!(std::abs(rows[i].ut1MinusUtc) <= 0.9))
+            return u"UT1 − UTC of %1 at MJD %2"_s.arg(rows[i].ut1MinusUtc).arg(rows[i].mjd);
+        if (i % every != 0 && i + 1 != rows.size())
+            continue;
+        const std::optional<Ut1Estimate> atRow = table.at(rows[i].mjd);
+        if (!atRow || atRow->seconds != rows[i].ut1MinusUtc)
+            return u"at(%1) is not its row"_s.arg(rows[i].mjd);
+        const std::optional<Ut1Estimate> within = table.at(rows[i].mjd + 0.5);
+        if (!within || !(std::abs(within->seconds) <= 1.0))
+            return u"at(%1.5) is %2"_s.arg(rows[i].mjd).arg(within ? within->seconds : 0.0);
+    }
+    for (const double days : {0.5, 30.0, 31.0, 365.5, 1e6, 1e300}) {
+        const std::optional<Ut1Estimate> past = table.at(rows.back().mjd + days);
+        if (!past || !std::isfinite(past->seconds)
+            || (past->accuracy && !(*past->accuracy >= 0 && std::isfinite(*past->accuracy))))
+            return u"no finite value %1 days past the table"_s.arg(days);
+        if (days > 31 && !table.extrapolation() && past->quality != Ut1Quality::stale)
+            return u"%1 days past the table is not stale"_s.arg(days);
+    }
     return {};
 }
 
