@@ -68,6 +68,9 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
         clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
+    for (Readout *line : {m_ut1Problem, m_leapSecondProblem})
+        line->hide();
+    colourClockRow();
 }
 
 Readout *DetailsPanel::addRow(const QString &label, const QString &description)
@@ -95,8 +98,7 @@ Readout *DetailsPanel::addProblemLine(const QString &description)
 void DetailsPanel::show(const ClockReading &reading)
 {
     m_ut1->setText(ut1Text(reading.time.ut1));
-    m_ut1Problem->setText(reading.time.ut1.problem);
-    m_ut1Problem->setVisible(!reading.time.ut1.problem.isEmpty());
+    showProblem(*m_ut1Problem, reading.time.ut1.problem);
     const auto &greenwich = reading.greenwichSidereal;
     m_greenwichMean->setText(tenthsText(greenwich ? std::optional(greenwich->mean) : std::nullopt));
     m_greenwichApparent->setText(tenthsText(greenwich ? std::optional(greenwich->apparent) : std::nullopt));
@@ -108,8 +110,17 @@ void DetailsPanel::show(const ClockReading &reading)
     if (std::exchange(m_clockSynchronised, synchronised) != synchronised)
         colourClockRow();
     m_leapSeconds->setText(leapSecondText(reading.taiMinusUtc, reading.time.leapSeconds));
-    m_leapSecondProblem->setText(reading.time.leapSeconds.problem);
-    m_leapSecondProblem->setVisible(!reading.time.leapSeconds.problem.isEmpty());
+    showProblem(*m_leapSecondProblem, reading.time.leapSeconds.problem);
+}
+
+// Problems change seldom and take any length: each is given the room it needs when it comes.
+void DetailsPanel::showProblem(Readout &line, const QString &problem)
+{
+    if (problem == line.text())
+        return;
+    line.reserveWidthFor({problem});
+    line.setText(problem);
+    line.setVisible(!problem.isEmpty());
 }
 
 void DetailsPanel::changeEvent(QEvent *event)

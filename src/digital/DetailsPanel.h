@@ -34,6 +34,7 @@ private:
     // A quieter line under a row, saying why a source was set aside.
     Readout *addProblemLine(const QString &description);
     void colourClockRow();
+    static void showProblem(Readout &line, const QString &problem);
 
     Readout *m_ut1;
     Readout *m_ut1Problem;
