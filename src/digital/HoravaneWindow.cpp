@@ -82,8 +82,11 @@ void HoravaneWindow::setDetailsShown(bool shown)
     if (shown)
         m_details->show(reading());
     // The window follows its contents' height, keeping its width.
-    if (QMainWindow *main = window(); main && main->centralWidget())
+    if (QMainWindow *main = window(); main && main->centralWidget()) {
+        main->centralWidget()->layout()->activate(); // or the hint still counts the section
+        main->layout()->activate();
         main->resize(main->width(), main->sizeHint().height());
+    }
 }
 
 void HoravaneWindow::update()
