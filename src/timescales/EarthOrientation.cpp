@@ -14,6 +14,7 @@ namespace {
 constexpr double largestUt1MinusUtc = 0.9; // UTC is kept this close to UT1 by leap seconds
 constexpr double largestDailyChange = 0.1; // seconds: the Earth's day varies by milliseconds
 constexpr int heldDays = 30; // how long the last row is trusted as a prediction
+constexpr int extrapolatedDays = 366; // how far Bulletin A's formula reaches: its predictions span a year
 constexpr int firstMjd2000 = 51544; // 2000-01-01: two-digit years from here on are 20YY
 
 QString notATable()
@@ -94,22 +95,40 @@ QByteArrayView columns(QByteArrayView line, qsizetype first, qsizetype last)
     return line.sliced(first - 1, std::min(line.size(), last) - (first - 1));
 }
 
-std::vector<QByteArrayView> lines(QByteArrayView text)
+// The lines of a text one by one, without their "\r\n" or "\n", counted from 1. Read in
+// place: a 16 MiB file of empty lines needs no list of them.
+class Lines
 {
-    std::vector<QByteArrayView> result;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        QByteArrayView line = text.sliced(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        result.push_back(line);
-        start = end + 1;
+public:
+    explicit Lines(QByteArrayView text)
+        : m_text(text)
+    {
     }
-    return result;
-}
+
+    bool next()
+    {
+        if (m_start >= m_text.size())
+            return false;
+        qsizetype end = m_text.indexOf('\n', m_start);
+        if (end < 0)
+            end = m_text.size();
+        m_line = m_text.sliced(m_start, end - m_start);
+        if (m_line.endsWith('\r'))
+            m_line.chop(1);
+        m_start = end + 1;
+        ++m_number;
+        return true;
+    }
+    QByteArrayView line() const { return m_line; }
+    qsizetype number() const { return m_number; } // of the line read last; the count at the end
+    bool restIsBlank() const { return m_start >= m_text.size() || m_text.sliced(m_start).trimmed().isEmpty(); }
+
+private:
+    QByteArrayView m_text;
+    QByteArrayView m_line;
+    qsizetype m_start = 0;
+    qsizetype m_number = 0;
+};
 
 std::vector<QByteArrayView> tokens(QByteArrayView line)
 {
@@ -184,19 +203,18 @@ using Outcome = std::variant<Parsed, QString>;
 // finals2000A.data, .daily, .all and finals.all: one fixed-column row a day. The UT1 − UTC
 // column stops before the rows do (finals.all runs on with polar motion or nothing); the
 // first row without it ends the table, and a later row with it means rows were lost.
-Outcome parseFinals(const std::vector<QByteArrayView> &text)
+Outcome parseFinals(QByteArrayView text)
 {
     Parsed parsed;
     std::optional<qsizetype> endedAt; // line number of the first row without UT1 − UTC
-    for (qsizetype n = 0; n < qsizetype(text.size()); ++n) {
-        const QByteArrayView line = text[std::size_t(n)];
-        const qsizetype number = n + 1;
+    for (Lines lines(text); lines.next();) {
+        const QByteArrayView line = lines.line();
+        const qsizetype number = lines.number();
         if (isBlank(line))
             continue;
         const std::optional<Dated> date = finalsDate(line);
         if (!date)
-            return line.size() < 15 && std::all_of(text.begin() + n + 1, text.end(), isBlank) ? truncatedAt(number)
-                                                                                              : unreadableAt(number);
+            return line.size() < 15 && lines.restIsBlank() ? truncatedAt(number) : unreadableAt(number);
         if (!date->dateMatches)
             return dateMismatch(date->mjd);
         const QByteArrayView ut1 = columns(line, 59, 68);
@@ -229,6 +247,9 @@ std::optional<Ut1Extrapolation> ut1Formula(const QString &compact)
     extrapolation.offset = match.captured(1).toDouble();
     extrapolation.rate = match.captured(3).toDouble() * (match.captured(2) == u"-" ? -1 : 1);
     extrapolation.rateOrigin = match.captured(4).toInt();
+    // UT1 − UTC stays within a second, and drifts by a few milliseconds a day.
+    if (!(std::abs(extrapolation.offset) <= 1.5 && std::abs(extrapolation.rate) <= 0.01))
+        return std::nullopt;
     return extrapolation;
 }
 
@@ -242,6 +263,10 @@ bool accuracyFormula(const QString &compact, Ut1Extrapolation &extrapolation)
     extrapolation.accuracyScale = match.captured(1).toDouble();
     extrapolation.accuracyOrigin = match.captured(2).toInt();
     extrapolation.accuracyPower = match.captured(3).toDouble();
+    if (!(*extrapolation.accuracyScale <= 1 && extrapolation.accuracyPower <= 2)) {
+        extrapolation.accuracyScale.reset();
+        return false;
+    }
     return true;
 }
 
@@ -249,16 +274,17 @@ bool accuracyFormula(const QString &compact, Ut1Extrapolation &extrapolation)
 // y err UT1-UTC err), then the predicted rows after the PREDICTIONS header (YYYY MM DD MJD x y
 // UT1-UTC). Each table ends at its first line that is not a row, which leaves out the older
 // bulletins' "IERS Final Values" and the celestial pole offsets.
-Outcome parseBulletinA(const std::vector<QByteArrayView> &text)
+Outcome parseBulletinA(QByteArrayView text)
 {
     enum class Section { before, combined, predictionFormulas, predictions, done };
     Section section = Section::before;
     bool inRows = false;
     Parsed parsed;
     std::vector<EarthOrientationRow> predicted;
-    for (qsizetype n = 0; n < qsizetype(text.size()) && section != Section::done; ++n) {
-        const QByteArrayView line = text[std::size_t(n)];
-        const qsizetype number = n + 1;
+    Lines lines(text);
+    while (section != Section::done && lines.next()) {
+        const QByteArrayView line = lines.line();
+        const qsizetype number = lines.number();
         const bool combined = section == Section::combined;
         if (section == Section::before) {
             if (line.contains("COMBINED EARTH ORIENTATION PARAMETERS"))
@@ -306,7 +332,7 @@ Outcome parseBulletinA(const std::vector<QByteArrayView> &text)
         return notATable();
     // Both tables, and the predictions followed by more text: a file cut short ends otherwise.
     if (parsed.rows.empty() || predicted.empty() || section != Section::done)
-        return truncatedAt(qsizetype(text.size()));
+        return truncatedAt(lines.number());
     // Where the tables overlap, the observed row stands.
     const int lastObserved = parsed.rows.back().mjd;
     for (const EarthOrientationRow &row : predicted) {
@@ -364,14 +390,14 @@ std::variant<EarthOrientation, QString> EarthOrientation::parse(QByteArrayView t
 {
     if (text.size() > maximumSize)
         return QCoreApplication::translate("EarthOrientation", "larger than 16 MiB");
-    const std::vector<QByteArrayView> all = lines(text);
     const bool bulletin = text.contains("COMBINED EARTH ORIENTATION PARAMETERS");
     if (!bulletin) {
-        const auto first = std::find_if(all.begin(), all.end(), [](QByteArrayView line) { return !isBlank(line); });
-        if (first == all.end() || !finalsDate(*first))
+        Lines lines(text);
+        while (lines.next() && isBlank(lines.line())) {}
+        if (!finalsDate(lines.line()))
             return notATable();
     }
-    Outcome outcome = bulletin ? parseBulletinA(all) : parseFinals(all);
+    Outcome outcome = bulletin ? parseBulletinA(text) : parseFinals(text);
     if (const QString *reason = std::get_if<QString>(&outcome))
         return *reason;
     Parsed &parsed = std::get<Parsed>(outcome);
@@ -413,11 +439,14 @@ std::optional<Ut1Estimate> EarthOrientation::at(double mjd) const
     if (mjd == last.mjd)
         return Ut1Estimate{last.ut1MinusUtc, last.predicted ? Ut1Quality::predicted : Ut1Quality::observed, {}};
     if (m_extrapolation) {
+        // Beyond a year the formula means nothing any more: its last value, held and stale.
         const Ut1Extrapolation &e = *m_extrapolation;
-        Ut1Estimate estimate{e.offset + e.rate * (mjd - e.rateOrigin) - seasonal(mjd) + m_extrapolationSteps,
-            Ut1Quality::extrapolated, {}};
-        if (e.accuracyScale)
-            estimate.accuracy = *e.accuracyScale * std::pow(std::max(0.0, mjd - e.accuracyOrigin), e.accuracyPower);
+        const bool reaches = mjd - last.mjd <= extrapolatedDays;
+        const double t = reaches ? mjd : last.mjd + extrapolatedDays;
+        Ut1Estimate estimate{e.offset + e.rate * (t - e.rateOrigin) - seasonal(t) + m_extrapolationSteps,
+            reaches ? Ut1Quality::extrapolated : Ut1Quality::stale, {}};
+        if (e.accuracyScale && reaches)
+            estimate.accuracy = *e.accuracyScale * std::pow(std::max(0.0, t - e.accuracyOrigin), e.accuracyPower);
         return estimate;
     }
     return Ut1Estimate{last.ut1MinusUtc, mjd - last.mjd <= heldDays ? Ut1Quality::predicted : Ut1Quality::stale, {}};

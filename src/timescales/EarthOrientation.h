@@ -65,7 +65,8 @@ public:
     // UT1 − UTC at mjd (UTC, with the fraction of the day), interpolated linearly between the
     // rows with a leap second's step taken out, so that the day before a leap second runs
     // smoothly into the second itself. Past the last row: the extrapolation where the file
-    // has one, else the last value held. nullopt before the first row or for a non-finite mjd.
+    // has one (for a year; its value then held as stale), else the last value held. nullopt
+    // before the first row or for a non-finite mjd.
     std::optional<Ut1Estimate> at(double mjd) const;
 
 private:

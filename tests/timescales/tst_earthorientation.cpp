@@ -77,9 +77,11 @@ void TestEarthOrientation::values_data()
     QTest::newRow("between predictions")     << bulletin << 60413.5  << -0.017535   << predicted << -1.0;
     QTest::newRow("overlap: observed wins")  << overlap  << 60411.0  << -0.017865   << observed  << -1.0;
     // UT1 − UTC = 0.0186 + 0.00008 (MJD − 60419) − (UT2 − UT1), S = 0.00025 (MJD − 60411)^0.75:
-    // at 60419, T = 2024.29886 and UT2 − UT1 = 0.0223335; at 60424.5, T = 2024.31392, 0.0243975.
+    // at 60419, T = 2024.29886 and UT2 − UT1 = 0.0223335; at 60424.5, T = 2024.31392, 0.0243975;
+    // at 60780, a year past the table, where it stops, T = 2025.28725, 0.0206430.
     QTest::newRow("extrapolated")            << bulletin << 60419.0 << -0.0037334565 << extrapolated << 0.0011892071;
     QTest::newRow("extrapolated, half day")  << bulletin << 60424.5 << -0.0053575193 << extrapolated << 0.0017607202;
+    QTest::newRow("stale past a year")       << bulletin << 60814.0 << 0.0268370065 << stale << -1.0;
     QTest::newRow("no accuracy formula")     << noAccuracy << 60419.0 << -0.0037334565 << extrapolated << -1.0;
     // Rows without UT1 − UTC after 58446 end the table; its last value is held.
     QTest::newRow("finals predictions")      << end << 58445.5 << -0.1157305 << predicted << -1.0;
