@@ -40,7 +40,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     column->addWidget(rule);
-    auto *rows = new QFormLayout;
+    auto *rows = m_rows = new QFormLayout;
     rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     rows->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->setHorizontalSpacing(12);
@@ -75,23 +75,21 @@ DetailsPanel::DetailsPanel(QWidget *parent)
 
 Readout *DetailsPanel::addRow(const QString &label, const QString &description)
 {
-    auto *rows = static_cast<QFormLayout *>(layout()->itemAt(1)->layout());
     auto *readout = new Readout(this);
     readout->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     readout->setAccessibleDescription(description);
     auto *name = new QLabel(label, this);
     name->setBuddy(readout);
-    rows->addRow(name, readout);
+    m_rows->addRow(name, readout);
     return readout;
 }
 
 Readout *DetailsPanel::addProblemLine(const QString &description)
 {
-    auto *rows = static_cast<QFormLayout *>(layout()->itemAt(1)->layout());
     auto *line = new Readout(this);
     line->setForegroundRole(QPalette::PlaceholderText);
     line->setAccessibleDescription(description);
-    rows->addRow(QString(), line);
+    m_rows->addRow(QString(), line);
     return line;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class QFormLayout;
 class Readout;
 
 // The read-outs astronomers ask for beyond the clock's own: UT1 − UTC and where it comes from,
@@ -36,6 +36,7 @@ private:
     void colourClockRow();
     static void showProblem(Readout &line, const QString &problem);
 
+    QFormLayout *m_rows;
     Readout *m_ut1;
     Readout *m_ut1Problem;
     Readout *m_greenwichMean;
