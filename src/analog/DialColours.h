@@ -17,5 +17,6 @@ struct DialColours
     bool operator==(const DialColours &) const = default;
 };
 
-// A palette counts as dark when its text is lighter than its base.
+// A palette counts as dark when its text is lighter than its base. In the night palette the
+// dial keeps to its reds.
 DialColours dialColours(const QPalette &palette);

@@ -8,6 +8,7 @@
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
 #include "engine/WindowRegistry.h"
+#include "look/NightVision.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 
@@ -53,6 +54,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     sharedPreferences().prefsGeneral().loadSettings();
     qCDebug(lcLifecycle, "settings loaded");
+    restoreNightVision();
     AppUtils::MasterTimer::shared().start();
     qCDebug(lcLifecycle, "master timer started");
     ClockUpdate::shared().start();
@@ -143,7 +145,8 @@ void AppDelegate::showAnalog()
 void AppDelegate::importEarthOrientation()
 {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), tr("Import Earth Orientation Data"),
-        {}, tr("IERS Bulletin A or finals files (*.dat *.data *.daily *.all *.txt);;All files (*)"));
+        {}, tr("IERS Bulletin A or finals files (*.dat *.data *.daily *.all *.txt);;All files (*)"), nullptr,
+        NightVision::shared().fileDialogOptions());
     if (path.isEmpty())
         return;
     TimeSources::shared().importEarthOrientation(path);
@@ -158,6 +161,29 @@ void AppDelegate::setDetailsShown(bool shown)
     if (const std::shared_ptr<ClockWindow> digital = windowRegistry().openHoravaneWindow)
         static_cast<HoravaneWindow &>(*digital).setDetailsShown(shown);
     Q_EMIT detailsShownChanged(shown);
+}
+
+void AppDelegate::setNightVision(bool on)
+{
+    AppUtils::Defaults().saveBool(SettingsKeys::nightVision, on);
+    NightVision::shared().setOn(on);
+}
+
+void AppDelegate::setNightBrightness(NightBrightness brightness)
+{
+    AppUtils::Defaults().saveInteger(SettingsKeys::nightVisionBrightness, static_cast<qint64>(brightness));
+    NightVision::shared().setBrightness(brightness);
+}
+
+// Before any window shows, so that a night does not start with a white flash.
+void AppDelegate::restoreNightVision()
+{
+    NightVision &night = NightVision::shared();
+    const qint64 brightness = AppUtils::Defaults().loadInteger(
+        SettingsKeys::nightVisionBrightness, static_cast<qint64>(NightBrightness::medium));
+    if (brightness >= static_cast<qint64>(NightBrightness::dim) && brightness <= static_cast<qint64>(NightBrightness::bright))
+        night.setBrightness(static_cast<NightBrightness>(brightness));
+    night.setOn(AppUtils::Defaults().loadBool(SettingsKeys::nightVision, false));
 }
 
 void AppDelegate::showPreferences()

@@ -2,6 +2,7 @@
 
 #include "AppMenu.h"
 #include "WindowOpeners.h"
+#include "look/NightPalette.h"
 
 #include <AppUtils/Repeater.h>
 
@@ -54,6 +55,9 @@ public:
     // Opens or closes the digital window's details, remembered across runs; opening them
     // also opens that window.
     void setDetailsShown(bool shown);
+    // Night vision over every window, and its brightness, both remembered across runs.
+    void setNightVision(bool on);
+    void setNightBrightness(NightBrightness brightness);
 
 Q_SIGNALS:
     void detailsShownChanged(bool shown);
@@ -68,6 +72,7 @@ private:
     // keeps it alive.
     void showClockWindow(const WindowOpener &opener);
     void restoreWindows();
+    void restoreNightVision();
     // Whether each kind of clock window is open, in the order of windowOpeners().
     static std::vector<bool> openWindows();
     void saveOpenWindows();

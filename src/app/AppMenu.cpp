@@ -1,6 +1,7 @@
 #include "AppMenu.h"
 
 #include "AppDelegate.h"
+#include "look/NightVision.h"
 #include "preferences/SettingsKeys.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -8,6 +9,7 @@
 #include <Preferences/ThemedIcon.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +25,7 @@ void setUp(QAction &action, const QString &text, QKeySequence shortcut = {}, QAc
 
 AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     : QObject(parent)
+    , m_nightBrightness(this)
 {
     setUp(m_about, tr("&About Horavane"), {}, QAction::AboutRole);
     setUp(m_donate, tr("&Donate…"));
@@ -31,6 +34,22 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_showDetails, tr("Show &Details"), QKeySequence(tr("Ctrl+D")));
     m_showDetails.setCheckable(true);
     m_showDetails.setChecked(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
+    setUp(m_nightVision, tr("&Night Vision"), QKeySequence(tr("Ctrl+Shift+N")));
+    m_nightVision.setCheckable(true);
+    const std::pair<NightBrightness, QString> steps[]{{NightBrightness::bright, tr("&Bright")},
+        {NightBrightness::medium, tr("&Medium")}, {NightBrightness::dim, tr("&Dim")}};
+    for (const auto &[brightness, text] : steps) {
+        QAction *step = m_nightBrightness.addAction(text);
+        step->setCheckable(true);
+        step->setData(static_cast<int>(brightness));
+    }
+    setUp(m_fullScreen, tr("&Full Screen"), QKeySequence(Qt::Key_F11));
+    m_fullScreen.setCheckable(true);
+    setUp(m_stayOnTop, tr("Stay on &Top"));
+    m_stayOnTop.setCheckable(true);
+    // Only an X11 window manager lets a program ask to stay above the others; Wayland leaves
+    // that to the person, through the compositor's own window menu.
+    m_stayOnTop.setVisible(QGuiApplication::platformName() == u"xcb");
     setUp(m_preferences, tr("&Preferences…"), QKeySequence(tr("Ctrl+,")), QAction::PreferencesRole);
     setUp(m_quit, tr("&Quit"), QKeySequence::Quit, QAction::QuitRole);
     setUp(m_showHoravane, tr("&Digital Clock"), QKeySequence(tr("Ctrl+1")));
@@ -47,6 +66,19 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_importEarthOrientation, &QAction::triggered, &delegate, &AppDelegate::importEarthOrientation);
     connect(&m_showDetails, &QAction::toggled, &delegate, &AppDelegate::setDetailsShown);
     connect(&delegate, &AppDelegate::detailsShownChanged, &m_showDetails, &QAction::setChecked);
+    connect(&m_nightVision, &QAction::toggled, &delegate, &AppDelegate::setNightVision);
+    connect(&m_nightBrightness, &QActionGroup::triggered, &delegate,
+        [&delegate](QAction *step) { delegate.setNightBrightness(static_cast<NightBrightness>(step->data().toInt())); });
+    const auto showNightVision = [this] {
+        const NightVision &night = NightVision::shared();
+        m_nightVision.setChecked(night.isOn());
+        for (QAction *step : m_nightBrightness.actions())
+            step->setChecked(step->data().toInt() == static_cast<int>(night.brightness()));
+    };
+    connect(&NightVision::shared(), &NightVision::changed, this, showNightVision);
+    showNightVision();
+    connect(&m_fullScreen, &QAction::triggered, this, &AppMenu::toggleFullScreen);
+    connect(&m_stayOnTop, &QAction::triggered, this, &AppMenu::toggleStayOnTop);
     connect(&m_preferences, &QAction::triggered, &delegate, &AppDelegate::showPreferences);
     connect(&m_quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(&m_showHoravane, &QAction::triggered, &delegate, &AppDelegate::showHoravane);
@@ -70,12 +102,22 @@ void AppMenu::install(QMainWindow &window)
     application->addAction(&m_preferences);
     application->addSeparator();
     application->addAction(&m_quit);
-    bar->addMenu(tr("&View"))->addAction(&m_showDetails);
+    QMenu *view = bar->addMenu(tr("&View"));
+    view->addAction(&m_showDetails);
+    view->addSeparator();
+    view->addAction(&m_nightVision);
+    view->addMenu(tr("Night Vision &Brightness"))->addActions(m_nightBrightness.actions());
+    view->addSeparator();
+    view->addActions({&m_fullScreen, &m_stayOnTop});
+    connect(view, &QMenu::aboutToShow, this, &AppMenu::showWindowState);
     QMenu *windows = bar->addMenu(tr("&Window"));
     windows->addActions({&m_showHoravane, &m_showAnalog});
     windows->addSeparator();
     windows->addAction(&m_close);
     window.setMenuBar(bar);
+    m_clockWindows.append(&window);
+    connect(&window, &QObject::destroyed, this, [this, &window] { m_clockWindows.removeOne(&window); });
+    window.installEventFilter(this);
 }
 
 void AppMenu::addKeys(QWidget &window)
@@ -86,7 +128,49 @@ void AppMenu::addKeys(QWidget &window)
 
 QList<QAction *> AppMenu::applicationKeys()
 {
-    return {&m_preferences, &m_quit, &m_showHoravane, &m_showAnalog};
+    return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog};
+}
+
+QMainWindow *AppMenu::frontClockWindow() const
+{
+    auto *front = qobject_cast<QMainWindow *>(QApplication::activeWindow());
+    return m_clockWindows.contains(front) ? front : nullptr;
+}
+
+// On the screen the window is on: Qt fills the screen the window is shown on.
+void AppMenu::toggleFullScreen()
+{
+    if (QMainWindow *window = frontClockWindow())
+        window->isFullScreen() ? window->showNormal() : window->showFullScreen();
+    showWindowState();
+}
+
+void AppMenu::toggleStayOnTop()
+{
+    if (QMainWindow *window = frontClockWindow()) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, !(window->windowFlags() & Qt::WindowStaysOnTopHint));
+        window->show(); // a change of flags hides a top-level window
+    }
+    showWindowState();
+}
+
+void AppMenu::showWindowState()
+{
+    const QMainWindow *window = frontClockWindow();
+    m_fullScreen.setChecked(window && window->isFullScreen());
+    m_stayOnTop.setChecked(window && (window->windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+bool AppMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        auto *window = static_cast<QWidget *>(watched);
+        if (window->isFullScreen()) {
+            window->showNormal();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void AppMenu::showAbout()

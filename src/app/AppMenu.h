@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QAction>
+#include <QActionGroup>
 #include <QObject>
 
 class AppDelegate;
 class QMainWindow;
 
 // The menu bar of every clock window: Horavane (About, Donate, Check for Updates, Import Earth
-// Orientation Data, Preferences, Quit), View (Show Details) and Window (Digital Clock, Analog
-// Clock, Close). One set of actions serves all windows,
-// so that no key is bound twice; the keys that are not about one window work from every window.
+// Orientation Data, Preferences, Quit), View (Show Details, Night Vision and its brightness,
+// Full Screen, Stay on Top) and Window (Digital Clock, Analog Clock, Close). One set of actions
+// serves all windows, so that no key is bound twice; the keys that are not about one window
+// work from every window. Full Screen and Stay on Top act on the clock window in front, and
+// Escape leaves full screen.
 class AppMenu : public QObject
 {
     Q_OBJECT
@@ -23,8 +26,17 @@ public:
     // no menu bar: they are live only while a window that carries them is shown.
     void addKeys(QWidget &window);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showAbout();
+    // The clock window in front, or null when the window in front is another one.
+    QMainWindow *frontClockWindow() const;
+    void toggleFullScreen();
+    void toggleStayOnTop();
+    // Ticks Full Screen and Stay on Top as they are for the window in front.
+    void showWindowState();
     QList<QAction *> applicationKeys();
 
     QAction m_about;
@@ -32,9 +44,14 @@ private:
     QAction m_checkUpdates;
     QAction m_importEarthOrientation;
     QAction m_showDetails;
+    QAction m_nightVision;
+    QActionGroup m_nightBrightness;
+    QAction m_fullScreen;
+    QAction m_stayOnTop;
     QAction m_preferences;
     QAction m_quit;
     QAction m_showHoravane;
     QAction m_showAnalog;
     QAction m_close;
+    QList<QMainWindow *> m_clockWindows; // those given the menu bar, while they live
 };

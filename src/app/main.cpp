@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 #include "engine/WindowRegistry.h"
+#include "look/NightVision.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <Platform/FrameAutosave.h>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
+    NightVision::shared().install();
 
     // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.
     QTranslator qtTexts;

@@ -1,6 +1,7 @@
 #include "DetailsPanel.h"
 
 #include "Readout.h"
+#include "look/NightPalette.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -129,12 +130,15 @@ void DetailsPanel::changeEvent(QEvent *event)
 }
 
 // Green for a synchronised clock, red otherwise, each dark on a light window and light on a
-// dark one, so that both read at the contrast of ordinary text.
+// dark one, so that both read at the contrast of ordinary text. At night there is no green:
+// an unsynchronised clock is the brightest red instead.
 void DetailsPanel::colourClockRow()
 {
     const bool dark = palette().color(QPalette::Window).lightnessF() < 0.5;
-    const QColor colour = m_clockSynchronised ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
-                                              : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
+    const QColor colour = isNightPalette(palette())
+        ? palette().color(m_clockSynchronised ? QPalette::WindowText : QPalette::BrightText)
+        : m_clockSynchronised ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
+                              : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
     QPalette colours = m_clock->palette();
     colours.setColor(QPalette::WindowText, colour);
     m_clock->setPalette(colours);

@@ -18,6 +18,9 @@ inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
 inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
 // Whether the digital window shows its details section.
 inline constexpr QLatin1StringView showDetails{"APP_ShowDetails"};
+// Whether night vision is on, and how bright it draws (0 dim, 1 medium, 2 bright).
+inline constexpr QLatin1StringView nightVision{"APP_NightVision"};
+inline constexpr QLatin1StringView nightVisionBrightness{"APP_NightVisionBrightness"};
 // A UT1 − UTC typed on the General pane, in seconds ("" for none), and the day it was typed.
 inline constexpr QLatin1StringView typedDut1{"PREFS_DUT1"};
 inline constexpr QLatin1StringView typedDut1Date{"PREFS_DUT1_date"};

@@ -1,0 +1,196 @@
+#include "ClockWindows.h"
+
+#include "analog/AnalogClockWindow.h"
+#include "app/AppDelegate.h"
+#include "app/AppMenu.h"
+#include "digital/HoravaneWindow.h"
+#include "look/NightVision.h"
+#include "look/RedOnlyStyle.h"
+#include "preferences/AppPreferences.h"
+
+#include <AppUtils/Donation.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolTip>
+
+#include <functional>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The first pixel of window's picture with any green or blue, as "x,y: r g b"; empty if none.
+QString firstNonRedPixel(QWidget &window)
+{
+    const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const QRgb p = picture.pixel(x, y); qGreen(p) || qBlue(p))
+                return u"%1,%2: %3 %4 %5"_s.arg(x).arg(y).arg(qRed(p)).arg(qGreen(p)).arg(qBlue(p));
+    return {};
+}
+
+QWidget &shown(Platform::WindowController &controller)
+{
+    controller.showWindow();
+    return *controller.window();
+}
+
+QWidget &topLevelOf(const char *className)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->inherits(className) && widget->isVisible())
+            return *widget;
+    qFatal("no visible %s", className);
+}
+
+} // namespace
+
+class tst_NightVision : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        NightVision::shared().install();
+        m_delegate.emplace();
+        m_menu.emplace(*m_delegate);
+    }
+    void cleanupTestCase()
+    {
+        NightVision::shared().setOn(false);
+        releaseClockWindows();
+    }
+
+    // Premultiplied pixels in, out; a red keeps its value, anything else its brightest channel.
+    void keepsOnlyRed_data()
+    {
+        QTest::addColumn<QRgb>("pixel");
+        QTest::addColumn<int>("ceiling");
+        QTest::addColumn<QRgb>("expected");
+        QTest::newRow("red stays") << qRgba(120, 0, 0, 255) << 160 << qRgba(120, 0, 0, 255);
+        QTest::newRow("white capped") << qRgba(255, 255, 255, 255) << 160 << qRgba(160, 0, 0, 255);
+        QTest::newRow("faint white") << qRgba(30, 30, 30, 30) << 160 << qRgba(18, 0, 0, 30);
+        QTest::newRow("blue to red") << qRgba(0, 40, 90, 255) << 255 << qRgba(90, 0, 0, 255);
+        QTest::newRow("clear") << qRgba(0, 0, 0, 0) << 255 << qRgba(0, 0, 0, 0);
+    }
+    void keepsOnlyRed()
+    {
+        QFETCH(QRgb, pixel);
+        QFETCH(int, ceiling);
+        QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+        image.setPixel(0, 0, pixel);
+        QFETCH(QRgb, expected);
+        keepRedOnly(image, ceiling);
+        QCOMPARE(image.pixel(0, 0), expected);
+    }
+
+    // Every picture the program makes, each brightness: not one pixel with green or blue.
+    void everyWindowIsRed_data()
+    {
+        QTest::addColumn<NightBrightness>("brightness");
+        QTest::addColumn<std::function<QWidget &(tst_NightVision &)>>("open");
+        using Open = std::function<QWidget &(tst_NightVision &)>;
+        const std::pair<const char *, Open> windows[]{
+            {"digital, details", [](tst_NightVision &t) -> QWidget & {
+                 t.m_delegate->setDetailsShown(true);
+                 return t.clockWindow(&WindowRegistry::openHoravaneWindow);
+             }},
+            {"analog", [](tst_NightVision &t) -> QWidget & { return t.clockWindow(&WindowRegistry::openAnalogWindow); }},
+            {"general pane", [](tst_NightVision &) -> QWidget & {
+                 sharedPreferences().window().selectPane(0);
+                 return shown(sharedPreferences().window());
+             }},
+            {"updates pane", [](tst_NightVision &) -> QWidget & {
+                 sharedPreferences().window().selectPane(1);
+                 return shown(sharedPreferences().window());
+             }},
+            {"donation", [](tst_NightVision &) -> QWidget & {
+                 AppUtils::Donation::newDonation(HORAVANE_SOURCE_DIR "/resources/donation.rtf"_L1, QUrl(u"https://horavane.org/donate"_s));
+                 AppUtils::Donation::shared()->showWindow();
+                 return *AppUtils::Donation::shared();
+             }},
+            {"message box", [](tst_NightVision &t) -> QWidget & {
+                 t.m_box.setIcon(QMessageBox::Information);
+                 t.m_box.setText(u"<h3>Horavane</h3><p><a href=\"https://horavane.org\">horavane.org</a></p>"_s);
+                 t.m_box.show();
+                 return t.m_box;
+             }},
+            {"view menu", [](tst_NightVision &t) -> QWidget & {
+                 auto &window = static_cast<QMainWindow &>(t.clockWindow(&WindowRegistry::openAnalogWindow));
+                 QMenu *view = window.menuBar()->actions().at(1)->menu();
+                 view->popup(window.geometry().center());
+                 return *view;
+             }},
+            {"tooltip", [](tst_NightVision &t) -> QWidget & {
+                 QWidget &window = t.clockWindow(&WindowRegistry::openHoravaneWindow);
+                 QToolTip::showText(window.geometry().center(), u"Local sidereal time"_s, &window, {}, 60000);
+                 return topLevelOf("QTipLabel");
+             }},
+            {"file dialog", [](tst_NightVision &t) -> QWidget & {
+                 t.m_files.setOptions(NightVision::shared().fileDialogOptions());
+                 t.m_files.setDirectory(HORAVANE_SOURCE_DIR "/resources"_L1);
+                 t.m_files.show();
+                 return t.m_files;
+             }},
+        };
+        for (const auto brightness : {NightBrightness::dim, NightBrightness::bright})
+            for (const auto &[name, open] : windows)
+                QTest::addRow("%s, %d", name, int(brightness)) << brightness << open;
+    }
+    void everyWindowIsRed()
+    {
+        QFETCH(NightBrightness, brightness);
+        QFETCH(std::function<QWidget &(tst_NightVision &)>, open);
+        while (QWidget *menu = QApplication::activePopupWidget()) // a tooltip does not show over a menu
+            menu->close();
+        NightVision::shared().setBrightness(brightness);
+        NightVision::shared().setOn(true);
+        QCoreApplication::processEvents(); // the new palette reaches every widget
+        QWidget &window = open(*this); // grabbed at once: a tooltip goes at the first stray event
+        QVERIFY(window.isVisible());
+        QCOMPARE(firstNonRedPixel(window), QString());
+    }
+
+    // Off again, the desktop's palette and every pixel come back as they were.
+    void leavingRestoresTheDesktop()
+    {
+        const auto nightVision = [](bool on) {
+            NightVision::shared().setOn(on);
+            QCoreApplication::processEvents();
+        };
+        nightVision(false);
+        QWidget &window = clockWindow(&WindowRegistry::openAnalogWindow);
+        const QPalette desktop = QApplication::palette();
+        const QImage before = window.grab().toImage();
+        nightVision(true);
+        QVERIFY(window.grab().toImage() != before);
+        nightVision(false);
+        QCOMPARE(QApplication::palette(), desktop);
+        QVERIFY(!QCoreApplication::testAttribute(Qt::AA_SetPalette));
+        QCOMPARE(window.grab().toImage(), before);
+    }
+
+private:
+    QWidget &clockWindow(ClockWindow::Slot slot)
+    {
+        slot == &WindowRegistry::openHoravaneWindow ? m_delegate->showHoravane() : m_delegate->showAnalog();
+        QWidget &window = *(windowRegistry().*slot)->window();
+        m_menu->install(static_cast<QMainWindow &>(window));
+        return window;
+    }
+
+    std::optional<AppDelegate> m_delegate;
+    std::optional<AppMenu> m_menu;
+    QMessageBox m_box;
+    QFileDialog m_files;
+};
+
+QTEST_MAIN(tst_NightVision)
+#include "tst_nightvision.moc"
