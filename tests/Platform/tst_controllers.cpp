@@ -116,6 +116,29 @@ private Q_SLOTS:
         QVERIFY(Platform::FrameAutosave::attach(second, NAME));
         QCOMPARE(second.size(), QSize(320, 210));
     }
+
+    // Where only the size is ours (Wayland), the size is kept, and the frame an X11 session
+    // stored stays for the next one, untouched.
+    void sizeOnlyKeepsTheX11Frame()
+    {
+        QWidget x11;
+        x11.setGeometry(onScreen(QPoint(60, 70), QSize(300, 200)));
+        const QByteArray frame = x11.saveGeometry();
+        appSettings().setValue(KEY, frame);
+        appSettings().remove(Platform::FrameAutosave::sizeKey(NAME));
+        {
+            QWidget first;
+            Platform::FrameAutosave::attach(first, NAME, Platform::WindowPlacement::sizeOnly);
+            QCOMPARE(first.size(), QSize(300, 200));
+            first.show();
+            first.resize(420, 260);
+            first.close();
+        }
+        QCOMPARE(appSettings().value(KEY).toByteArray(), frame);
+        QWidget second;
+        Platform::FrameAutosave::attach(second, NAME, Platform::WindowPlacement::sizeOnly);
+        QCOMPARE(second.size(), QSize(420, 260));
+    }
 };
 
 QTEST_MAIN(TestControllers)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -26,9 +27,10 @@ constexpr auto SAVE_DELAY = 500ms;
 // The part of a title bar that must be on screen to grab the window with the mouse.
 constexpr int REACHABLE_WIDTH = 64;
 
-// Whether data holds all of what QWidget::saveGeometry() writes, with non-empty frames.
-// restoreGeometry() checks only the header, and applies whatever a cut-short value leaves.
-bool isWholeGeometry(const QByteArray &data)
+// The window's own rectangle (without its frame) when not maximised, if data holds all of what
+// QWidget::saveGeometry() writes, with non-empty frames. restoreGeometry() checks only the
+// header, and applies whatever a cut-short value leaves.
+std::optional<QRect> normalGeometry(const QByteArray &data)
 {
     QDataStream stream(data);
     stream.setVersion(QDataStream::Qt_4_0);
@@ -47,7 +49,9 @@ bool isWholeGeometry(const QByteArray &data)
         stream >> screenWidth;
     if (majorVersion > 2)
         stream >> geometry;
-    return stream.status() == QDataStream::Ok && frame.isValid() && normal.isValid();
+    if (stream.status() != QDataStream::Ok || !frame.isValid() || !normal.isValid())
+        return std::nullopt;
+    return normal;
 }
 
 std::function<bool()> &writeCheck()
@@ -67,12 +71,18 @@ QSettings appSettings()
 
 } // namespace
 
-FrameAutosave *FrameAutosave::attach(QWidget &window, const QString &name)
+WindowPlacement platformPlacement()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland") ? WindowPlacement::sizeOnly
+                                                                  : WindowPlacement::positionAndSize;
+}
+
+FrameAutosave *FrameAutosave::attach(QWidget &window, const QString &name, WindowPlacement placement)
 {
     delete window.findChild<FrameAutosave *>(QString(), Qt::FindDirectChildrenOnly);
     if (name.isEmpty())
         return nullptr;
-    auto *autosave = new FrameAutosave(window, name);
+    auto *autosave = new FrameAutosave(window, name, placement);
     autosave->restore();
     return autosave;
 }
@@ -82,10 +92,16 @@ QString FrameAutosave::settingsKey(const QString &name)
     return u"WindowFrames/"_s + name;
 }
 
-FrameAutosave::FrameAutosave(QWidget &window, QString name)
+QString FrameAutosave::sizeKey(const QString &name)
+{
+    return u"WindowSizes/"_s + name;
+}
+
+FrameAutosave::FrameAutosave(QWidget &window, QString name, WindowPlacement placement)
     : QObject(&window)
     , m_window(window)
     , m_name(std::move(name))
+    , m_placement(placement)
 {
     m_pending.setSingleShot(true);
     m_pending.setInterval(SAVE_DELAY);
@@ -116,8 +132,18 @@ bool FrameAutosave::eventFilter(QObject *watched, QEvent *event)
 
 void FrameAutosave::restore()
 {
-    const QByteArray stored = appSettings().value(settingsKey(m_name)).toByteArray();
-    if (!isWholeGeometry(stored) || !m_window.restoreGeometry(stored))
+    const QSettings settings = appSettings();
+    const QByteArray stored = settings.value(settingsKey(m_name)).toByteArray();
+    const std::optional<QRect> normal = normalGeometry(stored);
+    if (m_placement == WindowPlacement::sizeOnly) {
+        const QSize size = settings.value(sizeKey(m_name)).toSize();
+        if (size.isValid() && !size.isEmpty())
+            m_window.resize(size);
+        else if (normal)
+            m_window.resize(normal->size());
+        return;
+    }
+    if (!normal || !m_window.restoreGeometry(stored))
         return; // nothing stored, or not a geometry: the window keeps its own placement
 
     QList<QRect> areas;
@@ -145,7 +171,11 @@ void FrameAutosave::save()
     m_pending.stop();
     if (writeCheck() && !writeCheck()())
         return;
-    appSettings().setValue(settingsKey(m_name), m_window.saveGeometry());
+    if (m_placement == WindowPlacement::sizeOnly) {
+        if (!(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) // the screen's size
+            appSettings().setValue(sizeKey(m_name), m_window.size());
+    } else
+        appSettings().setValue(settingsKey(m_name), m_window.saveGeometry());
 }
 
 QRect reachableFrame(const QRect &frame, int titleBarHeight, const QList<QRect> &screens)

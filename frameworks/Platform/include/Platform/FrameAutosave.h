@@ -12,12 +12,21 @@ class QWidget;
 
 namespace Platform {
 
+// What a window system lets a program do with its own windows: X11 lets it put them where
+// they were; Wayland leaves the place to the compositor, so only the size is the program's.
+enum class WindowPlacement { positionAndSize, sizeOnly };
+
+// The placement of the window system the application runs on.
+WindowPlacement platformPlacement();
+
 // Keeps a top-level window's position and size across runs, under a name.
 //
-// The geometry (QWidget::saveGeometry()) is stored as "WindowFrames/<name>" in the
-// application's settings file, $XDG_CONFIG_HOME/<organisation name>/<application name>.conf
-// (INI). It is written when the window has stopped moving or resizing for a
-// moment, and at once when the window closes or hides.
+// Where windows can be placed, the geometry (QWidget::saveGeometry()) is stored as
+// "WindowFrames/<name>" in the application's settings file,
+// $XDG_CONFIG_HOME/<organisation name>/<application name>.conf (INI). Where only the size is
+// ours, the size alone is stored as "WindowSizes/<name>", and the frame an X11 session stored
+// is left as it is for the next one. Either is written when the window has stopped moving or
+// resizing for a moment, and at once when the window closes or hides.
 class FrameAutosave : public QObject
 {
     Q_OBJECT
@@ -28,10 +37,13 @@ public:
     // and shrunk if need be, onto the screen it overlaps most, or the primary screen.
     // Replaces an earlier autosave of the same window. An empty name stores nothing.
     // Returns the autosave, owned by window, or null for an empty name.
-    static FrameAutosave *attach(QWidget &window, const QString &name);
+    // With sizeOnly, restores the stored size (or that of the stored frame) and nothing else.
+    static FrameAutosave *attach(
+        QWidget &window, const QString &name, WindowPlacement placement = platformPlacement());
 
-    // The settings key of name: "WindowFrames/<name>".
+    // The settings keys of name: "WindowFrames/<name>" and "WindowSizes/<name>".
     static QString settingsKey(const QString &name);
+    static QString sizeKey(const QString &name);
 
     // Asked before each write; false leaves the stored frames as they are. Unset: always written.
     static void setWriteCheck(std::function<bool()> check);
@@ -40,12 +52,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    FrameAutosave(QWidget &window, QString name);
+    FrameAutosave(QWidget &window, QString name, WindowPlacement placement);
     void restore();
     void save();
 
     QWidget &m_window;
     QString m_name;
+    WindowPlacement m_placement;
     QTimer m_pending; // coalesces a drag or resize into one write
 };
 
