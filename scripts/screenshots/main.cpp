@@ -9,10 +9,13 @@
 #include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
+#include "look/NightVision.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 
 #include <AppUtils/DefaultSettings.h>
+#include <AppUtils/Donation.h>
+#include <AppUtils/Path.h>
 
 #include <QApplication>
 #include <QTimeZone>
@@ -79,6 +82,7 @@ int main(int argc, char *argv[])
     nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    NightVision::shared().install();
     if (argc != 2)
         qFatal("usage: %s <output folder>", argv[0]);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -123,5 +127,20 @@ int main(int argc, char *argv[])
         preferences.window().selectPane(1);
         save(*preferences.window().window(), folder, u"preferences-updates"_s + suffix);
     }
+
+    // Night vision at its middle brightness, over every window.
+    QApplication::setPalette(QPalette());
+    delegate.setNightVision(true);
+    delegate.setDetailsShown(true);
+    save(*digital->window(), folder, u"digital-window-details-night"_s);
+    save(*analog->window(), folder, u"analog-window-night"_s);
+    for (int pane : {0, 1}) {
+        preferences.window().selectPane(pane);
+        save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);
+    }
+    AppUtils::Donation::newDonation(*AppUtils::Path::resourcePath(u"donation"_s, u"rtf"_s), QUrl(u"https://horavane.org/donate"_s));
+    AppUtils::Donation::shared()->showWindow();
+    save(*AppUtils::Donation::shared(), folder, u"donation-night"_s);
+    delegate.setNightVision(false);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "RedOnlyStyle.h"
 
+#include <QApplication>
 #include <QLineEdit>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
@@ -22,7 +22,16 @@ RedOnlyStyle::RedOnlyStyle(QStyle *base)
 
 void RedOnlyStyle::setRedCeiling(std::optional<int> ceiling)
 {
+    const bool cursorsChange = ceiling.has_value() != m_ceiling.has_value();
     m_ceiling = ceiling;
+    if (cursorsChange) { // line edits read their cursor's width at a change of style
+        for (QWidget *widget : QApplication::allWidgets()) {
+            if (qobject_cast<QLineEdit *>(widget)) {
+                QEvent styleChange(QEvent::StyleChange);
+                QCoreApplication::sendEvent(widget, &styleChange);
+            }
+        }
+    }
 }
 
 template <typename Draw>
@@ -109,22 +118,27 @@ void RedOnlyStyle::unpolish(QWidget *widget)
     QProxyStyle::unpolish(widget);
 }
 
+int RedOnlyStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    if (metric == PM_TextCursorWidth && m_ceiling)
+        return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 bool RedOnlyStyle::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Paint || !m_ceiling || watched == m_rendering)
+    if (event->type() != QEvent::Paint || !m_ceiling || watched == m_painting)
         return QProxyStyle::eventFilter(watched, event);
-    auto *widget = static_cast<QWidget *>(watched);
-    const QRegion region = static_cast<QPaintEvent *>(event)->region();
-    QImage image(widget->size() * widget->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(widget->devicePixelRatio());
-    image.fill(Qt::transparent);
-    m_rendering = widget;
-    widget->render(&image, {}, region, QWidget::DrawWindowBackground);
-    m_rendering = nullptr;
-    keepRedOnly(image, *m_ceiling);
-    QPainter painter(widget);
-    painter.setClipRegion(region);
-    painter.drawImage(0, 0, image);
+    auto *edit = static_cast<QLineEdit *>(watched);
+    m_painting = edit;
+    QCoreApplication::sendEvent(edit, event);
+    m_painting = nullptr;
+    if (edit->hasFocus() && !edit->isReadOnly()) { // steady: the blink is the line edit's own
+        const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QPainter painter(edit);
+        painter.fillRect(QRect(cursor.topLeft(), QSize(QProxyStyle::pixelMetric(PM_TextCursorWidth), cursor.height())),
+            edit->palette().color(QPalette::Text));
+    }
     return true;
 }
 

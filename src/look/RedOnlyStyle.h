@@ -9,8 +9,8 @@
 // green and blue are taken out (see keepRedOnly), so that no colour the style chooses itself,
 // such as the white edge light of a button, reaches the screen. The palette does the rest.
 // Nothing of this runs for what a widget paints on its own, except line edits: their text
-// cursor inverts what lies under it, which on a black field is white, so at night a line edit
-// is painted into an image that is kept to red before it reaches the screen.
+// cursor inverts what lies under it, which on a black field is white, so at night they get
+// none of that kind and a red one is drawn over them instead.
 class RedOnlyStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -31,6 +31,8 @@ public:
     void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
         const QString &text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
     void drawItemPixmap(QPainter *painter, const QRect &rect, int alignment, const QPixmap &pixmap) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+        const QWidget *widget = nullptr) const override;
     void polish(QWidget *widget) override;
     void unpolish(QWidget *widget) override;
     using QProxyStyle::polish;
@@ -47,7 +49,7 @@ private:
 
     std::optional<int> m_ceiling;
     mutable int m_depth = 0;
-    QWidget *m_rendering = nullptr; // the line edit being painted into an image
+    QObject *m_painting = nullptr; // the line edit painting itself before its cursor is drawn
 };
 
 // Keeps of each pixel of image (any format; made premultiplied ARGB) only a red as bright as
