@@ -51,7 +51,7 @@ QWidget &topLevelOf(const char *className)
 
 } // namespace
 
-class tst_NightVision : public QObject
+class tst_ViewMenu : public QObject
 {
     Q_OBJECT
 
@@ -95,45 +95,45 @@ private Q_SLOTS:
     void everyWindowIsRed_data()
     {
         QTest::addColumn<NightBrightness>("brightness");
-        QTest::addColumn<std::function<QWidget &(tst_NightVision &)>>("open");
-        using Open = std::function<QWidget &(tst_NightVision &)>;
+        QTest::addColumn<std::function<QWidget &(tst_ViewMenu &)>>("open");
+        using Open = std::function<QWidget &(tst_ViewMenu &)>;
         const std::pair<const char *, Open> windows[]{
-            {"digital, details", [](tst_NightVision &t) -> QWidget & {
+            {"digital, details", [](tst_ViewMenu &t) -> QWidget & {
                  t.m_delegate->setDetailsShown(true);
                  return t.clockWindow(&WindowRegistry::openHoravaneWindow);
              }},
-            {"analog", [](tst_NightVision &t) -> QWidget & { return t.clockWindow(&WindowRegistry::openAnalogWindow); }},
-            {"general pane", [](tst_NightVision &) -> QWidget & {
+            {"analog", [](tst_ViewMenu &t) -> QWidget & { return t.clockWindow(&WindowRegistry::openAnalogWindow); }},
+            {"general pane", [](tst_ViewMenu &) -> QWidget & {
                  sharedPreferences().window().selectPane(0);
                  return shown(sharedPreferences().window());
              }},
-            {"updates pane", [](tst_NightVision &) -> QWidget & {
+            {"updates pane", [](tst_ViewMenu &) -> QWidget & {
                  sharedPreferences().window().selectPane(1);
                  return shown(sharedPreferences().window());
              }},
-            {"donation", [](tst_NightVision &) -> QWidget & {
+            {"donation", [](tst_ViewMenu &) -> QWidget & {
                  AppUtils::Donation::newDonation(HORAVANE_SOURCE_DIR "/resources/donation.rtf"_L1, QUrl(u"https://horavane.org/donate"_s));
                  AppUtils::Donation::shared()->showWindow();
                  return *AppUtils::Donation::shared();
              }},
-            {"message box", [](tst_NightVision &t) -> QWidget & {
+            {"message box", [](tst_ViewMenu &t) -> QWidget & {
                  t.m_box.setIcon(QMessageBox::Information);
                  t.m_box.setText(u"<h3>Horavane</h3><p><a href=\"https://horavane.org\">horavane.org</a></p>"_s);
                  t.m_box.show();
                  return t.m_box;
              }},
-            {"view menu", [](tst_NightVision &t) -> QWidget & {
+            {"view menu", [](tst_ViewMenu &t) -> QWidget & {
                  auto &window = static_cast<QMainWindow &>(t.clockWindow(&WindowRegistry::openAnalogWindow));
                  QMenu *view = window.menuBar()->actions().at(1)->menu();
                  view->popup(window.geometry().center());
                  return *view;
              }},
-            {"tooltip", [](tst_NightVision &t) -> QWidget & {
+            {"tooltip", [](tst_ViewMenu &t) -> QWidget & {
                  QWidget &window = t.clockWindow(&WindowRegistry::openHoravaneWindow);
                  QToolTip::showText(window.geometry().center(), u"Local sidereal time"_s, &window, {}, 60000);
                  return topLevelOf("QTipLabel");
              }},
-            {"file dialog", [](tst_NightVision &t) -> QWidget & {
+            {"file dialog", [](tst_ViewMenu &t) -> QWidget & {
                  t.m_files.setOptions(NightVision::shared().fileDialogOptions());
                  t.m_files.setDirectory(HORAVANE_SOURCE_DIR "/resources"_L1);
                  t.m_files.show();
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void everyWindowIsRed()
     {
         QFETCH(NightBrightness, brightness);
-        QFETCH(std::function<QWidget &(tst_NightVision &)>, open);
+        QFETCH(std::function<QWidget &(tst_ViewMenu &)>, open);
         while (QWidget *menu = QApplication::activePopupWidget()) // a tooltip does not show over a menu
             menu->close();
         NightVision::shared().setBrightness(brightness);
@@ -177,6 +177,25 @@ private Q_SLOTS:
         QCOMPARE(window.grab().toImage(), before);
     }
 
+    // F11 fills the screen with the clock window in front, and F11 or Escape gives it back.
+    void fullScreenComesAndGoes_data()
+    {
+        QTest::addColumn<int>("leaveKey");
+        QTest::newRow("F11") << int(Qt::Key_F11);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void fullScreenComesAndGoes()
+    {
+        QFETCH(int, leaveKey);
+        QWidget &window = clockWindow(&WindowRegistry::openHoravaneWindow);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyPress(window.windowHandle(), Qt::Key_F11); // as the window system delivers keys
+        QVERIFY(window.isFullScreen());
+        QTest::keyClick(window.windowHandle(), Qt::Key(leaveKey));
+        QVERIFY(!window.isFullScreen());
+    }
+
 private:
     QWidget &clockWindow(ClockWindow::Slot slot)
     {
@@ -192,5 +211,5 @@ private:
     QFileDialog m_files;
 };
 
-QTEST_MAIN(tst_NightVision)
-#include "tst_nightvision.moc"
+QTEST_MAIN(tst_ViewMenu)
+#include "tst_viewmenu.moc"
