@@ -117,6 +117,7 @@ private Q_SLOTS:
                  return *AppUtils::Donation::shared();
              }},
             {"message box", [](tst_ViewMenu &t) -> QWidget & {
+                 t.m_box.setWindowModality(Qt::NonModal); // the other rows' windows stay usable
                  t.m_box.setIcon(QMessageBox::Information);
                  t.m_box.setText(u"<h3>Horavane</h3><p><a href=\"https://horavane.org\">horavane.org</a></p>"_s);
                  t.m_box.show();
