@@ -141,6 +141,7 @@ void Readout::setText(const QString &text)
         return;
     m_text = text;
     m_shaped.setText(text);
+    m_dimmedSpan.reset();
     // The same characters stay selected: in a read-out of fixed format that is the same
     // field, so a selection survives the next second.
     const int length = int(text.size());
@@ -159,6 +160,7 @@ void Readout::setDimmed(int start, int length)
         return;
     m_dimmedStart = start;
     m_dimmedLength = length;
+    m_dimmedSpan.reset();
     update();
 }
 
@@ -231,6 +233,7 @@ void Readout::changeEvent(QEvent *event)
 
 void Readout::measure()
 {
+    m_dimmedSpan.reset();
     const QFontMetricsF metrics(font(), this);
     qreal widest = 0;
     for (const QString &sample : std::as_const(m_samples))
@@ -290,7 +293,7 @@ void Readout::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     const QPointF origin = textOrigin();
-    if (hasSelectedText() || m_dimmedLength > 0) {
+    if (hasSelectedText()) {
         QTextLayout layout(m_text, font(), this);
         layOut(layout);
         QTextLayout::FormatRange dimmed;
@@ -305,13 +308,36 @@ void Readout::paintEvent(QPaintEvent *)
         layout.draw(&painter, origin, {dimmed, selected});
         return;
     }
-    painter.drawStaticText(origin, m_shaped);
+    if (m_dimmedLength > 0) {
+        // The shaped text three times, each clipped to its part: a layout with formats would
+        // shape and draw glyph by glyph every second.
+        const auto [from, to] = dimmedSpan();
+        const QRectF area = contentsRect();
+        const qreal cuts[]{area.left(), origin.x() + from, origin.x() + to, area.right() + 1};
+        for (int part = 0; part < 3; ++part) {
+            painter.setClipRect(QRectF(QPointF(cuts[part], area.top()), QPointF(cuts[part + 1], area.bottom() + 1)));
+            painter.setPen(palette().color(part == 1 ? QPalette::PlaceholderText : foregroundRole()));
+            painter.drawStaticText(origin, m_shaped);
+        }
+    } else {
+        painter.drawStaticText(origin, m_shaped);
+    }
     // Drawing measured the text: one wider than all that was reserved for widens the
     // read-out rather than losing its end.
     if (const int needed = int(std::ceil(m_shaped.size().width())); needed > m_textWidth) {
         m_textWidth = needed;
         updateGeometry();
     }
+}
+
+std::pair<qreal, qreal> Readout::dimmedSpan()
+{
+    if (!m_dimmedSpan) {
+        const QFontMetricsF metrics(font(), this);
+        m_dimmedSpan.emplace(metrics.horizontalAdvance(m_text.left(m_dimmedStart)),
+            metrics.horizontalAdvance(m_text.left(m_dimmedStart + m_dimmedLength)));
+    }
+    return *m_dimmedSpan;
 }
 
 void Readout::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+#include <utility>
+
 class QTextLayout;
 class QTextLine;
 
@@ -71,6 +74,8 @@ private:
     // Offers the selection to X11's middle-button paste, as selecting text does everywhere there.
     void offerSelection() const;
     void measure();
+    // Where the dimmed characters begin and end, from the text's origin; found when first drawn.
+    std::pair<qreal, qreal> dimmedSpan();
 
     QString m_text;
     QStaticText m_shaped;
@@ -79,6 +84,7 @@ private:
     int m_textHeight = 0;
     int m_dimmedStart = 0;
     int m_dimmedLength = 0;
+    std::optional<std::pair<qreal, qreal>> m_dimmedSpan;
     int m_anchor = 0;
     int m_cursor = 0;
     bool m_dragging = false;
