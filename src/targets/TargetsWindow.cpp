@@ -82,6 +82,7 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     grid->addWidget(addButton, 1, 3);
     // Quieter than the fields, in the palette's own dimmed text colour, as the General pane's notes.
     m_problem = new QLabel(central);
+    m_problem->setObjectName(u"m_problem"_s);
     m_problem->setForegroundRole(QPalette::PlaceholderText);
     m_problem->setWordWrap(true);
     grid->addWidget(m_problem, 2, 0, 1, 4);
@@ -108,6 +109,7 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     grid->addWidget(m_table, 3, 0, 1, 4);
 
     m_positionStatus = new QLabel(central);
+    m_positionStatus->setObjectName(u"m_positionStatus"_s);
     m_positionStatus->setAccessibleName(tr("Position"));
     m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
     grid->addWidget(m_positionStatus, 4, 0, 1, 3);
