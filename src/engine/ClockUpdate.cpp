@@ -34,7 +34,8 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
     if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow)
         return;
     Location &location = m_location();
-    ClockReading reading = readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal);
+    ClockReading reading
+        = readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     if (open.openTargetsWindow && position) {
         // The whole second, as the sidereal time is: the rows and the LST agree.

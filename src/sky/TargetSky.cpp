@@ -52,10 +52,10 @@ std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, 
     const auto second = int(unixSeconds - day * 86400);
     int year = 0, month = 0, dayOfMonth = 0;
     double dayFraction = 0, utc1 = 0, utc2 = 0, ut11 = 0, ut12 = 0;
-    if (eraJd2cal(2440587.5, double(day), &year, &month, &dayOfMonth, &dayFraction) < 0
-        || eraDtf2d("UTC", year, month, dayOfMonth, second / 3600, second / 60 % 60, second % 60 + fraction, &utc1,
-               &utc2)
-            < 0
+    if (eraJd2cal(2440587.5, double(day), &year, &month, &dayOfMonth, &dayFraction) < 0)
+        return {};
+    const int hours = second / 3600, minutes = second / 60 % 60;
+    if (eraDtf2d("UTC", year, month, dayOfMonth, hours, minutes, second % 60 + fraction, &utc1, &utc2) < 0
         || eraUtcut1(utc1, utc2, dut1Seconds, &ut11, &ut12) < 0)
         return {};
 
@@ -84,8 +84,8 @@ std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, 
         if (hourAngle <= -ERFA_DPI)
             hourAngle += ERFA_D2PI;
         const double altitude = 90 - zenithDistance * ERFA_DR2D;
-        places.push_back({target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude,
-            visibility(di, latitude, altitude)});
+        places.push_back(
+            {target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude, visibility(di, latitude, altitude)});
     }
     return places;
 }

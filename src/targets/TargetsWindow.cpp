@@ -31,8 +31,10 @@ QString problemText(CoordinateProblem problem, bool rightAscension)
                               : TargetsWindow::tr("Type a declination, such as −05 23 28");
     case CoordinateProblem::unreadable:
         return rightAscension
-            ? TargetsWindow::tr("The right ascension reads as neither hours (5.588) nor hours, minutes and seconds (05 35 17.3)")
-            : TargetsWindow::tr("The declination reads as neither degrees (−5.391) nor degrees, minutes and seconds (−05 23 28)");
+            ? TargetsWindow::tr(
+                "The right ascension reads as neither hours (5.588) nor hours, minutes and seconds (05 35 17.3)")
+            : TargetsWindow::tr(
+                "The declination reads as neither degrees (−5.391) nor degrees, minutes and seconds (−05 23 28)");
     case CoordinateProblem::sign:
         return TargetsWindow::tr("A right ascension has no sign: it runs from 0 h to 24 h");
     case CoordinateProblem::minutes:
@@ -64,16 +66,17 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     window.setWindowTitle(tr("Targets"));
     auto *central = new QWidget(&window);
     auto *grid = new QGridLayout(central);
-    const auto field = [central, grid](const QString &label, const QString &accessible, const QString &example, int column) {
-        auto *edit = new QLineEdit(central);
-        edit->setAccessibleName(accessible);
-        edit->setPlaceholderText(example);
-        auto *caption = new QLabel(label, central);
-        caption->setBuddy(edit);
-        grid->addWidget(caption, 0, column);
-        grid->addWidget(edit, 1, column);
-        return edit;
-    };
+    const auto field
+        = [central, grid](const QString &label, const QString &accessible, const QString &example, int column) {
+              auto *edit = new QLineEdit(central);
+              edit->setAccessibleName(accessible);
+              edit->setPlaceholderText(example);
+              auto *caption = new QLabel(label, central);
+              caption->setBuddy(edit);
+              grid->addWidget(caption, 0, column);
+              grid->addWidget(edit, 1, column);
+              return edit;
+          };
     m_name = field(tr("&Name"), tr("Target name"), tr("M42"), 0);
     m_ra = field(tr("&RA (J2000)"), tr("Right ascension, J2000"), u"05 35 17.3"_s, 1);
     m_dec = field(tr("D&ec (J2000)"), tr("Declination, J2000"), u"−05 23 28"_s, 2);

@@ -24,7 +24,8 @@ class TargetsWindow : public ClockWindow
 public:
     // tick: the one whose readings are shown and that is told the list. store: where the list
     // is kept.
-    explicit TargetsWindow(ClockUpdate &tick = ClockUpdate::shared(), AppUtils::DefaultSettings &store = AppUtils::Defaults());
+    explicit TargetsWindow(
+        ClockUpdate &tick = ClockUpdate::shared(), AppUtils::DefaultSettings &store = AppUtils::Defaults());
     ~TargetsWindow() override;
 
     // Rewrites the computed cells from the tick's reading: those of a target the reading has no
