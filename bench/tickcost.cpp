@@ -8,9 +8,14 @@
 // repaint that tick schedules, drawn as the event loop would draw it (extra: widgets painted
 // per tick); "sidereal" is one AppUtils::Sidereal::seconds call (the full nutation series);
 // "sidereal-clock" one AppUtils::SiderealClock::at call, asked second after second as a
-// tick asks it (extra: the worst difference from "sidereal" in µs of time).
+// tick asks it (extra: the worst difference from "sidereal" in µs of time); "sky-20" one
+// TargetSky::places call for 20 targets, asked second after second (the star-independent part
+// once a minute, extra: the worst of those seconds in µs); "tick+targets" and
+// "tick+targets+paint" the tick and its repaint once the Targets window shows those 20 too.
 #include "OpenWindows.h"
 #include "engine/ClockUpdate.h"
+#include "targets/TargetStore.h"
+#include "targets/TargetsWindow.h"
 
 #include <AppUtils/Sidereal.h>
 
@@ -110,5 +115,38 @@ int main(int argc, char *argv[])
     }
     report("sidereal", sidereal, 0);
     report("sidereal-clock", siderealClock, worstMicros);
+
+    // Twenty targets spread over the sky, from pole to pole.
+    std::vector<Target> targets;
+    for (int i = 0; i < maxTargets; ++i)
+        targets.push_back({QString::number(i), i * 1.2, -85.0 + i * 9});
+    TargetSky sky;
+    std::vector<double> places;
+    for (qint64 s = from; s < from + 2 * ticks; ++s) {
+        const auto begin = cpuMicros();
+        refused = refused || sky.places(s, 0, 0.1, 51.4769, -0.0005, targets).size() != targets.size();
+        places.push_back(cpuMicros() - begin);
+    }
+    const double slowest = *std::max_element(places.begin(), places.end());
+    report("sky-20", places, slowest);
+
+    saveTargets(AppUtils::Defaults(), targets);
+    const std::shared_ptr<ClockWindow> targetsWindow = makeClockWindow<TargetsWindow>(update);
+    targetsWindow->showWindow();
+    QCoreApplication::processEvents();
+    std::vector<double> withTargets;
+    std::vector<double> withTargetsPainted;
+    for (int i = 0; i < ticks; ++i) {
+        windows.clock().advance(1s);
+        const auto begin = cpuMicros();
+        update.tick(windows.clock().now());
+        const auto ticked = cpuMicros();
+        OpenWindows::paint();
+        withTargets.push_back(ticked - begin);
+        withTargetsPainted.push_back(cpuMicros() - begin);
+        QCoreApplication::processEvents();
+    }
+    report("tick+targets", withTargets, 0);
+    report("tick+targets+paint", withTargetsPainted, 0);
     return refused ? 1 : 0;
 }

@@ -142,6 +142,11 @@ void AppDelegate::showAnalog()
     showClockWindow(windowOpener(&WindowRegistry::openAnalogWindow));
 }
 
+void AppDelegate::showTargets()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openTargetsWindow));
+}
+
 void AppDelegate::importEarthOrientation()
 {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), tr("Import Earth Orientation Data"),

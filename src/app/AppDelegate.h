@@ -46,6 +46,7 @@ public:
     // The menu commands.
     void showHoravane();
     void showAnalog();
+    void showTargets();
     void showPreferences();
     void checkUpdates();
     void showDonate();

@@ -9,7 +9,7 @@ class QMainWindow;
 
 // The menu bar of every clock window: Horavane (About, Donate, Check for Updates, Import Earth
 // Orientation Data, Preferences, Quit), View (Show Details, Night Vision and its brightness,
-// Full Screen, Stay on Top) and Window (Digital Clock, Analog Clock, Close). One set of actions
+// Full Screen, Stay on Top) and Window (Digital Clock, Analog Clock, Targets, Close). One set of actions
 // serves all windows, so that no key is bound twice; the keys that are not about one window
 // work from every window. Full Screen and Stay on Top act on the clock window in front, and
 // Escape leaves full screen.
@@ -22,7 +22,7 @@ public:
 
     // Gives window the menu bar, once.
     void install(QMainWindow &window);
-    // Lets the application's keys (Quit, Preferences, the two clocks) work in a window that has
+    // Lets the application's keys (Quit, Preferences, the clock windows) work in a window that has
     // no menu bar: they are live only while a window that carries them is shown.
     void addKeys(QWidget &window);
 
@@ -52,6 +52,7 @@ private:
     QAction m_quit;
     QAction m_showHoravane;
     QAction m_showAnalog;
+    QAction m_showTargets;
     QAction m_close;
     QList<QMainWindow *> m_clockWindows; // those given the menu bar, while they live
 };

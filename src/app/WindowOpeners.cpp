@@ -3,6 +3,7 @@
 #include "analog/AnalogClockWindow.h"
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
+#include "targets/TargetsWindow.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@ std::span<const WindowOpener> windowOpeners()
             SettingsKeys::horavaneWindowOpen, &WindowRegistry::openHoravaneWindow, &makeClockWindow<HoravaneWindow>},
         WindowOpener{
             SettingsKeys::analogWindowOpen, &WindowRegistry::openAnalogWindow, &makeClockWindow<AnalogClockWindow>},
+        WindowOpener{
+            SettingsKeys::targetsWindowOpen, &WindowRegistry::openTargetsWindow, &makeClockWindow<TargetsWindow>},
     };
     return openers;
 }

@@ -57,7 +57,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     QStringList reasons;
     for (const NoPosition reason :
         {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
-        reasons << whyNoPosition(reason);
+        reasons << noPositionText(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
 
     m_details = new DetailsPanel(m_ui->centralwidget);
@@ -118,23 +118,8 @@ void HoravaneWindow::showObserver(const ClockReading &reading)
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
     } else {
-        status = whyNoPosition(std::get<NoPosition>(reading.observer));
+        status = noPositionText(std::get<NoPosition>(reading.observer));
     }
     m_ui->m_location->setText(position);
     m_ui->m_positionStatus->setText(status);
-}
-
-QString HoravaneWindow::whyNoPosition(NoPosition reason)
-{
-    switch (reason) {
-    case NoPosition::waitingForFix:
-        return tr("Waiting for the first fix from the location service");
-    case NoPosition::notAllowed:
-        return tr("The location service does not allow Horavane to know the position");
-    case NoPosition::noService:
-        return tr("No location service on this desktop: choose Manual in Preferences");
-    case NoPosition::serverGivesNone:
-        return tr("SiTech NTP Server gives no position");
-    }
-    return {};
 }

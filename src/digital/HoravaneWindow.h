@@ -36,7 +36,6 @@ private:
     // The source name, the position and the status line, which change only when the observer
     // or the settings do.
     void showObserver(const ClockReading &reading);
-    static QString whyNoPosition(NoPosition reason);
 
     // What the observer read-outs were last written for.
     struct ShownObserver

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Location.h"
+#include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
 
 #include <AppUtils/Sidereal.h>
@@ -9,6 +10,7 @@
 #include <ctime>
 #include <optional>
 #include <variant>
+#include <vector>
 
 // Everything the clock windows show for one second, worked out once by the tick: every text
 // and dial of that second shows the same instant, the same position and the same LST.
@@ -28,6 +30,9 @@ struct ClockReading
     std::optional<AppUtils::GreenwichSidereal> greenwichSidereal;
     std::optional<double> siderealSeconds; // local apparent: the clock's LST
     std::optional<double> localMeanSiderealSeconds;
+    // Where the night's targets stand at the whole second, in the list's order: only while the
+    // Targets window is open, and none without a position.
+    std::vector<TargetPlace> targets;
 };
 
 // The reading for now, with the observer found under settings and what is known of the time

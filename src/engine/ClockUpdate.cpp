@@ -30,10 +30,25 @@ void ClockUpdate::stop()
 
 void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
-    if (!windowRegistry().openHoravaneWindow && !windowRegistry().openAnalogWindow)
+    const WindowRegistry &open = windowRegistry();
+    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow)
         return;
     Location &location = m_location();
-    show(readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal));
+    ClockReading reading
+        = readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal);
+    const auto *position = std::get_if<ObserverPosition>(&reading.observer);
+    if (open.openTargetsWindow && position) {
+        // The whole second, as the sidereal time is: the rows and the LST agree.
+        const qint64 second = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
+        reading.targets = m_sky.places(
+            second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
+    }
+    show(std::move(reading));
+}
+
+void ClockUpdate::setTargets(std::vector<Target> targets)
+{
+    m_targets = std::move(targets);
 }
 
 void ClockUpdate::show(ClockReading reading)
@@ -43,4 +58,6 @@ void ClockUpdate::show(ClockReading reading)
         digital->update();
     if (const std::shared_ptr<ClockWindow> analog = windowRegistry().openAnalogWindow)
         analog->update();
+    if (const std::shared_ptr<ClockWindow> targets = windowRegistry().openTargetsWindow)
+        targets->update();
 }

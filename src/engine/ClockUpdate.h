@@ -10,6 +10,8 @@
 
 // The application's one heartbeat: once a second, on the wall-clock second flip, it works out
 // one ClockReading and asks each open clock window to show it, the digital window first.
+// Nothing is worked out while no clock window is open, and the targets' places only while the
+// Targets window is.
 class ClockUpdate
 {
 public:
@@ -33,6 +35,10 @@ public:
     // closes meanwhile is never refreshed again and is not destroyed under its update().
     void show(ClockReading reading);
 
+    // The targets whose places the readings carry from the next tick on, in this order: the
+    // Targets window's list, handed down when it loads and on every edit.
+    void setTargets(std::vector<Target> targets);
+
     // What the windows' update() shows: the last reading shown.
     const ClockReading &reading() const { return m_reading; }
 
@@ -41,5 +47,7 @@ private:
     std::function<Location &()> m_location;
     std::function<TimeSources &()> m_timeSources;
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
+    TargetSky m_sky; // and the slow part of the targets' places
+    std::vector<Target> m_targets;
     ClockReading m_reading;
 };

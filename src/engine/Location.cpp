@@ -1,5 +1,25 @@
 #include "Location.h"
 
+#include <QCoreApplication>
+
+// Under the digital window's context, where these lines were first translated.
+QString noPositionText(NoPosition reason)
+{
+    switch (reason) {
+    case NoPosition::waitingForFix:
+        return QCoreApplication::translate("HoravaneWindow", "Waiting for the first fix from the location service");
+    case NoPosition::notAllowed:
+        return QCoreApplication::translate(
+            "HoravaneWindow", "The location service does not allow Horavane to know the position");
+    case NoPosition::noService:
+        return QCoreApplication::translate(
+            "HoravaneWindow", "No location service on this desktop: choose Manual in Preferences");
+    case NoPosition::serverGivesNone:
+        return QCoreApplication::translate("HoravaneWindow", "SiTech NTP Server gives no position");
+    }
+    return {};
+}
+
 Location &Location::shared()
 {
     // Never destroyed: the position source is a QObject that must not outlive QApplication.

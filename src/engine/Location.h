@@ -3,6 +3,8 @@
 #include "PositionSource.h"
 #include "preferences/ObserverSettings.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,6 +26,10 @@ enum class NoPosition {
     noService, // this desktop has no location service
     serverGivesNone, // the SiTech server source names no position
 };
+
+// The one line that tells the user why, translated; every window that needs a position words
+// its absence the same way.
+QString noPositionText(NoPosition reason);
 
 // Where the observer is now, for the source the settings name. The settings arrive as a
 // value (the General pane publishes one on every edit), so a change shows at the next tick.

@@ -16,6 +16,9 @@ inline constexpr QLatin1StringView locationSource{"Prefs_LocationSource"};
 // Which clock windows were open when Horavane last ended.
 inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
 inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
+inline constexpr QLatin1StringView targetsWindowOpen{"APP_Targets"};
+// The Targets window's list, one target a line (see sky/TargetList.h).
+inline constexpr QLatin1StringView targets{"PREFS_targets"};
 // Whether the digital window shows its details section.
 inline constexpr QLatin1StringView showDetails{"APP_ShowDetails"};
 // Whether night vision is on, and how bright it draws (0 dim, 1 medium, 2 bright).

@@ -1,0 +1,91 @@
+#include "TargetSky.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <optional>
+
+struct TargetSky::Astrometry
+{
+    eraASTROM astrom{};
+    std::optional<qint64> minute; // the Unix minute astrom was worked out in; none before the first
+    double latitude = 0; // radians, as astrom was worked out for
+    double longitude = 0;
+};
+
+TargetSky::TargetSky()
+    : m_astrometry(std::make_unique<Astrometry>())
+{
+}
+
+TargetSky::~TargetSky() = default;
+
+namespace {
+
+// The Earth turns once relative to the CIRS frame every 1/1.00273781191135448 UT1 days
+// (the rate of the Earth rotation angle); a star's hour angle grows at that rate.
+constexpr double hourAngleRadiansPerSecond = ERFA_D2PI * 1.00273781191135448 / ERFA_DAYSEC;
+
+Visibility visibility(double declination, double latitude, double altitude)
+{
+    if (std::abs(declination) >= ERFA_DPI / 2 - std::abs(latitude)) {
+        if (declination * latitude > 0)
+            return Visibility::neverSets;
+        if (declination * latitude < 0)
+            return Visibility::neverRises;
+    }
+    return altitude > 0 ? Visibility::up : Visibility::down;
+}
+
+} // namespace
+
+std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, double dut1Seconds,
+    double latitudeDegrees, double longitudeDegrees, std::span<const Target> targets)
+{
+    if (!std::isfinite(fraction) || !std::isfinite(dut1Seconds) || !std::isfinite(longitudeDegrees)
+        || !(std::abs(latitudeDegrees) <= 90))
+        return {};
+    // UTC as ERFA's two-part quasi Julian date, whose day fraction counts a leap second's day
+    // as 86401 s long: through the calendar date rather than seconds / 86400.
+    const qint64 day = unixSeconds >= 0 ? unixSeconds / 86400 : -((-unixSeconds + 86399) / 86400);
+    const auto second = int(unixSeconds - day * 86400);
+    int year = 0, month = 0, dayOfMonth = 0;
+    double dayFraction = 0, utc1 = 0, utc2 = 0, ut11 = 0, ut12 = 0;
+    if (eraJd2cal(2440587.5, double(day), &year, &month, &dayOfMonth, &dayFraction) < 0)
+        return {};
+    const int hours = second / 3600, minutes = second / 60 % 60;
+    if (eraDtf2d("UTC", year, month, dayOfMonth, hours, minutes, second % 60 + fraction, &utc1, &utc2) < 0
+        || eraUtcut1(utc1, utc2, dut1Seconds, &ut11, &ut12) < 0)
+        return {};
+
+    Astrometry &a = *m_astrometry;
+    const double latitude = latitudeDegrees * ERFA_DD2R;
+    const double longitude = longitudeDegrees * ERFA_DD2R;
+    const qint64 minute = day * 1440 + second / 60;
+    if (a.minute != minute || a.latitude != latitude || a.longitude != longitude) {
+        double equationOfOrigins = 0;
+        a.minute.reset();
+        if (eraApco13(utc1, utc2, dut1Seconds, longitude, latitude, 0, 0, 0, 0, 0, 0, 0, &a.astrom, &equationOfOrigins)
+            < 0)
+            return {};
+        a.minute = minute;
+        a.latitude = latitude;
+        a.longitude = longitude;
+    }
+    eraAper13(ut11, ut12, &a.astrom);
+
+    std::vector<TargetPlace> places;
+    places.reserve(targets.size());
+    for (const Target &target : targets) {
+        double ri = 0, di = 0, azimuth = 0, zenithDistance = 0, hourAngle = 0, dob = 0, rob = 0;
+        eraAtciq(target.raHours * 15 * ERFA_DD2R, target.decDegrees * ERFA_DD2R, 0, 0, 0, 0, &a.astrom, &ri, &di);
+        eraAtioq(ri, di, &a.astrom, &azimuth, &zenithDistance, &hourAngle, &dob, &rob);
+        if (hourAngle <= -ERFA_DPI)
+            hourAngle += ERFA_D2PI;
+        const double altitude = 90 - zenithDistance * ERFA_DR2D;
+        places.push_back(
+            {target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude, visibility(di, latitude, altitude)});
+    }
+    return places;
+}

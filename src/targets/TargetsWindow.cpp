@@ -1,0 +1,242 @@
+#include "TargetsWindow.h"
+
+#include "TargetCells.h"
+#include "TargetStore.h"
+#include "engine/WindowRegistry.h"
+
+#include <Platform/TextField.h>
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Column { name, ra, dec, hourAngle, meridian, altitude, state, columnCount };
+
+// Why a typed coordinate was refused, in one line.
+QString problemText(CoordinateProblem problem, bool rightAscension)
+{
+    switch (problem) {
+    case CoordinateProblem::empty:
+        return rightAscension ? TargetsWindow::tr("Type a right ascension, such as 05 35 17.3")
+                              : TargetsWindow::tr("Type a declination, such as −05 23 28");
+    case CoordinateProblem::unreadable:
+        return rightAscension
+            ? TargetsWindow::tr(
+                "The right ascension reads as neither hours (5.588) nor hours, minutes and seconds (05 35 17.3)")
+            : TargetsWindow::tr(
+                "The declination reads as neither degrees (−5.391) nor degrees, minutes and seconds (−05 23 28)");
+    case CoordinateProblem::sign:
+        return TargetsWindow::tr("A right ascension has no sign: it runs from 0 h to 24 h");
+    case CoordinateProblem::minutes:
+        return TargetsWindow::tr("Minutes run from 0 to 59");
+    case CoordinateProblem::seconds:
+        return TargetsWindow::tr("Seconds run from 0 to 59.9…");
+    case CoordinateProblem::range:
+        return rightAscension ? TargetsWindow::tr("A right ascension is below 24 h")
+                              : TargetsWindow::tr("A declination lies between −90° and +90°");
+    }
+    return {};
+}
+
+} // namespace
+
+// The window's place is kept under its English title: a translated one would be lost when
+// the desktop's language changes.
+TargetsWindow::TargetsWindow(ClockUpdate &tick, AppUtils::DefaultSettings &store)
+    : ClockWindow(&WindowRegistry::openTargetsWindow, u"Targets"_s, tick)
+    , m_tick(tick)
+    , m_store(store)
+{
+}
+
+TargetsWindow::~TargetsWindow() = default;
+
+void TargetsWindow::loadWindow(QMainWindow &window)
+{
+    window.setWindowTitle(tr("Targets"));
+    auto *central = new QWidget(&window);
+    auto *grid = new QGridLayout(central);
+    const auto field
+        = [central, grid](const QString &label, const QString &accessible, const QString &example, int column) {
+              auto *edit = new QLineEdit(central);
+              edit->setAccessibleName(accessible);
+              edit->setPlaceholderText(example);
+              auto *caption = new QLabel(label, central);
+              caption->setBuddy(edit);
+              grid->addWidget(caption, 0, column);
+              grid->addWidget(edit, 1, column);
+              return edit;
+          };
+    m_name = field(tr("&Name"), tr("Target name"), tr("M42"), 0);
+    m_ra = field(tr("&RA (J2000)"), tr("Right ascension, J2000"), u"05 35 17.3"_s, 1);
+    m_dec = field(tr("D&ec (J2000)"), tr("Declination, J2000"), u"−05 23 28"_s, 2);
+    m_name->setMaxLength(maxTargetNameLength);
+    auto *addButton = new QPushButton(tr("&Add"), central);
+    grid->addWidget(addButton, 1, 3);
+    // Quieter than the fields, in the palette's own dimmed text colour, as the General pane's notes.
+    m_problem = new QLabel(central);
+    m_problem->setObjectName(u"m_problem"_s);
+    m_problem->setForegroundRole(QPalette::PlaceholderText);
+    m_problem->setWordWrap(true);
+    grid->addWidget(m_problem, 2, 0, 1, 4);
+
+    m_table = new QTableWidget(0, columnCount, central);
+    m_table->setAccessibleName(tr("Targets"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Name"), tr("RA"), tr("Dec"), tr("Hour angle"), tr("Meridian"), tr("Altitude"), tr("State")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    // Each column is as wide as the widest text it can show, so that a new second never lays
+    // the table out again; fixed-width digits keep the text from shifting sideways.
+    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFontMetrics metrics(digits);
+    const QString widest[]{{}, u"00 00 00.0"_s, u"−00 00 00"_s, u"−00 00 00"_s, TargetCells::meridian(-43000),
+        u"−00.0°"_s, TargetCells::state(Visibility::neverRises)};
+    QHeaderView *header = m_table->horizontalHeader();
+    for (int column = ra; column < columnCount; ++column) {
+        const int text = metrics.horizontalAdvance(widest[column]) + 2 * metrics.averageCharWidth();
+        m_table->setColumnWidth(column, std::max(text, header->sectionSizeHint(column)));
+    }
+    header->setSectionResizeMode(name, QHeaderView::Stretch);
+    grid->addWidget(m_table, 3, 0, 1, 4);
+
+    m_positionStatus = new QLabel(central);
+    m_positionStatus->setObjectName(u"m_positionStatus"_s);
+    m_positionStatus->setAccessibleName(tr("Position"));
+    m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
+    grid->addWidget(m_positionStatus, 4, 0, 1, 3);
+    m_remove = new QPushButton(tr("&Remove"), central);
+    m_remove->setEnabled(false);
+    grid->addWidget(m_remove, 4, 3);
+    grid->setColumnStretch(0, 1);
+    window.setCentralWidget(central);
+    window.resize(780, 380);
+
+    auto *deleteKey = new QAction(m_table);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, &TargetsWindow::removeSelected);
+    connect(m_remove, &QPushButton::clicked, this, &TargetsWindow::removeSelected);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this,
+        [this] { m_remove->setEnabled(!m_table->selectedItems().isEmpty()); });
+    connect(addButton, &QPushButton::clicked, this, &TargetsWindow::add);
+    for (QLineEdit *edit : {m_name, m_ra, m_dec})
+        connect(edit, &QLineEdit::returnPressed, this, &TargetsWindow::add);
+    showProblem({});
+
+    m_targets = loadTargets(m_store);
+    for (const Target &target : m_targets)
+        addRow(target);
+    m_tick.setTargets(m_targets);
+}
+
+void TargetsWindow::update()
+{
+    const ClockReading &reading = ClockWindow::reading();
+    const auto *noPosition = std::get_if<NoPosition>(&reading.observer);
+    const QString status = noPosition ? noPositionText(*noPosition) : QString();
+    if (m_positionStatus->text() != status)
+        m_positionStatus->setText(status);
+    for (std::size_t row = 0; row < m_targets.size(); ++row) {
+        // The reading may be older than an edit of the list: it then holds other targets.
+        const bool placed = row < reading.targets.size() && reading.targets[row].target == m_targets[row];
+        const TargetPlace *place = placed && !noPosition ? &reading.targets[row] : nullptr;
+        const int r = int(row);
+        setCell(r, hourAngle, place ? TargetCells::hourAngle(place->hourAngle) : QString());
+        setCell(r, meridian, place ? TargetCells::meridian(place->secondsToMeridian) : QString());
+        setCell(r, altitude, place ? TargetCells::altitude(place->altitude) : QString());
+        setCell(r, state, place ? TargetCells::state(place->visibility) : QString());
+    }
+}
+
+void TargetsWindow::setCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = m_table->item(row, column);
+    if (item->text() != text)
+        item->setText(text);
+}
+
+void TargetsWindow::addRow(const Target &target)
+{
+    const int row = m_table->rowCount();
+    m_table->insertRow(row);
+    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QString texts[columnCount]{
+        target.name, rightAscensionText(target.raHours), declinationText(target.decDegrees)};
+    for (int column = 0; column < columnCount; ++column) {
+        auto *item = new QTableWidgetItem(texts[column]);
+        if (column != name)
+            item->setFont(digits);
+        m_table->setItem(row, column, item);
+    }
+}
+
+void TargetsWindow::add()
+{
+    if (int(m_targets.size()) >= maxTargets)
+        return showProblem(tr("The list holds at most %1 targets: remove one to add another").arg(maxTargets));
+    const QString name = targetName(m_name->text());
+    if (name.isEmpty())
+        return showProblem(tr("Give the target a name of at most %1 characters").arg(maxTargetNameLength), m_name);
+    const CoordinateEntry ra = parseRightAscension(m_ra->text());
+    if (const auto *problem = std::get_if<CoordinateProblem>(&ra))
+        return showProblem(problemText(*problem, true), m_ra);
+    const CoordinateEntry dec = parseDeclination(m_dec->text());
+    if (const auto *problem = std::get_if<CoordinateProblem>(&dec))
+        return showProblem(problemText(*problem, false), m_dec);
+
+    m_targets.push_back({name, std::get<double>(ra), std::get<double>(dec)});
+    addRow(m_targets.back());
+    for (QLineEdit *edit : {m_name, m_ra, m_dec})
+        edit->clear();
+    m_name->setFocus();
+    listChanged();
+}
+
+void TargetsWindow::removeSelected()
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    if (rows.isEmpty())
+        return;
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows) {
+        m_targets.erase(m_targets.begin() + row);
+        m_table->removeRow(row);
+    }
+    listChanged();
+}
+
+void TargetsWindow::listChanged()
+{
+    m_tick.setTargets(m_targets);
+    if (saveTargets(m_store, m_targets))
+        showProblem({});
+    else
+        showProblem(tr("Cannot write the settings file %1: the list is kept, and saved once it can be")
+                        .arg(m_store.fileName()));
+}
+
+void TargetsWindow::showProblem(const QString &problem, QLineEdit *field)
+{
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    // Screen readers announce it with the field, which is what has the focus.
+    for (QLineEdit *edit : {m_name, m_ra, m_dec})
+        edit->setAccessibleDescription(edit == field ? problem : QString());
+    if (field)
+        Platform::TextField::selectText(*field);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/ClockUpdate.h"
+#include "engine/ClockWindow.h"
+#include "sky/Target.h"
+
+#include <AppUtils/DefaultSettings.h>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// The night's targets: a row to type one in (name, right ascension and declination in the
+// ICRS), and a table of them with, each second, their hour angle, the time to or since the
+// meridian, their altitude and whether they are up. The list is kept in the settings on every
+// edit and handed to the tick, which works out the places; the window only formats them.
+class TargetsWindow : public ClockWindow
+{
+    Q_OBJECT
+
+public:
+    // tick: the one whose readings are shown and that is told the list. store: where the list
+    // is kept.
+    explicit TargetsWindow(
+        ClockUpdate &tick = ClockUpdate::shared(), AppUtils::DefaultSettings &store = AppUtils::Defaults());
+    ~TargetsWindow() override;
+
+    // Rewrites the computed cells from the tick's reading: those of a target the reading has no
+    // place for, and all of them without a position, are empty, and one line says why. Only a
+    // cell whose text changed is touched.
+    void update() override;
+
+protected:
+    void loadWindow(QMainWindow &window) override;
+
+private:
+    // Adds the typed target when every field reads and the list has room; otherwise selects
+    // the field at fault and says why beside the fields. Nothing is stored until then.
+    void add();
+    // Removes the selected targets.
+    void removeSelected();
+    void addRow(const Target &target);
+    // Keeps the list and hands it to the tick; says so beside the fields when it could not be kept.
+    void listChanged();
+    // Shows problem beside the fields (none when empty) and selects field, when given.
+    void showProblem(const QString &problem, QLineEdit *field = nullptr);
+    void setCell(int row, int column, const QString &text);
+
+    ClockUpdate &m_tick;
+    AppUtils::DefaultSettings &m_store;
+    std::vector<Target> m_targets;
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_ra = nullptr;
+    QLineEdit *m_dec = nullptr;
+    QLabel *m_problem = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_positionStatus = nullptr;
+    QPushButton *m_remove = nullptr;
+};

@@ -1,0 +1,112 @@
+#include "ClockWindows.h"
+#include "preferences/SettingsKeys.h"
+#include "targets/TargetStore.h"
+#include "targets/TargetsWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const Target m42{u"M42, Orion Nebula"_s, 5 + 35 / 60. + 17.3 / 3600, -(5 + 23 / 60. + 28 / 3600.)};
+const Target polaris{u"Polaris"_s, 2 + 31 / 60. + 49.09 / 3600, 89 + 15 / 60. + 50.8 / 3600};
+} // namespace
+
+class TestTargetsWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    AppUtils::DefaultSettings m_store{m_dir.filePath(u"h.conf"_s)};
+    std::shared_ptr<ClockWindow> shown(const std::vector<Target> &stored)
+    {
+        saveTargets(m_store, stored);
+        auto controller = makeClockWindow<TargetsWindow>(ClockUpdate::shared(), m_store);
+        controller->showWindow();
+        return controller;
+    }
+
+private Q_SLOTS:
+    void cleanup() { releaseClockWindows(); }
+
+    // Through the INI file and back: the comma, the non-Latin name and every digit survive; a
+    // value that is not a list loads as none, with one line, and the other settings stay.
+    void storedList()
+    {
+        const std::vector<Target> list{m42, {u"Ω Centauri"_s, 13.446, -47.479444444444447}};
+        QVERIFY(saveTargets(m_store, list));
+        QCOMPARE(loadTargets(AppUtils::DefaultSettings(m_store.fileName())), list);
+        m_store.saveDouble(SettingsKeys::latitude, 51.5);
+        m_store.saveString(SettingsKeys::targets, u"5.5\tM42\n"_s);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"stored targets .* not a list"_s));
+        QVERIFY(loadTargets(m_store).empty());
+        QCOMPARE(m_store.loadDouble(SettingsKeys::latitude, 0), 51.5);
+    }
+
+    // A reading → the cells, for the rows whose target it holds a place for; none without a position.
+    void cells()
+    {
+        const auto controller = shown({m42, polaris, {u"Vega"_s, 18.6, 38.8}});
+        const QMainWindow &window = *controller->window();
+        const auto row = [&](int r) { QStringList t; for (int c = 0; c < 7; ++c) t << window.findChild<QTableWidget *>()->item(r, c)->text(); return t; };
+        ClockReading reading;
+        reading.observer = ObserverPosition{50, 10};
+        reading.targets = {{m42, M_PI / 8, -5385.3, 45.25, Visibility::up}, {polaris, -0.01, 137.1, -0.04, Visibility::neverRises}};
+        ClockUpdate::shared().show(reading);
+        QCOMPARE(row(0), (QStringList{m42.name, u"05 35 17.3"_s, u"−05 23 28"_s, u"+01 30 00"_s, u"1 h 30 m ago"_s, u"45.3°"_s, u"up"_s}));
+        QCOMPARE(row(1), (QStringList{u"Polaris"_s, u"02 31 49.1"_s, u"+89 15 51"_s, u"−00 02 18"_s, u"in 2 m"_s, u"0.0°"_s, u"never rises"_s}));
+        QCOMPARE(row(2).mid(3), QStringList(4));
+        reading.observer = NoPosition::notAllowed;
+        ClockUpdate::shared().show(reading);
+        QCOMPARE(row(0).mid(3), QStringList(4));
+        QCOMPARE(window.findChild<QLabel *>(u"m_positionStatus"_s)->text(), u"The location service does not allow Horavane to know the position"_s);
+    }
+
+    // A bad entry is selected, with its reason, and nothing stored; a good one is stored as the
+    // 20th, a 21st is refused, and Delete removes the selected target from the store too.
+    void editing_data()
+    {
+        QTest::addColumn<QString>("ra");
+        QTest::addColumn<QString>("dec");
+        QTest::addColumn<int>("badField"); // 0 name, 1 RA, 2 Dec; -1 none
+        QTest::newRow("good")              << u"05:35:17.3"_s << u"-05 23 28"_s << -1;
+        QTest::newRow("RA minutes 60")     << u"05 60"_s << u"0"_s << 1;
+        QTest::newRow("Dec trailing junk") << u"05 35"_s << u"-05 23 28 S"_s << 2;
+    }
+
+    void editing()
+    {
+        QFETCH(QString, ra);
+        QFETCH(QString, dec);
+        QFETCH(int, badField);
+        const auto controller = shown(std::vector(maxTargets - 1, polaris));
+        QMainWindow &window = *controller->window();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QList<QLineEdit *> fields = window.findChildren<QLineEdit *>();
+        for (const auto &[field, text] : {std::pair{fields[0], u"M42"_s}, {fields[1], ra}, {fields[2], dec}})
+            field->setText(text);
+        QTest::keyClick(fields[2], Qt::Key_Return);
+        QCOMPARE(loadTargets(m_store).size(), std::size_t(badField == -1 ? maxTargets : maxTargets - 1));
+        if (badField != -1) {
+            QVERIFY(fields[badField]->hasFocus() && fields[badField]->selectedText() == fields[badField]->text());
+            QVERIFY(!fields[badField]->accessibleDescription().isEmpty());
+            return;
+        }
+        fields[0]->setText(u"21st"_s), fields[1]->setText(u"1"_s), fields[2]->setText(u"1"_s);
+        QTest::keyClick(fields[2], Qt::Key_Return);
+        QVERIFY(!window.findChild<QLabel *>(u"m_problem"_s)->text().isEmpty());
+        auto &table = *window.findChild<QTableWidget *>();
+        table.selectRow(maxTargets - 1);
+        table.setFocus();
+        QTest::keyClick(&table, Qt::Key_Delete);
+        QCOMPARE(loadTargets(m_store), std::vector(maxTargets - 1, polaris));
+    }
+};
+
+QTEST_MAIN(TestTargetsWindow)
+#include "tst_targetswindow.moc"
