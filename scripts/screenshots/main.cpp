@@ -10,6 +10,8 @@
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
 #include "look/NightVision.h"
+#include "targets/TargetStore.h"
+#include "targets/TargetsWindow.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 
@@ -40,7 +42,13 @@ void showReading()
     facts.clock = ClockHealth{true, 12ms, 1600us};
     facts.leapSeconds.validUntil = QDateTime(QDate(2027, 6, 28), {}, Qt::UTC);
     Location &location = Location::shared();
-    ClockUpdate::shared().show(readingAt(instant, location.settings(), location.observe(), facts, sidereal));
+    ClockReading reading = readingAt(instant, location.settings(), location.observe(), facts, sidereal);
+    if (const auto *position = std::get_if<ObserverPosition>(&reading.observer)) {
+        static TargetSky sky;
+        reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,
+            position->latitude, position->longitude, loadTargets(AppUtils::Defaults()));
+    }
+    ClockUpdate::shared().show(std::move(reading));
 }
 
 QPalette darkPalette()
@@ -92,6 +100,10 @@ int main(int argc, char *argv[])
     AppUtils::Defaults().saveDouble(SettingsKeys::latitude, 51.4769);
     AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
     AppPreferences &preferences = sharedPreferences();
+    // A night's list, with a circumpolar and a never-rising target from Greenwich.
+    saveTargets(AppUtils::Defaults(),
+        std::vector<Target>{{u"M42 Orion Nebula"_s, 5.5881, -5.3911}, {u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689},
+            {u"Polaris"_s, 2.5303, 89.2641}, {u"Betelgeuse"_s, 5.9195, 7.4071}, {u"Omega Centauri"_s, 13.4470, -47.4794}});
     AppDelegate delegate; // before the settings load: it brings the pane's observer to the clocks
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
@@ -103,14 +115,15 @@ int main(int argc, char *argv[])
     AppMenu menu(delegate);
     const auto digital = makeClockWindow<HoravaneWindow>();
     const auto analog = makeClockWindow<AnalogClockWindow>();
-    for (const auto &window : {digital, analog})
+    const auto targets = makeClockWindow<TargetsWindow>();
+    for (const auto &window : {digital, analog, targets})
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog})
+        for (const auto &window : {digital, analog, targets})
             window->showWindow();
         showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
@@ -121,6 +134,7 @@ int main(int argc, char *argv[])
         save(*digital->window(), folder, u"digital-window-no-position"_s + suffix);
         chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);
+        save(*targets->window(), folder, u"targets-window"_s + suffix);
         preferences.window().showWindow();
         preferences.window().selectPane(0);
         save(*preferences.window().window(), folder, u"preferences-general"_s + suffix);
@@ -134,6 +148,7 @@ int main(int argc, char *argv[])
     delegate.setDetailsShown(true);
     save(*digital->window(), folder, u"digital-window-details-night"_s);
     save(*analog->window(), folder, u"analog-window-night"_s);
+    save(*targets->window(), folder, u"targets-window-night"_s);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);

@@ -7,6 +7,7 @@
 #include "look/NightVision.h"
 #include "look/RedOnlyStyle.h"
 #include "preferences/AppPreferences.h"
+#include "targets/TargetStore.h"
 
 #include <AppUtils/Donation.h>
 
@@ -103,6 +104,10 @@ private Q_SLOTS:
                  return t.clockWindow(&WindowRegistry::openHoravaneWindow);
              }},
             {"analog", [](tst_ViewMenu &t) -> QWidget & { return t.clockWindow(&WindowRegistry::openAnalogWindow); }},
+            {"targets", [](tst_ViewMenu &t) -> QWidget & {
+                 saveTargets(AppUtils::Defaults(), std::vector<Target>{{u"M42"_s, 5.5881, -5.3911}});
+                 return t.clockWindow(&WindowRegistry::openTargetsWindow);
+             }},
             {"general pane", [](tst_ViewMenu &) -> QWidget & {
                  sharedPreferences().window().selectPane(0);
                  return shown(sharedPreferences().window());
@@ -200,7 +205,10 @@ private Q_SLOTS:
 private:
     QWidget &clockWindow(ClockWindow::Slot slot)
     {
-        slot == &WindowRegistry::openHoravaneWindow ? m_delegate->showHoravane() : m_delegate->showAnalog();
+        if (slot == &WindowRegistry::openHoravaneWindow)
+            m_delegate->showHoravane();
+        else
+            slot == &WindowRegistry::openAnalogWindow ? m_delegate->showAnalog() : m_delegate->showTargets();
         QWidget &window = *(windowRegistry().*slot)->window();
         m_menu->install(static_cast<QMainWindow &>(window));
         return window;
