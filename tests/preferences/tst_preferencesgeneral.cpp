@@ -121,6 +121,29 @@ private Q_SLOTS:
         QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), -33.8568);
     }
 
+    // The 24-hour LST dial is off unless stored on; a click reaches the clocks at once and is saved.
+    void lstDialOption_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("absent: 12 h") << QVariantMap() << false;
+        QTest::newRow("on") << QVariantMap{{SettingsKeys::lst24Hours, u"true"_s}} << true;
+        QTest::newRow("unreadable: 12 h") << QVariantMap{{SettingsKeys::lst24Hours, u"24"_s}} << false;
+    }
+
+    void lstDialOption()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(bool, loaded);
+        Pane p(stored);
+        QSignalSpy published(&p.general, &PreferencesGeneral::observerChanged);
+        p.general.loadSettings();
+        const auto sent = [&] { return published.last().at(0).value<ObserverSettings>().lst24Hours; };
+        QCOMPARE(sent(), loaded);
+        p.button(u"m_lst_24hours"_s).click();
+        QCOMPARE((QList{sent(), p.stored().loadBool(SettingsKeys::lst24Hours, loaded)}), (QList{!loaded, !loaded}));
+    }
+
     // A stored DUT1 keeps the day it was typed; a new one is dated today; one beyond ±0.9 s
     // is kept out of use (and out of the file) with a line saying why, the last good one staying.
     void typedDut1()
