@@ -7,6 +7,7 @@
 #include <optional>
 
 class DetailsPanel;
+class FittingFonts;
 
 namespace Ui {
 class HoravaneWindow;
@@ -14,7 +15,7 @@ class HoravaneWindow;
 
 // The digital read-out: local time, UTC, local sidereal time, position and its source, and
 // under them a line saying why the position is empty when it is; below, when asked for, the
-// details section.
+// details section. Made larger than its contents, the window shows them in a larger font.
 class HoravaneWindow : public ClockWindow
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
     // Rewrites the read-outs from the tick's reading; only a text that changed is repainted.
     void update() override;
 
-    // Opens or closes the details section under the read-outs.
+    // Opens or closes the details section under the read-outs. The window's height follows,
+    // keeping the size of the text.
     void setDetailsShown(bool shown);
 
 protected:
@@ -37,6 +39,7 @@ private:
     // or the settings do.
     void showObserver(const ClockReading &reading);
     static QString whyNoPosition(NoPosition reason);
+    void alignLabels();
 
     // What the observer read-outs were last written for.
     struct ShownObserver
@@ -48,5 +51,6 @@ private:
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
     DetailsPanel *m_details = nullptr;
+    FittingFonts *m_fonts = nullptr; // owned by the central widget
     std::optional<ShownObserver> m_shownObserver;
 };
