@@ -9,7 +9,8 @@ namespace Ui {
 class AnalogClockWindow;
 }
 
-// Three dials side by side, kept square: UTC, local civil time and local sidereal time.
+// Three dials side by side, kept square: UTC, local civil time and local sidereal time, named
+// under them in a font that grows with the window.
 class AnalogClockWindow : public ClockWindow
 {
     Q_OBJECT

@@ -1,7 +1,6 @@
 #include "HoravaneWindow.h"
 
 #include "DetailsPanel.h"
-#include "FittingFonts.h"
 #include "IsoTime.h"
 #include "Readout.h"
 #include "engine/WindowRegistry.h"
@@ -11,6 +10,7 @@
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Sidereal.h>
 #include <Extensions/DegreesText.h>
+#include <Extensions/FittingFonts.h>
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -74,7 +74,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     for (Readout *readout : m_ui->centralwidget->findChildren<Readout *>())
         if (readout->testAttribute(Qt::WA_SetFont))
             scaled << readout;
-    m_fonts = new FittingFonts(*m_ui->centralwidget, scaled, [this] { alignLabels(); });
+    m_fonts = new Extensions::FittingFonts(*m_ui->centralwidget, scaled, [this] { alignLabels(); });
     setDetailsShown(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
 }
 

@@ -7,7 +7,9 @@
 #include <optional>
 
 class DetailsPanel;
+namespace Extensions {
 class FittingFonts;
+}
 
 namespace Ui {
 class HoravaneWindow;
@@ -51,6 +53,6 @@ private:
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
     DetailsPanel *m_details = nullptr;
-    FittingFonts *m_fonts = nullptr; // owned by the central widget
+    Extensions::FittingFonts *m_fonts = nullptr; // owned by the central widget
     std::optional<ShownObserver> m_shownObserver;
 };

@@ -11,18 +11,18 @@
 
 class QWidget;
 
+namespace Extensions {
+
 // Grows the text of an area (a window's central widget, with a layout) with the area, so that a
-// clock filling a screen reads from across a room. The area's natural size is its layout's
+// window filling a screen reads from across a room. The area's natural size is its layout's
 // minimum with the fonts as given; the area is never allowed smaller. Larger, every font grows
 // by the largest factor at which the natural size grown by it still fits, width and height
 // both, in steps of 1/32; back at the natural size the fonts are as given again. Only the
 // text grows, not the margins between, so the contents always fit with room to spare.
 // Fonts change only when the area is resized or its contents change size, never otherwise:
-// the tick that rewrites texts of a fixed size costs nothing here.
+// new texts that keep their widgets' sizes cost nothing here.
 class FittingFonts : public QObject
 {
-    Q_OBJECT
-
 public:
     // scaled: the area itself, whose font the widgets without one of their own inherit, and
     // the widgets with a font of their own. realign: run after each change of fonts, before
@@ -53,3 +53,5 @@ private:
     QSize m_natural;
     QSize m_measured; // contentsMinimum() when last fitted: another value means the contents changed
 };
+
+} // namespace Extensions

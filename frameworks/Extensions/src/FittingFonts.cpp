@@ -1,4 +1,4 @@
-#include "FittingFonts.h"
+#include <Extensions/FittingFonts.h>
 
 #include <QEvent>
 #include <QLayout>
@@ -23,6 +23,8 @@ QFont grown(QFont font, qreal factor)
 }
 
 } // namespace
+
+namespace Extensions {
 
 FittingFonts::FittingFonts(QWidget &area, const QList<QWidget *> &scaled, std::function<void()> realign)
     : QObject(&area)
@@ -99,3 +101,5 @@ QSize FittingFonts::contentsMinimum() const
             layout->activate();
     return m_area.layout() ? m_area.layout()->totalMinimumSize() : QSize();
 }
+
+} // namespace Extensions
