@@ -5,8 +5,6 @@
 #include "engine/WindowRegistry.h"
 #include "ui_AnalogClockWindow.h"
 
-#include <Extensions/FittingFonts.h>
-
 #include <QDate>
 #include <QLocale>
 
@@ -47,8 +45,6 @@ void AnalogClockWindow::loadWindow(QMainWindow &window)
     row->addDial(m_ui->m_utc, m_ui->m_utcCaption);
     row->addDial(m_ui->m_local, m_ui->m_localCaption);
     row->addDial(m_ui->m_lst, m_ui->m_lstCaption);
-    // The names under the dials grow with the window, as the dials' own text grows with them.
-    new Extensions::FittingFonts(*m_ui->centralwidget, {m_ui->centralwidget}, {});
 }
 
 void AnalogClockWindow::update()

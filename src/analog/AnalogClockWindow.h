@@ -9,8 +9,7 @@ namespace Ui {
 class AnalogClockWindow;
 }
 
-// Three dials side by side, kept square: UTC, local civil time and local sidereal time, named
-// under them in a font that grows with the window.
+// Three dials side by side, kept square: UTC, local civil time and local sidereal time.
 class AnalogClockWindow : public ClockWindow
 {
     Q_OBJECT
