@@ -22,8 +22,7 @@ QString spokenText(const ClockTime &time, DialKind kind)
 {
     const bool twelve = kind == DialKind::twelveHour;
     const QString minutes = u"%1:%2"_s.arg(time.min, 2, 10, QLatin1Char('0')).arg(time.sec, 2, 10, QLatin1Char('0'));
-    const QString clock = twelve
-        ? u"%1:%2 %3"_s.arg(time.hour == 0 ? 12 : time.hour).arg(minutes, morningText(time))
-        : u"%1:%2"_s.arg(hourOfDay(time), 2, 10, QLatin1Char('0')).arg(minutes);
+    const QString clock = twelve ? u"%1:%2 %3"_s.arg(time.hour == 0 ? 12 : time.hour).arg(minutes, morningText(time))
+                                 : u"%1:%2"_s.arg(hourOfDay(time), 2, 10, QLatin1Char('0')).arg(minutes);
     return time.date.isEmpty() ? clock : clock % u", "_s % time.date;
 }

@@ -13,8 +13,9 @@
 // For a record in range each lies in [0, 60).
 struct HandPositions
 {
-    double hour; // 12-hour dial: hours × 5 with the fraction of the hour, 10:10:30 is 50.875;
-                 // 24-hour dial: seconds of the day / 1440, 06:00:00 is 15 (pointing right)
+    // 12-hour dial: hours × 5 with the fraction of the hour, 10:10:30 is 50.875;
+    // 24-hour dial: seconds of the day / 1440, 06:00:00 is 15 (pointing right)
+    double hour;
     double minute; // minutes with the fraction of the minute
     double second; // whole seconds: the second hand steps
 };
@@ -65,8 +66,7 @@ DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time, DialKind 
 // before and after, the centre dot drawn over them, and each caption whose text changed, with
 // a pixel to spare on every side for antialiasing; all in one rectangle. Empty when nothing
 // drawn moves or changes.
-QRect changedRect(
-    const QSizeF &size, const ClockTime &from, const ClockTime &to, DialKind kind = DialKind::twelveHour);
+QRect changedRect(const QSizeF &size, const ClockTime &from, const ClockTime &to, DialKind kind = DialKind::twelveHour);
 
 // The tick marks of a dial `width` wide, each from the rim inward. [i − 1] is minute tick i, at
 // i × 6° counter-clockwise from three o'clock; every fifth is 10 long, the others 5. A 24-hour

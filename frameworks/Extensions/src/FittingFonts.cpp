@@ -67,8 +67,7 @@ void FittingFonts::fit(const QSize &room)
 {
     qreal factor = 1;
     if (!m_natural.isEmpty()) {
-        const qreal fits
-            = std::min(qreal(room.width()) / m_natural.width(), qreal(room.height()) / m_natural.height());
+        const qreal fits = std::min(qreal(room.width()) / m_natural.width(), qreal(room.height()) / m_natural.height());
         factor = std::max<qreal>(1, std::floor(fits * steps) / steps);
     }
     apply(factor);
