@@ -279,7 +279,7 @@ inline Loads loads(const AppUtils::DefaultSettings &store, const QString &key)
 inline QString checkSettingsFile(QByteArrayView input, const QString &folder)
 {
     static const QStringList keys{u"PREFS_LaunchAtLogin"_s, u"PREFS_location_decimal"_s, u"PREFS_latitude"_s,
-        u"PREFS_longitude"_s, u"PREFS_serverIP"_s, u"PREFS_serverPort"_s, u"Prefs_LocationSource"_s, u"APP_Horavane"_s,
+        u"PREFS_longitude"_s, u"PREFS_serverIP"_s, u"PREFS_serverPort"_s, u"Prefs_LocationSource"_s, u"PREFS_lst_24hours"_s, u"APP_Horavane"_s,
         u"APP_AnalogClock"_s, u"Donation/hideAtLaunch"_s, u"SoftwareUpdate/AutomaticChecks"_s,
         u"SoftwareUpdate/Interval"_s, u"SoftwareUpdate/LastCheck"_s};
     static int serial = 0;

@@ -111,6 +111,11 @@ int main(int argc, char *argv[])
         showReading();
     };
     chooseSource(1);
+    const auto chooseLstDial = [&preferences](bool hours24) {
+        AppUtils::Defaults().saveBool(SettingsKeys::lst24Hours, hours24);
+        preferences.prefsGeneral().loadSettings();
+        showReading();
+    };
 
     AppMenu menu(delegate);
     const auto digital = makeClockWindow<HoravaneWindow>();
@@ -135,6 +140,11 @@ int main(int argc, char *argv[])
         chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);
         save(*targets->window(), folder, u"targets-window"_s + suffix);
+        if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
+            chooseLstDial(true);
+            save(*analog->window(), folder, u"analog-window-24h"_s);
+            chooseLstDial(false);
+        }
         preferences.window().showWindow();
         preferences.window().selectPane(0);
         save(*preferences.window().window(), folder, u"preferences-general"_s + suffix);

@@ -12,16 +12,11 @@
 
 namespace {
 
-// The dial's figures are laid out for labels 10 of its units (widget pixels) high. A point
-// is 4/3 of a unit on a 96 dpi desktop, where 10 pt numerals would run into the ticks.
-qreal labelPointSize(const QPainter &painter)
+// The dial's figures are laid out for labels of a height in its units (widget pixels). A point
+// is 4/3 of a unit on a 96 dpi desktop, where points would make the numerals run into the ticks.
+void drawLabel(QPainter &painter, const QString &text, const QRectF &rect, qreal size, const QColor &ink)
 {
-    return 10 * 72.0 / painter.device()->logicalDpiY();
-}
-
-void drawLabel(QPainter &painter, const QString &text, const QRectF &rect, const QColor &ink)
-{
-    Extensions::drawText(painter, text, rect, labelPointSize(painter), Qt::AlignHCenter, ink);
+    Extensions::drawText(painter, text, rect, size * 72.0 / painter.device()->logicalDpiY(), Qt::AlignHCenter, ink);
 }
 
 void drawHand(QPainter &painter, const QLineF &hand, qreal width, const QColor &colour)
@@ -47,15 +42,29 @@ void AnalogClockView::setTime(const ClockTime &time)
         return; // nothing moved: no repaint
     // One rectangle, not the hands' own boxes: a region of several makes the painter clip
     // every span of the hands and of the face to it, which costs more than the pixels saved.
-    const QRect changed = changedRect(size(), m_time, time);
+    const QRect changed = changedRect(size(), m_time, time, m_kind);
     m_time = time;
-    setAccessibleDescription(spokenText(m_time));
+    setAccessibleDescription(spokenText(m_time, m_kind));
     update(changed);
 }
 
 const ClockTime &AnalogClockView::time() const
 {
     return m_time;
+}
+
+void AnalogClockView::setDialKind(DialKind kind)
+{
+    if (kind == m_kind)
+        return;
+    m_kind = kind;
+    setAccessibleDescription(spokenText(m_time, m_kind));
+    update(); // numerals, ticks and hour hand all move
+}
+
+DialKind AnalogClockView::dialKind() const
+{
+    return m_kind;
 }
 
 QSize AnalogClockView::sizeHint() const
@@ -81,7 +90,7 @@ int AnalogClockView::heightForWidth(int width) const
 void AnalogClockView::paintEvent(QPaintEvent *)
 {
     const QRectF bounds(rect());
-    const DialGeometry g = dialGeometry(bounds, m_time);
+    const DialGeometry g = dialGeometry(bounds, m_time, m_kind);
     const DialColours colours = dialColours(palette());
     const QTransform yUp(1, 0, 0, -1, 0, bounds.height()); // (x, y) to (x, H − y)
 
@@ -107,8 +116,10 @@ void AnalogClockView::paintEvent(QPaintEvent *)
 
 const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio)
 {
-    StillKey key{size(), pixelRatio, colours, QGuiApplication::font(), // the labels' font
-        morningText(m_time), m_time.date};
+    // A 24-hour dial has no morning caption: noon leaves its face as it was.
+    const QString morning = g.morningCaption.isEmpty() ? QString() : morningText(m_time);
+    StillKey key{size(), m_kind, pixelRatio, colours, QGuiApplication::font(), // the labels' font
+        morning, m_time.date};
     if (!m_still.isNull() && key == m_stillKey)
         return m_still;
     m_stillKey = std::move(key);
@@ -130,12 +141,12 @@ const QPixmap &AnalogClockView::stillParts(const DialGeometry &g, const DialColo
     painter.setBrush(colours.face);
     painter.drawEllipse(g.face);
     painter.setPen(QPen(colours.ink, 1, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLines(tickMarks(width()));
+    painter.drawLines(tickMarks(width(), m_kind));
     painter.restore();
     // Text stays upright: only its rectangles are mapped.
-    for (std::size_t n = 1; n <= g.numerals.size(); ++n)
-        drawLabel(painter, QString::number(n), yUp.mapRect(g.numerals[n - 1]), colours.ink);
-    drawLabel(painter, m_stillKey.morning, yUp.mapRect(g.morningCaption), colours.ink);
-    drawLabel(painter, m_stillKey.date, yUp.mapRect(g.dateCaption), colours.ink);
+    for (qsizetype i = 0; i < g.numerals.size(); ++i)
+        drawLabel(painter, QString::number(g.firstNumeral + i), yUp.mapRect(g.numerals[i]), g.labelSize, colours.ink);
+    drawLabel(painter, m_stillKey.morning, yUp.mapRect(g.morningCaption), g.labelSize, colours.ink);
+    drawLabel(painter, m_stillKey.date, yUp.mapRect(g.dateCaption), g.labelSize, colours.ink);
     return m_still;
 }

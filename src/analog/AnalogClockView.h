@@ -10,8 +10,9 @@
 struct DialGeometry;
 
 // One analog dial: blue bezel, face, 60 ticks, numerals, "AM"/"PM" and date captions,
-// hour, minute and second hands and a centre dot. It draws the time it is given and
-// never reads a clock. It keeps itself square in layouts (height for width).
+// hour, minute and second hands and a centre dot; or, as a 24-hour dial, 24 numerals and hour
+// marks and no "AM"/"PM". It draws the time it is given and never reads a clock. It keeps
+// itself square in layouts (height for width).
 class AnalogClockView : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,10 @@ public:
     // follows the time ("10:10:30 AM, 2026-12-07"); the accessible name is the owner's.
     void setTime(const ClockTime &time);
     const ClockTime &time() const;
+
+    // The face the time is drawn on; 12-hour until set. A new kind repaints the whole dial.
+    void setDialKind(DialKind kind);
+    DialKind dialKind() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -39,6 +44,7 @@ private:
     struct StillKey
     {
         QSize size;
+        DialKind kind = DialKind::twelveHour;
         qreal pixelRatio = 0;
         DialColours colours;
         QFont font;
@@ -53,6 +59,7 @@ private:
     const QPixmap &stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio);
 
     ClockTime m_time;
+    DialKind m_kind = DialKind::twelveHour;
     QPixmap m_still;
     StillKey m_stillKey;
 };

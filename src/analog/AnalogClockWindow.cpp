@@ -59,6 +59,7 @@ void AnalogClockWindow::update()
     m_ui->m_utc->setTime(fromSeconds(secondsOfDay(reading.utc), dateText(locale, reading.utc)));
     m_ui->m_local->setTime(fromSeconds(secondsOfDay(reading.local), localDate));
     // The sidereal dial carries the local civil date: a sidereal day has no calendar date.
+    m_ui->m_lst->setDialKind(reading.settings.lst24Hours ? DialKind::twentyFourHour : DialKind::twelveHour);
     if (reading.siderealSeconds)
         m_ui->m_lst->setTime(fromSeconds(std::llround(*reading.siderealSeconds), localDate));
 }

@@ -20,8 +20,9 @@ public:
 
     // Sets all three dials from the tick's reading, taken as whole seconds: the UTC and local
     // dials with their dates in the user's short date format, then the sidereal dial, rounded
-    // to the nearest second, with the local date. The sidereal dial keeps what it showed while
-    // there is no sidereal time; the civil dials never wait for it.
+    // to the nearest second, with the local date, on the face the settings choose (the civil
+    // dials are always 12-hour). The sidereal dial keeps what it showed while there is no
+    // sidereal time; the civil dials never wait for it.
     void update() override;
 
 protected:

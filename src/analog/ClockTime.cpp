@@ -13,11 +13,16 @@ QString morningText(const ClockTime &time)
     return time.morning ? u"AM"_s : u"PM"_s;
 }
 
-QString spokenText(const ClockTime &time)
+qint64 hourOfDay(const ClockTime &time)
 {
-    const QString clock = u"%1:%2:%3 %4"_s.arg(time.hour == 0 ? 12 : time.hour)
-                              .arg(time.min, 2, 10, QLatin1Char('0'))
-                              .arg(time.sec, 2, 10, QLatin1Char('0'))
-                              .arg(morningText(time));
+    return time.morning ? time.hour : time.hour + 12;
+}
+
+QString spokenText(const ClockTime &time, DialKind kind)
+{
+    const bool twelve = kind == DialKind::twelveHour;
+    const QString minutes = u"%1:%2"_s.arg(time.min, 2, 10, QLatin1Char('0')).arg(time.sec, 2, 10, QLatin1Char('0'));
+    const QString clock = twelve ? u"%1:%2 %3"_s.arg(time.hour == 0 ? 12 : time.hour).arg(minutes, morningText(time))
+                                 : u"%1:%2"_s.arg(hourOfDay(time), 2, 10, QLatin1Char('0')).arg(minutes);
     return time.date.isEmpty() ? clock : clock % u", "_s % time.date;
 }

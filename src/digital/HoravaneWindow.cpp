@@ -10,11 +10,13 @@
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Sidereal.h>
 #include <Extensions/DegreesText.h>
+#include <Extensions/FittingFonts.h>
 
 #include <QFontDatabase>
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -62,16 +64,31 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
-    // One column of labels for both forms, so that their read-outs line up.
+    for (QLabel *label : m_ui->centralwidget->findChildren<QLabel *>())
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    alignLabels();
+
+    // A window made larger than its contents shows them larger, in the middle under its top.
+    m_ui->verticalLayout->setAlignment(Qt::AlignHCenter);
+    QList<QWidget *> scaled{m_ui->centralwidget}; // whose font the labels and the quieter lines inherit
+    for (Readout *readout : m_ui->centralwidget->findChildren<Readout *>())
+        if (readout->testAttribute(Qt::WA_SetFont))
+            scaled << readout;
+    m_fonts = new Extensions::FittingFonts(*m_ui->centralwidget, scaled, [this] { alignLabels(); });
+    setDetailsShown(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
+}
+
+// One column of labels for both forms, so that their read-outs line up.
+void HoravaneWindow::alignLabels()
+{
     const QList<QLabel *> labels = m_ui->centralwidget->findChildren<QLabel *>();
     int widest = 0;
-    for (const QLabel *label : labels)
-        widest = std::max(widest, label->sizeHint().width());
     for (QLabel *label : labels) {
-        label->setMinimumWidth(widest);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(0); // a label's size hint is never below its minimum
+        widest = std::max(widest, label->sizeHint().width());
     }
-    setDetailsShown(AppUtils::Defaults().loadBool(SettingsKeys::showDetails, false));
+    for (QLabel *label : labels)
+        label->setMinimumWidth(widest);
 }
 
 void HoravaneWindow::setDetailsShown(bool shown)
@@ -81,11 +98,14 @@ void HoravaneWindow::setDetailsShown(bool shown)
     m_details->setVisible(shown);
     if (shown)
         m_details->show(reading());
-    // The window follows its contents' height, keeping its width.
+    m_fonts->remeasure();
+    // The window follows its contents' height at the size their text has, keeping its width.
     if (QMainWindow *main = window(); main && main->centralWidget()) {
         main->centralWidget()->layout()->activate(); // or the hint still counts the section
         main->layout()->activate();
-        main->resize(main->width(), main->sizeHint().height());
+        const QWidget &area = *main->centralWidget();
+        const int height = int(std::ceil(m_fonts->naturalSize().height() * m_fonts->factor()));
+        main->resize(main->width(), main->sizeHint().height() - area.sizeHint().height() + height);
     }
 }
 

@@ -7,6 +7,9 @@
 #include <optional>
 
 class DetailsPanel;
+namespace Extensions {
+class FittingFonts;
+}
 
 namespace Ui {
 class HoravaneWindow;
@@ -14,7 +17,7 @@ class HoravaneWindow;
 
 // The digital read-out: local time, UTC, local sidereal time, position and its source, and
 // under them a line saying why the position is empty when it is; below, when asked for, the
-// details section.
+// details section. Made larger than its contents, the window shows them in a larger font.
 class HoravaneWindow : public ClockWindow
 {
     Q_OBJECT
@@ -26,7 +29,8 @@ public:
     // Rewrites the read-outs from the tick's reading; only a text that changed is repainted.
     void update() override;
 
-    // Opens or closes the details section under the read-outs.
+    // Opens or closes the details section under the read-outs. The window's height follows,
+    // keeping the size of the text.
     void setDetailsShown(bool shown);
 
 protected:
@@ -36,6 +40,7 @@ private:
     // The source name, the position and the status line, which change only when the observer
     // or the settings do.
     void showObserver(const ClockReading &reading);
+    void alignLabels();
 
     // What the observer read-outs were last written for.
     struct ShownObserver
@@ -47,5 +52,6 @@ private:
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
     DetailsPanel *m_details = nullptr;
+    Extensions::FittingFonts *m_fonts = nullptr; // owned by the central widget
     std::optional<ShownObserver> m_shownObserver;
 };

@@ -323,8 +323,9 @@ void Readout::paintEvent(QPaintEvent *)
         painter.drawStaticText(origin, m_shaped);
     }
     // Drawing measured the text: one wider than all that was reserved for widens the
-    // read-out rather than losing its end.
+    // read-out rather than losing its end, and is reserved for in any font from now on.
     if (const int needed = int(std::ceil(m_shaped.size().width())); needed > m_textWidth) {
+        m_samples.append(m_text);
         m_textWidth = needed;
         updateGeometry();
     }

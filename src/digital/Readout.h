@@ -31,7 +31,8 @@ public:
     void setDimmed(int start, int length);
 
     // The widest of samples, in the font at the time it is drawn, is the width of the text
-    // area from now on. A text that turns out wider still widens it once, rather than being cut.
+    // area from now on, measured again when the font changes. A text that turns out wider
+    // still widens it once, rather than being cut, and counts as a sample from then on.
     void reserveWidthFor(const QStringList &samples);
 
     bool hasSelectedText() const { return m_anchor != m_cursor; }

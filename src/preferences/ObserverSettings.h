@@ -10,14 +10,16 @@ enum class LocationSource {
     useCoreLocation = 2, // the desktop's location service
 };
 
-// What the clocks need to know of the General pane, as one value. The pane publishes a new
-// one whenever a control changes, so the engine never reads a widget.
+// What the clocks need to know of the General pane, as one value: where the observer is and how
+// to show it. The pane publishes a new one whenever a control changes, so the engine never
+// reads a widget.
 struct ObserverSettings
 {
     LocationSource source = LocationSource::useCoreLocation;
     double latitude = 0; // the typed position, decimal degrees, north and east positive
     double longitude = 0;
     bool decimal = true; // coordinates shown as decimal degrees, else degrees, minutes, seconds
+    bool lst24Hours = false; // the analog LST dial turns once a sidereal day, else twice
 
     bool operator==(const ObserverSettings &) const = default;
 };

@@ -101,7 +101,8 @@ ObserverSettings PreferencesGeneral::observerSettings()
 {
     Ui::PreferencesGeneral &controls = ui();
     return {m_currentLocationSource, Platform::TextField::doubleValue(*controls.m_latitude),
-        Platform::TextField::doubleValue(*controls.m_longitude), Extensions::boolValue(*controls.m_location_decimal)};
+        Platform::TextField::doubleValue(*controls.m_longitude), Extensions::boolValue(*controls.m_location_decimal),
+        Extensions::boolValue(*controls.m_lst_24hours)};
 }
 
 void PreferencesGeneral::loadSettings()
@@ -116,6 +117,8 @@ void PreferencesGeneral::loadSettings()
         *controls.m_launch_login, m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
     Extensions::setBoolValue(*controls.m_location_decimal,
         m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
+    Extensions::setBoolValue(
+        *controls.m_lst_24hours, m_store.loadBool(SettingsKeys::lst24Hours, SettingsDefaults::lst24Hours));
     Platform::TextField::setDoubleValue(*controls.m_latitude,
         loadCoordinate(m_store, SettingsKeys::latitude, SettingsDefaults::latitude, FieldLimits::latitudeMin,
             FieldLimits::latitudeMax));
@@ -147,10 +150,11 @@ void PreferencesGeneral::loadSettings()
 bool PreferencesGeneral::saveSettings()
 {
     Ui::PreferencesGeneral &controls = ui();
-    // A save that fails leaves its value waiting in the store, so the seven are written first
+    // A save that fails leaves its value waiting in the store, so all of them are written first
     // and sync() then answers for all of them.
     m_store.saveBool(SettingsKeys::launchAtLogin, Extensions::boolValue(*controls.m_launch_login));
     m_store.saveBool(SettingsKeys::locationDecimal, Extensions::boolValue(*controls.m_location_decimal));
+    m_store.saveBool(SettingsKeys::lst24Hours, Extensions::boolValue(*controls.m_lst_24hours));
     m_store.saveString(SettingsKeys::serverIP, controls.m_serverIP->text());
     m_store.saveInteger(SettingsKeys::serverPort, Platform::TextField::integerValue(*controls.m_serverPort));
     m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
@@ -258,11 +262,13 @@ void PreferencesGeneral::viewDidLoad()
     for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation})
         connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
     connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
-    connect(controls.m_location_decimal, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
+    for (QCheckBox *option : {controls.m_location_decimal, controls.m_lst_24hours}) {
+        connect(option, &QAbstractButton::clicked, this, &PreferencesGeneral::optionsChanged);
+        connect(option, &QAbstractButton::toggled, this, &PreferencesGeneral::publishObserver);
+    }
     // Every keystroke, not only the end of an edit: the clocks follow the fields as they are typed.
     for (QLineEdit *field : {controls.m_latitude, controls.m_longitude})
         connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::publishObserver);
-    connect(controls.m_location_decimal, &QAbstractButton::toggled, this, &PreferencesGeneral::publishObserver);
     connect(controls.m_dut1, &QLineEdit::textChanged, this, &PreferencesGeneral::dut1Edited);
     controls.m_dut1_note->setForegroundRole(QPalette::PlaceholderText);
 

@@ -65,7 +65,7 @@ public:
     // when the box is on) and then the radio buttons and fields with the source.
     void loadSettings();
 
-    // Writes the seven settings of the pane to the store, each as its control holds it now: the
+    // Writes every setting of the pane to the store, each as its control holds it now: the
     // fields as Platform::TextField reads them, checked or not. Returns whether all of them are
     // on disk. On failure nothing that was stored before is lost: the store refuses to write a
     // file it could not read, and values it could not write stay waiting for the next save.
@@ -89,7 +89,7 @@ public Q_SLOTS:
     void locationSource(QObject *sender);
     // The launch-at-login box's action: syncLaunchAtLogin().
     void launchAtLogin();
-    // The decimal box's action: saves the pane.
+    // The action of the decimal and 24-hour boxes: saves the pane.
     void optionsChanged();
 
     // The end-of-edit check of the latitude, longitude and port fields (other fields, and
@@ -101,8 +101,8 @@ public Q_SLOTS:
     void controlTextDidEndEditing(QLineEdit *field);
 
 Q_SIGNALS:
-    // The observer settings changed: a source was chosen, a coordinate edited or the decimal
-    // box toggled. Also sent once by loadSettings(), whatever changed.
+    // The observer settings changed: a source was chosen, a coordinate edited, or the decimal
+    // or 24-hour box toggled. Also sent once by loadSettings(), whatever changed.
     void observerChanged(const ObserverSettings &settings);
     // The typed DUT1 changed: a valid number typed (dated today), or the field emptied. Also
     // sent once by loadSettings(). An entry that is not a DUT1 changes nothing.

@@ -12,6 +12,8 @@ inline constexpr QLatin1StringView longitude{"PREFS_longitude"};
 inline constexpr QLatin1StringView serverIP{"PREFS_serverIP"};
 inline constexpr QLatin1StringView serverPort{"PREFS_serverPort"};
 inline constexpr QLatin1StringView locationSource{"Prefs_LocationSource"};
+// Whether the analog window's LST dial is a 24-hour dial.
+inline constexpr QLatin1StringView lst24Hours{"PREFS_lst_24hours"};
 
 // Which clock windows were open when Horavane last ended.
 inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
@@ -38,4 +40,5 @@ inline constexpr double longitude = 0.0;
 inline constexpr QLatin1StringView serverIP{""};
 inline constexpr qint64 serverPort = 8079;
 inline constexpr qint64 locationSource = 2; // the desktop's location service
+inline constexpr bool lst24Hours = false;
 } // namespace SettingsDefaults

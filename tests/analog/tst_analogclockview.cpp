@@ -24,13 +24,15 @@ QPalette palette(bool dark)
 }
 
 ClockTime at(qint64 h, qint64 m, qint64 s) { return fromSeconds((h * 60 + m) * 60 + s, u"2026-12-07"_s); }
-DialGeometry dial(qreal width, qreal height, const ClockTime &time = {}) { return dialGeometry(QRectF(0, 0, width, height), time); }
+constexpr DialKind h24 = DialKind::twentyFourHour, h12 = DialKind::twelveHour;
+DialGeometry dial(qreal width, qreal height, const ClockTime &time = {}, DialKind kind = h12) { return dialGeometry(QRectF(0, 0, width, height), time, kind); }
 QList<QPointF> ends(const QRectF &r) { return {r.topLeft(), r.bottomRight()}; }
 QList<QPointF> ends(const QLineF &l) { return {l.p1(), l.p2()}; }
 
-QImage render(AnalogClockView &view, int width, bool dark, const ClockTime &time, qreal dpr = 1)
+QImage render(AnalogClockView &view, int width, bool dark, const ClockTime &time, qreal dpr = 1, DialKind kind = h12)
 {
     view.resize(width, width);
+    view.setDialKind(kind);
     view.setPalette(palette(dark));
     view.setTime(time);
     QImage image(view.size() * dpr, QImage::Format_ARGB32_Premultiplied);
@@ -45,6 +47,7 @@ struct Row { const char *name; QByteArray zone; qint64 msecs; bool firstLocated,
 } // namespace
 
 Q_DECLARE_METATYPE(Row)
+Q_DECLARE_METATYPE(DialKind)
 
 class TestAnalogClockView : public QObject {
     Q_OBJECT
@@ -88,6 +91,22 @@ private Q_SLOTS:
         QCOMPARE((QList{dial("m_utc"), dial("m_local"), dial("m_lst")}), (QList{row.utc, row.local, row.lst}));
     }
 
+    // The setting turns the LST dial alone into a 24-hour one, and back; a screen reader hears 24-hour time from it
+    // (Auckland, 14:41:54.56 rounded).
+    void lstDialFollowsTheSetting()
+    {
+        const auto controller = makeClockWindow<AnalogClockWindow>();
+        controller->showWindow();
+        AppUtils::SiderealClock sidereal;
+        const auto view = [&](const char *name) { return controller->window()->findChild<AnalogClockView *>(QLatin1StringView(name)); };
+        for (const bool on : {true, false}) {
+            ObserverSettings settings{LocationSource::useManual, 0, 0, true, on};
+            ClockUpdate::shared().show(readingAt(system_clock::time_point(1796594400000ms), settings, ObserverPosition{-36.8485, 174.7762}, {}, sidereal));
+            QCOMPARE((QList{view("m_utc")->dialKind(), view("m_local")->dialKind(), view("m_lst")->dialKind()}), (QList{h12, h12, on ? h24 : h12}));
+            QCOMPARE(view("m_lst")->accessibleDescription().section(u',', 0, 0), on ? u"14:41:55"_s : u"2:41:55 PM"_s);
+        }
+    }
+
     // Worked by hand: rectangles as {top left, bottom right}, segments as {start, end}; y points up.
     void shapes_data()
     {
@@ -110,6 +129,19 @@ private Q_SLOTS:
         QTest::newRow("repaint, hour 12 to 3") << ends(QRectF(changedRect({206, 206}, at(0, 0, 0), at(3, 0, 0)))) << ends(QRectF(82, 46, 78, 78));
         QTest::newRow("repaint, second :00 to :15, all creep") << ends(QRectF(changedRect({206, 206}, at(0, 0, 0), at(0, 0, 15)))) << ends(QRectF(83, 13, 110, 111));
         QTest::newRow("repaint, AM to PM: caption only") << ends(QRectF(changedRect({206, 206}, at(10, 10, 30), at(22, 10, 30)))) << ends(QRectF(12, 162, 182, 22));
+        // 24 h, 0 at the top and clockwise like the other hands: 06:00 lies where 3 o'clock does.
+        QTest::newRow("24 h: 0 where 12 was") << ends(dial(206, 206, {}, h24).numerals[0]) << ends(QRectF(93, 174, 20, 20));
+        QTest::newRow("24 h: 1 at 75°") << ends(dial(206, 206, {}, h24).numerals[1]) << ends(QRectF(114.740800, 171.137769, 20, 20));
+        QTest::newRow("24 h: no AM/PM") << ends(dial(206, 206, {}, h24).morningCaption) << ends(QRectF());
+        QTest::newRow("24 h: hour at 06:00 right") << ends(dial(206, 206, at(6, 0, 0), h24).hourHand) << ends(QLineF(85, 103, 157, 103));
+        QTest::newRow("24 h: hour at 18:00 left") << ends(dial(206, 206, at(18, 0, 0), h24).hourHand) << ends(QLineF(121, 103, 49, 103));
+        QTest::newRow("24 h: mark of 1 h between ticks") << ends(tickMarks(206, h24)[60]) << ends(QLineF(128.881905, 199.592583, 126.293714, 189.933324));
+        // Half a turn of the hour hand (25.4375 to 55.4375 divisions), no caption.
+        QTest::newRow("24 h repaint, AM to PM: hour hand only") << ends(QRectF(changedRect({206, 206}, at(10, 10, 30), at(22, 10, 30), h24))) << ends(QRectF(75, 52, 56, 102));
+        // r = 200: text, numerals and captions twice the size, the numerals on r − 32; r = 100 keeps 10.
+        QTest::newRow("r = 200: 12 of 40 × 40") << ends(dial(406, 406).numerals[11]) << ends(QRectF(183, 345, 40, 40));
+        QTest::newRow("r = 200: date 40 high, inset 20") << ends(dial(406, 406).dateCaption) << ends(QRectF(23, 293, 360, 40));
+        QTest::newRow("text 10, 20 at r = 100, 200") << QList<QPointF>{{dial(206, 206).labelSize, dial(406, 406).labelSize}, {}} << QList<QPointF>{{10, 20}, {}};
     }
 
     void shapes()
@@ -157,11 +189,11 @@ private Q_SLOTS:
     // The still parts are drawn once and reused, yet must follow a change ("resized": ticks kept the first width).
     void stillPartsFollowChanges()
     {
-        const std::tuple<const char *, int, bool, qreal> changes[] = {{"resized", side + 100, false, 1}, {"dark", side, true, 1}, {"2x", side, false, 2}};
-        for (const auto &[change, width, dark, dpr] : changes) {
+        const std::tuple<const char *, int, bool, qreal, DialKind> changes[] = {{"resized", side + 100, false, 1, h12}, {"dark", side, true, 1, h12}, {"2x", side, false, 2, h12}, {"24 h", side, false, 1, h24}};
+        for (const auto &[change, width, dark, dpr, kind] : changes) {
             AnalogClockView view, fresh;
             render(view, side, false, at(10, 10, 30));
-            QVERIFY2(render(view, width, dark, view.time(), dpr) == render(fresh, width, dark, view.time(), dpr), change);
+            QVERIFY2(render(view, width, dark, view.time(), dpr, kind) == render(fresh, width, dark, view.time(), dpr, kind), change);
         }
     }
 
@@ -171,11 +203,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<QList<ClockTime>>("times");
+        QTest::addColumn<DialKind>("kind");
         for (const qreal dpr : {1.0, 2.0}) {
-            QTest::addRow("second by second @%gx", dpr) << dpr << QList{at(10, 9, 59), at(10, 10, 0), at(10, 10, 0), at(10, 10, 1)};
-            QTest::addRow("clock set, second hand leaves the others @%gx", dpr) << dpr << QList{at(10, 10, 15), at(10, 10, 45)};
-            QTest::addRow("date alone @%gx", dpr) << dpr << QList{at(10, 10, 30), fromSeconds(36630, u"2026-12-08"_s)};
-            QTest::addRow("midnight, captions @%gx", dpr) << dpr << QList{at(23, 59, 59), fromSeconds(0, u"2026-12-08"_s)};
+            QTest::addRow("second by second @%gx", dpr) << dpr << QList{at(10, 9, 59), at(10, 10, 0), at(10, 10, 0), at(10, 10, 1)} << h12;
+            QTest::addRow("clock set, second hand leaves the others @%gx", dpr) << dpr << QList{at(10, 10, 15), at(10, 10, 45)} << h12;
+            QTest::addRow("date alone @%gx", dpr) << dpr << QList{at(10, 10, 30), fromSeconds(36630, u"2026-12-08"_s)} << h12;
+            QTest::addRow("midnight, captions @%gx", dpr) << dpr << QList{at(23, 59, 59), fromSeconds(0, u"2026-12-08"_s)} << h12;
+            QTest::addRow("24 h: noon, no caption; by the second @%gx", dpr) << dpr << QList{at(11, 59, 59), at(12, 0, 0), at(12, 0, 1), at(0, 0, 0)} << h24;
         }
     }
 
@@ -183,10 +217,11 @@ private Q_SLOTS:
     {
         QFETCH(qreal, dpr);
         QFETCH(QList<ClockTime>, times);
+        QFETCH(DialKind, kind);
         AnalogClockView view, whole;
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QImage image = render(view, side, false, times[0], dpr);
+        QImage image = render(view, side, false, times[0], dpr, kind);
         QCoreApplication::processEvents();
         struct : QObject { QRegion painted; bool eventFilter(QObject *, QEvent *e) override { return (painted += e->type() == QEvent::Paint ? static_cast<QPaintEvent *>(e)->region() : QRegion(), false); } } seen;
         view.installEventFilter(&seen);
@@ -197,7 +232,7 @@ private Q_SLOTS:
             QCOMPARE(seen.painted.isEmpty(), times[i] == times[i - 1]);
             view.render(&image, seen.painted.boundingRect().topLeft(), QRegion(seen.painted));
         }
-        QCOMPARE(image, render(whole, side, false, times.last(), dpr));
+        QCOMPARE(image, render(whole, side, false, times.last(), dpr, kind));
     }
 };
 

@@ -210,6 +210,54 @@ private Q_SLOTS:
         QCOMPARE((QList{layouts.count, utc.count, position.count}), (QList{0, utcPaints, 0}));
     }
 
+    // A larger window draws every read-out and label larger by the factor that fits both ways, in
+    // 32nds, each read-out still holding its text inside the window; the window can still shrink;
+    // the details open and close at that size; a tick changes no font. Back at its size, all is as it was.
+    void textGrowsWithTheWindow_data()
+    {
+        QTest::addColumn<QSizeF>("times"); // the window's contents, in natural sizes
+        QTest::addColumn<bool>("details");
+        QTest::addColumn<qreal>("factor");
+        QTest::newRow("twice, details open") << QSizeF(2, 2) << true << 2.0;
+        QTest::newRow("wide: height limits") << QSizeF(3, 1.5) << false << 1.5;
+        QTest::newRow("tall: width limits") << QSizeF(1.25, 4) << true << 1.25;
+        QTest::newRow("wider only: as given") << QSizeF(2, 1) << false << 1.0;
+        QTest::newRow("between 32nds: the one below") << QSizeF(1.2, 2) << false << 1.1875;
+    }
+
+    void textGrowsWithTheWindow()
+    {
+        QFETCH(QSizeF, times);
+        QFETCH(bool, details);
+        QFETCH(qreal, factor);
+        const auto w = shown(545011200s, "UTC");
+        auto &window = static_cast<HoravaneWindow &>(*w);
+        window.setDetailsShown(details);
+        QMainWindow &main = *w->window();
+        QWidget &area = *main.centralWidget();
+        const auto resize = [&](QSize contents) { main.resize(main.size() - area.size() + contents), QCoreApplication::processEvents(); };
+        resize({1, 1}); // as small as it goes, whatever size was stored for it
+        const QList<QWidget *> texts = area.findChildren<QWidget *>(); // read-outs and labels
+        const auto state = [&] { QList<std::pair<qreal, QSize>> s; for (QWidget *t : texts) s.append({t->font().pointSizeF(), t->sizeHint()}); return s; };
+        const auto given = state();
+        const QSize natural = area.minimumSizeHint(), minimum = main.minimumSize();
+        resize({qCeil(natural.width() * times.width()), qCeil(natural.height() * times.height())});
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QCOMPARE(texts[i]->font().pointSizeF(), given[i].first * factor);
+            if (const auto *r = qobject_cast<Readout *>(texts[i]); r && r->isVisible())
+                QVERIFY(QFontMetricsF(r->font()).horizontalAdvance(r->text()) <= r->width() && area.rect().contains(QRect(r->mapTo(&area, QPoint()), r->size())));
+        }
+        QCOMPARE(main.minimumSize(), minimum);
+        window.setDetailsShown(!details);
+        window.setDetailsShown(details);
+        EventCount fonts(QEvent::FontChange, {&area, texts[1]});
+        showAt(545011201s);
+        QCoreApplication::processEvents();
+        QCOMPARE((QList{texts[0]->font().pointSizeF(), qreal(fonts.count)}), (QList{given[0].first * factor, 0.0}));
+        resize(natural);
+        QCOMPARE(state(), given);
+    }
+
     // Characters from..to of UTC 1987-04-10T00:00:00.000Z dragged over (-1: a double-click), then
     // Ctrl+C once `later` more seconds are shown; the clipboard held "before".
     void selectionCopies_data()

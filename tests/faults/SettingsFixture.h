@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 inline const QVariantMap everyKey{{u"PREFS_LaunchAtLogin"_s, true}, {u"PREFS_location_decimal"_s, false},
     {u"PREFS_latitude"_s, -33.8568}, {u"PREFS_longitude"_s, 151.2153}, {u"PREFS_serverIP"_s, u"ntp.example.org"_s},
     {u"PREFS_serverPort"_s, qint64(65535)}, {u"Prefs_LocationSource"_s, qint64(1)}, {u"APP_Horavane"_s, true},
-    {u"APP_AnalogClock"_s, false}};
+    {u"APP_AnalogClock"_s, false}, {u"PREFS_lst_24hours"_s, true}};
 
 // everyKey as a hand would write it; a save by Horavane drops the comment.
 inline QByteArray written(bool donationHidden = true)

@@ -109,16 +109,18 @@ private Q_SLOTS:
     // hear of each change at once: the keystroke, before any end of edit, and the click.
     void clickSavesThePane()
     {
-        Pane p({{SettingsKeys::locationSource, 2}});
+        Pane p({{SettingsKeys::locationSource, 2}, {SettingsKeys::lst24Hours, true}});
         p.general.loadSettings();
         QSignalSpy published(&p.general, &PreferencesGeneral::observerChanged);
         p.field(u"m_latitude"_s).setText(u" -3.38568e1x"_s);   // read as far as it is a number
         p.button(u"m_manual"_s).click();
         QCOMPARE(published.count(), 2);
-        QVERIFY(published.last().at(0).value<ObserverSettings>() == (ObserverSettings{Source::useManual, -33.8568, 0, true}));
+        QVERIFY(published.last().at(0).value<ObserverSettings>() == (ObserverSettings{Source::useManual, -33.8568, 0, true, true}));
         QVERIFY(p.field(u"m_latitude"_s).isEnabled());
         QCOMPARE(p.stored().loadInteger(SettingsKeys::locationSource, -1), qint64(Source::useManual));
         QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), -33.8568);
+        p.button(u"m_lst_24hours"_s).click(); // the 24-hour LST dial, loaded on, off again
+        QVERIFY(!published.last().at(0).value<ObserverSettings>().lst24Hours && !p.stored().loadBool(SettingsKeys::lst24Hours, true));
     }
 
     // A stored DUT1 keeps the day it was typed; a new one is dated today; one beyond ±0.9 s
