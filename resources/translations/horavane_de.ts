@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+145"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+152"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -55,7 +55,7 @@
 <context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+27"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+30"/>
         <source>&amp;About Horavane</source>
         <translation>Über &amp;Horavane</translation>
     </message>
@@ -86,6 +86,41 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>&amp;Night Vision</source>
+        <translation>&amp;Nachtsicht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+N</source>
+        <translation>Ctrl+Shift+N</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Bright</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Dim</source>
+        <translation>&amp;Gedämpft</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stay on &amp;Top</source>
+        <translation>Immer &amp;oben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
@@ -121,11 +156,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Targets</source>
+        <translation>&amp;Ziele</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+41"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -135,12 +180,17 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
+        <source>Night Vision &amp;Brightness</source>
+        <translation>Nachtsicht-&amp;Helligkeit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+65"/>
         <source>About Horavane</source>
         <translation>Über Horavane</translation>
     </message>
@@ -191,7 +241,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+50"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+51"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC:</translation>
     </message>
@@ -281,7 +331,7 @@
         <translation>Warum die Schaltsekundenliste des Systems nicht verwendet wird</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · angenommen: keine Erdorientierungsdaten</translation>
     </message>
@@ -364,7 +414,7 @@
 <context>
     <name>EarthOrientation</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientation.cpp" line="+21"/>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+22"/>
         <source>not an IERS Bulletin A or finals file</source>
         <translation>keine IERS-Bulletin-A- oder finals-Datei</translation>
     </message>
@@ -379,12 +429,12 @@
         <translation>unlesbare Zeile %1</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+160"/>
         <source>MJD %1 does not match its date</source>
         <translation>MJD %1 passt nicht zu seinem Datum</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+160"/>
         <source>UT1 − UTC of %1 s at MJD %2 is beyond ±0.9 s</source>
         <translation>UT1 − UTC von %1 s bei MJD %2 liegt außerhalb von ±0,9 s</translation>
     </message>
@@ -480,7 +530,7 @@
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+128"/>
+        <location filename="../../src/engine/Location.cpp" line="+10"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
     </message>
@@ -490,12 +540,12 @@
         <translation>Der Ortungsdienst gibt Horavane die Position nicht frei</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>No location service on this desktop: choose Manual in Preferences</source>
         <translation>Kein Ortungsdienst auf diesem Desktop: in den Einstellungen „Manuell“ wählen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server liefert keine Position</translation>
     </message>
@@ -531,7 +581,7 @@
 <context>
     <name>LeapSeconds</name>
     <message>
-        <location filename="../../src/timescales/LeapSeconds.cpp" line="+130"/>
+        <location filename="../../src/timescales/LeapSeconds.cpp" line="+131"/>
         <source>larger than 256 KiB</source>
         <translation>größer als 256 KiB</translation>
     </message>
@@ -748,6 +798,21 @@
         <translation>Koordinaten in &amp;Dezimalgrad anzeigen</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>The analog window&apos;s sidereal dial shows 0 to 23 with 0 at the top, its hour hand turning once a sidereal day.</source>
+        <translation>Das Sternzeit-Zifferblatt der Analoguhr zeigt 0 bis 23, die 0 oben; sein Stundenzeiger dreht sich einmal je Sterntag.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>LST dial shows 24 hours</source>
+        <translation>Sternzeit-Zifferblatt zeigt 24 Stunden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>LST dial shows &amp;24 hours</source>
+        <translation>Sternzeit-Zifferblatt zeigt &amp;24 Stunden</translation>
+    </message>
+    <message>
         <location line="+15"/>
         <source>DUT1 (UT1 − UTC):</source>
         <translation>DUT1 (UT1 − UTC):</translation>
@@ -798,7 +863,7 @@
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+276"/>
+        <location line="+282"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
     </message>
@@ -808,7 +873,7 @@
         <translation>eingegeben am %1</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-278"/>
+        <location filename="../PreferencesGeneral.ui" line="-291"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>SiTech-NTP-Server</translation>
@@ -827,7 +892,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+365"/>
+        <location filename="../../src/digital/Readout.cpp" line="+392"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -937,9 +1002,211 @@
     </message>
 </context>
 <context>
+    <name>TargetCells</name>
+    <message>
+        <location filename="../../src/targets/TargetCells.cpp" line="+31"/>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 ago</source>
+        <translation>vor %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>up</source>
+        <translation>über dem Horizont</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>down</source>
+        <translation>unter dem Horizont</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>never rises</source>
+        <translation>geht nie auf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>never sets</source>
+        <translation>geht nie unter</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsWindow</name>
+    <message>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+30"/>
+        <source>Type a right ascension, such as 05 35 17.3</source>
+        <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type a declination, such as −05 23 28</source>
+        <translation>Geben Sie eine Deklination ein, etwa −05 23 28</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The right ascension reads as neither hours (5.588) nor hours, minutes and seconds (05 35 17.3)</source>
+        <translation>Die Rektaszension ist weder in Stunden (5.588) noch in Stunden, Minuten und Sekunden (05 35 17.3) lesbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The declination reads as neither degrees (−5.391) nor degrees, minutes and seconds (−05 23 28)</source>
+        <translation>Die Deklination ist weder in Grad (−5.391) noch in Grad, Minuten und Sekunden (−05 23 28) lesbar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A right ascension has no sign: it runs from 0 h to 24 h</source>
+        <translation>Eine Rektaszension hat kein Vorzeichen: Sie reicht von 0 h bis 24 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minutes run from 0 to 59</source>
+        <translation>Minuten reichen von 0 bis 59</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seconds run from 0 to 59.9…</source>
+        <translation>Sekunden reichen von 0 bis 59,9…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A right ascension is below 24 h</source>
+        <translation>Eine Rektaszension liegt unter 24 h</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A declination lies between −90° and +90°</source>
+        <translation>Eine Deklination liegt zwischen −90° und +90°</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+28"/>
+        <source>Targets</source>
+        <translation>Ziele</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Target name</source>
+        <translation>Name des Ziels</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>M42</source>
+        <translation>M42</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;RA (J2000)</source>
+        <translation>&amp;RA (J2000)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Right ascension, J2000</source>
+        <translation>Rektaszension, J2000</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;ec (J2000)</source>
+        <translation>D&amp;ek (J2000)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Declination, J2000</source>
+        <translation>Deklination, J2000</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dec</source>
+        <translation>Dek</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hour angle</source>
+        <translation>Stundenwinkel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Meridian</source>
+        <translation>Meridian</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>The list holds at most %1 targets: remove one to add another</source>
+        <translation>Die Liste fasst höchstens %1 Ziele: Entfernen Sie eines, um ein weiteres hinzuzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Give the target a name of at most %1 characters</source>
+        <translation>Geben Sie dem Ziel einen Namen mit höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht schreiben: Die Liste bleibt erhalten und wird gespeichert, sobald es geht</translation>
+    </message>
+</context>
+<context>
     <name>TimeSources</name>
     <message>
-        <location filename="../../src/timescales/TimeSources.cpp" line="+39"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+34"/>
         <source>larger than %1 MiB</source>
         <translation>größer als %1 MiB</translation>
     </message>

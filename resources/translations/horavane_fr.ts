@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+145"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+152"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -55,7 +55,7 @@
 <context>
     <name>AppMenu</name>
     <message>
-        <location filename="../../src/app/AppMenu.cpp" line="+27"/>
+        <location filename="../../src/app/AppMenu.cpp" line="+30"/>
         <source>&amp;About Horavane</source>
         <translation>À propos de &amp;Horavane</translation>
     </message>
@@ -86,6 +86,41 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>&amp;Night Vision</source>
+        <translation>Vision de &amp;nuit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+N</source>
+        <translation>Ctrl+Shift+N</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Bright</source>
+        <translation>&amp;Forte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyenne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Dim</source>
+        <translation>&amp;Faible</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stay on &amp;Top</source>
+        <translation>Toujours au premier p&amp;lan</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Préférences…</translation>
     </message>
@@ -121,11 +156,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Targets</source>
+        <translation>&amp;Cibles</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+41"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -135,12 +180,17 @@
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
+        <source>Night Vision &amp;Brightness</source>
+        <translation>L&amp;uminosité de la vision de nuit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenêtre</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+65"/>
         <source>About Horavane</source>
         <translation>À propos de Horavane</translation>
     </message>
@@ -191,7 +241,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+50"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+51"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC :</translation>
     </message>
@@ -281,7 +331,7 @@
         <translation>Pourquoi la liste des secondes intercalaires du système a été écartée</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · supposé : aucune donnée d’orientation de la Terre</translation>
     </message>
@@ -364,7 +414,7 @@
 <context>
     <name>EarthOrientation</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientation.cpp" line="+21"/>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+22"/>
         <source>not an IERS Bulletin A or finals file</source>
         <translation>pas un fichier IERS Bulletin A ou finals</translation>
     </message>
@@ -379,12 +429,12 @@
         <translation>ligne %1 illisible</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+160"/>
         <source>MJD %1 does not match its date</source>
         <translation>le MJD %1 ne correspond pas à sa date</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+160"/>
         <source>UT1 − UTC of %1 s at MJD %2 is beyond ±0.9 s</source>
         <translation>UT1 − UTC de %1 s au MJD %2 dépasse ±0,9 s</translation>
     </message>
@@ -480,7 +530,7 @@
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
-        <location filename="../../src/digital/HoravaneWindow.cpp" line="+128"/>
+        <location filename="../../src/engine/Location.cpp" line="+10"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>En attente de la première position du service de localisation</translation>
     </message>
@@ -490,12 +540,12 @@
         <translation>Le service de localisation ne permet pas à Horavane de connaître la position</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>No location service on this desktop: choose Manual in Preferences</source>
         <translation>Aucun service de localisation sur ce bureau : choisissez « Manuelle » dans les préférences</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server ne donne pas de position</translation>
     </message>
@@ -531,7 +581,7 @@
 <context>
     <name>LeapSeconds</name>
     <message>
-        <location filename="../../src/timescales/LeapSeconds.cpp" line="+130"/>
+        <location filename="../../src/timescales/LeapSeconds.cpp" line="+131"/>
         <source>larger than 256 KiB</source>
         <translation>plus de 256 Kio</translation>
     </message>
@@ -748,6 +798,21 @@
         <translation>Afficher les coordonnées en degrés &amp;décimaux</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>The analog window&apos;s sidereal dial shows 0 to 23 with 0 at the top, its hour hand turning once a sidereal day.</source>
+        <translation>Le cadran sidéral de l&apos;horloge analogique montre 0 à 23, le 0 en haut ; son aiguille des heures fait un tour par jour sidéral.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>LST dial shows 24 hours</source>
+        <translation>Cadran TSL sur 24 heures</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>LST dial shows &amp;24 hours</source>
+        <translation>Cadran TSL sur &amp;24 heures</translation>
+    </message>
+    <message>
         <location line="+15"/>
         <source>DUT1 (UT1 − UTC):</source>
         <translation>DUT1 (UT1 − UTC) :</translation>
@@ -798,7 +863,7 @@
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+276"/>
+        <location line="+282"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Non utilisé : DUT1 est un nombre de secondes de −0.9 à +0.9</translation>
     </message>
@@ -808,7 +873,7 @@
         <translation>saisi le %1</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-278"/>
+        <location filename="../PreferencesGeneral.ui" line="-291"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>Serveur NTP SiTech</translation>
@@ -827,7 +892,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+365"/>
+        <location filename="../../src/digital/Readout.cpp" line="+392"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -937,9 +1002,211 @@
     </message>
 </context>
 <context>
+    <name>TargetCells</name>
+    <message>
+        <location filename="../../src/targets/TargetCells.cpp" line="+31"/>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in %1</source>
+        <translation>dans %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 ago</source>
+        <translation>il y a %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>up</source>
+        <translation>levé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>down</source>
+        <translation>couché</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>never rises</source>
+        <translation>ne se lève jamais</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>never sets</source>
+        <translation>ne se couche jamais</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsWindow</name>
+    <message>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+30"/>
+        <source>Type a right ascension, such as 05 35 17.3</source>
+        <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type a declination, such as −05 23 28</source>
+        <translation>Saisissez une déclinaison, par exemple −05 23 28</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The right ascension reads as neither hours (5.588) nor hours, minutes and seconds (05 35 17.3)</source>
+        <translation>L&apos;ascension droite ne se lit ni en heures (5.588) ni en heures, minutes et secondes (05 35 17.3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The declination reads as neither degrees (−5.391) nor degrees, minutes and seconds (−05 23 28)</source>
+        <translation>La déclinaison ne se lit ni en degrés (−5.391) ni en degrés, minutes et secondes (−05 23 28)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A right ascension has no sign: it runs from 0 h to 24 h</source>
+        <translation>Une ascension droite n&apos;a pas de signe : elle va de 0 h à 24 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minutes run from 0 to 59</source>
+        <translation>Les minutes vont de 0 à 59</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seconds run from 0 to 59.9…</source>
+        <translation>Les secondes vont de 0 à 59,9…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A right ascension is below 24 h</source>
+        <translation>Une ascension droite est inférieure à 24 h</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A declination lies between −90° and +90°</source>
+        <translation>Une déclinaison est comprise entre −90° et +90°</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+28"/>
+        <source>Targets</source>
+        <translation>Cibles</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Target name</source>
+        <translation>Nom de la cible</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>M42</source>
+        <translation>M42</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;RA (J2000)</source>
+        <translation>&amp;AD (J2000)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Right ascension, J2000</source>
+        <translation>Ascension droite, J2000</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;ec (J2000)</source>
+        <translation>D&amp;éc (J2000)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Declination, J2000</source>
+        <translation>Déclinaison, J2000</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>RA</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dec</source>
+        <translation>Déc</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hour angle</source>
+        <translation>Angle horaire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Meridian</source>
+        <translation>Méridien</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>The list holds at most %1 targets: remove one to add another</source>
+        <translation>La liste contient au plus %1 cibles : retirez-en une pour en ajouter une autre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Give the target a name of at most %1 characters</source>
+        <translation>Donnez à la cible un nom d&apos;au plus %1 caractères</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Impossible d&apos;écrire le fichier de réglages %1 : la liste est conservée et sera enregistrée dès que possible</translation>
+    </message>
+</context>
+<context>
     <name>TimeSources</name>
     <message>
-        <location filename="../../src/timescales/TimeSources.cpp" line="+39"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+34"/>
         <source>larger than %1 MiB</source>
         <translation>plus de %1 Mio</translation>
     </message>
