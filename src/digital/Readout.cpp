@@ -141,7 +141,7 @@ void Readout::setText(const QString &text)
         return;
     m_text = text;
     m_shaped.setText(text);
-    m_dimmedSpan.reset();
+    m_dimmedParts.reset();
     // The same characters stay selected: in a read-out of fixed format that is the same
     // field, so a selection survives the next second.
     const int length = int(text.size());
@@ -160,7 +160,7 @@ void Readout::setDimmed(int start, int length)
         return;
     m_dimmedStart = start;
     m_dimmedLength = length;
-    m_dimmedSpan.reset();
+    m_dimmedParts.reset();
     update();
 }
 
@@ -233,7 +233,7 @@ void Readout::changeEvent(QEvent *event)
 
 void Readout::measure()
 {
-    m_dimmedSpan.reset();
+    m_dimmedParts.reset();
     const QFontMetricsF metrics(font(), this);
     qreal widest = 0;
     for (const QString &sample : std::as_const(m_samples))
@@ -309,15 +309,14 @@ void Readout::paintEvent(QPaintEvent *)
         return;
     }
     if (m_dimmedLength > 0) {
-        // The shaped text three times, each clipped to its part: a layout with formats would
-        // shape and draw glyph by glyph every second.
-        const auto [from, to] = dimmedSpan();
-        const QRectF area = contentsRect();
-        const qreal cuts[]{area.left(), origin.x() + from, origin.x() + to, area.right() + 1};
-        for (int part = 0; part < 3; ++part) {
-            painter.setClipRect(QRectF(QPointF(cuts[part], area.top()), QPointF(cuts[part + 1], area.bottom() + 1)));
+        // Three shaped parts side by side: a layout with formats would shape and draw glyph
+        // by glyph every second.
+        QPointF at = origin;
+        const std::array<QStaticText, 3> &parts = dimmedParts();
+        for (std::size_t part = 0; part < parts.size(); ++part) {
             painter.setPen(palette().color(part == 1 ? QPalette::PlaceholderText : foregroundRole()));
-            painter.drawStaticText(origin, m_shaped);
+            painter.drawStaticText(at, parts[part]);
+            at.rx() += parts[part].size().width();
         }
     } else {
         painter.drawStaticText(origin, m_shaped);
@@ -331,14 +330,18 @@ void Readout::paintEvent(QPaintEvent *)
     }
 }
 
-std::pair<qreal, qreal> Readout::dimmedSpan()
+const std::array<QStaticText, 3> &Readout::dimmedParts()
 {
-    if (!m_dimmedSpan) {
-        const QFontMetricsF metrics(font(), this);
-        m_dimmedSpan.emplace(metrics.horizontalAdvance(m_text.left(m_dimmedStart)),
-            metrics.horizontalAdvance(m_text.left(m_dimmedStart + m_dimmedLength)));
+    if (!m_dimmedParts) {
+        m_dimmedParts.emplace();
+        const qsizetype end = m_dimmedStart + m_dimmedLength;
+        const QString texts[]{m_text.left(m_dimmedStart), m_text.mid(m_dimmedStart, m_dimmedLength), m_text.mid(end)};
+        for (std::size_t part = 0; part < 3; ++part) {
+            (*m_dimmedParts)[part] = m_shaped; // the same format and options
+            (*m_dimmedParts)[part].setText(texts[part]);
+        }
     }
-    return *m_dimmedSpan;
+    return *m_dimmedParts;
 }
 
 void Readout::mousePressEvent(QMouseEvent *event)

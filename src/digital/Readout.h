@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <optional>
-#include <utility>
 
 class QTextLayout;
 class QTextLine;
@@ -75,8 +75,8 @@ private:
     // Offers the selection to X11's middle-button paste, as selecting text does everywhere there.
     void offerSelection() const;
     void measure();
-    // Where the dimmed characters begin and end, from the text's origin; found when first drawn.
-    std::pair<qreal, qreal> dimmedSpan();
+    // The text before the dimmed characters, they, and the rest, each shaped once per text.
+    const std::array<QStaticText, 3> &dimmedParts();
 
     QString m_text;
     QStaticText m_shaped;
@@ -85,7 +85,7 @@ private:
     int m_textHeight = 0;
     int m_dimmedStart = 0;
     int m_dimmedLength = 0;
-    std::optional<std::pair<qreal, qreal>> m_dimmedSpan;
+    std::optional<std::array<QStaticText, 3>> m_dimmedParts; // made when first drawn
     int m_anchor = 0;
     int m_cursor = 0;
     bool m_dragging = false;

@@ -1,8 +1,11 @@
 #include "TargetSky.h"
 
+#include <AppUtils/Sidereal.h>
+
 #include <erfa.h>
 #include <erfam.h>
 
+#include <chrono>
 #include <cmath>
 #include <optional>
 
@@ -48,21 +51,21 @@ std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, 
         return {};
     // UTC as ERFA's two-part quasi Julian date, whose day fraction counts a leap second's day
     // as 86401 s long: through the calendar date rather than seconds / 86400.
-    const qint64 day = unixSeconds >= 0 ? unixSeconds / 86400 : -((-unixSeconds + 86399) / 86400);
-    const auto second = int(unixSeconds - day * 86400);
-    int year = 0, month = 0, dayOfMonth = 0;
-    double dayFraction = 0, utc1 = 0, utc2 = 0, ut11 = 0, ut12 = 0;
-    if (eraJd2cal(2440587.5, double(day), &year, &month, &dayOfMonth, &dayFraction) < 0)
+    const std::optional<AppUtils::UtcDay> day = AppUtils::utcDayOf(unixSeconds);
+    if (!day)
         return {};
-    const int hours = second / 3600, minutes = second / 60 % 60;
-    if (eraDtf2d("UTC", year, month, dayOfMonth, hours, minutes, second % 60 + fraction, &utc1, &utc2) < 0
+    double utc1 = 0, utc2 = 0, ut11 = 0, ut12 = 0;
+    const int second = day->secondOfDay;
+    if (eraDtf2d("UTC", day->year, day->month, day->day, second / 3600, second / 60 % 60, second % 60 + fraction, &utc1,
+            &utc2)
+            < 0
         || eraUtcut1(utc1, utc2, dut1Seconds, &ut11, &ut12) < 0)
         return {};
 
     Astrometry &a = *m_astrometry;
     const double latitude = latitudeDegrees * ERFA_DD2R;
     const double longitude = longitudeDegrees * ERFA_DD2R;
-    const qint64 minute = day * 1440 + second / 60;
+    const qint64 minute = std::chrono::floor<std::chrono::minutes>(std::chrono::seconds(unixSeconds)).count();
     if (a.minute != minute || a.latitude != latitude || a.longitude != longitude) {
         double equationOfOrigins = 0;
         a.minute.reset();
