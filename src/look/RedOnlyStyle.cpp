@@ -74,6 +74,15 @@ void RedOnlyStyle::drawPrimitive(
 void RedOnlyStyle::drawControl(
     ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
+    // A cell without an icon is its text and the palette's fills, red already: drawn as it is,
+    // so that a table whose cells change every second does not go through an image per cell.
+    const auto *cell = qstyleoption_cast<const QStyleOptionViewItem *>(option);
+    if (element == CE_ItemViewItem && cell && !(cell->features & QStyleOptionViewItem::HasDecoration)) {
+        ++m_depth;
+        QProxyStyle::drawControl(element, option, painter, widget);
+        --m_depth;
+        return;
+    }
     drawRedOnly(painter, option ? option->rect : QRect(),
         [&](QPainter *p) { QProxyStyle::drawControl(element, option, p, widget); });
 }
