@@ -67,7 +67,8 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_importEarthOrientation, &QAction::triggered, &delegate, &AppDelegate::importEarthOrientation);
     connect(&m_showDetails, &QAction::toggled, &delegate, &AppDelegate::setDetailsShown);
     connect(&delegate, &AppDelegate::detailsShownChanged, &m_showDetails, &QAction::setChecked);
-    connect(&m_nightVision, &QAction::toggled, &delegate, &AppDelegate::setNightVision);
+    // Triggered, not toggled: ticking the item to show the state at launch stores nothing.
+    connect(&m_nightVision, &QAction::triggered, &delegate, &AppDelegate::setNightVision);
     connect(&m_nightBrightness, &QActionGroup::triggered, &delegate,
         [&delegate](QAction *step) { delegate.setNightBrightness(static_cast<NightBrightness>(step->data().toInt())); });
     const auto showNightVision = [this] {
