@@ -144,6 +144,11 @@ QString rightAscensionText(double hours)
 
 QString declinationText(double degrees)
 {
-    const long long seconds = std::llround(std::abs(degrees) * 3600);
-    return (degrees < 0 && seconds != 0 ? QChar(minusSign) : QChar(u'+')) + sexagesimal(seconds, 0);
+    return signedSexagesimalText(degrees);
+}
+
+QString signedSexagesimalText(double value)
+{
+    const long long seconds = std::llround(std::abs(value) * 3600);
+    return (value < 0 && seconds != 0 ? QChar(minusSign) : QChar(u'+')) + sexagesimal(seconds, 0);
 }

@@ -56,3 +56,5 @@ CoordinateEntry parseDeclination(QStringView text);
 // second of arc; a value that shows as zero is "+". Both read back through the parsers above.
 QString rightAscensionText(double hours);
 QString declinationText(double degrees);
+// Any signed value in degrees or hours (an hour angle, say) as declinationText writes one.
+QString signedSexagesimalText(double value);

@@ -7,21 +7,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString signText(bool negative)
-{
-    return negative ? u"−"_s : u"+"_s;
-}
+constexpr QStringView minusSign = u"−";
 
 } // namespace
 
 QString TargetCells::hourAngle(double radians)
 {
-    const long long seconds = std::llround(radians * 43200 / M_PI);
-    const long long magnitude = std::llabs(seconds);
-    return signText(seconds < 0)
-        + u"%1 %2 %3"_s.arg(magnitude / 3600, 2, 10, QChar(u'0'))
-              .arg(magnitude / 60 % 60, 2, 10, QChar(u'0'))
-              .arg(magnitude % 60, 2, 10, QChar(u'0'));
+    return signedSexagesimalText(radians * 12 / M_PI);
 }
 
 QString TargetCells::meridian(double seconds)
@@ -38,7 +30,7 @@ QString TargetCells::altitude(double degrees)
 {
     const long long tenths = std::llround(degrees * 10);
     const long long magnitude = std::llabs(tenths);
-    return (tenths < 0 ? signText(true) : QString()) + u"%1.%2°"_s.arg(magnitude / 10).arg(magnitude % 10);
+    return (tenths < 0 ? minusSign.toString() : QString()) + u"%1.%2°"_s.arg(magnitude / 10).arg(magnitude % 10);
 }
 
 QString TargetCells::state(Visibility visibility)
