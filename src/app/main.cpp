@@ -1,26 +1,53 @@
 #include "AppDelegate.h"
 #include "ApplicationId.h"
+#include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "HoravaneApplication.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
+#include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
 #include "look/NightVision.h"
+#include "scripting/ClockService.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <Platform/FrameAutosave.h>
 
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// --now, --help, --version: answered without a display, and without starting the clock.
+int answerCommandLine(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+    const Translations translations;
+    return CommandLine::run(QCoreApplication::arguments());
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (CommandLine::namesOwnOption(argumentList(argc, argv)))
+        return answerCommandLine(argc, argv);
+
     // Each second repaints a few small rectangles. Through X shared memory every repaint waits
     // for the server's reply, which wakes two threads twice a second; sent over the socket, as
     // small images are, it wakes none. Whoever set the variable knows better.
@@ -35,14 +62,10 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(true);
     NightVision::shared().install();
 
-    // Qt's own texts (standard buttons) and ours, in the desktop's language when we have it.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
-    QTranslator horavaneTexts;
-    if (horavaneTexts.load(QLocale(), QStringLiteral("horavane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&horavaneTexts);
+    const Translations translations;
+    // What Qt left of the arguments after taking its own is not ours either.
+    if (QCoreApplication::arguments().size() > 1)
+        return CommandLine::run(QCoreApplication::arguments());
 
     SingleInstance instance;
     if (instance.activateRunning())
@@ -60,9 +83,18 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, &AppDelegate::saveState);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+
+    // Other programs read the clock once it runs on the stored settings, from the same
+    // readings as the windows.
+    ClockService service([] { return ClockUpdate::shared().scriptReading(std::chrono::system_clock::now()); });
+    ClockUpdate::shared().setReadingObserver([&service](const ClockReading &reading) { service.publish(reading); });
+    QObject::connect(&NightVision::shared(), &NightVision::changed, &service,
+        [&service] { service.setNightVision(NightVision::shared().isOn()); });
+    QTimer::singleShot(0, &service, [&service] { service.registerOn(QDBusConnection::sessionBus()); });
     const int status = QApplication::exec();
 
     // The clock windows need the application object: release them while it still exists.
+    ClockUpdate::shared().setReadingObserver({});
     windowRegistry() = {};
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

@@ -1,7 +1,7 @@
 #include "HoravaneWindow.h"
 
 #include "DetailsPanel.h"
-#include "IsoTime.h"
+#include "engine/IsoTime.h"
 #include "Readout.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/SettingsKeys.h"

@@ -24,8 +24,11 @@ std::tm localBreakdown(std::time_t t)
 } // namespace
 
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal)
+    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal,
+    ReadingFor reader)
 {
+    if (reader == ReadingFor::script)
+        now = std::chrono::floor<std::chrono::milliseconds>(now);
     const auto second = std::chrono::floor<std::chrono::seconds>(now);
     const std::time_t t = std::chrono::system_clock::to_time_t(second);
     const qint64 unixSeconds = second.time_since_epoch().count();
@@ -40,7 +43,8 @@ ClockReading readingAt(std::chrono::system_clock::time_point now, const Observer
     reading.taiMinusUtc = taiMinusUtc(unixSeconds);
     constexpr double unixEpochJd = 2440587.5;
     reading.julianDate = unixEpochJd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
-    reading.greenwichSidereal = sidereal.at(unixSeconds, reading.time.ut1.estimate.seconds);
+    const double fraction = reader == ReadingFor::script ? std::chrono::duration<double>(now - second).count() : 0.0;
+    reading.greenwichSidereal = sidereal.at(unixSeconds, reading.time.ut1.estimate.seconds, fraction);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     if (position && reading.greenwichSidereal) {
         using AppUtils::SiderealClock;
@@ -49,4 +53,10 @@ ClockReading readingAt(std::chrono::system_clock::time_point now, const Observer
             = SiderealClock::atLongitude(reading.greenwichSidereal->mean, position->longitude);
     }
     return reading;
+}
+
+ClockReading readingFrom(Location &location, TimeSources &sources, std::chrono::system_clock::time_point now,
+    AppUtils::SiderealClock &sidereal, ReadingFor reader)
+{
+    return readingAt(now, location.settings(), location.observe(), sources.factsAt(now), sidereal, reader);
 }

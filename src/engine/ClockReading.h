@@ -3,6 +3,7 @@
 #include "Location.h"
 #include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
+#include "timescales/TimeSources.h"
 
 #include <AppUtils/Sidereal.h>
 
@@ -35,7 +36,17 @@ struct ClockReading
     std::vector<TargetPlace> targets;
 };
 
+// Who reads: a clock face shows whole seconds, so its sidereal times are of the whole second
+// it shows; a script asks about its moment, so the instant is cut to the millisecond its text
+// shows and the sidereal times are of that very millisecond.
+enum class ReadingFor { clockFace, script };
+
 // The reading for now, with the observer found under settings and what is known of the time
 // then. The system zone is read afresh (tzset), so a change of zone shows at the next second.
 ClockReading readingAt(std::chrono::system_clock::time_point now, const ObserverSettings &settings,
-    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal);
+    std::variant<ObserverPosition, NoPosition> observer, TimeFacts time, AppUtils::SiderealClock &sidereal,
+    ReadingFor reader = ReadingFor::clockFace);
+
+// The same, with the observer where location finds it and the time as sources know it now.
+ClockReading readingFrom(Location &location, TimeSources &sources, std::chrono::system_clock::time_point now,
+    AppUtils::SiderealClock &sidereal, ReadingFor reader);

@@ -33,9 +33,7 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
     const WindowRegistry &open = windowRegistry();
     if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow)
         return;
-    Location &location = m_location();
-    ClockReading reading
-        = readingAt(now, location.settings(), location.observe(), m_timeSources().factsAt(now), m_sidereal);
+    ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     if (open.openTargetsWindow && position) {
         // The whole second, as the sidereal time is: the rows and the LST agree.
@@ -44,6 +42,16 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
             second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
     }
     show(std::move(reading));
+}
+
+ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point now)
+{
+    return readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::script);
+}
+
+void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> observer)
+{
+    m_observer = std::move(observer);
 }
 
 void ClockUpdate::setTargets(std::vector<Target> targets)
@@ -60,4 +68,6 @@ void ClockUpdate::show(ClockReading reading)
         analog->update();
     if (const std::shared_ptr<ClockWindow> targets = windowRegistry().openTargetsWindow)
         targets->update();
+    if (m_observer)
+        m_observer(m_reading);
 }

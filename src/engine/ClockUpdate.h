@@ -39,6 +39,13 @@ public:
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
 
+    // The reading at now as a script asks for it, from the tick's own sources, without the
+    // targets; shown by no window.
+    ClockReading scriptReading(std::chrono::system_clock::time_point now);
+
+    // Called with each reading after the windows have shown it: whoever else follows the clock.
+    void setReadingObserver(std::function<void(const ClockReading &)> observer);
+
     // What the windows' update() shows: the last reading shown.
     const ClockReading &reading() const { return m_reading; }
 
@@ -49,5 +56,6 @@ private:
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
+    std::function<void(const ClockReading &)> m_observer;
     ClockReading m_reading;
 };

@@ -2,6 +2,7 @@
 
 #include "FieldValidation.h"
 #include "SettingsKeys.h"
+#include "StoredSettings.h"
 #include "ui_PreferencesGeneral.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -19,46 +20,6 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// A stored coordinate the field would not accept (latitude 95, longitude 540) is as unreadable
-// as "abc": shown and used, it would put the observer nowhere on Earth.
-double loadCoordinate(
-    const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback, double lowest, double highest)
-{
-    const double value = store.loadDouble(key, fallback);
-    return value >= lowest && value <= highest ? value : fallback;
-}
-
-// The most UT1 − UTC can be: leap seconds keep it within 0.9 s.
-constexpr double dut1Limit = 0.9;
-
-// A typed DUT1 and its day, from the store; none when either is missing or out of range.
-std::optional<TypedDut1> loadTypedDut1(const AppUtils::DefaultSettings &store)
-{
-    const QString text = store.loadString(SettingsKeys::typedDut1, {});
-    const QDate day = QDate::fromString(store.loadString(SettingsKeys::typedDut1Date, {}), Qt::ISODate);
-    if (!day.isValid() || !isValidDoubleEntry(text, -dut1Limit, dut1Limit))
-        return std::nullopt;
-    return TypedDut1{text.toDouble(), day};
-}
-
-} // namespace
-
-std::optional<PreferencesGeneral::LocationSource> PreferencesGeneral::locationSourceFromRaw(qint64 raw)
-{
-    switch (raw) {
-    case 0:
-        return LocationSource::useSiTech;
-    case 1:
-        return LocationSource::useManual;
-    case 2:
-        return LocationSource::useCoreLocation;
-    default:
-        return std::nullopt;
-    }
-}
 
 PreferencesGeneral::PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent)
     : Platform::ViewController(parent)
@@ -113,24 +74,17 @@ void PreferencesGeneral::loadSettings()
         connect(field, &QLineEdit::editingFinished, this, &PreferencesGeneral::editingDidEnd, Qt::UniqueConnection);
     m_buttons = {controls.m_sitech, controls.m_manual, controls.m_corelocation};
 
+    const ObserverSettings stored = loadObserverSettings(m_store);
     Extensions::setBoolValue(
         *controls.m_launch_login, m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
-    Extensions::setBoolValue(*controls.m_location_decimal,
-        m_store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal));
-    Extensions::setBoolValue(
-        *controls.m_lst_24hours, m_store.loadBool(SettingsKeys::lst24Hours, SettingsDefaults::lst24Hours));
-    Platform::TextField::setDoubleValue(*controls.m_latitude,
-        loadCoordinate(m_store, SettingsKeys::latitude, SettingsDefaults::latitude, FieldLimits::latitudeMin,
-            FieldLimits::latitudeMax));
-    Platform::TextField::setDoubleValue(*controls.m_longitude,
-        loadCoordinate(m_store, SettingsKeys::longitude, SettingsDefaults::longitude, FieldLimits::longitudeMin,
-            FieldLimits::longitudeMax));
+    Extensions::setBoolValue(*controls.m_location_decimal, stored.decimal);
+    Extensions::setBoolValue(*controls.m_lst_24hours, stored.lst24Hours);
+    Platform::TextField::setDoubleValue(*controls.m_latitude, stored.latitude);
+    Platform::TextField::setDoubleValue(*controls.m_longitude, stored.longitude);
     controls.m_serverIP->setText(m_store.loadString(SettingsKeys::serverIP, SettingsDefaults::serverIP));
     Platform::TextField::setIntegerValue(
         *controls.m_serverPort, m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
-    if (const std::optional<LocationSource> source
-        = locationSourceFromRaw(m_store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
-        m_currentLocationSource = *source;
+    m_currentLocationSource = stored.source;
 
     m_typedDut1 = loadTypedDut1(m_store);
     {

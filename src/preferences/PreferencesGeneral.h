@@ -39,9 +39,6 @@ class PreferencesGeneral : public Platform::ViewController, public Preferences::
 public:
     using LocationSource = ::LocationSource;
 
-    // The source whose raw value is raw; nullopt for any other value.
-    static std::optional<LocationSource> locationSourceFromRaw(qint64 raw);
-
     // store: where loadSettings() reads and saveSettings() writes; must outlive the pane.
     // The source is useCoreLocation until loadSettings() runs.
     explicit PreferencesGeneral(AppUtils::DefaultSettings &store, QObject *parent = nullptr);

@@ -16,14 +16,16 @@ constexpr double unixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian dat
 // UTC as ERFA's two-part quasi Julian date: the day's 0h, then the fraction of that day.
 // eraDtf2d reckons the fraction over the day's true length, which is 86401 s when it ends with
 // a leap second; a plain "seconds / 86400" there would run up to a second ahead by midnight.
-std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds)
+std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds, double fraction)
 {
     const std::optional<UtcDay> at = utcDayOf(unixSeconds);
     if (!at)
         return std::nullopt;
     const int second = at->secondOfDay;
     double utc1 = 0, utc2 = 0;
-    if (eraDtf2d("UTC", at->year, at->month, at->day, second / 3600, second / 60 % 60, second % 60, &utc1, &utc2) < 0)
+    if (eraDtf2d(
+            "UTC", at->year, at->month, at->day, second / 3600, second / 60 % 60, second % 60 + fraction, &utc1, &utc2)
+        < 0)
         return std::nullopt;
     return std::pair{utc1, utc2};
 }
@@ -35,9 +37,9 @@ struct Instant
     double tt1, tt2; // TT
 };
 
-std::optional<Instant> instantAt(qint64 unixSeconds, double dut1Seconds)
+std::optional<Instant> instantAt(qint64 unixSeconds, double fraction, double dut1Seconds)
 {
-    const auto utc = utcJulianDate(unixSeconds);
+    const auto utc = utcJulianDate(unixSeconds, fraction);
     if (!utc)
         return std::nullopt;
     // Status +1 ("dubious year") is only a warning: the leap-second table has run out.
@@ -63,11 +65,11 @@ double daySecondsOf(double angle)
 // Greenwich sidereal time: the mean time plus equationOfEquinoxes(instant), which gives radians.
 template <typename EquationOfEquinoxes>
 std::optional<GreenwichSidereal> greenwichAt(
-    qint64 unixSeconds, double dut1Seconds, EquationOfEquinoxes &&equationOfEquinoxes)
+    qint64 unixSeconds, double fraction, double dut1Seconds, EquationOfEquinoxes &&equationOfEquinoxes)
 {
-    if (!std::isfinite(dut1Seconds))
+    if (!std::isfinite(dut1Seconds) || !(fraction >= 0 && fraction < 1))
         return std::nullopt;
-    const std::optional<Instant> at = instantAt(unixSeconds, dut1Seconds);
+    const std::optional<Instant> at = instantAt(unixSeconds, fraction, dut1Seconds);
     if (!at)
         return std::nullopt;
     const double mean = eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2);
@@ -109,7 +111,8 @@ std::optional<UtcDay> utcDayOf(qint64 unixSeconds)
 
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {
-    const auto greenwich = greenwichAt(unixSeconds, 0.0, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
+    const auto greenwich
+        = greenwichAt(unixSeconds, 0.0, 0.0, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
     return greenwich ? SiderealClock::atLongitude(greenwich->apparent, longitudeDegrees) : std::nullopt;
 }
 
@@ -139,9 +142,9 @@ std::optional<double> SiderealClock::atLongitude(double greenwichSeconds, double
     return wrapped < secondsPerDayReal ? wrapped : 0.0;
 }
 
-std::optional<GreenwichSidereal> SiderealClock::at(qint64 unixSeconds, double dut1Seconds)
+std::optional<GreenwichSidereal> SiderealClock::at(qint64 unixSeconds, double dut1Seconds, double fraction)
 {
-    return greenwichAt(unixSeconds, dut1Seconds, [this](const Instant &at) {
+    return greenwichAt(unixSeconds, fraction, dut1Seconds, [this](const Instant &at) {
         // The whole Julian date first, so that the minutes of the day keep their precision.
         const double wholeDay = std::floor(at.tt1);
         const double minutes = ((at.tt1 - wholeDay) + at.tt2) * minutesPerDayReal;

@@ -69,9 +69,10 @@ struct GreenwichSidereal
 class SiderealClock
 {
 public:
-    // At the UTC second unixSeconds (as for Sidereal::seconds), with UT1 = UTC + dut1Seconds.
-    // nullopt for an instant ERFA cannot place, or a non-finite dut1Seconds.
-    std::optional<GreenwichSidereal> at(qint64 unixSeconds, double dut1Seconds);
+    // At fraction (in [0, 1)) past the UTC second unixSeconds (as for Sidereal::seconds), with
+    // UT1 = UTC + dut1Seconds. nullopt for an instant ERFA cannot place, a non-finite
+    // dut1Seconds or a fraction outside [0, 1).
+    std::optional<GreenwichSidereal> at(qint64 unixSeconds, double dut1Seconds, double fraction = 0);
 
     // A Greenwich sidereal time carried to longitudeDegrees (east positive, any finite value):
     // seconds since local sidereal midnight, in [0, 86400). nullopt for a non-finite longitude.

@@ -1,0 +1,102 @@
+#include "CommandLine.h"
+
+#include "engine/ClockReading.h"
+#include "preferences/StoredSettings.h"
+#include "scripting/Snapshot.h"
+
+#include <AppUtils/DefaultSettings.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// The options, for reading arguments and for the usage.
+struct Options
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption now{u"now"_s,
+        tr("Print the clock at this moment, as Horavane would show it with the stored settings and "
+           "data files, as key: value lines, then end. Needs no display.")};
+    QCommandLineOption json{u"json"_s, tr("With --now: print one JSON object instead.")};
+
+    Options()
+    {
+        parser.setApplicationDescription(tr("Civil time, UTC and local sidereal time for astronomers."));
+        parser.addOption(now);
+        parser.addOption(json);
+    }
+};
+
+bool written(const QByteArray &text)
+{
+    const bool ok
+        = std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout) == static_cast<size_t>(text.size())
+        && std::fflush(stdout) == 0;
+    if (!ok)
+        std::fprintf(stderr, "horavane: cannot write the output: %s\n", std::strerror(errno));
+    return ok;
+}
+
+int refuse(const Options &options, const QString &why)
+{
+    std::fprintf(stderr, "horavane: %s\n%s", qPrintable(why), qPrintable(options.parser.helpText()));
+    return 2;
+}
+
+// The clock now, from the stored settings and the data files, as the windows would show it.
+// The location service is not asked: a one-shot cannot wait for its first fix.
+ClockReading readingNow()
+{
+    const AppUtils::DefaultSettings &store = AppUtils::Defaults();
+    Location location([] { return std::make_unique<PositionSource>(nullptr); });
+    location.setSettings(loadObserverSettings(store));
+    TimeSources sources(TimeSources::systemPlaces());
+    sources.setTypedDut1(loadTypedDut1(store));
+    AppUtils::SiderealClock sidereal;
+    return readingFrom(location, sources, std::chrono::system_clock::now(), sidereal, ReadingFor::script);
+}
+
+} // namespace
+
+bool CommandLine::namesOwnOption(const QStringList &arguments)
+{
+    Options options;
+    options.parser.parse(arguments); // whatever else is there is looked at later
+    for (const QCommandLineOption *option : {&options.help, &options.version, &options.now, &options.json})
+        if (options.parser.isSet(*option))
+            return true;
+    return false;
+}
+
+int CommandLine::run(const QStringList &arguments)
+{
+    Options options;
+    if (!options.parser.parse(arguments))
+        return refuse(options, options.parser.errorText());
+    if (options.parser.isSet(options.help))
+        return written(options.parser.helpText().toUtf8()) ? 0 : 1;
+    if (options.parser.isSet(options.version))
+        return written("horavane " + QCoreApplication::applicationVersion().toUtf8() + '\n') ? 0 : 1;
+    if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty())
+        return refuse(options, tr("Unexpected argument '%1'.").arg(extra.first()));
+    if (!options.parser.isSet(options.now))
+        return refuse(options,
+            options.parser.isSet(options.json) ? tr("--json goes with --now.")
+                                               : tr("Unexpected argument '%1'.").arg(arguments.value(1)));
+    const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow());
+    return written(options.parser.isSet(options.json) ? snapshotJson(snapshot) : snapshotLines(snapshot)) ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/ClockReading.h"
+
+#include <QByteArray>
+#include <QLatin1StringView>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <vector>
+
+// One value of the clock as other programs read it: the same names over D-Bus, in JSON and in
+// "key: value" lines, so that a script can switch between them.
+struct SnapshotEntry
+{
+    QLatin1StringView key;
+    QVariant value; // double, QString or bool
+};
+
+// The reading's values, in a fixed order: unix, utc, jd, mjd, dut1, dut1_source, gmst, gast,
+// lmst, last, latitude, longitude, source, clock_synchronised, clock_max_error. Times of day
+// are in hours, angles in degrees, durations in seconds. Without a position there is no
+// lmst, last, latitude or longitude; clock_max_error only where the kernel says.
+std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading);
+
+QVariantMap snapshotMap(const std::vector<SnapshotEntry> &snapshot);
+QByteArray snapshotLines(const std::vector<SnapshotEntry> &snapshot); // "key: value\n" each
+QByteArray snapshotJson(const std::vector<SnapshotEntry> &snapshot); // one object, one line
+
+// Names that stay the same whatever the desktop's language, for scripts to compare against:
+// "manual", "location-service", "sitech-server".
+QString sourceToken(LocationSource source);
+// "file:<name>:<observed|predicted|extrapolated|stale>", "typed:<YYYY-MM-DD>" or "assumed".
+QString dut1SourceToken(const Ut1Source &ut1);
