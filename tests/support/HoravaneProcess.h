@@ -32,11 +32,11 @@ public:
     QString homePath() const { return m_home.path(); }
     QProcess &process() { return m_process; }
 
-    void start()
+    void start(const QStringList &arguments = {})
     {
         m_output.clear();
         m_process.setProcessEnvironment(m_environment);
-        m_process.start(QStringLiteral(HORAVANE_BINARY), {});
+        m_process.start(QStringLiteral(HORAVANE_BINARY), arguments);
     }
 
     // Everything the process wrote to stderr so far, one entry a line.

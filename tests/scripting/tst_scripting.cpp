@@ -1,0 +1,186 @@
+#include "HoravaneProcess.h"
+#include "scripting/ClockService.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimeZone>
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString busName = u"org.horavane.Horavane"_s, objectPath = u"/org/horavane/Horavane"_s;
+// Mount John Observatory, and a DUT1 typed on 1 December.
+constexpr double latitude = -43.9856, longitude = 170.4649, dut1 = 0.1234;
+
+// ERFA's full series at a Unix millisecond: Greenwich mean and apparent sidereal time, in hours.
+std::pair<double, double> erfaSidereal(qint64 ms)
+{
+    int y, m, d;
+    double fraction, utc1, utc2, tai1, tai2, tt1, tt2, ut11, ut12;
+    eraJd2cal(2440587.5, double(ms / 86400000), &y, &m, &d, &fraction);
+    const int second = int(ms % 86400000 / 1000);
+    eraDtf2d("UTC", y, m, d, second / 3600, second / 60 % 60, second % 60 + double(ms % 1000) / 1000, &utc1, &utc2);
+    eraUtctai(utc1, utc2, &tai1, &tai2);
+    eraTaitt(tai1, tai2, &tt1, &tt2);
+    eraUtcut1(utc1, utc2, dut1, &ut11, &ut12);
+    return {eraGmst06(ut11, ut12, tt1, tt2) * ERFA_DR2D / 15, eraGst06a(ut11, ut12, tt1, tt2) * ERFA_DR2D / 15};
+}
+
+// "key: value" lines, each value as text: QVariant reads numbers and true/false from it.
+QVariantMap fromLines(const QByteArray &text)
+{
+    QVariantMap map;
+    for (const QString &line : QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts))
+        map.insert(line.section(u": "_s, 0, 0), line.section(u": "_s, 1));
+    return map;
+}
+} // namespace
+
+class tst_Scripting : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void propertiesChanged(const QString &, const QVariantMap &changed, const QStringList &) { m_changes.append(changed); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_horavane.emplace();
+        m_horavane->environment().insert(u"XDG_DATA_DIRS"_s, m_horavane->homePath() + u"/none"_s);
+        QDir().mkpath(QFileInfo(m_horavane->settingsPath()).path());
+        QFile settings(m_horavane->settingsPath());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        const int source = QTest::currentDataTag() == "no position"_ba ? 2 : 1; // the location service, or typed in
+        settings.write("[General]\nPREFS_latitude=-43.9856\nPREFS_longitude=170.4649\nPREFS_DUT1=0.1234\nPREFS_DUT1_date=2026-12-01\n"
+                       "Prefs_LocationSource=" + QByteArray::number(source) + '\n');
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("answer"); // how stdout begins, or stderr for a refusal
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"horavane " HORAVANE_VERSION "\n"_s;
+        QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"Usage: "_s;
+        QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
+        QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
+        QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now.\nUsage: "_s;
+    }
+
+    // With a display that does not exist: the windows could not start, the answers still come.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, answer);
+        m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        m_horavane->environment().insert(u"DISPLAY"_s, u":999"_s);
+        m_horavane->start(arguments);
+        QVERIFY(m_horavane->waitForExit());
+        QCOMPARE(m_horavane->process().exitCode(), status);
+        const QString out = QString::fromUtf8(m_horavane->process().readAllStandardOutput()), err = m_horavane->lines().join(u'\n');
+        QCOMPARE((status == 0 ? out : err).left(answer.size()), answer);
+        QVERIFY((status == 0 ? err : out).isEmpty());
+    }
+
+    void snapshot_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // none: ask the running clock over D-Bus
+        QTest::newRow("lines") << QStringList{u"--now"_s};
+        QTest::newRow("json") << QStringList{u"--now"_s, u"--json"_s};
+        QTest::newRow("no position") << QStringList{u"--now"_s, u"--json"_s};
+        QTest::newRow("D-Bus") << QStringList{};
+    }
+
+    void snapshot()
+    {
+        QFETCH(QStringList, arguments);
+        const qint64 asked = QDateTime::currentMSecsSinceEpoch();
+        QVariantMap now;
+        if (!arguments.isEmpty()) {
+            m_horavane->start(arguments);
+            QVERIFY(m_horavane->waitForExit() && m_horavane->process().exitCode() == 0);
+            const QByteArray out = m_horavane->process().readAllStandardOutput();
+            now = arguments.contains(u"--json"_s) ? QJsonDocument::fromJson(out).object().toVariantMap() : fromLines(out);
+        } else {
+            QDBusConnectionInterface &bus = *QDBusConnection::sessionBus().interface();
+            m_horavane->start();
+            QTRY_VERIFY_WITH_TIMEOUT(bus.isServiceRegistered(busName), 20000);
+            const QString owner = bus.serviceOwner(busName);
+            QDBusInterface clock(busName, objectPath, u"org.horavane.Horavane1"_s);
+            const QDBusReply<QVariantMap> reply = clock.call(u"Now"_s);
+            QVERIFY2(reply.isValid(), qPrintable(reply.error().message()));
+            now = reply.value();
+            QCOMPARE(clock.property("Latitude").toDouble(), latitude);
+            QCOMPARE(clock.property("Source").toString(), u"manual"_s);
+            // A second start hands over to the first: the name stays where it is.
+            HoravaneProcess second;
+            second.environment() = m_horavane->environment();
+            second.start();
+            QVERIFY(second.waitForExit() && second.process().exitCode() == 0);
+            QCOMPARE(bus.serviceOwner(busName).value(), owner);
+        }
+        const bool positioned = QTest::currentDataTag() != "no position"_ba;
+        QStringList keys = {u"unix"_s, u"utc"_s, u"jd"_s, u"mjd"_s, u"dut1"_s, u"dut1_source"_s, u"gmst"_s, u"gast"_s, u"source"_s, u"clock_synchronised"_s, u"clock_max_error"_s};
+        if (positioned)
+            keys << u"lmst"_s << u"last"_s << u"latitude"_s << u"longitude"_s;
+        if (!now.contains(u"clock_max_error"_s)) // only where the kernel says
+            keys.removeLast();
+        keys.sort();
+        QCOMPARE(now.keys(), keys);
+
+        const qint64 ms = std::llround(now[u"unix"_s].toDouble() * 1000);
+        QVERIFY(ms >= asked - 1000 && ms <= QDateTime::currentMSecsSinceEpoch());
+        QCOMPARE(now[u"utc"_s].toString(), QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(u"yyyy-MM-ddTHH:mm:ss.zzz'Z'"_s));
+        QCOMPARE(now[u"dut1_source"_s].toString(), u"typed:2026-12-01"_s);
+        QCOMPARE(now[u"source"_s].toString(), positioned ? u"manual"_s : u"location-service"_s);
+        const auto [gmst, gast] = erfaSidereal(ms);
+        std::vector<std::pair<QString, double>> numbers = {{u"jd"_s, 2440587.5 + double(ms) / 86400000}, {u"mjd"_s, 40587 + double(ms) / 86400000}, {u"dut1"_s, dut1}, {u"gmst"_s, gmst}, {u"gast"_s, gast}};
+        if (positioned)
+            numbers.insert(numbers.end(), {{u"latitude"_s, latitude}, {u"longitude"_s, longitude}, {u"lmst"_s, std::fmod(gmst + longitude / 15, 24)}, {u"last"_s, std::fmod(gast + longitude / 15, 24)}});
+        for (const auto &[key, expected] : numbers) // hours to 3.6 µs, days to 86 µs
+            QVERIFY2(std::abs(now[key].toDouble() - expected) < 1e-9, qPrintable(key + u": "_s + now[key].toString()));
+    }
+
+    // Each change is announced once, with only what changed; a reading like the last, nothing.
+    void propertiesAnnounceChanges()
+    {
+        ClockReading reading;
+        reading.settings.source = LocationSource::useManual;
+        reading.observer = ObserverPosition{latitude, longitude};
+        QDBusConnection own = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"service"_s);
+        ClockService clock([&reading] { return reading; });
+        QVERIFY(clock.registerOn(own));
+        QDBusConnection listener = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"listener"_s);
+        QVERIFY(listener.connect(busName, objectPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s, this,
+            SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
+
+        reading.settings.source = LocationSource::useCoreLocation;
+        reading.observer = NoPosition::waitingForFix;
+        reading.time.clock = ClockHealth{true, std::chrono::milliseconds(3), {}};
+        clock.publish(reading);
+        clock.publish(reading);
+        clock.setNightVision(true);
+        QTRY_COMPARE(m_changes.size(), 2);
+        QCOMPARE(QStringList(m_changes[0].keys()), QStringList({u"ClockSynchronised"_s, u"Latitude"_s, u"Longitude"_s, u"Source"_s}));
+        QCOMPARE(m_changes[0][u"Source"_s].toString(), u"location-service"_s);
+        QVERIFY(std::isnan(m_changes[0][u"Latitude"_s].toDouble()));
+        QCOMPARE(m_changes[1], QVariantMap({{u"NightVision"_s, true}}));
+    }
+
+private:
+    std::optional<HoravaneProcess> m_horavane;
+    QList<QVariantMap> m_changes;
+};
+
+QTEST_GUILESS_MAIN(tst_Scripting)
+#include "tst_scripting.moc"
