@@ -170,7 +170,7 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -236,6 +236,35 @@
         <location line="+24"/>
         <source>%1 is free software. Thank you for your support!</source>
         <translation>%1 ist freie Software. Vielen Dank für Ihre Unterstützung!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../src/app/CommandLine.cpp" line="+27"/>
+        <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
+        <translation>Die Uhr in diesem Moment ausgeben, wie Horavane sie mit den gespeicherten Einstellungen und Datendateien zeigen würde, als Zeilen „Schlüssel: Wert“, dann beenden. Braucht keinen Bildschirm.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --now: print one JSON object instead.</source>
+        <translation>Mit --now: stattdessen ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Civil time, UTC and local sidereal time for astronomers.</source>
+        <translation>Bürgerliche Zeit, UTC und lokale Sternzeit für Astronomen.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+5"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>--json goes with --now.</source>
+        <translation>--json geht nur zusammen mit --now.</translation>
     </message>
 </context>
 <context>
@@ -858,12 +887,12 @@
         <translation>Warum Horavane bei der Anmeldung nicht starten kann</translation>
     </message>
     <message>
-        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+65"/>
+        <location filename="../../src/preferences/PreferencesGeneral.cpp" line="+26"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+282"/>
+        <location line="+275"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
     </message>
@@ -892,7 +921,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+392"/>
+        <location filename="../../src/digital/Readout.cpp" line="+395"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -1004,7 +1033,7 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+31"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+23"/>
         <source>now</source>
         <translation>jetzt</translation>
     </message>

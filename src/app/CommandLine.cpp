@@ -17,11 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // The options, for reading arguments and for the usage.
 struct Options
 {
@@ -29,13 +24,16 @@ struct Options
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
     QCommandLineOption now{u"now"_s,
-        tr("Print the clock at this moment, as Horavane would show it with the stored settings and "
-           "data files, as key: value lines, then end. Needs no display.")};
-    QCommandLineOption json{u"json"_s, tr("With --now: print one JSON object instead.")};
+        QCoreApplication::translate("CommandLine",
+            "Print the clock at this moment, as Horavane would show it with the stored settings and "
+            "data files, as key: value lines, then end. Needs no display.")};
+    QCommandLineOption json{
+        u"json"_s, QCoreApplication::translate("CommandLine", "With --now: print one JSON object instead.")};
 
     Options()
     {
-        parser.setApplicationDescription(tr("Civil time, UTC and local sidereal time for astronomers."));
+        parser.setApplicationDescription(
+            QCoreApplication::translate("CommandLine", "Civil time, UTC and local sidereal time for astronomers."));
         parser.addOption(now);
         parser.addOption(json);
     }
@@ -92,11 +90,13 @@ int CommandLine::run(const QStringList &arguments)
     if (options.parser.isSet(options.version))
         return written("horavane " + QCoreApplication::applicationVersion().toUtf8() + '\n') ? 0 : 1;
     if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty())
-        return refuse(options, tr("Unexpected argument '%1'.").arg(extra.first()));
+        return refuse(
+            options, QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(extra.first()));
     if (!options.parser.isSet(options.now))
         return refuse(options,
-            options.parser.isSet(options.json) ? tr("--json goes with --now.")
-                                               : tr("Unexpected argument '%1'.").arg(arguments.value(1)));
+            options.parser.isSet(options.json)
+                ? QCoreApplication::translate("CommandLine", "--json goes with --now.")
+                : QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(arguments.value(1)));
     const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow());
     return written(options.parser.isSet(options.json) ? snapshotJson(snapshot) : snapshotLines(snapshot)) ? 0 : 1;
 }
