@@ -32,6 +32,9 @@ struct Options
 
     Options()
     {
+        // Qt's options have one dash and a word (-platform): named here, they are one unknown
+        // option, not a handful of unknown letters.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(
             QCoreApplication::translate("CommandLine", "Civil time, UTC and local sidereal time for astronomers."));
         parser.addOption(now);

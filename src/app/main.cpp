@@ -93,8 +93,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &service, [&service] { service.registerOn(QDBusConnection::sessionBus()); });
     const int status = QApplication::exec();
 
+    ClockUpdate::shared().setReadingObserver({}); // the service ends with this function
     // The clock windows need the application object: release them while it still exists.
-    ClockUpdate::shared().setReadingObserver({});
     windowRegistry() = {};
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;
