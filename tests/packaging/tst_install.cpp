@@ -52,6 +52,9 @@ private Q_SLOTS:
         QTest::newRow("metadata") << u"share/metainfo/org.horavane.Horavane.metainfo.xml"_s << 0;
         QTest::newRow("donation message") << u"share/horavane/donation.rtf"_s << 0;
         QTest::newRow("licence") << u"share/doc/horavane/copyright"_s << 0;
+        QTest::newRow("changelog") << u"share/doc/horavane/changelog.gz"_s << 0;
+        QTest::newRow("manual page") << u"share/man/man1/horavane.1.gz"_s << 0;
+        QTest::newRow("D-Bus interface") << u"share/dbus-1/interfaces/org.horavane.Horavane1.xml"_s << 0;
         // Each size the icon theme offers must really be that size, with see-through corners
         // around the round dial, or panels scale it blurred or show a square behind it.
         const QString icon = u"share/icons/hicolor/%1/apps/"_s + entry(u"Icon"_s);
