@@ -121,21 +121,6 @@ private Q_SLOTS:
         }
     }
 
-    void noDisplayGivesOneLine()
-    {
-        HoravaneProcess horavane;
-        horavane.environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        horavane.environment().insert(u"DISPLAY"_s, u":987"_s);
-        horavane.environment().remove(u"WAYLAND_DISPLAY"_s);
-        horavane.environment().remove(u"QT_LOGGING_RULES"_s);
-        horavane.start();
-        QVERIFY(horavane.waitForExit());
-        QCOMPARE(horavane.process().exitStatus(), QProcess::NormalExit);
-        QCOMPARE(horavane.process().exitCode(), 1);
-        QCOMPARE(horavane.lines().size(), 1);
-        QVERIFY2(horavane.lines().first().startsWith(u"horavane: cannot open display \":987\""_s), qPrintable(horavane.lines().first()));
-    }
-
     // Each key works in the windows that are not clocks too, bound once there (Qt warns of an
     // ambiguous key), and pressed twice only brings the open window forward.
     void keysOpenEachWindowOnce()

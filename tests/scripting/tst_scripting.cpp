@@ -74,9 +74,10 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
         QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now.\nUsage: "_s;
+        QTest::newRow("no option: the windows") << QStringList{} << 1 << u"horavane: cannot open display \":999\""_s;
     }
 
-    // With a display that does not exist: the windows could not start, the answers still come.
+    // With a display that does not exist: the windows cannot start, the answers still come.
     void commandLine()
     {
         QFETCH(QStringList, arguments);
@@ -84,6 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         m_horavane->environment().insert(u"DISPLAY"_s, u":999"_s);
+        m_horavane->environment().remove(u"WAYLAND_DISPLAY"_s);
         m_horavane->start(arguments);
         QVERIFY(m_horavane->waitForExit());
         QCOMPARE(m_horavane->process().exitCode(), status);
