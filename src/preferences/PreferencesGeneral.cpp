@@ -114,9 +114,9 @@ bool PreferencesGeneral::saveSettings()
     m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
     m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
     m_store.saveInteger(SettingsKeys::locationSource, static_cast<qint64>(m_currentLocationSource));
-    // The DUT1 in use, which a bad entry in the field never replaced.
-    m_store.saveString(
-        SettingsKeys::typedDut1, m_typedDut1 ? QString::number(m_typedDut1->seconds, 'f', 3) : QString());
+    // The DUT1 in use, which a bad entry in the field never replaced, to every digit typed.
+    m_store.saveString(SettingsKeys::typedDut1,
+        m_typedDut1 ? QString::number(m_typedDut1->seconds, 'g', QLocale::FloatingPointShortest) : QString());
     m_store.saveString(
         SettingsKeys::typedDut1Date, m_typedDut1 ? m_typedDut1->typedOn.toString(Qt::ISODate) : QString());
     return m_store.sync();

@@ -127,16 +127,16 @@ private Q_SLOTS:
     // is kept out of use (and out of the file) with a line saying why, the last good one staying.
     void typedDut1()
     {
-        Pane p({{SettingsKeys::typedDut1, u"-0.2"_s}, {SettingsKeys::typedDut1Date, u"2026-10-01"_s}});
+        Pane p({{SettingsKeys::typedDut1, u"-0.2345"_s}, {SettingsKeys::typedDut1Date, u"2026-10-01"_s}});
         QSignalSpy published(&p.general, &PreferencesGeneral::typedDut1Changed);
         p.general.loadSettings();
         const auto sent = [&] { return published.last().at(0).value<std::optional<TypedDut1>>(); };
-        QVERIFY(sent() == (TypedDut1{-0.2, QDate(2026, 10, 1)}));
+        QVERIFY(sent() == (TypedDut1{-0.2345, QDate(2026, 10, 1)}));
         p.field(u"m_dut1"_s).setText(u"1.5"_s);
         QCOMPARE(published.count(), 1);
         QCOMPARE(p.general.view()->findChild<QLabel *>(u"m_dut1_note"_s)->text(), u"Not used: DUT1 is a number of seconds from −0.9 to +0.9"_s);
         QVERIFY(p.general.saveSettings());
-        QCOMPARE(p.stored().loadString(SettingsKeys::typedDut1, {}).toDouble(), -0.2);
+        QCOMPARE(p.stored().loadString(SettingsKeys::typedDut1, {}), u"-0.2345"_s); // as typed, not rounded
         p.field(u"m_dut1"_s).setText(u"+0.3"_s);
         QVERIFY(sent() == (TypedDut1{0.3, QDateTime::currentDateTimeUtc().date()}));
         p.field(u"m_dut1"_s).clear();
