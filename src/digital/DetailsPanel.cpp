@@ -16,9 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr double unixEpochJd = 2440587.5;
-constexpr double mjdOrigin = 2400000.5;
-
 QString signedSeconds(double seconds)
 {
     return QString::asprintf("%+.4f s", seconds);
@@ -103,7 +100,7 @@ void DetailsPanel::show(const ClockReading &reading)
     m_greenwichApparent->setText(tenthsText(greenwich ? std::optional(greenwich->apparent) : std::nullopt));
     m_localMean->setText(tenthsText(reading.localMeanSiderealSeconds));
     m_julianDate->setText(QString::number(reading.julianDate, 'f', 5));
-    m_modifiedJulianDate->setText(QString::number(reading.julianDate - mjdOrigin, 'f', 5));
+    m_modifiedJulianDate->setText(QString::number(reading.modifiedJulianDate(), 'f', 5));
     m_clock->setText(clockText(reading.time.clock));
     const bool synchronised = reading.time.clock && reading.time.clock->synchronised;
     if (std::exchange(m_clockSynchronised, synchronised) != synchronised)

@@ -10,7 +10,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr double secondsPerHour = 3600;
-constexpr double modifiedJulianEpoch = 2400000.5;
 
 QString qualityToken(Ut1Quality quality)
 {
@@ -76,7 +75,7 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
         {"unix"_L1, static_cast<double>(milliseconds.count()) / 1000.0},
         {"utc"_L1, isoText(reading.instant, 0)},
         {"jd"_L1, reading.julianDate},
-        {"mjd"_L1, reading.julianDate - modifiedJulianEpoch},
+        {"mjd"_L1, reading.modifiedJulianDate()},
         {"dut1"_L1, reading.time.ut1.estimate.seconds},
         {"dut1_source"_L1, dut1SourceToken(reading.time.ut1)},
     };
