@@ -241,7 +241,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../src/app/CommandLine.cpp" line="+27"/>
+        <location filename="../../src/app/CommandLine.cpp" line="+28"/>
         <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
         <translation>Afficher l’horloge à cet instant, telle que Horavane la montrerait avec les réglages enregistrés et les fichiers de données, en lignes « clé: valeur », puis terminer. Aucun écran n’est nécessaire.</translation>
     </message>
@@ -251,18 +251,17 @@
         <translation>Avec --now : afficher plutôt un objet JSON.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Civil time, UTC and local sidereal time for astronomers.</source>
         <translation>Temps civil, UTC et temps sidéral local pour les astronomes.</translation>
     </message>
     <message>
-        <location line="+58"/>
-        <location line="+5"/>
+        <location line="+57"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="+6"/>
         <source>--json goes with --now.</source>
         <translation>--json ne s’emploie qu’avec --now.</translation>
     </message>
@@ -270,7 +269,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+51"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+48"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC :</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "engine/ClockReading.h"
 #include "preferences/StoredSettings.h"
 #include "scripting/Snapshot.h"
+#include "timescales/TimeSources.h"
 
 #include <AppUtils/DefaultSettings.h>
 
@@ -92,14 +93,15 @@ int CommandLine::run(const QStringList &arguments)
         return written(options.parser.helpText().toUtf8()) ? 0 : 1;
     if (options.parser.isSet(options.version))
         return written("horavane " + QCoreApplication::applicationVersion().toUtf8() + '\n') ? 0 : 1;
+    const auto unexpected = [](const QString &argument) {
+        return QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(argument);
+    };
     if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty())
-        return refuse(
-            options, QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(extra.first()));
+        return refuse(options, unexpected(extra.first()));
     if (!options.parser.isSet(options.now))
         return refuse(options,
-            options.parser.isSet(options.json)
-                ? QCoreApplication::translate("CommandLine", "--json goes with --now.")
-                : QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(arguments.value(1)));
+            options.parser.isSet(options.json) ? QCoreApplication::translate("CommandLine", "--json goes with --now.")
+                                               : unexpected(arguments.value(1)));
     const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow());
     return written(options.parser.isSet(options.json) ? snapshotJson(snapshot) : snapshotLines(snapshot)) ? 0 : 1;
 }

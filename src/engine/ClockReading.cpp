@@ -1,6 +1,7 @@
 #include "ClockReading.h"
 
 #include "timescales/LeapSeconds.h"
+#include "timescales/TimeSources.h"
 
 #include <ctime>
 

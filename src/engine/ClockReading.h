@@ -3,7 +3,6 @@
 #include "Location.h"
 #include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
-#include "timescales/TimeSources.h"
 
 #include <AppUtils/Sidereal.h>
 
@@ -36,6 +35,8 @@ struct ClockReading
     // Targets window is open, and none without a position.
     std::vector<TargetPlace> targets;
 };
+
+class TimeSources;
 
 // Who reads: a clock face shows whole seconds, so its sidereal times are of the whole second
 // it shows; a script asks about its moment, so the instant is cut to the millisecond its text

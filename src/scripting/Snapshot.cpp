@@ -26,8 +26,8 @@ QString qualityToken(Ut1Quality quality)
     return {};
 }
 
-// Every number with as many digits as it takes to read back the same double, and no more.
-QString numberText(const QVariant &value)
+// Numbers with as many digits as it takes to read back the same double, and no more.
+QString valueText(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::Double:
@@ -111,7 +111,7 @@ QByteArray snapshotLines(const std::vector<SnapshotEntry> &snapshot)
 {
     QString lines;
     for (const SnapshotEntry &entry : snapshot)
-        lines += entry.key + u": " + numberText(entry.value) + u'\n';
+        lines += entry.key + u": " + valueText(entry.value) + u'\n';
     return lines.toUtf8();
 }
 
