@@ -1,7 +1,5 @@
 #include "DialGeometry.h"
 
-#include <Extensions/Geometry.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -106,7 +104,7 @@ DialGeometry dialGeometry(const QRectF &bounds, const ClockTime &time, DialKind 
     g.radius = faceRadius(bounds.width());
     const qreal r = g.radius;
     g.face = QRectF(inset, inset, 2 * r, 2 * r);
-    g.centre = Extensions::centre(g.face);
+    g.centre = g.face.center();
     g.handLength = std::max<qreal>(0, r - handInset);
     const qreal s = g.textScale = std::max<qreal>(1, r / textRadius);
     g.labelSize = labelSize * s;

@@ -42,8 +42,7 @@ ClockReading readingAt(std::chrono::system_clock::time_point now, const Observer
     reading.observer = std::move(observer);
     reading.time = std::move(time);
     reading.taiMinusUtc = taiMinusUtc(unixSeconds);
-    constexpr double unixEpochJd = 2440587.5;
-    reading.julianDate = unixEpochJd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
+    reading.julianDate = AppUtils::julianDateOfUnix(std::chrono::duration<double>(now.time_since_epoch()).count());
     const double fraction = reader == ReadingFor::script ? std::chrono::duration<double>(now - second).count() : 0.0;
     reading.greenwichSidereal = sidereal.at(unixSeconds, reading.time.ut1.estimate.seconds, fraction);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);

@@ -25,7 +25,7 @@ struct ClockReading
     TimeFacts time; // UT1 − UTC, the system clock's health, the leap-second table
     std::optional<double> taiMinusUtc; // seconds, at the instant
     double julianDate = 0; // of the instant in UTC
-    double modifiedJulianDate() const { return julianDate - 2400000.5; }
+    double modifiedJulianDate() const { return AppUtils::modifiedJulianDate(julianDate); }
     // Sidereal times of the whole second, with that UT1 − UTC, in [0, 86400): none for an
     // instant the sidereal computation cannot place, the local ones also without a position.
     std::optional<AppUtils::GreenwichSidereal> greenwichSidereal;

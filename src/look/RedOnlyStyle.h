@@ -20,7 +20,6 @@ public:
 
     // nullopt: draws as the base style does. Otherwise the brightest red drawn, out of 255.
     void setRedCeiling(std::optional<int> ceiling);
-    std::optional<int> redCeiling() const { return m_ceiling; }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
         const QWidget *widget = nullptr) const override;

@@ -11,7 +11,17 @@ namespace AppUtils {
 namespace {
 
 constexpr qint64 secondsPerDay = 86400;
-constexpr double unixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian date
+
+// 1970-01-01T00:00:00 as a modified Julian date.
+double unixEpochMjd()
+{
+    static const double mjd = [] {
+        double djm0 = 0, djm = 0;
+        eraCal2jd(1970, 1, 1, &djm0, &djm);
+        return djm;
+    }();
+    return mjd;
+}
 
 // UTC as ERFA's two-part quasi Julian date: the day's 0h, then the fraction of that day.
 // eraDtf2d reckons the fraction over the day's true length, which is 86401 s when it ends with
@@ -93,6 +103,16 @@ double equationOfEquinoxesAt(qint64 minute)
 
 } // namespace
 
+double julianDateOfUnix(double unixSeconds)
+{
+    return ERFA_DJM0 + unixEpochMjd() + unixSeconds / secondsPerDayReal;
+}
+
+double modifiedJulianDate(double julianDate)
+{
+    return julianDate - ERFA_DJM0;
+}
+
 std::optional<UtcDay> utcDayOf(qint64 unixSeconds)
 {
     qint64 days = unixSeconds / secondsPerDay;
@@ -104,7 +124,7 @@ std::optional<UtcDay> utcDayOf(qint64 unixSeconds)
     UtcDay at{0, 0, 0, static_cast<int>(second)};
     double dayFraction = 0;
     // Rejects dates outside ERFA's calendar range; any whole-day count converts exactly.
-    if (eraJd2cal(unixEpochJd, static_cast<double>(days), &at.year, &at.month, &at.day, &dayFraction) != 0)
+    if (eraJd2cal(ERFA_DJM0, unixEpochMjd() + static_cast<double>(days), &at.year, &at.month, &at.day, &dayFraction) != 0)
         return std::nullopt;
     return at;
 }

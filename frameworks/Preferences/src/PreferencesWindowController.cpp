@@ -107,11 +107,6 @@ void PreferencesWindowController::selectPane(int index)
     showCurrentPane(std::chrono::milliseconds(0));
 }
 
-int PreferencesWindowController::currentPane() const
-{
-    return m_current;
-}
-
 void PreferencesWindowController::loadWindow(QMainWindow &window)
 {
     window.setWindowTitle(m_title);

@@ -81,11 +81,6 @@ void SparklePreferences::checkIfDue()
         startCheck();
 }
 
-const std::optional<UpdateResult> &SparklePreferences::lastResult() const
-{
-    return m_lastResult;
-}
-
 QMessageBox *SparklePreferences::messageWindow() const
 {
     return m_messageWindow.data();

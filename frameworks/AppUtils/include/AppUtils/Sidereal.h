@@ -41,6 +41,12 @@ public:
     static QString text(double seconds);
 };
 
+// The Julian date of a Unix time (UTC, leap seconds not counted): days of 86400 s, so a day
+// that ends with a leap second is a second short. Its resolution is some tens of µs.
+double julianDateOfUnix(double unixSeconds);
+// The same date counted from 1858-11-17T00:00 (Julian date 2400000.5).
+double modifiedJulianDate(double julianDate);
+
 // The UTC calendar day a Unix second falls on, and the second within it (0 to 86399).
 struct UtcDay
 {

@@ -39,9 +39,6 @@ public:
     // changes nothing. Before the window is built, chooses the pane it opens with.
     void selectPane(int index);
 
-    // The index of the selected pane: 0 at first, -1 when there are no panes.
-    int currentPane() const;
-
 protected:
     void loadWindow(QMainWindow &window) override;
     void windowDidLoad() override;

@@ -51,9 +51,6 @@ public:
     // automatic check opens a message window only when it finds a newer version.
     void checkIfDue();
 
-    // The result of the last finished check; nullopt before the first.
-    const std::optional<UpdateResult> &lastResult() const;
-
     // The window telling the last result, while it is open; null otherwise.
     QMessageBox *messageWindow() const;
 
