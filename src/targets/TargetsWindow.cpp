@@ -68,10 +68,11 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     auto *grid = new QGridLayout(central);
     const auto field
         = [central, grid](const QString &label, const QString &accessible, const QString &example, int column) {
+              // The caption first: screen readers meet a window's parts in the order they were made.
+              auto *caption = new QLabel(label, central);
               auto *edit = new QLineEdit(central);
               edit->setAccessibleName(accessible);
               edit->setPlaceholderText(example);
-              auto *caption = new QLabel(label, central);
               caption->setBuddy(edit);
               grid->addWidget(caption, 0, column);
               grid->addWidget(edit, 1, column);
@@ -113,7 +114,7 @@ void TargetsWindow::loadWindow(QMainWindow &window)
 
     m_positionStatus = new QLabel(central);
     m_positionStatus->setObjectName(u"m_positionStatus"_s);
-    m_positionStatus->setAccessibleName(tr("Position"));
+    m_positionStatus->setAccessibleDescription(tr("Why no position is shown")); // its name is what it says
     m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
     grid->addWidget(m_positionStatus, 4, 0, 1, 3);
     m_remove = new QPushButton(tr("&Remove"), central);
