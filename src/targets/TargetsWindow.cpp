@@ -4,6 +4,7 @@
 #include "TargetStore.h"
 #include "engine/WindowRegistry.h"
 
+#include <Extensions/DirectionIsolates.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +49,27 @@ QString problemText(CoordinateProblem problem, bool rightAscension)
     }
     return {};
 }
+
+// Draws each cell of its column as isolate() sets it apart, so that numbers and coordinates
+// keep their order in right-to-left locales. Only what is drawn changes: the cells' texts,
+// which screen readers read, stay plain.
+class IsolatingDelegate : public QStyledItemDelegate
+{
+public:
+    IsolatingDelegate(QString (*isolate)(const QString &), QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_isolate(isolate)
+    {
+    }
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        return m_isolate(QStyledItemDelegate::displayText(value, locale));
+    }
+
+private:
+    QString (*m_isolate)(const QString &);
+};
 
 } // namespace
 
@@ -82,6 +105,8 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     m_ra = field(tr("&RA (J2000)"), tr("Right ascension, J2000"), u"05 35 17.3"_s, 1);
     m_dec = field(tr("D&ec (J2000)"), tr("Declination, J2000"), u"−05 23 28"_s, 2);
     m_name->setMaxLength(maxTargetNameLength);
+    for (QLineEdit *coordinate : {m_ra, m_dec})
+        coordinate->setLayoutDirection(Qt::LeftToRight); // typed as read, in every locale
     auto *addButton = new QPushButton(tr("&Add"), central);
     grid->addWidget(addButton, 1, 3);
     // Quieter than the fields, in the palette's own dimmed text colour, as the General pane's notes.
@@ -110,6 +135,10 @@ void TargetsWindow::loadWindow(QMainWindow &window)
         m_table->setColumnWidth(column, std::max(text, header->sectionSizeHint(column)));
     }
     header->setSectionResizeMode(name, QHeaderView::Stretch);
+    m_table->setItemDelegate(new IsolatingDelegate(&Extensions::firstStrongIsolated, m_table));
+    auto *coordinates = new IsolatingDelegate(&Extensions::ltrIsolated, m_table);
+    for (const int column : {ra, dec, hourAngle, altitude})
+        m_table->setItemDelegateForColumn(column, coordinates);
     grid->addWidget(m_table, 3, 0, 1, 4);
 
     m_positionStatus = new QLabel(central);

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +55,8 @@ private Q_SLOTS:
     {
         const auto controller = shown({m42, polaris, {u"Vega"_s, 18.6, 38.8}});
         const QMainWindow &window = *controller->window();
-        const auto row = [&](int r) { QStringList t; for (int c = 0; c < 7; ++c) t << window.findChild<QTableWidget *>()->item(r, c)->text(); return t; };
+        const QTableWidget &table = *window.findChild<QTableWidget *>();
+        const auto row = [&](int r) { QStringList t; for (int c = 0; c < 7; ++c) t << table.item(r, c)->text(); return t; };
         ClockReading reading;
         reading.observer = ObserverPosition{50, 10};
         reading.targets = {{m42, M_PI / 8, -5385.3, 45.25, Visibility::up}, {polaris, -0.01, 137.1, -0.04, Visibility::neverRises}};
@@ -61,6 +64,23 @@ private Q_SLOTS:
         QCOMPARE(row(0), (QStringList{m42.name, u"05 35 17.3"_s, u"−05 23 28"_s, u"+01 30 00"_s, u"1 h 30 m ago"_s, u"45.3°"_s, u"up"_s}));
         QCOMPARE(row(1), (QStringList{u"Polaris"_s, u"02 31 49.1"_s, u"+89 15 51"_s, u"−00 02 18"_s, u"in 2 m"_s, u"0.0°"_s, u"never rises"_s}));
         QCOMPARE(row(2).mid(3), QStringList(4));
+        // Drawn in a right-to-left layout, each cell still reads left to right: the cursor moves
+        // right from one character to the next (an edge of the text is ambiguous: it is left out).
+        for (int c = 0; c < 7; ++c) {
+            const QModelIndex index = table.model()->index(0, c);
+            const QString text = index.data().toString();
+            QTextLayout layout(qobject_cast<QStyledItemDelegate *>(table.itemDelegateForIndex(index))->displayText(text, {}));
+            QTextOption rightToLeft;
+            rightToLeft.setTextDirection(Qt::RightToLeft);
+            layout.setTextOption(rightToLeft);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            line.setLineWidth(1000);
+            layout.endLayout();
+            const int first = int(layout.text().indexOf(text)), last = first + int(text.size()) - 1;
+            for (int i = first + 1; i < last; ++i)
+                QVERIFY2(line.cursorToX(i) < line.cursorToX(i + 1), qPrintable(text));
+        }
         reading.observer = NoPosition::notAllowed;
         ClockUpdate::shared().show(reading);
         QCOMPARE(row(0).mid(3), QStringList(4));
