@@ -27,7 +27,7 @@ class TestTargetsWindow : public QObject
     AppUtils::DefaultSettings m_store{m_dir.filePath(u"h.conf"_s)};
     std::shared_ptr<ClockWindow> shown(const std::vector<Target> &stored)
     {
-        saveTargets(m_store, stored);
+        saveTargets(m_store, std::vector<TargetLine>(stored.begin(), stored.end()));
         auto controller = makeClockWindow<TargetsWindow>(ClockUpdate::shared(), m_store);
         controller->showWindow();
         return controller;
@@ -36,18 +36,28 @@ class TestTargetsWindow : public QObject
 private Q_SLOTS:
     void cleanup() { releaseClockWindows(); }
 
-    // Through the INI file and back: the comma, the non-Latin name and every digit survive; a
-    // value that is not a list loads as none, with one line, and the other settings stay.
+    // Through the INI file and back: the comma, the non-Latin name and every digit survive. A line
+    // that holds no target is a row that says why, and an added target does not push it out.
     void storedList()
     {
-        const std::vector<Target> list{m42, {u"Ω Centauri"_s, 13.446, -47.479444444444447}};
+        const std::vector<TargetLine> list{m42, Target{u"Ω Centauri"_s, 13.446, -47.479444444444447}};
         QVERIFY(saveTargets(m_store, list));
         QCOMPARE(loadTargets(AppUtils::DefaultSettings(m_store.fileName())), list);
-        m_store.saveDouble(SettingsKeys::latitude, 51.5);
-        m_store.saveString(SettingsKeys::targets, u"5.5\tM42\n"_s);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"stored targets .* not a list"_s));
-        QVERIFY(loadTargets(m_store).empty());
-        QCOMPARE(m_store.loadDouble(SettingsKeys::latitude, 0), 51.5);
+        const QString typo = u"5.5\t-5.4\tM42\n24\t0\tTypo\n"_s;
+        m_store.saveString(SettingsKeys::targets, typo);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"stored targets .* hold no target .1 of 2."_s));
+        const auto controller = makeClockWindow<TargetsWindow>(ClockUpdate::shared(), m_store);
+        controller->showWindow();
+        const QMainWindow &window = *controller->window();
+        const QTableWidget &table = *window.findChild<QTableWidget *>();
+        QCOMPARE(table.rowCount(), 2);
+        const QTableWidgetItem &unread = *table.item(1, 0);
+        QCOMPARE(unread.text(), u"Typo"_s);
+        QVERIFY(!unread.toolTip().isEmpty() && !unread.data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+        const QList<QLineEdit *> fields = window.findChildren<QLineEdit *>();
+        fields[0]->setText(u"Polaris"_s), fields[1]->setText(u"2.5"_s), fields[2]->setText(u"89"_s);
+        QTest::keyClick(fields[2], Qt::Key_Return);
+        QCOMPARE(m_store.loadString(SettingsKeys::targets, {}), typo + u"2.5\t89\tPolaris\n"_s);
     }
 
     // A reading → the cells, for the rows whose target it holds a place for; none without a position.
@@ -124,7 +134,7 @@ private Q_SLOTS:
         table.selectRow(maxTargets - 1);
         table.setFocus();
         QTest::keyClick(&table, Qt::Key_Delete);
-        QCOMPARE(loadTargets(m_store), std::vector(maxTargets - 1, polaris));
+        QCOMPARE(targetsAmong(loadTargets(m_store)), std::vector(maxTargets - 1, polaris));
     }
 };
 
