@@ -130,7 +130,7 @@ int main(int argc, char *argv[])
     const double slowest = *std::max_element(places.begin(), places.end());
     report("sky-20", places, slowest);
 
-    saveTargets(AppUtils::Defaults(), targets);
+    saveTargets(AppUtils::Defaults(), std::vector<TargetLine>(targets.begin(), targets.end()));
     const std::shared_ptr<ClockWindow> targetsWindow = makeClockWindow<TargetsWindow>(update);
     targetsWindow->showWindow();
     QCoreApplication::processEvents();

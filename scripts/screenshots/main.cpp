@@ -46,7 +46,7 @@ void showReading()
     if (const auto *position = std::get_if<ObserverPosition>(&reading.observer)) {
         static TargetSky sky;
         reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,
-            position->latitude, position->longitude, loadTargets(AppUtils::Defaults()));
+            position->latitude, position->longitude, targetsAmong(loadTargets(AppUtils::Defaults())));
     }
     ClockUpdate::shared().show(std::move(reading));
 }
@@ -102,8 +102,9 @@ int main(int argc, char *argv[])
     AppPreferences &preferences = sharedPreferences();
     // A night's list, with a circumpolar and a never-rising target from Greenwich.
     saveTargets(AppUtils::Defaults(),
-        std::vector<Target>{{u"M42 Orion Nebula"_s, 5.5881, -5.3911}, {u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689},
-            {u"Polaris"_s, 2.5303, 89.2641}, {u"Betelgeuse"_s, 5.9195, 7.4071}, {u"Omega Centauri"_s, 13.4470, -47.4794}});
+        std::vector<TargetLine>{Target{u"M42 Orion Nebula"_s, 5.5881, -5.3911},
+            Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
+            Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}});
     AppDelegate delegate; // before the settings load: it brings the pane's observer to the clocks
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace {
@@ -29,31 +30,59 @@ std::optional<double> numberFrom(QStringView text, double lower, double upper, b
 
 } // namespace
 
-QString targetListText(std::span<const Target> targets)
+QString targetListText(std::span<const TargetLine> lines)
 {
     QString text;
-    for (const Target &target : targets)
-        text += numberText(target.raHours) + u'\t' + numberText(target.decDegrees) + u'\t' + target.name + u'\n';
+    for (const TargetLine &line : lines) {
+        if (const auto *target = std::get_if<Target>(&line))
+            text += numberText(target->raHours) + u'\t' + numberText(target->decDegrees) + u'\t' + target->name;
+        else
+            text += std::get<UnreadTargetLine>(line).text;
+        text += u'\n';
+    }
     return text;
 }
 
-std::optional<std::vector<Target>> targetListFromText(QStringView text)
+std::vector<TargetLine> targetListFromText(QStringView text)
 {
-    std::vector<Target> targets;
-    if (text.isEmpty())
-        return targets;
-    if (!text.endsWith(u'\n'))
-        return std::nullopt; // cut short
-    for (const QStringView line : text.chopped(1).split(u'\n')) {
+    std::vector<TargetLine> lines;
+    int targets = 0;
+    for (const QStringView line : text.split(u'\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const auto unread = [&lines, line](TargetLineProblem problem) {
+            lines.push_back(UnreadTargetLine{line.toString(), problem});
+        };
         const QList<QStringView> fields = line.split(u'\t');
-        if (fields.size() != 3 || int(targets.size()) == maxTargets)
-            return std::nullopt;
+        if (fields.size() != 3) {
+            unread(TargetLineProblem::fields);
+            continue;
+        }
         const std::optional<double> ra = numberFrom(fields[0], 0, 24, false);
         const std::optional<double> dec = numberFrom(fields[1], -90, 90, true);
         const QString name = targetName(fields[2]);
-        if (!ra || !dec || name.isEmpty() || name != fields[2])
-            return std::nullopt;
-        targets.push_back({name, *ra, *dec});
+        if (!ra)
+            unread(TargetLineProblem::rightAscension);
+        else if (!dec)
+            unread(TargetLineProblem::declination);
+        else if (name.isEmpty())
+            unread(TargetLineProblem::name);
+        else if (targets == maxTargets)
+            unread(TargetLineProblem::tooMany);
+        else {
+            lines.push_back(Target{name, *ra, *dec});
+            ++targets;
+        }
+    }
+    return lines;
+}
+
+std::vector<Target> targetsAmong(std::span<const TargetLine> lines)
+{
+    std::vector<Target> targets;
+    for (const TargetLine &line : lines) {
+        if (const auto *target = std::get_if<Target>(&line))
+            targets.push_back(*target);
     }
     return targets;
 }

@@ -1,23 +1,27 @@
 #include "TargetStore.h"
 
 #include "preferences/SettingsKeys.h"
-#include "sky/TargetList.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Warning.h>
 
-std::vector<Target> loadTargets(const AppUtils::DefaultSettings &store)
+#include <algorithm>
+
+std::vector<TargetLine> loadTargets(const AppUtils::DefaultSettings &store)
 {
-    std::optional<std::vector<Target>> targets = targetListFromText(store.loadString(SettingsKeys::targets, {}));
-    if (!targets) {
-        AppUtils::warn(QStringLiteral("the stored targets (%1) are not a list of targets: starting with none")
-                           .arg(QString(SettingsKeys::targets)));
-        return {};
-    }
-    return std::move(*targets);
+    std::vector<TargetLine> lines = targetListFromText(store.loadString(SettingsKeys::targets, {}));
+    const auto unread = std::ranges::count_if(
+        lines, [](const TargetLine &line) { return std::holds_alternative<UnreadTargetLine>(line); });
+    if (unread)
+        AppUtils::warn(QStringLiteral("the stored targets (%1) have lines that hold no target (%2 of %3): the "
+                                      "Targets window shows them, and keeps them as they are")
+                           .arg(QString(SettingsKeys::targets))
+                           .arg(unread)
+                           .arg(lines.size()));
+    return lines;
 }
 
-bool saveTargets(AppUtils::DefaultSettings &store, std::span<const Target> targets)
+bool saveTargets(AppUtils::DefaultSettings &store, std::span<const TargetLine> lines)
 {
-    return store.saveString(SettingsKeys::targets, targetListText(targets));
+    return store.saveString(SettingsKeys::targets, targetListText(lines));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sky/Target.h"
+#include "sky/TargetList.h"
 
 #include <span>
 #include <vector>
@@ -11,11 +11,16 @@ class DefaultSettings;
 
 // The Targets window's list in the settings, as one value under SettingsKeys::targets.
 
-// The stored list; the empty list when there is none, and also, with one line on stderr, when
-// the stored value is not a whole list (see targetListFromText): the other settings are
-// untouched, and the value is replaced only when the user next edits the list.
-std::vector<Target> loadTargets(const AppUtils::DefaultSettings &store);
+// The longest list the settings keep (see AppUtils::DefaultSettings::saveString). Only lines
+// that hold no target can make a list this long.
+inline constexpr qsizetype maxStoredListLength = 4000;
 
-// Stores targets (at most maxTargets, each with a name targetName() keeps). False when the
-// settings file could not be written; see AppUtils::DefaultSettings::saveString.
-bool saveTargets(AppUtils::DefaultSettings &store, std::span<const Target> targets);
+// The stored list, line by line (see targetListFromText); empty when there is none. Lines that
+// hold no target are said on stderr in one line, and kept: nothing the person wrote is lost
+// when the list is saved again.
+std::vector<TargetLine> loadTargets(const AppUtils::DefaultSettings &store);
+
+// Stores lines (at most maxTargets targets, each with a name targetName() keeps, and at most
+// maxStoredListLength characters in all). False when the settings file could not be written;
+// see AppUtils::DefaultSettings::saveString.
+bool saveTargets(AppUtils::DefaultSettings &store, std::span<const TargetLine> lines);

@@ -4,6 +4,7 @@
 #include "TargetStore.h"
 #include "engine/WindowRegistry.h"
 
+#include <Extensions/DirectionIsolates.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -14,7 +15,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +52,64 @@ QString problemText(CoordinateProblem problem, bool rightAscension)
     return {};
 }
 
+// Why a stored line holds no target, in one line.
+QString problemText(TargetLineProblem problem)
+{
+    switch (problem) {
+    case TargetLineProblem::fields:
+        return TargetsWindow::tr("This line is not a right ascension, a declination and a name separated by tabs");
+    case TargetLineProblem::rightAscension:
+        return TargetsWindow::tr("The right ascension is not a number of hours from 0 to below 24");
+    case TargetLineProblem::declination:
+        return TargetsWindow::tr("The declination is not a number of degrees from −90 to +90");
+    case TargetLineProblem::name:
+        return TargetsWindow::tr("The name is empty, longer than %1 characters or holds a control character")
+            .arg(maxTargetNameLength);
+    case TargetLineProblem::tooMany:
+        return TargetsWindow::tr("The list follows at most %1 targets: this one waits until one is removed")
+            .arg(maxTargets);
+    }
+    return {};
+}
+
+QString unreadableState()
+{
+    return TargetsWindow::tr("unreadable");
+}
+
+// Stored text as it can be shown: a control or format character, which would otherwise be
+// invisible or reorder what follows it, shows as U+FFFD.
+QString shownAsIs(QStringView text)
+{
+    QString shown = text.toString();
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
+// Draws each cell of its column as isolate() sets it apart, so that numbers and coordinates
+// keep their order in right-to-left locales. Only what is drawn changes: the cells' texts,
+// which screen readers read, stay plain.
+class IsolatingDelegate : public QStyledItemDelegate
+{
+public:
+    IsolatingDelegate(QString (*isolate)(const QString &), QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_isolate(isolate)
+    {
+    }
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        return m_isolate(QStyledItemDelegate::displayText(value, locale));
+    }
+
+private:
+    QString (*m_isolate)(const QString &);
+};
+
 } // namespace
 
 // The window's place is kept under its English title: a translated one would be lost when
@@ -68,10 +130,11 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     auto *grid = new QGridLayout(central);
     const auto field
         = [central, grid](const QString &label, const QString &accessible, const QString &example, int column) {
+              // The caption first: screen readers meet a window's parts in the order they were made.
+              auto *caption = new QLabel(label, central);
               auto *edit = new QLineEdit(central);
               edit->setAccessibleName(accessible);
               edit->setPlaceholderText(example);
-              auto *caption = new QLabel(label, central);
               caption->setBuddy(edit);
               grid->addWidget(caption, 0, column);
               grid->addWidget(edit, 1, column);
@@ -81,6 +144,8 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     m_ra = field(tr("&RA (J2000)"), tr("Right ascension, J2000"), u"05 35 17.3"_s, 1);
     m_dec = field(tr("D&ec (J2000)"), tr("Declination, J2000"), u"−05 23 28"_s, 2);
     m_name->setMaxLength(maxTargetNameLength);
+    for (QLineEdit *coordinate : {m_ra, m_dec})
+        coordinate->setLayoutDirection(Qt::LeftToRight); // typed as read, in every locale
     auto *addButton = new QPushButton(tr("&Add"), central);
     grid->addWidget(addButton, 1, 3);
     // Quieter than the fields, in the palette's own dimmed text colour, as the General pane's notes.
@@ -101,19 +166,26 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     // the table out again; fixed-width digits keep the text from shifting sideways.
     const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const QFontMetrics metrics(digits);
+    const auto narrower = [&metrics](const QString &a, const QString &b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    };
     const QString widest[]{{}, u"00 00 00.0"_s, u"−00 00 00"_s, u"−00 00 00"_s, TargetCells::meridian(-43000),
-        u"−00.0°"_s, TargetCells::state(Visibility::neverRises)};
+        u"−00.0°"_s, std::max(TargetCells::state(Visibility::neverRises), unreadableState(), narrower)};
     QHeaderView *header = m_table->horizontalHeader();
     for (int column = ra; column < columnCount; ++column) {
         const int text = metrics.horizontalAdvance(widest[column]) + 2 * metrics.averageCharWidth();
         m_table->setColumnWidth(column, std::max(text, header->sectionSizeHint(column)));
     }
     header->setSectionResizeMode(name, QHeaderView::Stretch);
+    m_table->setItemDelegate(new IsolatingDelegate(&Extensions::firstStrongIsolated, m_table));
+    auto *coordinates = new IsolatingDelegate(&Extensions::ltrIsolated, m_table);
+    for (const int column : {ra, dec, hourAngle, altitude})
+        m_table->setItemDelegateForColumn(column, coordinates);
     grid->addWidget(m_table, 3, 0, 1, 4);
 
     m_positionStatus = new QLabel(central);
     m_positionStatus->setObjectName(u"m_positionStatus"_s);
-    m_positionStatus->setAccessibleName(tr("Position"));
+    m_positionStatus->setAccessibleDescription(tr("Why no position is shown")); // its name is what it says
     m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
     grid->addWidget(m_positionStatus, 4, 0, 1, 3);
     m_remove = new QPushButton(tr("&Remove"), central);
@@ -136,10 +208,15 @@ void TargetsWindow::loadWindow(QMainWindow &window)
         connect(edit, &QLineEdit::returnPressed, this, &TargetsWindow::add);
     showProblem({});
 
-    m_targets = loadTargets(m_store);
-    for (const Target &target : m_targets)
-        addRow(target);
-    m_tick.setTargets(m_targets);
+    m_lines = loadTargets(m_store);
+    showLines();
+    const std::vector<Target> targets = targetsAmong(m_lines);
+    m_tick.setTargets(targets);
+    if (const std::size_t unread = m_lines.size() - targets.size())
+        showProblem(unread == 1
+                ? tr("A stored row holds no target: it is kept as it is, and its tooltip says why")
+                : tr("%1 stored rows hold no target: they are kept as they are, and their tooltips say why")
+                      .arg(unread));
 }
 
 void TargetsWindow::update()
@@ -149,10 +226,15 @@ void TargetsWindow::update()
     const QString status = noPosition ? noPositionText(*noPosition) : QString();
     if (m_positionStatus->text() != status)
         m_positionStatus->setText(status);
-    for (std::size_t row = 0; row < m_targets.size(); ++row) {
+    std::size_t index = 0; // among the targets, which the reading places in their order
+    for (std::size_t row = 0; row < m_lines.size(); ++row) {
+        const auto *target = std::get_if<Target>(&m_lines[row]);
+        if (!target)
+            continue;
         // The reading may be older than an edit of the list: it then holds other targets.
-        const bool placed = row < reading.targets.size() && reading.targets[row].target == m_targets[row];
-        const TargetPlace *place = placed && !noPosition ? &reading.targets[row] : nullptr;
+        const bool placed = index < reading.targets.size() && reading.targets[index].target == *target;
+        const TargetPlace *place = placed && !noPosition ? &reading.targets[index] : nullptr;
+        ++index;
         const int r = int(row);
         setCell(r, hourAngle, place ? TargetCells::hourAngle(place->hourAngle) : QString());
         setCell(r, meridian, place ? TargetCells::meridian(place->secondsToMeridian) : QString());
@@ -168,24 +250,51 @@ void TargetsWindow::setCell(int row, int column, const QString &text)
         item->setText(text);
 }
 
-void TargetsWindow::addRow(const Target &target)
+void TargetsWindow::showLines()
+{
+    m_table->setRowCount(0);
+    for (const TargetLine &line : m_lines)
+        addRow(line);
+    update();
+}
+
+void TargetsWindow::addRow(const TargetLine &line)
 {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
+    QString texts[columnCount];
+    QString problem;
+    if (const auto *target = std::get_if<Target>(&line)) {
+        texts[name] = target->name;
+        texts[ra] = rightAscensionText(target->raHours);
+        texts[dec] = declinationText(target->decDegrees);
+    } else {
+        // A line that holds no target shows what it holds, in its columns where it has them.
+        const UnreadTargetLine &unread = std::get<UnreadTargetLine>(line);
+        const QList<QStringView> fields = QStringView(unread.text).split(u'\t');
+        texts[name] = shownAsIs(fields.size() == 3 ? fields[2] : unread.text);
+        if (fields.size() == 3)
+            texts[ra] = shownAsIs(fields[0]), texts[dec] = shownAsIs(fields[1]);
+        texts[state] = unreadableState();
+        problem = problemText(unread.problem);
+    }
     const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QString texts[columnCount]{
-        target.name, rightAscensionText(target.raHours), declinationText(target.decDegrees)};
     for (int column = 0; column < columnCount; ++column) {
         auto *item = new QTableWidgetItem(texts[column]);
-        if (column != name)
-            item->setFont(digits);
+        QFont font = column == name ? m_table->font() : digits;
+        if (!problem.isEmpty()) {
+            font.setItalic(true);
+            item->setToolTip(problem);
+            item->setData(Qt::AccessibleDescriptionRole, problem);
+        }
+        item->setFont(font);
         m_table->setItem(row, column, item);
     }
 }
 
 void TargetsWindow::add()
 {
-    if (int(m_targets.size()) >= maxTargets)
+    if (int(targetsAmong(m_lines).size()) >= maxTargets)
         return showProblem(tr("The list holds at most %1 targets: remove one to add another").arg(maxTargets));
     const QString name = targetName(m_name->text());
     if (name.isEmpty())
@@ -197,8 +306,11 @@ void TargetsWindow::add()
     if (const auto *problem = std::get_if<CoordinateProblem>(&dec))
         return showProblem(problemText(*problem, false), m_dec);
 
-    m_targets.push_back({name, std::get<double>(ra), std::get<double>(dec)});
-    addRow(m_targets.back());
+    std::vector<TargetLine> lines = m_lines;
+    lines.push_back(Target{name, std::get<double>(ra), std::get<double>(dec)});
+    if (targetListText(lines).size() > maxStoredListLength)
+        return showProblem(tr("The unreadable rows leave no room to store another target: remove one of them"));
+    m_lines = std::move(lines);
     for (QLineEdit *edit : {m_name, m_ra, m_dec})
         edit->clear();
     m_name->setFocus();
@@ -213,17 +325,19 @@ void TargetsWindow::removeSelected()
     if (rows.isEmpty())
         return;
     std::sort(rows.rbegin(), rows.rend());
-    for (const int row : rows) {
-        m_targets.erase(m_targets.begin() + row);
-        m_table->removeRow(row);
-    }
+    for (const int row : rows)
+        m_lines.erase(m_lines.begin() + row);
     listChanged();
 }
 
 void TargetsWindow::listChanged()
 {
-    m_tick.setTargets(m_targets);
-    if (saveTargets(m_store, m_targets))
+    // Read again as the store will, so that a target waiting beyond the limit takes a place a
+    // removal freed.
+    m_lines = targetListFromText(targetListText(m_lines));
+    showLines();
+    m_tick.setTargets(targetsAmong(m_lines));
+    if (saveTargets(m_store, m_lines))
         showProblem({});
     else
         showProblem(tr("Cannot write the settings file %1: the list is kept, and saved once it can be")

@@ -2,7 +2,7 @@
 
 #include "engine/ClockUpdate.h"
 #include "engine/ClockWindow.h"
-#include "sky/Target.h"
+#include "sky/TargetList.h"
 
 #include <AppUtils/DefaultSettings.h>
 
@@ -17,6 +17,7 @@ class QTableWidget;
 // ICRS), and a table of them with, each second, their hour angle, the time to or since the
 // meridian, their altitude and whether they are up. The list is kept in the settings on every
 // edit and handed to the tick, which works out the places; the window only formats them.
+// A stored line that holds no target is a row that says why; it is kept until removed.
 class TargetsWindow : public ClockWindow
 {
     Q_OBJECT
@@ -40,9 +41,11 @@ private:
     // Adds the typed target when every field reads and the list has room; otherwise selects
     // the field at fault and says why beside the fields. Nothing is stored until then.
     void add();
-    // Removes the selected targets.
+    // Removes the selected rows.
     void removeSelected();
-    void addRow(const Target &target);
+    // Rebuilds the table from m_lines.
+    void showLines();
+    void addRow(const TargetLine &line);
     // Keeps the list and hands it to the tick; says so beside the fields when it could not be kept.
     void listChanged();
     // Shows problem beside the fields (none when empty) and selects field, when given.
@@ -51,7 +54,7 @@ private:
 
     ClockUpdate &m_tick;
     AppUtils::DefaultSettings &m_store;
-    std::vector<Target> m_targets;
+    std::vector<TargetLine> m_lines; // one per row
     QLineEdit *m_name = nullptr;
     QLineEdit *m_ra = nullptr;
     QLineEdit *m_dec = nullptr;

@@ -79,14 +79,19 @@ def press(accessible, action):
     actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(action))
 
 
+def labelled(label):
+    (target,) = [r.getTarget(i) for r in label.getRelationSet()
+                 if r.getRelationType() == pyatspi.RELATION_LABEL_FOR for i in range(r.getNTargets())]
+    return target
+
+
 def read(window, caption):
     # The label the caption is the label for, once the first tick wrote it: Qt names it after its caption till then.
     label = find(window, f"caption {caption!r}",
                  lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name == caption)
 
     def written():
-        (target,) = [r.getTarget(i) for r in label.getRelationSet()
-                     if r.getRelationType() == pyatspi.RELATION_LABEL_FOR for i in range(r.getNTargets())]
+        target = labelled(label)
         return target.name if target.name != caption else None
 
     return wait_for(f"text in {caption!r}", written)
@@ -151,6 +156,19 @@ class PreferencesWindow(unittest.TestCase):
                 for other, button in buttons.items():
                     self.assertEqual(has(button, pyatspi.STATE_CHECKED), other == name)
                     self.assertEqual(has(panes[other], pyatspi.STATE_SHOWING), other == name)
+
+
+class TargetsWindow(unittest.TestCase):
+    def test_captions_come_before_the_fields_they_label(self):
+        press(find(frame("Horavane"), "menu item", lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "Targets"), "Press")
+        window = frame("Targets")
+        for caption, field in [("Name", "Target name"), ("RA (J2000)", "Right ascension, J2000"),
+                               ("Dec (J2000)", "Declination, J2000")]:
+            with self.subTest(caption=caption):
+                label = find(window, f"caption {caption!r}", lambda a, c=caption: a.getRole() == pyatspi.ROLE_LABEL and a.name == c)
+                target = labelled(label)
+                self.assertEqual((target.name, target.getRole()), (field, pyatspi.ROLE_TEXT))
+                self.assertLess(label.getIndexInParent(), target.getIndexInParent(), "the field comes first")
 
 
 def main():

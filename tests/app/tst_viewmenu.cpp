@@ -105,7 +105,7 @@ private Q_SLOTS:
              }},
             {"analog", [](tst_ViewMenu &t) -> QWidget & { return t.clockWindow(&WindowRegistry::openAnalogWindow); }},
             {"targets", [](tst_ViewMenu &t) -> QWidget & {
-                 saveTargets(AppUtils::Defaults(), std::vector<Target>{{u"M42"_s, 5.5881, -5.3911}});
+                 saveTargets(AppUtils::Defaults(), std::vector<TargetLine>{Target{u"M42"_s, 5.5881, -5.3911}});
                  return t.clockWindow(&WindowRegistry::openTargetsWindow);
              }},
             {"general pane", [](tst_ViewMenu &) -> QWidget & {
