@@ -64,8 +64,12 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
+    // Each caption beside its value, which is on its right, or on its left where the window
+    // reads right to left. Stated absolutely: a label would mirror its alignment only for a
+    // caption in a right-to-left script.
+    const Qt::Alignment towardsValue = window.isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight;
     for (QLabel *label : m_ui->centralwidget->findChildren<QLabel *>())
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAlignment(towardsValue | Qt::AlignAbsolute | Qt::AlignVCenter);
     alignLabels();
 
     // A window made larger than its contents shows them larger, in the middle under its top.

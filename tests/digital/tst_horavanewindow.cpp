@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGeoPositionInfoSource>
+#include <QLabel>
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -294,6 +296,30 @@ private Q_SLOTS:
         showAt(545011200s + seconds(later));
         QTest::keySequence(&utc, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // Right to left the captions stand at the right, and each value right beside its caption:
+    // no gap wider than the form's spacing between the ink of one and of the other.
+    void rightToLeftKeepsValuesBesideCaptions()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+        const auto w = shown(545011200s, "UTC");
+        const auto ink = [&](QWidget &widget) { // the columns drawn in, in window coordinates
+            const QImage drawn = widget.grab().toImage();
+            int first = drawn.width(), end = 0;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (drawn.pixelColor(x, y) != widget.palette().color(QPalette::Window))
+                        first = std::min(first, x), end = x + 1;
+            const int left = widget.mapTo(w->window(), QPoint()).x();
+            return std::pair(left + first, left + end);
+        };
+        for (const char *name : {"m_locn_source", "m_utc"}) {
+            QLabel &caption = *w->window()->findChild<QLabel *>(QLatin1StringView(name) + u"Label"_s);
+            const int gap = ink(caption).first - ink(readout(*w, name)).second;
+            QVERIFY2(gap >= 0 && gap <= 16, qPrintable(u"%1: %2"_s.arg(QLatin1StringView(name)).arg(gap)));
+        }
     }
 
     // A screen reader reads the read-out as a label named by its text, the new one each second.
