@@ -14,6 +14,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -57,10 +58,12 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
         sources << locationSourceName(source);
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
-    for (const NoPosition reason :
-        {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
+    for (const NoPosition reason : {NoPosition::waitingForFix, NoPosition::noFixInAMinute, NoPosition::notAllowed,
+             NoPosition::noService, NoPosition::serverGivesNone})
         reasons << noPositionText(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
+    m_ui->m_openPreferences->hide();
+    connect(m_ui->m_openPreferences, &QPushButton::clicked, this, &HoravaneWindow::positionPreferencesWanted);
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
@@ -137,13 +140,18 @@ void HoravaneWindow::showObserver(const ClockReading &reading)
     m_ui->m_locn_source->setText(locationSourceName(reading.settings.source));
     QString position;
     QString status;
+    // Every reason but the first seconds of waiting is mended in the preferences.
+    bool mendedInPreferences = false;
     if (const auto *observer = std::get_if<ObserverPosition>(&reading.observer)) {
         const bool decimal = reading.settings.decimal;
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
     } else {
-        status = noPositionText(std::get<NoPosition>(reading.observer));
+        const NoPosition reason = std::get<NoPosition>(reading.observer);
+        status = noPositionText(reason);
+        mendedInPreferences = reason != NoPosition::waitingForFix;
     }
     m_ui->m_location->setText(position);
     m_ui->m_positionStatus->setText(status);
+    m_ui->m_openPreferences->setVisible(mendedInPreferences);
 }
