@@ -573,6 +573,18 @@
         <translation>Kein Ortungsdienst auf diesem Desktop: in den Einstellungen „Manuell“ wählen</translation>
     </message>
     <message>
+        <source>No fix from the location service in a minute: choose Manual in Preferences</source>
+        <translation>Seit einer Minute kein Standort vom Ortungsdienst: in den Einstellungen „Manuell“ wählen</translation>
+    </message>
+    <message>
+        <source>Open Preferences…</source>
+        <translation>Einstellungen öffnen…</translation>
+    </message>
+    <message>
+        <source>Opens the General preferences, where the position is chosen</source>
+        <translation>Öffnet die allgemeinen Einstellungen, in denen die Position gewählt wird</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server liefert keine Position</translation>

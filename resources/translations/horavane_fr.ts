@@ -573,6 +573,18 @@
         <translation>Aucun service de localisation sur ce bureau : choisissez « Manuelle » dans les préférences</translation>
     </message>
     <message>
+        <source>No fix from the location service in a minute: choose Manual in Preferences</source>
+        <translation>Aucune position du service de localisation depuis une minute : choisissez « Manuelle » dans les préférences</translation>
+    </message>
+    <message>
+        <source>Open Preferences…</source>
+        <translation>Ouvrir les préférences…</translation>
+    </message>
+    <message>
+        <source>Opens the General preferences, where the position is chosen</source>
+        <translation>Ouvre les préférences générales, où se choisit la position</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server ne donne pas de position</translation>

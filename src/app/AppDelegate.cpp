@@ -114,6 +114,8 @@ void AppDelegate::showClockWindow(const WindowOpener &opener)
         controller = opener.make();
         connect(controller.get(), &Platform::WindowController::windowLoaded, this,
             [this, window = controller.get()] { m_menu.install(*window->window()); });
+        if (const auto *digital = qobject_cast<const HoravaneWindow *>(controller.get()))
+            connect(digital, &HoravaneWindow::positionPreferencesWanted, this, &AppDelegate::showPositionPreferences);
     }
     controller->showWindow();
     qCDebug(lcLifecycle) << "window shown" << opener.settingsKey;
@@ -197,6 +199,12 @@ void AppDelegate::showPreferences()
     preferences.showWindow();
     m_menu.addKeys(*preferences.window());
     qCDebug(lcLifecycle, "preferences shown");
+}
+
+void AppDelegate::showPositionPreferences()
+{
+    sharedPreferences().window().selectPane(0); // General
+    showPreferences();
 }
 
 void AppDelegate::checkUpdates()

@@ -48,6 +48,8 @@ public:
     void showAnalog();
     void showTargets();
     void showPreferences();
+    // The preferences at the General pane, where the position comes from.
+    void showPositionPreferences();
     void checkUpdates();
     void showDonate();
     // Asks for an Earth-orientation file and adds it to the user's data; the details section

@@ -73,11 +73,12 @@ DetailsPanel::DetailsPanel(QWidget *parent)
 
 Readout *DetailsPanel::addRow(const QString &label, const QString &description)
 {
+    // The caption first: a screen reader meets the children in the order they were made.
+    auto *name = new QLabel(label, this);
     auto *readout = new Readout(this);
     readout->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     readout->setAccessibleDescription(description);
-    auto *name = new QLabel(label, this);
-    name->setBuddy(readout);
+    name->setBuddy(readout); // which makes it the read-out's label for a screen reader
     m_rows->addRow(name, readout);
     return readout;
 }

@@ -14,6 +14,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -57,15 +58,21 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
         sources << locationSourceName(source);
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
-    for (const NoPosition reason :
-        {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
+    for (const NoPosition reason : {NoPosition::waitingForFix, NoPosition::noFixInAMinute, NoPosition::notAllowed,
+             NoPosition::noService, NoPosition::serverGivesNone})
         reasons << noPositionText(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
+    m_ui->m_openPreferences->hide();
+    connect(m_ui->m_openPreferences, &QPushButton::clicked, this, &HoravaneWindow::positionPreferencesWanted);
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
+    // Each caption beside its value, which is on its right, or on its left where the window
+    // reads right to left. Stated absolutely: a label would mirror its alignment only for a
+    // caption in a right-to-left script.
+    const Qt::Alignment towardsValue = window.isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight;
     for (QLabel *label : m_ui->centralwidget->findChildren<QLabel *>())
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAlignment(towardsValue | Qt::AlignAbsolute | Qt::AlignVCenter);
     alignLabels();
 
     // A window made larger than its contents shows them larger, in the middle under its top.
@@ -133,13 +140,18 @@ void HoravaneWindow::showObserver(const ClockReading &reading)
     m_ui->m_locn_source->setText(locationSourceName(reading.settings.source));
     QString position;
     QString status;
+    // Every reason but the first seconds of waiting is mended in the preferences.
+    bool mendedInPreferences = false;
     if (const auto *observer = std::get_if<ObserverPosition>(&reading.observer)) {
         const bool decimal = reading.settings.decimal;
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
     } else {
-        status = noPositionText(std::get<NoPosition>(reading.observer));
+        const NoPosition reason = std::get<NoPosition>(reading.observer);
+        status = noPositionText(reason);
+        mendedInPreferences = reason != NoPosition::waitingForFix;
     }
     m_ui->m_location->setText(position);
     m_ui->m_positionStatus->setText(status);
+    m_ui->m_openPreferences->setVisible(mendedInPreferences);
 }

@@ -33,6 +33,10 @@ public:
     // keeping the size of the text.
     void setDetailsShown(bool shown);
 
+Q_SIGNALS:
+    // The button beside a status line that asks for a position to be chosen was pressed.
+    void positionPreferencesWanted();
+
 protected:
     void loadWindow(QMainWindow &window) override;
 

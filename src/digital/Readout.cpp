@@ -142,6 +142,7 @@ void Readout::setText(const QString &text)
     m_text = text;
     m_shaped.setText(text);
     m_dimmedParts.reset();
+    m_advance.reset();
     // The same characters stay selected: in a read-out of fixed format that is the same
     // field, so a selection survives the next second.
     const int length = int(text.size());
@@ -234,6 +235,7 @@ void Readout::changeEvent(QEvent *event)
 void Readout::measure()
 {
     m_dimmedParts.reset();
+    m_advance.reset();
     const QFontMetricsF metrics(font(), this);
     qreal widest = 0;
     for (const QString &sample : std::as_const(m_samples))
@@ -243,10 +245,19 @@ void Readout::measure()
     updateGeometry();
 }
 
+// The text itself takes the direction of its own characters whatever the window's: numbers,
+// times and coordinates, which have no letters, read left to right in every language.
 QPointF Readout::textOrigin() const
 {
     const QRect area = contentsRect();
-    return {qreal(area.left()), area.top() + (area.height() - QFontMetricsF(font(), this).height()) / 2};
+    const QFontMetricsF metrics(font(), this);
+    qreal left = area.left();
+    if (isRightToLeft()) {
+        if (!m_advance)
+            m_advance = metrics.horizontalAdvance(m_text);
+        left += area.width() - *m_advance;
+    }
+    return {left, area.top() + (area.height() - metrics.height()) / 2};
 }
 
 QTextLine Readout::layOut(QTextLayout &layout)

@@ -64,7 +64,8 @@ protected:
 private:
     friend class AccessibleReadout;
 
-    // Where the first line's top left corner is drawn: at the left, centred vertically.
+    // Where the first line's top left corner is drawn, centred vertically: at the left, or at
+    // the right where the window reads right to left, so that the text stays beside its caption.
     QPointF textOrigin() const;
     // Lays out the text of layout (this widget's text, in its font) on one line, as it is
     // drawn, for hit tests and for drawing a selection.
@@ -83,6 +84,7 @@ private:
     QStringList m_samples;
     int m_textWidth = 0;
     int m_textHeight = 0;
+    mutable std::optional<qreal> m_advance; // of the text, measured when it is drawn from the right
     int m_dimmedStart = 0;
     int m_dimmedLength = 0;
     std::optional<std::array<QStaticText, 3>> m_dimmedParts; // made when first drawn

@@ -8,6 +8,9 @@ QString noPositionText(NoPosition reason)
     switch (reason) {
     case NoPosition::waitingForFix:
         return QCoreApplication::translate("HoravaneWindow", "Waiting for the first fix from the location service");
+    case NoPosition::noFixInAMinute:
+        return QCoreApplication::translate(
+            "HoravaneWindow", "No fix from the location service in a minute: choose Manual in Preferences");
     case NoPosition::notAllowed:
         return QCoreApplication::translate(
             "HoravaneWindow", "The location service does not allow Horavane to know the position");
@@ -27,8 +30,9 @@ Location &Location::shared()
     return *instance;
 }
 
-Location::Location(SourceMaker makeSource)
+Location::Location(SourceMaker makeSource, const AppUtils::Clock &clock)
     : m_makeSource(std::move(makeSource))
+    , m_clock(clock)
 {
 }
 
@@ -58,7 +62,12 @@ std::variant<ObserverPosition, NoPosition> Location::observe()
     if (!m_locationManager) {
         m_locationManager = m_makeSource();
         m_locationManager->startUpdatingLocation();
+        m_serviceStarted = m_clock.now();
     }
+    // A service that never answers, or a machine without one that does not say so, gives no
+    // fix: past a minute that is worth saying (a step back of the clock says nothing).
+    const NoPosition waiting = m_clock.now() - m_serviceStarted > std::chrono::minutes(1) ? NoPosition::noFixInAMinute
+                                                                                          : NoPosition::waitingForFix;
     using Status = PositionSource::AuthorizationStatus;
     switch (m_locationManager->authorizationStatus()) {
     case Status::restricted:
@@ -66,12 +75,12 @@ std::variant<ObserverPosition, NoPosition> Location::observe()
     case Status::denied:
         return NoPosition::notAllowed;
     case Status::notDetermined:
-        return NoPosition::waitingForFix;
+        return waiting;
     case Status::authorizedAlways:
         break;
     }
     const std::optional<QGeoCoordinate> fix = m_locationManager->location();
     if (!fix)
-        return NoPosition::waitingForFix;
+        return waiting;
     return ObserverPosition{fix->latitude(), fix->longitude()};
 }

@@ -3,6 +3,8 @@
 #include "PositionSource.h"
 #include "preferences/ObserverSettings.h"
 
+#include <AppUtils/Clock.h>
+
 #include <QString>
 
 #include <functional>
@@ -22,6 +24,7 @@ struct ObserverPosition
 // Why there is no position to show.
 enum class NoPosition {
     waitingForFix, // the location service has not delivered a fix yet
+    noFixInAMinute, // nor in the minute since it was started
     notAllowed, // the location service refused access
     noService, // this desktop has no location service
     serverGivesNone, // the SiTech server source names no position
@@ -44,7 +47,8 @@ public:
     // makeSource: called once, at the first observe() under the location service source, so
     // that a run that never asks the desktop for a position never starts its service (nor is
     // woken by it). Its updates are then never stopped, whatever source is chosen later.
-    explicit Location(SourceMaker makeSource);
+    // clock: how long the service has been waiting for its first fix.
+    explicit Location(SourceMaker makeSource, const AppUtils::Clock &clock = AppUtils::systemClock());
 
     void setSettings(const ObserverSettings &settings);
     const ObserverSettings &settings() const { return m_settings; }
@@ -57,6 +61,8 @@ public:
 
 private:
     SourceMaker m_makeSource;
+    const AppUtils::Clock &m_clock;
     std::unique_ptr<PositionSource> m_locationManager;
+    std::chrono::system_clock::time_point m_serviceStarted;
     ObserverSettings m_settings;
 };

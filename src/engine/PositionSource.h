@@ -27,7 +27,9 @@ public:
     ~PositionSource() override;
 
     // The desktop's default source, identified to GeoClue by the application id (the name of
-    // the installed desktop entry), also when no application object has set one.
+    // the installed desktop entry), also when no application object has set one. Qt's GeoClue
+    // source waits in silence when GeoClue is not on the system bus, or there is no system
+    // bus: that is asked of the bus without waiting for its answer, and reads as restricted.
     static std::unique_ptr<PositionSource> createDefault();
 
     void startUpdatingLocation();
@@ -38,6 +40,10 @@ public:
 
 private:
     void positionUpdated(const QGeoPositionInfo &update);
+    void errorOccurred(QGeoPositionInfoSource::Error error);
+    void serviceMissing();
+    // Asks the system bus whether GeoClue is there or can be started.
+    void probeGeoClue();
 
     std::unique_ptr<QGeoPositionInfoSource> m_source;
     AuthorizationStatus m_status;

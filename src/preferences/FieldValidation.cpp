@@ -15,10 +15,13 @@ bool isWhole(const Platform::TextField::LeadingNumber<Number> &number, QStringVi
 
 } // namespace
 
-bool isValidDoubleEntry(QStringView text, double lower, double upper)
+std::optional<double> doubleEntry(QStringView text, double lower, double upper)
 {
     const auto number = Platform::TextField::leadingDouble(text);
-    return isWhole(number, text) && number.value >= lower && number.value <= upper;
+    // NaN fails both comparisons.
+    if (isWhole(number, text) && number.value >= lower && number.value <= upper)
+        return number.value;
+    return std::nullopt;
 }
 
 bool isValidIntegerEntry(QStringView text, qint64 lower, qint64 upper)
@@ -29,7 +32,7 @@ bool isValidIntegerEntry(QStringView text, qint64 lower, qint64 upper)
 
 bool validateDoubleField(const QLineEdit &field, double lowerLimit, double upperLimit)
 {
-    return isValidDoubleEntry(field.text(), lowerLimit, upperLimit);
+    return doubleEntry(field.text(), lowerLimit, upperLimit).has_value();
 }
 
 bool validateIntegerField(const QLineEdit &field, qint64 lowerLimit, qint64 upperLimit)

@@ -3,21 +3,22 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <optional>
+
 class QLineEdit;
 
 // Checks of what the user typed into the numeric fields of the General pane. A check only
 // answers; it never changes the field.
 
-// Whether text is a decimal number between lower and upper (inclusive) as a whole: an
-// optional sign, digits with an optional point (at least one digit before or after it), an
-// optional exponent ("1e1", "2.5E-3"), the point always '.', whatever the user's locale.
-// False for empty text, white space anywhere (also leading or trailing), anything left over
-// ("12abc", "12,5"), hexadecimal ("0x1p3"), "inf", "nan", and a magnitude beyond the range
-// of a double ("1e999"). A magnitude too small for a double ("1e-999") reads as 0.
-// These are exactly the entries that Platform::TextField::doubleValue() reads in full (both
-// read with Platform::TextField::leadingDouble()), so an accepted entry is the number the
-// rest of the program uses.
-bool isValidDoubleEntry(QStringView text, double lower, double upper);
+// The number text is as a whole, read as the C library's strtod reads it (see
+// Platform::TextField::leadingDouble()), when it lies between lower and upper (inclusive):
+// decimal ("1e1", "2.5E-3"; the point always '.', whatever the user's locale) or hexadecimal
+// ("0x10", "0x1p3"). None for empty text, white space anywhere (also leading or trailing),
+// anything left over ("12abc", "12,5"), "nan", a magnitude beyond the range of a double
+// ("1e999"), and "inf" unless a limit is infinite. A magnitude too small for a double
+// ("1e-999") reads as 0. Platform::TextField::doubleValue() reads the same number from an accepted entry, so it
+// is the number the rest of the program uses.
+std::optional<double> doubleEntry(QStringView text, double lower, double upper);
 
 // Whether text is a base-10 integer between lower and upper (inclusive) as a whole: an
 // optional sign and one or more of the digits 0-9, nothing else. False for empty text,

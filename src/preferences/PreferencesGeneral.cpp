@@ -295,8 +295,8 @@ void PreferencesGeneral::dut1Edited()
     const QString text = m_ui->m_dut1->text().trimmed();
     std::optional<TypedDut1> typed;
     m_dut1Problem.clear();
-    if (isValidDoubleEntry(text, -dut1Limit, dut1Limit))
-        typed = TypedDut1{text.toDouble(), QDateTime::currentDateTimeUtc().date()};
+    if (const std::optional<double> seconds = doubleEntry(text, -dut1Limit, dut1Limit))
+        typed = TypedDut1{*seconds, QDateTime::currentDateTimeUtc().date()};
     else if (!text.isEmpty())
         m_dut1Problem = tr("Not used: DUT1 is a number of seconds from −0.9 to +0.9");
     if (m_dut1Problem.isEmpty() && typed != m_typedDut1) {

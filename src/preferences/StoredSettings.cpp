@@ -51,7 +51,8 @@ std::optional<TypedDut1> loadTypedDut1(const AppUtils::DefaultSettings &store)
 {
     const QString text = store.loadString(SettingsKeys::typedDut1, {});
     const QDate day = QDate::fromString(store.loadString(SettingsKeys::typedDut1Date, {}), Qt::ISODate);
-    if (!day.isValid() || !isValidDoubleEntry(text, -dut1Limit, dut1Limit))
+    const std::optional<double> seconds = doubleEntry(text, -dut1Limit, dut1Limit);
+    if (!day.isValid() || !seconds)
         return std::nullopt;
-    return TypedDut1{text.toDouble(), day};
+    return TypedDut1{*seconds, day};
 }

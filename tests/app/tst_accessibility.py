@@ -13,7 +13,7 @@ import unittest
 
 # No daylight saving and a half-hour offset: neither UTC nor a rounded offset can pass for it.
 ZONE, ZONE_OFFSET = "Asia/Kolkata", r"\+05:30"
-SETTINGS = "[General]\nAPP_Horavane=true\nPrefs_LocationSource=1\nPREFS_latitude=51.4769\nPREFS_longitude=-0.0005\n" \
+SETTINGS = "[General]\nAPP_Horavane=true\nAPP_ShowDetails=true\nPrefs_LocationSource=1\nPREFS_latitude=51.4769\nPREFS_longitude=-0.0005\n" \
            "[Donation]\nhideAtLaunch=true\n"
 ISO_TIME = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}"
 DISPLAY = "HORAVANE_A11Y_DISPLAY"   # the X server, given to horavane only
@@ -79,22 +79,22 @@ def press(accessible, action):
     actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(action))
 
 
-def labelled(label):
-    (target,) = [r.getTarget(i) for r in label.getRelationSet()
-                 if r.getRelationType() == pyatspi.RELATION_LABEL_FOR for i in range(r.getNTargets())]
-    return target
+def related(accessible, relation):
+    return [r.getTarget(i) for r in accessible.getRelationSet()
+            if r.getRelationType() == relation for i in range(r.getNTargets())]
+
+
+def caption_and_value(window, caption):
+    label = find(window, f"caption {caption!r}",
+                 lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name == caption)
+    (value,) = related(label, pyatspi.RELATION_LABEL_FOR)
+    return label, value
 
 
 def read(window, caption):
     # The label the caption is the label for, once the first tick wrote it: Qt names it after its caption till then.
-    label = find(window, f"caption {caption!r}",
-                 lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name == caption)
-
-    def written():
-        target = labelled(label)
-        return target.name if target.name != caption else None
-
-    return wait_for(f"text in {caption!r}", written)
+    _, value = caption_and_value(window, caption)
+    return wait_for(f"text in {caption!r}", lambda: value.name if value.name != caption else None)
 
 
 class DigitalWindow(unittest.TestCase):
@@ -109,6 +109,15 @@ class DigitalWindow(unittest.TestCase):
         ]:
             with self.subTest(caption=caption):
                 self.assertRegex(read(window, caption), pattern)
+
+    def test_a_caption_comes_before_its_value_and_labels_it(self):
+        window = frame("Horavane")
+        for caption in ["Local time:", "Position source:", "UT1 − UTC:", "Julian Date:"]:
+            with self.subTest(caption=caption):
+                label, value = caption_and_value(window, caption)
+                self.assertEqual(label.parent, value.parent)
+                self.assertLess(label.getIndexInParent(), value.getIndexInParent())
+                self.assertEqual([a.name for a in related(value, pyatspi.RELATION_LABELLED_BY)], [caption])
 
 
 class PreferencesWindow(unittest.TestCase):
@@ -165,8 +174,7 @@ class TargetsWindow(unittest.TestCase):
         for caption, field in [("Name", "Target name"), ("RA (J2000)", "Right ascension, J2000"),
                                ("Dec (J2000)", "Declination, J2000")]:
             with self.subTest(caption=caption):
-                label = find(window, f"caption {caption!r}", lambda a, c=caption: a.getRole() == pyatspi.ROLE_LABEL and a.name == c)
-                target = labelled(label)
+                label, target = caption_and_value(window, caption)
                 self.assertEqual((target.name, target.getRole()), (field, pyatspi.ROLE_TEXT))
                 self.assertLess(label.getIndexInParent(), target.getIndexInParent(), "the field comes first")
 

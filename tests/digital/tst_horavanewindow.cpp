@@ -1,4 +1,5 @@
 #include "ClockWindows.h"
+#include "FakeClock.h"
 #include "digital/DetailsPanel.h"
 #include "digital/HoravaneWindow.h"
 #include "digital/Readout.h"
@@ -8,7 +9,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGeoPositionInfoSource>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -32,7 +36,7 @@ struct ScriptedGeoSource : QGeoPositionInfoSource
     QGeoPositionInfo m_last;
 };
 
-enum Service { None, Silent, Fix, Refused, FixThenRefused };
+enum Service { None, NoSystemBus, Silent, SilentAMinute, Fix, Refused, FixThenRefused };
 struct Row { const char *name; ObserverSettings settings; Service service; QString position, status; };
 
 Readout &readout(const ClockWindow &window, const char *name) { return *window.window()->findChild<Readout *>(QLatin1StringView(name)); }
@@ -154,11 +158,14 @@ private Q_SLOTS:
         QTest::addColumn<Row>("row");
         const Source manual = Source::useManual, service = Source::useCoreLocation;
         const QString refused = u"The location service does not allow Horavane to know the position"_s;
+        const QString noService = u"No location service on this desktop: choose Manual in Preferences"_s;
         const Row rows[] = {
             {"server never", {Source::useSiTech, 51.5, -0.1, true}, Fix, {}, u"SiTech NTP Server gives no position"_s},
             {"manual ignores a fix", {manual, 51.5, -0.1, true}, Fix, u"51.5000° , -0.1000°"_s, {}},
-            {"no service", {service}, None, {}, u"No location service on this desktop: choose Manual in Preferences"_s},
+            {"no service", {service}, None, {}, noService},
+            {"no system bus", {service}, NoSystemBus, {}, noService},
             {"before the first fix", {service}, Silent, {}, u"Waiting for the first fix from the location service"_s},
+            {"no fix in a minute", {service}, SilentAMinute, {}, u"No fix from the location service in a minute: choose Manual in Preferences"_s},
             {"service fix", {service}, Fix, u"-33.8568° , 151.2153°"_s, {}},
             {"refused", {service}, Refused, {}, refused},
             {"refused after a fix", {service}, FixThenRefused, {}, refused},
@@ -167,25 +174,35 @@ private Q_SLOTS:
             QTest::newRow(row.name) << row;
     }
 
-    // The position, or the line saying why there is none; the service started only when asked.
+    // The position, or the line saying why there is none, with a button to the preferences
+    // beside a reason the person can mend there; the service started only when asked.
     void position()
     {
         QFETCH(Row, row);
         auto geo = std::make_unique<ScriptedGeoSource>();
         ScriptedGeoSource &script = *geo;
-        Location location([&] { return std::make_unique<PositionSource>(row.service == None ? nullptr : std::move(geo)); });
+        FakeClock clock;
+        Location location([&] {
+            if (row.service != NoSystemBus)
+                return std::make_unique<PositionSource>(row.service == None ? nullptr : std::move(geo));
+            qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
+            return PositionSource::createDefault();
+        }, clock);
         location.setSettings(row.settings);
         location.observe();
-        QCOMPARE(script.started, row.service != None && row.settings.source == Source::useCoreLocation);
+        QCOMPARE(script.started, (row.service != None && row.service != NoSystemBus) && row.settings.source == Source::useCoreLocation);
+        clock.advance(row.service == SilentAMinute ? 61s : 59s);
         if (row.service == Fix || row.service == FixThenRefused)
             script.deliver();
         if (row.service == Refused || row.service == FixThenRefused)
             Q_EMIT script.errorOccurred(QGeoPositionInfoSource::AccessError);
         const auto window = makeClockWindow<HoravaneWindow>();
         window->showWindow();
-        ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), {}, sidereal));
+        const auto status = [&] { return ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), {}, sidereal)), field(*window, "m_positionStatus"); };
+        QTRY_COMPARE(status(), row.status); // the bus answers through the event loop
         QCOMPARE(field(*window, "m_location"), row.position);
-        QCOMPARE(field(*window, "m_positionStatus"), row.status);
+        const bool mendable = !row.status.isEmpty() && row.service != Silent;
+        QCOMPARE(window->window()->findChild<QPushButton *>(u"m_openPreferences"_s)->isVisible(), mendable);
     }
 
     // A new second repaints the read-outs whose text changed, and lays nothing out again.
@@ -294,6 +311,30 @@ private Q_SLOTS:
         showAt(545011200s + seconds(later));
         QTest::keySequence(&utc, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // Right to left the captions stand at the right, and each value right beside its caption:
+    // no gap wider than the form's spacing between the ink of one and of the other.
+    void rightToLeftKeepsValuesBesideCaptions()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+        const auto w = shown(545011200s, "UTC");
+        const auto ink = [&](QWidget &widget) { // the columns drawn in, in window coordinates
+            const QImage drawn = widget.grab().toImage();
+            int first = drawn.width(), end = 0;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (drawn.pixelColor(x, y) != widget.palette().color(QPalette::Window))
+                        first = std::min(first, x), end = x + 1;
+            const int left = widget.mapTo(w->window(), QPoint()).x();
+            return std::pair(left + first, left + end);
+        };
+        for (const char *name : {"m_locn_source", "m_utc"}) {
+            QLabel &caption = *w->window()->findChild<QLabel *>(QLatin1StringView(name) + u"Label"_s);
+            const int gap = ink(caption).first - ink(readout(*w, name)).second;
+            QVERIFY2(gap >= 0 && gap <= 16, qPrintable(u"%1: %2"_s.arg(QLatin1StringView(name)).arg(gap)));
+        }
     }
 
     // A screen reader reads the read-out as a label named by its text, the new one each second.

@@ -166,7 +166,7 @@ private Q_SLOTS:
 
     // A bad entry is selected again when Tab has taken the focus out of its field: one move
     // there and one back, not two fields pulling it back and forth. It is never corrected, and
-    // never stored. An entry is a whole decimal number in range, written as C writes one.
+    // never stored. An entry is a whole number in range, as C's strtod reads one.
     void endOfEditSelectsABadEntry_data()
     {
         QTest::addColumn<QString>("field");
@@ -176,8 +176,8 @@ private Q_SLOTS:
             for (const QString &text : texts)
                 QTest::addRow("%s \"%s\"", qPrintable(field), qPrintable(text)) << field << text << bad;
         };
-        rows(u"m_latitude"_s, false, {u"+1e1"_s, u"-90"_s, u"-1e-999"_s});
-        rows(u"m_latitude"_s, true, {u"-91"_s, {}, u" 12"_s, u"12,5"_s, u"1e+"_s, u"0x1p3"_s, u"nan"_s, u"\uFF11\uFF12"_s, u"1e999"_s});
+        rows(u"m_latitude"_s, false, {u"+1e1"_s, u"-90"_s, u"-1e-999"_s, u"0x10"_s, u"-0x1p3"_s});
+        rows(u"m_latitude"_s, true, {u"-91"_s, {}, u" 12"_s, u"12,5"_s, u"1e+"_s, u"0x5bp0"_s, u"nan"_s, u"inf"_s, u"\uFF11\uFF12"_s, u"1e999"_s});
         rows(u"m_longitude"_s, false, {u"180"_s});
         rows(u"m_longitude"_s, true, {u"-180.5"_s});
         rows(u"m_serverPort"_s, false, {u"+8079"_s});

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -29,11 +30,16 @@ qsizetype skipDigits(QStringView text, qsizetype at)
     return at;
 }
 
-// The text after the white space strtod skips in the C locale (space, \t \n \v \f \r).
+// The white space strtod skips in the C locale: space, \t \n \v \f \r.
+bool isSpace(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
 QStringView withoutLeadingSpace(QStringView text)
 {
     qsizetype at = 0;
-    while (at < text.size() && (text[at] == u' ' || (text[at] >= u'\t' && text[at] <= u'\r')))
+    while (at < text.size() && isSpace(text[at]))
         ++at;
     return text.sliced(at);
 }
@@ -50,31 +56,19 @@ locale_t cLocale()
 
 LeadingNumber<double> leadingDouble(QStringView text)
 {
-    // Scanned by hand, so that strtod only ever sees a plain decimal: left to itself it would
-    // also take white space, hexadecimal, "inf" and "nan".
-    const qsizetype mantissa = skipSign(text, 0);
-    qsizetype end = skipDigits(text, mantissa);
-    bool hasDigits = end > mantissa;
-    if (end < text.size() && text[end] == u'.') {
-        const qsizetype fractionEnd = skipDigits(text, end + 1);
-        hasDigits = hasDigits || fractionEnd > end + 1;
-        end = fractionEnd;
-    }
-    if (!hasDigits)
+    // strtod would skip white space first; a number that starts the text does not.
+    if (text.isEmpty() || isSpace(text.front()))
         return {};
-    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
-        const qsizetype exponent = skipSign(text, end + 1);
-        const qsizetype exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent) // "1e" or "1e+" is the number 1 followed by junk
-            end = exponentEnd;
-    }
-    // strtod rounds correctly, and reads a magnitude too small for a double as 0 where
-    // std::from_chars fails. Beyond the range of a double it gives an infinity.
-    const QByteArray ascii = text.first(end).toLatin1();
-    const double value = strtod_l(ascii.constData(), nullptr, cLocale());
-    if (std::isinf(value))
-        return {0.0, end, true};
-    return {value, end, false};
+    // A character beyond Latin-1 becomes '?', which ends a number as the character would.
+    const QByteArray latin1 = text.toLatin1();
+    char *end = nullptr;
+    errno = 0;
+    const double value = strtod_l(latin1.constData(), &end, cLocale());
+    const qsizetype length = end - latin1.constData();
+    // Beyond the range of a double strtod gives an infinity and says so; "inf" is one as written.
+    if (errno == ERANGE && std::isinf(value))
+        return {0.0, length, true};
+    return {value, length, false};
 }
 
 LeadingNumber<qint64> leadingInteger(QStringView text)
@@ -103,7 +97,8 @@ LeadingNumber<qint64> leadingInteger(QStringView text)
 
 double doubleValue(const QLineEdit &field)
 {
-    return leadingDouble(withoutLeadingSpace(field.text())).value;
+    const double value = leadingDouble(withoutLeadingSpace(field.text())).value;
+    return std::isfinite(value) ? value : 0.0;
 }
 
 qint64 integerValue(const QLineEdit &field)

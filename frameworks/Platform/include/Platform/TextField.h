@@ -19,22 +19,20 @@ struct LeadingNumber
         // an integer, 0 for a double
 };
 
-// The decimal number at the very start of text, read in the C locale whatever the user's
-// locale: an optional sign, digits with an optional point (a digit before or after it), an
-// optional exponent ("2.5E-3"; in "1e" and "1e+" the number ends before the 'e'). Only the
-// digits 0-9 count, not those of other scripts, and no white space is skipped. Hexadecimal
-// ("0x10") reads no further than its 0; "inf" and "nan" are no number. A magnitude too small
-// for a double ("1e-999") reads as 0.
+// The number at the very start of text, as the C library's strtod reads it in the C locale
+// whatever the user's locale, except that no white space is skipped: an optional sign, then
+// digits with an optional point (a digit before or after it) and an optional exponent
+// ("2.5E-3"; in "1e" and "1e+" the number ends before the 'e'), hexadecimal with an optional
+// binary exponent ("0x10", "0x1p3"), "inf", "infinity" or "nan". Only ASCII characters count,
+// not the digits of other scripts. A magnitude too small for a double ("1e-999") reads as 0.
 LeadingNumber<double> leadingDouble(QStringView text);
 // The base-10 integer at the very start of text: an optional sign and the digits 0-9.
 LeadingNumber<qint64> leadingInteger(QStringView text);
 
-// The leading decimal number of the field's text, read in the C locale whatever the
-// user's locale: white space (space, \t \n \v \f \r) skipped, then an optional sign,
-// digits with an optional point, an optional exponent; the rest of the text is ignored
-// ("12abc" reads 12, "1,5" reads 1). 0 when the text has no leading number, including
-// hexadecimal ("0x10"), "inf" and "nan", and when the number overflows a double ("1e999").
-// Never infinite, never NaN.
+// The leading number of the field's text, as leadingDouble() reads it after skipping white
+// space (space, \t \n \v \f \r); the rest of the text is ignored ("12abc" reads 12, "1,5"
+// reads 1, "0x10" 16). 0 when the text has no leading number, and in place of an infinity
+// or NaN ("inf", "nan", the overflow of "1e999"): never infinite, never NaN.
 double doubleValue(const QLineEdit &field);
 
 // The leading base-10 integer of the field's text: white space skipped, an optional sign,
