@@ -1,10 +1,11 @@
 #include "TimeSources.h"
 
+#include "RegularFile.h"
+
 #include <AppUtils/Warning.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -21,20 +22,15 @@ double mjdOf(std::chrono::system_clock::time_point now)
     return unixEpochMjd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
 }
 
-// The contents of path, or why they cannot be had; more than limit bytes is refused unread.
+// The contents of path, or why they cannot be had.
 std::optional<QByteArray> readAtMost(const QString &path, qsizetype limit, QString &why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
+    std::variant<QByteArray, QString> read = readRegularFile(path, limit);
+    if (QString *refused = std::get_if<QString>(&read)) {
+        why = *refused;
         return std::nullopt;
     }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
-        why = QCoreApplication::translate("TimeSources", "larger than %1 MiB").arg(double(limit) / (1024 * 1024), 0, 'g', 3);
-        return std::nullopt;
-    }
-    return bytes;
+    return std::move(std::get<QByteArray>(read));
 }
 
 } // namespace

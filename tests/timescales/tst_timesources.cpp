@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
@@ -58,6 +60,8 @@ private Q_SLOTS:
         folders.copy(u"finals2000A-2016-12.txt"_s, kept);
         const QByteArray before = [&] { QFile f(kept); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         TimeSources sources = folders.sources();
+        QVERIFY(::mkfifo(qPrintable(folders.root.filePath(u"pipe"_s)), 0600) == 0); // the file dialog offers named pipes too
+        QCOMPARE(sources.importEarthOrientation(folders.root.filePath(u"pipe"_s)), u"pipe was not imported: not a regular file"_s);
         folders.write(folders.shared() + u"/finals.daily"_s, "garbage\n");
         const std::optional<QString> refused = sources.importEarthOrientation(folders.shared() + u"/finals.daily"_s);
         QVERIFY(refused && refused->startsWith(u"finals.daily was not imported: "_s));
