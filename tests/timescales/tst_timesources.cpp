@@ -80,6 +80,26 @@ private Q_SLOTS:
         QVERIFY(!sources.factsAt(noonOf(57753)).ut1.problem.contains(u"donation"_s));
     }
 
+    // Watched: a folder made after start, a table rewritten in place (cp and curl -o keep the
+    // file), and strays told as one. Noon of MJD 58445 lies halfway between -0.1149701 s and -0.1164909 s.
+    void followsTheFolders()
+    {
+        Folders folders;
+        const QString later = folders.root.filePath(u"later/horavane"_s), daily = later + u"/finals.daily"_s;
+        TimeSources sources({later, {}, u"/nonexistent/leap-seconds.list"_s}, [] { return std::nullopt; });
+        QVERIFY(QDir().mkpath(later));
+        folders.copy(u"finals2000A-2016-12.txt"_s, daily);
+        QTRY_COMPARE(sources.factsAt(noonOf(57753)).ut1.fileName, u"finals.daily"_s);
+        QFile in(QFINDTESTDATA(u"data/finals2000A-2018-11.txt"_s));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        folders.write(daily, in.readAll());
+        QTRY_VERIFY(std::abs(sources.factsAt(noonOf(58445)).ut1.estimate.seconds - -0.1157305) < 1e-9);
+        for (const QString &name : {u"a"_s, u"b"_s, u"c"_s})
+            folders.write(later + u'/' + name, "stray\n");
+        QTRY_COMPARE(sources.factsAt(noonOf(58445)).ut1.problem,
+            u"3 files in %1 set aside (a: not an IERS Bulletin A or finals file)"_s.arg(later));
+    }
+
     // tzdata's list of 2025 expired on 2026-06-28: it is set aside and says so; a missing one too.
     void leapSecondListOutOfDate()
     {
