@@ -1,16 +1,20 @@
 #include "TimeSources.h"
 
+#include "RegularFile.h"
+
 #include <AppUtils/Warning.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <sys/stat.h>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -21,20 +25,34 @@ double mjdOf(std::chrono::system_clock::time_point now)
     return unixEpochMjd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
 }
 
-// The contents of path, or why they cannot be had; more than limit bytes is refused unread.
-std::optional<QByteArray> readAtMost(const QString &path, qsizetype limit, QString &why)
+// Changes come in bursts (a download writes a chunk at a time, a copy many files): the folders
+// are read once, this long after the first change of a burst, however long the burst lasts.
+constexpr std::chrono::milliseconds settleDelay(500);
+
+// Files watched for changes in place, tables first: watches are shared with every other program
+// of the user, and a folder holding more than this is not a folder of tables.
+constexpr qsizetype maximumWatchedFiles = 64;
+
+// The folder when it can be read, else the nearest of its parents that can: there the folder
+// will appear, or be made readable.
+QString nearestReadable(QString folder)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
-        return std::nullopt;
+    while (!QFileInfo(folder).isDir() || !QFileInfo(folder).isReadable()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
     }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
-        why = QCoreApplication::translate("TimeSources", "larger than %1 MiB").arg(double(limit) / (1024 * 1024), 0, 'g', 3);
-        return std::nullopt;
-    }
-    return bytes;
+    return folder;
+}
+
+// One line for the files of a folder set aside: the file and why, or how many and the first.
+QString refusalLine(const QString &folder, const QList<std::pair<QString, QString>> &refused)
+{
+    if (refused.size() == 1)
+        return TimeSources::tr("%1 set aside: %2").arg(refused.constFirst().first, refused.constFirst().second);
+    return TimeSources::tr("%n files in %1 set aside (%2: %3)", nullptr, int(refused.size()))
+        .arg(QDir::toNativeSeparators(folder), refused.constFirst().first, refused.constFirst().second);
 }
 
 } // namespace
@@ -61,7 +79,15 @@ TimeSources::TimeSources(Places places, ClockReader readClock)
     : m_places(std::move(places))
     , m_readClock(std::move(readClock))
 {
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &TimeSources::rescan);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleDelay);
+    connect(&m_settle, &QTimer::timeout, this, &TimeSources::rescan);
+    const auto changed = [this] {
+        if (!m_settle.isActive()) // not restarted: a steady stream of changes must not starve the reading
+            m_settle.start();
+    };
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
     loadLeapSeconds();
     rescan();
 }
@@ -118,8 +144,9 @@ Ut1Source TimeSources::ut1At(std::chrono::system_clock::time_point now) const
 
 std::optional<QString> TimeSources::importEarthOrientation(const QString &path)
 {
-    QString why;
-    const std::optional<QByteArray> bytes = readAtMost(path, EarthOrientation::maximumSize, why);
+    const std::variant<QByteArray, QString> read = readRegularFile(path, EarthOrientation::maximumSize);
+    const QByteArray *bytes = std::get_if<QByteArray>(&read);
+    QString why = bytes ? QString() : std::get<QString>(read);
     if (bytes) {
         auto parsed = EarthOrientation::parse(*bytes);
         if (const QString *refused = std::get_if<QString>(&parsed))
@@ -141,61 +168,128 @@ std::optional<QString> TimeSources::importEarthOrientation(const QString &path)
     return std::nullopt;
 }
 
+std::optional<TimeSources::FileStamp> TimeSources::stampOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    const auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
+    return FileStamp{
+        quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size), ns(status.st_mtim), ns(status.st_ctim)};
+}
+
+void TimeSources::readAgain(DataFile &file)
+{
+    file.problem.clear();
+    const std::variant<QByteArray, QString> read = readRegularFile(file.path, EarthOrientation::maximumSize);
+    if (const QString *why = std::get_if<QString>(&read)) {
+        file.problem = *why;
+        return;
+    }
+    auto parsed = EarthOrientation::parse(std::get<QByteArray>(read));
+    if (auto *table = std::get_if<EarthOrientation>(&parsed))
+        file.table = std::move(*table);
+    else
+        file.problem = std::get<QString>(parsed);
+}
+
+QStringList TimeSources::folders() const
+{
+    QStringList folders = QStringList{m_places.userFolder} + m_places.sharedFolders;
+    folders.removeDuplicates(); // $XDG_DATA_DIRS may name one twice
+    return folders;
+}
+
 void TimeSources::rescan()
 {
+    QHash<QString, std::size_t> before; // where each path was in m_files
+    for (std::size_t i = 0; i < m_files.size(); ++i)
+        before.insert(m_files[i].path, i);
     std::vector<DataFile> files;
     QStringList problems;
-    const QStringList folders = QStringList{m_places.userFolder} + m_places.sharedFolders;
-    for (const QString &folder : folders) {
+    QSet<QString> reread;
+    QStringList unreadable;
+    for (const QString &folder : folders()) {
         const QDir dir(folder);
         if (!dir.exists())
             continue;
         if (!QFileInfo(folder).isReadable()) {
             problems.append(tr("The folder %1 cannot be read").arg(QDir::toNativeSeparators(folder)));
+            if (!m_unreadableFolders.contains(folder)) // said once, not at each change beside it
+                AppUtils::warn(problems.constLast());
+            unreadable.append(folder);
             continue;
         }
         const bool shared = folder != m_places.userFolder;
-        for (const QFileInfo &info : dir.entryInfoList(QDir::Files, QDir::Name)) {
-            const QString path = info.absoluteFilePath();
-            const auto before
-                = std::find_if(m_files.begin(), m_files.end(), [&](const DataFile &f) { return f.path == path; });
-            DataFile file{path, before != m_files.end() ? before->table : std::nullopt};
-            QString why;
-            if (const std::optional<QByteArray> bytes = readAtMost(path, EarthOrientation::maximumSize, why)) {
-                auto parsed = EarthOrientation::parse(*bytes);
-                if (auto *table = std::get_if<EarthOrientation>(&parsed))
-                    file.table = std::move(*table);
-                else
-                    why = std::get<QString>(parsed);
+        QList<std::pair<QString, QString>> held, fresh; // (name, why) of every refusal, of those not said yet
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            const QString path = dir.absoluteFilePath(name);
+            const auto at = before.constFind(path);
+            DataFile file = at != before.cend() ? std::move(m_files[*at]) : DataFile{path, {}, {}, {}};
+            const std::optional<FileStamp> stamp = stampOf(path);
+            if (!stamp || stamp != file.stamp) {
+                const QString said = file.problem;
+                file.stamp = stamp;
+                readAgain(file);
+                reread.insert(path);
+                if (!file.problem.isEmpty() && file.problem != said && (!shared || file.table))
+                    fresh.append({name, file.problem});
             }
             // The shared folders hold the program's other resources too: only a file that
             // was once a table there is worth a word when it stops being one.
-            if (!why.isEmpty() && (!shared || file.table))
-                problems.append(tr("%1 set aside: %2").arg(info.fileName(), why));
-            if (file.table)
-                files.push_back(std::move(file));
+            if (!file.problem.isEmpty() && (!shared || file.table))
+                held.append({name, file.problem});
+            files.push_back(std::move(file));
         }
+        if (!held.isEmpty())
+            problems.append(refusalLine(folder, held));
+        if (!fresh.isEmpty()) // once, however many: a folder of strays is one line, not thousands
+            AppUtils::warn(refusalLine(folder, fresh));
     }
     m_files = std::move(files);
+    m_unreadableFolders = unreadable;
     m_earthOrientationProblem = problems.isEmpty() ? QString() : problems.constLast();
-    for (const QString &problem : std::as_const(problems))
-        AppUtils::warn(problem);
-    watchFolders();
+    watch(reread);
 }
 
-void TimeSources::watchFolders()
+void TimeSources::watch(const QSet<QString> &reread)
 {
-    const QStringList folders = QStringList{m_places.userFolder} + m_places.sharedFolders;
-    for (const QString &folder : folders)
-        if (QFileInfo(folder).isDir() && !m_watcher.directories().contains(folder))
-            m_watcher.addPath(folder);
+    // Each folder, or where it will appear; then its files, as writing into a file in place
+    // (cp, curl -o) is a change of the file, not of its folder.
+    QStringList wanted;
+    for (const QString &folder : folders())
+        wanted.append(nearestReadable(folder));
+    const qsizetype limit = wanted.size() + maximumWatchedFiles;
+    for (const bool tables : {true, false})
+        for (const DataFile &file : m_files)
+            if (file.table.has_value() == tables && file.stamp && wanted.size() < limit
+                && QFileInfo(file.path).isReadable())
+                wanted.append(file.path);
+    wanted.removeDuplicates();
+    // A file read again may be another file under the same name (replaced, or a link moved):
+    // its watch is set anew, on what the name is now.
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    QStringList stale, missing;
+    for (const QString &path : watched)
+        if (!wanted.contains(path) || reread.contains(path))
+            stale.append(path);
+    for (const QString &path : std::as_const(wanted))
+        if (!watched.contains(path) || reread.contains(path))
+            missing.append(path);
+    if (!stale.isEmpty())
+        m_watcher.removePaths(stale);
+    if (!missing.isEmpty())
+        m_watcher.addPaths(missing);
 }
 
 void TimeSources::loadLeapSeconds()
 {
-    QString why;
     const QString &path = m_places.leapSecondList;
-    if (const std::optional<QByteArray> bytes = readAtMost(path, LeapSecondList::maximumSize, why)) {
+    const std::variant<QByteArray, QString> read = readRegularFile(path, LeapSecondList::maximumSize);
+    QString why = std::holds_alternative<QString>(read) ? std::get<QString>(read) : QString();
+    if (const QByteArray *bytes = std::get_if<QByteArray>(&read)) {
         auto parsed = LeapSecondList::parse(*bytes);
         if (const auto *list = std::get_if<LeapSecondList>(&parsed)) {
             // Past its expiry a list may lack a leap second announced since; ERFA's own table

@@ -6,7 +6,9 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -14,7 +16,8 @@
 #include <vector>
 
 // Where UT1 − UTC, the leap seconds and the clock's health come from, kept up to date: the
-// Earth-orientation files of the data folders (read again whenever a folder changes), a typed
+// Earth-orientation files of the data folders (what changed read again a moment after a
+// folder or a file in it changes, or a missing folder appears), a typed
 // DUT1, the system's leap-second list (given to ERFA at start) and the kernel's clock state.
 class TimeSources : public QObject
 {
@@ -46,25 +49,41 @@ public:
     // nullopt once it is in use; otherwise why nothing was changed.
     std::optional<QString> importEarthOrientation(const QString &path);
 
-    // Reads every data folder again: a file that now fails keeps its last good table in use.
+    // Reads again the files of the data folders that changed (or appeared) since they were last
+    // read: a file that now fails keeps its last good table in use.
     void rescan();
 
 private:
+    // A file's identity and state as the kernel gives them: a change of any means new contents.
+    struct FileStamp
+    {
+        quint64 device = 0, inode = 0;
+        qint64 size = 0, modifiedNs = 0, changedNs = 0;
+        bool operator==(const FileStamp &) const = default;
+    };
     struct DataFile
     {
         QString path;
+        std::optional<FileStamp> stamp; // of what was last read
         std::optional<EarthOrientation> table; // the last good reading of it
+        QString problem; // why what it holds now is set aside; empty while it is in use
     };
 
+    static std::optional<FileStamp> stampOf(const QString &path);
+    // Its table, if it now holds one, else why not (keeping the last good table).
+    static void readAgain(DataFile &file);
+    QStringList folders() const;
     Ut1Source ut1At(std::chrono::system_clock::time_point now) const;
     void loadLeapSeconds();
-    void watchFolders();
+    void watch(const QSet<QString> &reread);
 
     Places m_places;
     ClockReader m_readClock;
     std::vector<DataFile> m_files; // in search order
     QString m_earthOrientationProblem;
+    QStringList m_unreadableFolders; // as at the last reading
     std::optional<TypedDut1> m_typed;
     LeapSecondState m_leapSeconds;
     QFileSystemWatcher m_watcher;
+    QTimer m_settle; // from the first change of a burst to the reading
 };

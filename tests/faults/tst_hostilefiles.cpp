@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -15,7 +16,7 @@ using namespace SettingsFixture;
 
 namespace {
 // Nested: an @Variant 40 000 lists deep, in [General]; locks a folder or a dangling link.
-enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel };
+enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel, LinkToPipe };
 
 const QByteArray novel = "Chapter 1\n\nIt was a dark and stormy night; the rain fell in torrents.\n";
 
@@ -35,6 +36,9 @@ bool plant(Attack attack, const QString &path, const QByteArray &own, const QDir
     case Attack::FolderLock: return QDir().mkpath(lock);
     case Attack::LinkLock: return QFile::link(u"gone"_s, lock);
     case Attack::LinkToNovel: return writeFile(target, novel) && QFile::remove(path) && QFile::link(target, path);
+    case Attack::LinkToPipe: // a named pipe no one writes to
+        return QDir().mkpath(QFileInfo(path).path()) && ::mkfifo(qPrintable(home.filePath(u"pipe"_s)), 0600) == 0
+            && QFile::link(home.filePath(u"pipe"_s), path);
     }
     return false;
 }
@@ -73,6 +77,7 @@ private Q_SLOTS:
         QTest::newRow("settings: lock a dangling link") << settings << Attack::LinkLock;
         QTest::newRow("settings: a link to a novel") << settings << Attack::LinkToNovel;
         QTest::newRow("autostart: folder") << entry << Attack::Folder;
+        QTest::newRow("Earth orientation: a link to a pipe") << u".local/share/horavane/finals.daily"_s << Attack::LinkToPipe;
         QTest::newRow("donation: folder") << u".local/share/horavane/donation.rtf"_s << Attack::Folder;
         QTest::newRow("socket: folder") << u"run/horavane.socket"_s << Attack::Folder;   // where a crash leaves it
     }
@@ -115,10 +120,11 @@ private Q_SLOTS:
         else
             QCOMPARE(damage(path), QStringList());
         QVERIFY(attack != Attack::Unreadable || !QFile::exists(QDir(horavane.homePath()).filePath(u".config/autostart/horavane.desktop"_s)));   // launch at login, unread
-        const QString says = attack == Attack::Nested ? u"refused the setting \"nested\""_s : attack == Attack::LinkToNovel ? u"which is not a settings file"_s : QString();
+        const QString says = attack == Attack::Nested ? u"refused the setting \"nested\""_s : attack == Attack::LinkToNovel ? u"which is not a settings file"_s
+            : attack == Attack::LinkToPipe ? u"finals.daily set aside: not a regular file"_s : QString();
         QVERIFY2(says.isEmpty() || !horavane.lines().filter(says).isEmpty(), qPrintable(horavane.lines().join(u'\n')));
         QVERIFY2(!QFileInfo(path + u".lock"_s).isSymLink() && !QFileInfo::exists(path + u".lock"_s), "a lock stays behind");
-        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel);
+        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel || attack == Attack::LinkToPipe);
     }
 };
 

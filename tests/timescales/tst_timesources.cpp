@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
@@ -58,6 +60,8 @@ private Q_SLOTS:
         folders.copy(u"finals2000A-2016-12.txt"_s, kept);
         const QByteArray before = [&] { QFile f(kept); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         TimeSources sources = folders.sources();
+        QVERIFY(::mkfifo(qPrintable(folders.root.filePath(u"pipe"_s)), 0600) == 0); // the file dialog offers named pipes too
+        QCOMPARE(sources.importEarthOrientation(folders.root.filePath(u"pipe"_s)), u"pipe was not imported: not a regular file"_s);
         folders.write(folders.shared() + u"/finals.daily"_s, "garbage\n");
         const std::optional<QString> refused = sources.importEarthOrientation(folders.shared() + u"/finals.daily"_s);
         QVERIFY(refused && refused->startsWith(u"finals.daily was not imported: "_s));
@@ -74,6 +78,26 @@ private Q_SLOTS:
         folders.write(folders.shared() + u"/donation.rtf"_s, "{\\rtf1 thanks}");
         sources.rescan();
         QVERIFY(!sources.factsAt(noonOf(57753)).ut1.problem.contains(u"donation"_s));
+    }
+
+    // Watched: a folder made after start, a table rewritten in place (cp and curl -o keep the
+    // file), and strays told as one. Noon of MJD 58445 lies halfway between -0.1149701 s and -0.1164909 s.
+    void followsTheFolders()
+    {
+        Folders folders;
+        const QString later = folders.root.filePath(u"later/horavane"_s), daily = later + u"/finals.daily"_s;
+        TimeSources sources({later, {}, u"/nonexistent/leap-seconds.list"_s}, [] { return std::nullopt; });
+        QVERIFY(QDir().mkpath(later));
+        folders.copy(u"finals2000A-2016-12.txt"_s, daily);
+        QTRY_COMPARE(sources.factsAt(noonOf(57753)).ut1.fileName, u"finals.daily"_s);
+        QFile in(QFINDTESTDATA(u"data/finals2000A-2018-11.txt"_s));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        folders.write(daily, in.readAll());
+        QTRY_VERIFY(std::abs(sources.factsAt(noonOf(58445)).ut1.estimate.seconds - -0.1157305) < 1e-9);
+        for (const QString &name : {u"a"_s, u"b"_s, u"c"_s})
+            folders.write(later + u'/' + name, "stray\n");
+        QTRY_COMPARE(sources.factsAt(noonOf(58445)).ut1.problem,
+            u"3 files in %1 set aside (a: not an IERS Bulletin A or finals file)"_s.arg(later));
     }
 
     // tzdata's list of 2025 expired on 2026-06-28: it is set aside and says so; a missing one too.
