@@ -72,9 +72,12 @@ private Q_SLOTS:
         QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"horavane " HORAVANE_VERSION "\n"_s;
         QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"Usage: "_s;
         QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
+        QTest::newRow("unknown option alone") << QStringList{u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
         QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now.\nUsage: "_s;
         QTest::newRow("no option: the windows") << QStringList{} << 1 << u"horavane: cannot open display \":999\""_s;
+        QTest::newRow("Qt's option: the windows") << QStringList{u"-style"_s, u"fusion"_s} << 1 << u"horavane: cannot open display \":999\""_s;
+        QTest::newRow("stdout closed") << QStringList{u"--now"_s} << 1 << u"horavane: cannot write the output: Bad file descriptor"_s;
     }
 
     // With a display that does not exist: the windows cannot start, the answers still come.
@@ -86,6 +89,8 @@ private Q_SLOTS:
         m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         m_horavane->environment().insert(u"DISPLAY"_s, u":999"_s);
         m_horavane->environment().remove(u"WAYLAND_DISPLAY"_s);
+        if (QTest::currentDataTag() == "stdout closed"_ba)
+            m_horavane->closeAtStart(STDOUT_FILENO);
         m_horavane->start(arguments);
         QVERIFY(m_horavane->waitForExit());
         QCOMPARE(m_horavane->process().exitCode(), status);
