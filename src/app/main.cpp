@@ -104,7 +104,9 @@ int main(int argc, char *argv[])
     ClockUpdate::shared().setReadingObserver([&service](const ClockReading &reading) { service.publish(reading); });
     QObject::connect(&NightVision::shared(), &NightVision::changed, &service,
         [&service] { service.setNightVision(NightVision::shared().isOn()); });
-    QTimer::singleShot(0, &service, [&service] { service.registerOn(QDBusConnection::sessionBus()); });
+    QObject::connect(&service, &ClockService::problemChanged, &service,
+        [](const QString &why) { ClockUpdate::shared().setScriptingProblem(why); });
+    QTimer::singleShot(0, &service, [&service] { service.serve(QDBusConnection::SessionBus); });
     const int status = QApplication::exec();
 
     ClockUpdate::shared().setReadingObserver({}); // the service ends with this function
