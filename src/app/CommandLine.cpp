@@ -74,14 +74,19 @@ ClockReading readingNow()
 
 } // namespace
 
-bool CommandLine::namesOwnOption(const QStringList &arguments)
+bool CommandLine::startsWindows(const QStringList &arguments)
 {
-    Options options;
-    options.parser.parse(arguments); // whatever else is there is looked at later
-    for (const QCommandLineOption *option : {&options.help, &options.version, &options.now, &options.json})
-        if (options.parser.isSet(*option))
-            return true;
-    return false;
+    // What QGuiApplication, QApplication and the X11 platform take for themselves, so that a
+    // mistake gets the usage before anything needs a display.
+    QCommandLineParser qt;
+    qt.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual",
+             "style", "stylesheet", "qmljsdebugger"})
+        qt.addOption({QString::fromLatin1(name), {}, u"value"_s});
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        qt.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    return qt.parse(arguments) && qt.positionalArguments().isEmpty();
 }
 
 int CommandLine::run(const QStringList &arguments)

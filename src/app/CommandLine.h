@@ -7,9 +7,10 @@
 // arguments when the windows start.
 namespace CommandLine {
 
-// Whether arguments (the program's name first) name one of Horavane's own options: the
-// windows then do not start, and run() answers instead, without a display.
-bool namesOwnOption(const QStringList &arguments);
+// Whether arguments (the program's name first) start the windows: none, or only Qt's own
+// options. Anything else, Horavane's options or a mistake, is for run(), which answers
+// without a display.
+bool startsWindows(const QStringList &arguments);
 
 // Answers the options in arguments on stdout; an option or argument it does not know, or a
 // stdout it cannot write, gets one line on stderr (with the usage after a wrong option).

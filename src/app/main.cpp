@@ -17,11 +17,24 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A descriptor among 0-2 closed at start would be the number of the next file opened, the X11
+// connection say, and the first warning would go into it. Each closed one is held by /dev/null,
+// opened read-only so that writing to it fails as on the closed one: --now still says it could
+// not write its answer.
+void holdStandardDescriptors()
+{
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY); // the lowest free number: fd itself
+}
 
 QStringList argumentList(int argc, char *argv[])
 {
@@ -31,7 +44,7 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-// --now, --help, --version: answered without a display, and without starting the clock.
+// --now, --help, --version and mistakes: answered without a display, and without starting the clock.
 int answerCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -45,7 +58,8 @@ int answerCommandLine(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (CommandLine::namesOwnOption(argumentList(argc, argv)))
+    holdStandardDescriptors();
+    if (!CommandLine::startsWindows(argumentList(argc, argv)))
         return answerCommandLine(argc, argv);
 
     // Each second repaints a few small rectangles. Through X shared memory every repaint waits
@@ -90,7 +104,9 @@ int main(int argc, char *argv[])
     ClockUpdate::shared().setReadingObserver([&service](const ClockReading &reading) { service.publish(reading); });
     QObject::connect(&NightVision::shared(), &NightVision::changed, &service,
         [&service] { service.setNightVision(NightVision::shared().isOn()); });
-    QTimer::singleShot(0, &service, [&service] { service.registerOn(QDBusConnection::sessionBus()); });
+    QObject::connect(&service, &ClockService::problemChanged, &service,
+        [](const QString &why) { ClockUpdate::shared().setScriptingProblem(why); });
+    QTimer::singleShot(0, &service, [&service] { service.serve(QDBusConnection::SessionBus); });
     const int status = QApplication::exec();
 
     ClockUpdate::shared().setReadingObserver({}); // the service ends with this function

@@ -55,6 +55,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_clock = addRow(tr("System clock:"), tr("How far the computer's clock can be trusted"));
     m_leapSeconds = addRow(tr("Leap seconds:"), tr("TAI minus UTC, and until when the leap-second list is valid"));
     m_leapSecondProblem = addProblemLine(tr("Why the system's leap-second list was set aside"));
+    m_scriptingProblem = addProblemLine(tr("Why other programs cannot read this clock"));
 
     const QString sidereal = u"00:00:00.0"_s;
     for (Readout *readout : {m_greenwichMean, m_greenwichApparent, m_localMean})
@@ -66,7 +67,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
         clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
-    for (Readout *line : {m_ut1Problem, m_leapSecondProblem})
+    for (Readout *line : {m_ut1Problem, m_leapSecondProblem, m_scriptingProblem})
         line->hide();
     colourClockRow();
 }
@@ -108,6 +109,7 @@ void DetailsPanel::show(const ClockReading &reading)
         colourClockRow();
     m_leapSeconds->setText(leapSecondText(reading.taiMinusUtc, reading.time.leapSeconds));
     showProblem(*m_leapSecondProblem, reading.time.leapSeconds.problem);
+    showProblem(*m_scriptingProblem, reading.scriptingProblem);
 }
 
 // Problems change seldom and take any length: each is given the room it needs when it comes.

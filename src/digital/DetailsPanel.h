@@ -47,6 +47,7 @@ private:
     Readout *m_clock;
     Readout *m_leapSeconds;
     Readout *m_leapSecondProblem;
+    Readout *m_scriptingProblem;
     bool m_clockSynchronised = false;
 };
 

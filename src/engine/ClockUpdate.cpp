@@ -41,6 +41,7 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         reading.targets = m_sky.places(
             second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
     }
+    reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
 

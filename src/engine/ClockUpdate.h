@@ -43,6 +43,10 @@ public:
     // targets; shown by no window.
     ClockReading scriptReading(std::chrono::system_clock::time_point now);
 
+    // Why other programs cannot read the clock, carried by the readings from the next tick on;
+    // empty once they can.
+    void setScriptingProblem(QString why) { m_scriptingProblem = std::move(why); }
+
     // Called with each reading after the windows have shown it: whoever else follows the clock.
     void setReadingObserver(std::function<void(const ClockReading &)> observer);
 
@@ -57,5 +61,6 @@ private:
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
     std::function<void(const ClockReading &)> m_observer;
+    QString m_scriptingProblem;
     ClockReading m_reading;
 };

@@ -5,6 +5,9 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
+
+#include <dbus/dbus.h>
 
 #include <cmath>
 #include <limits>
@@ -15,6 +18,19 @@ namespace {
 const QString serviceName = u"org.horavane.Horavane"_s;
 const QString objectPath = u"/org/horavane/Horavane"_s;
 const QString interfaceName = u"org.horavane.Horavane1"_s;
+const QString connectionName = u"horavane-clock-service"_s;
+
+// libdbus stops reading a connection while the messages it received and that are still alive
+// reach 63 MiB, and turns reading back on from whichever thread frees them. QtDBus (6.4) hands
+// a call to this object to the main thread, which frees it there, and its socket notifier
+// cannot be enabled from there: one message of 64 MiB silenced the service for good. Nothing
+// this service is asked comes near 1 MiB; a larger message now ends the connection at its
+// first bytes, unread, and the service connects again.
+void refuseLargeMessages(const QDBusConnection &connection)
+{
+    if (auto *raw = static_cast<DBusConnection *>(connection.internalPointer()))
+        dbus_connection_set_max_message_size(raw, 1 << 20);
+}
 } // namespace
 
 ClockService::ClockService(std::function<ClockReading()> readNow, QObject *parent)
@@ -22,32 +38,77 @@ ClockService::ClockService(std::function<ClockReading()> readNow, QObject *paren
     , m_readNow(std::move(readNow))
 {
     new ClockServiceAdaptor(this);
+    m_owners.addWatchedService(serviceName);
+    m_owners.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+    connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &ClockService::ownerChanged);
 }
 
-bool ClockService::registerOn(QDBusConnection connection)
+void ClockService::serve(QDBusConnection::BusType bus)
 {
+    m_bus = bus;
+    m_connection.reset();
+    QDBusConnection::disconnectFromBus(connectionName); // the lost one, if any
+    QDBusConnection connection = QDBusConnection::connectToBus(bus, connectionName);
     if (!connection.isConnected()) {
-        qWarning("horavane: no session bus (%s): other programs cannot read the clock over D-Bus",
-            qPrintable(connection.lastError().message()));
-        return false;
+        setProblem(tr("No session bus (%1): other programs cannot read this clock over D-Bus.")
+                       .arg(connection.lastError().message()));
+        return;
     }
+    refuseLargeMessages(connection);
+    connection.connect(QString(), u"/org/freedesktop/DBus/Local"_s, u"org.freedesktop.DBus.Local"_s,
+        u"Disconnected"_s, this, SLOT(connectionLost()));
     publish(m_readNow());
     if (!connection.registerObject(objectPath, this, QDBusConnection::ExportAdaptors)) {
-        qWarning("horavane: cannot put the clock on the session bus at %s", qPrintable(objectPath));
-        return false;
+        setProblem(tr("The clock cannot be put on the session bus at %1: other programs cannot read it.")
+                       .arg(objectPath));
+        return;
     }
-    // No queueing and no replacing: the name belongs to the Horavane that runs, and a second
-    // start hands over to it before it comes this far.
-    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = connection.interface()->registerService(
-        serviceName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
-    if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
-        qWarning("horavane: the session bus name %s is taken: other programs cannot read this clock",
-            qPrintable(serviceName));
-        connection.unregisterObject(objectPath);
-        return false;
-    }
+    m_owners.setConnection(connection);
     m_connection = connection;
-    return true;
+    // Never handed over: the name belongs to the Horavane that runs, and a second start hands
+    // over to it before it comes this far. Whoever holds the name now is an impostor or
+    // another session's clock; this one takes the name when it is let go.
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = connection.interface()->registerService(
+        serviceName, QDBusConnectionInterface::QueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid())
+        setProblem(tr("The session bus did not give the name %1 (%2): other programs cannot read this clock.")
+                       .arg(serviceName, reply.error().message()));
+    else if (reply.value() == QDBusConnectionInterface::ServiceQueued)
+        setProblem(heldElsewhere());
+    else
+        setProblem({});
+}
+
+void ClockService::connectionLost()
+{
+    qWarning("horavane: the connection to the session bus was lost; connecting again");
+    serve(m_bus);
+}
+
+void ClockService::ownerChanged(const QString &, const QString &, const QString &newOwner)
+{
+    if (!m_connection || newOwner.isEmpty())
+        return; // nobody left in line: this clock holds the name, or never queued for it
+    setProblem(newOwner == m_connection->baseService() ? QString() : heldElsewhere());
+}
+
+QString ClockService::heldElsewhere()
+{
+    return tr("Another program holds the D-Bus name %1: scripts that ask it do not read this clock, "
+              "which takes the name when that program lets it go.")
+        .arg(serviceName);
+}
+
+void ClockService::setProblem(const QString &why)
+{
+    if (why == m_problem)
+        return;
+    if (why.isEmpty())
+        qInfo("horavane: other programs read this clock over D-Bus as %s again", qPrintable(serviceName));
+    else
+        qWarning("horavane: %s", qPrintable(why));
+    m_problem = why;
+    Q_EMIT problemChanged(why);
 }
 
 void ClockService::publish(const ClockReading &reading)

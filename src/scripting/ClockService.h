@@ -3,6 +3,7 @@
 #include "engine/ClockReading.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QVariantMap>
 
@@ -29,9 +30,11 @@ public:
     // readNow: the reading at the moment it is called, as a script asks for it.
     explicit ClockService(std::function<ClockReading()> readNow, QObject *parent = nullptr);
 
-    // Puts the object on connection and takes the name. False, with one line on stderr, when
-    // there is no bus or the name is someone else's: the clock then runs unseen by scripts.
-    bool registerOn(QDBusConnection connection);
+    // Puts the object on a connection of its own to the bus of that type and asks for the name,
+    // queueing behind a program that holds it: scripts reach that one until it lets go, and
+    // this clock then. A lost connection is made again. Each change in what keeps scripts from
+    // this clock is one line on stderr and a problemChanged().
+    void serve(QDBusConnection::BusType bus);
 
     // The properties as of reading, and of night vision; what changed is announced.
     void publish(const ClockReading &reading);
@@ -48,6 +51,14 @@ public Q_SLOTS:
     // The snapshot keys of Snapshot.h, at the moment of the call.
     QVariantMap Now();
 
+Q_SIGNALS:
+    // Why other programs cannot read this clock over D-Bus now; empty once they can.
+    void problemChanged(const QString &why);
+
+private Q_SLOTS:
+    void connectionLost();
+    void ownerChanged(const QString &name, const QString &oldOwner, const QString &newOwner);
+
 private:
     struct State
     {
@@ -59,8 +70,13 @@ private:
     };
 
     void change(State next);
+    void setProblem(const QString &why);
+    static QString heldElsewhere();
 
     std::function<ClockReading()> m_readNow;
-    std::optional<QDBusConnection> m_connection; // once registered
+    QDBusConnection::BusType m_bus = QDBusConnection::SessionBus;
+    std::optional<QDBusConnection> m_connection; // once the object is on it
+    QDBusServiceWatcher m_owners; // of the name
+    QString m_problem;
     State m_state;
 };

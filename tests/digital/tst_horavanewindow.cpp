@@ -126,7 +126,7 @@ private Q_SLOTS:
             shown << row->text();
         QCOMPARE(shown.mid(5, 2), (QStringList{u"2446895.50000"_s, u"46895.00000"_s})); // the Julian dates
         shown.remove(5, 2);
-        shown.removeLast(); // the leap-second problem, as given
+        shown.remove(shown.size() - 2, 2); // the leap-second and D-Bus problems, as given
         QCOMPARE(shown, expected);
         QCOMPARE(meaninglessSpan(facts.clock).first, dimmedFrom);
     }

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include <dbus/dbus.h>
 #include <erfa.h>
 #include <erfam.h>
 
@@ -42,6 +43,26 @@ QVariantMap fromLines(const QByteArray &text)
         map.insert(line.section(u": "_s, 0, 0), line.section(u": "_s, 1));
     return map;
 }
+
+enum class Hazard { none, stderrClosed, largeMessage, impostor }; // met by the running clock
+
+// A call to the clock carrying the largest array a message may, sent through libdbus itself:
+// QtDBus 6.4 stalls on a message this large in its own sender too.
+void sendLargeMessage()
+{
+    DBusConnection *bus = dbus_bus_get_private(DBUS_BUS_SESSION, nullptr);
+    DBusMessage *call = dbus_message_new_method_call(
+        "org.horavane.Horavane", "/org/horavane/Horavane", "org.horavane.Horavane1", "Now");
+    const QByteArray bytes((64 << 20) - 4096, 'x');
+    const char *data = bytes.constData();
+    dbus_message_append_args(call, DBUS_TYPE_ARRAY, DBUS_TYPE_BYTE, &data, int(bytes.size()), DBUS_TYPE_INVALID);
+    dbus_message_set_no_reply(call, true);
+    dbus_connection_send(bus, call, nullptr);
+    dbus_connection_flush(bus);
+    dbus_message_unref(call);
+    dbus_connection_close(bus);
+    dbus_connection_unref(bus);
+}
 } // namespace
 
 class tst_Scripting : public QObject
@@ -72,9 +93,12 @@ private Q_SLOTS:
         QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"horavane " HORAVANE_VERSION "\n"_s;
         QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"Usage: "_s;
         QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
+        QTest::newRow("unknown option alone") << QStringList{u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
         QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now.\nUsage: "_s;
         QTest::newRow("no option: the windows") << QStringList{} << 1 << u"horavane: cannot open display \":999\""_s;
+        QTest::newRow("Qt's option: the windows") << QStringList{u"-style"_s, u"fusion"_s} << 1 << u"horavane: cannot open display \":999\""_s;
+        QTest::newRow("stdout closed") << QStringList{u"--now"_s} << 1 << u"horavane: cannot write the output: Bad file descriptor"_s;
     }
 
     // With a display that does not exist: the windows cannot start, the answers still come.
@@ -86,6 +110,8 @@ private Q_SLOTS:
         m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         m_horavane->environment().insert(u"DISPLAY"_s, u":999"_s);
         m_horavane->environment().remove(u"WAYLAND_DISPLAY"_s);
+        if (QTest::currentDataTag() == "stdout closed"_ba)
+            m_horavane->closeAtStart(STDOUT_FILENO);
         m_horavane->start(arguments);
         QVERIFY(m_horavane->waitForExit());
         QCOMPARE(m_horavane->process().exitCode(), status);
@@ -97,15 +123,20 @@ private Q_SLOTS:
     void snapshot_data()
     {
         QTest::addColumn<QStringList>("arguments"); // none: ask the running clock over D-Bus
-        QTest::newRow("lines") << QStringList{u"--now"_s};
-        QTest::newRow("json") << QStringList{u"--now"_s, u"--json"_s};
-        QTest::newRow("no position") << QStringList{u"--now"_s, u"--json"_s};
-        QTest::newRow("D-Bus") << QStringList{};
+        QTest::addColumn<Hazard>("hazard");
+        QTest::newRow("lines") << QStringList{u"--now"_s} << Hazard::none;
+        QTest::newRow("json") << QStringList{u"--now"_s, u"--json"_s} << Hazard::none;
+        QTest::newRow("no position") << QStringList{u"--now"_s, u"--json"_s} << Hazard::none;
+        QTest::newRow("D-Bus") << QStringList{} << Hazard::none;
+        QTest::newRow("D-Bus, stderr closed") << QStringList{} << Hazard::stderrClosed;
+        QTest::newRow("D-Bus after a 64 MiB message") << QStringList{} << Hazard::largeMessage;
+        QTest::newRow("D-Bus after an impostor") << QStringList{} << Hazard::impostor;
     }
 
     void snapshot()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(Hazard, hazard);
         const qint64 asked = QDateTime::currentMSecsSinceEpoch();
         QVariantMap now;
         if (!arguments.isEmpty()) {
@@ -115,12 +146,28 @@ private Q_SLOTS:
             now = arguments.contains(u"--json"_s) ? QJsonDocument::fromJson(out).object().toVariantMap() : fromLines(out);
         } else {
             QDBusConnectionInterface &bus = *QDBusConnection::sessionBus().interface();
+            QDBusConnection impostor = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"impostor"_s);
+            if (hazard == Hazard::impostor)
+                QVERIFY(impostor.registerService(busName));
+            if (hazard == Hazard::stderrClosed) { // the first warning then went into the X11 connection
+                m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+                m_horavane->closeAtStart(STDERR_FILENO);
+            }
             m_horavane->start();
-            QTRY_VERIFY_WITH_TIMEOUT(bus.isServiceRegistered(busName), 20000);
-            const QString owner = bus.serviceOwner(busName);
+            if (hazard == Hazard::impostor) { // the clock waits for the name and takes it once it is free
+                QVERIFY(m_horavane->waitForLine(u"Another program holds the D-Bus name"_s));
+                QVERIFY(impostor.unregisterService(busName));
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(bus.isServiceRegistered(busName) && bus.serviceOwner(busName).value() != impostor.baseService(), 20000);
             QDBusInterface clock(busName, objectPath, u"org.horavane.Horavane1"_s);
-            const QDBusReply<QVariantMap> reply = clock.call(u"Now"_s);
-            QVERIFY2(reply.isValid(), qPrintable(reply.error().message()));
+            clock.setTimeout(5000);
+            if (hazard == Hazard::largeMessage) { // refused unread, and the clock back on the bus
+                sendLargeMessage();
+                QVERIFY(m_horavane->waitForLine(u"connecting again"_s));
+            }
+            QDBusReply<QVariantMap> reply;
+            QTRY_VERIFY_WITH_TIMEOUT((reply = clock.call(u"Now"_s)).isValid(), 20000);
+            const QString owner = bus.serviceOwner(busName);
             now = reply.value();
             QCOMPARE(clock.property("Latitude").toDouble(), latitude);
             QCOMPARE(clock.property("Source").toString(), u"manual"_s);
@@ -159,9 +206,8 @@ private Q_SLOTS:
         ClockReading reading;
         reading.settings.source = LocationSource::useManual;
         reading.observer = ObserverPosition{latitude, longitude};
-        QDBusConnection own = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"service"_s);
         ClockService clock([&reading] { return reading; });
-        QVERIFY(clock.registerOn(own));
+        clock.serve(QDBusConnection::SessionBus);
         QDBusConnection listener = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"listener"_s);
         QVERIFY(listener.connect(busName, objectPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s, this,
             SLOT(propertiesChanged(QString, QVariantMap, QStringList))));

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 // The real horavane binary in a home of its own, with its launch and shutdown steps written to
 // stderr, for end-to-end tests. HORAVANE_BINARY is set by the test's CMake target.
 class HoravaneProcess
@@ -31,6 +33,11 @@ public:
     QString settingsPath() const { return m_home.filePath(QStringLiteral(".config/Horavane/Horavane.conf")); }
     QString homePath() const { return m_home.path(); }
     QProcess &process() { return m_process; }
+    // Starts the process with descriptor fd closed, as `horavane 2>&-` does.
+    void closeAtStart(int fd)
+    {
+        m_process.setChildProcessModifier([fd] { ::close(fd); });
+    }
 
     void start(const QStringList &arguments = {})
     {
