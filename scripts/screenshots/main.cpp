@@ -101,10 +101,10 @@ int main(int argc, char *argv[])
     AppUtils::Defaults().saveDouble(SettingsKeys::longitude, -0.0005);
     AppPreferences &preferences = sharedPreferences();
     // A night's list, with a circumpolar and a never-rising target from Greenwich.
-    saveTargets(AppUtils::Defaults(),
-        std::vector<TargetLine>{Target{u"M42 Orion Nebula"_s, 5.5881, -5.3911},
-            Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
-            Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}});
+    const std::vector<TargetLine> night{Target{u"M42 Orion Nebula"_s, 5.5881, -5.3911},
+        Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
+        Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}};
+    saveTargets(AppUtils::Defaults(), night);
     AppDelegate delegate; // before the settings load: it brings the pane's observer to the clocks
     const auto chooseSource = [&preferences](int source) {
         AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
@@ -122,9 +122,12 @@ int main(int argc, char *argv[])
     const auto digital = makeClockWindow<HoravaneWindow>();
     const auto analog = makeClockWindow<AnalogClockWindow>();
     const auto targets = makeClockWindow<TargetsWindow>();
-    for (const auto &window : {digital, analog, targets})
+    const auto withMenu = [&menu](const std::shared_ptr<ClockWindow> &window) {
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
+    };
+    for (const auto &window : {digital, analog, targets})
+        withMenu(window);
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
@@ -168,5 +171,19 @@ int main(int argc, char *argv[])
     AppUtils::Donation::shared()->showWindow();
     save(*AppUtils::Donation::shared(), folder, u"donation-night"_s);
     delegate.setNightVision(false);
+
+    // In light only: a list with a hand-edited line that holds no target, and the digital
+    // window laid out right to left.
+    QApplication::setPalette(light);
+    saveTargets(AppUtils::Defaults(),
+        std::vector<TargetLine>{night.front(), UnreadTargetLine{u"24\t0\tTypo"_s, TargetLineProblem::rightAscension}, night.back()});
+    const auto damaged = makeClockWindow<TargetsWindow>();
+    withMenu(damaged);
+    damaged->showWindow();
+    showReading();
+    save(*damaged->window(), folder, u"targets-window-unreadable"_s);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    showReading();
+    save(*digital->window(), folder, u"digital-window-details-rtl"_s);
     return 0;
 }
