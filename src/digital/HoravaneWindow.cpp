@@ -58,7 +58,8 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
     for (const NoPosition reason :
-        {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone})
+        {NoPosition::waitingForFix, NoPosition::notAllowed, NoPosition::noService, NoPosition::serverGivesNone,
+            NoPosition::storedPositionUnusable})
         reasons << noPositionText(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
 
