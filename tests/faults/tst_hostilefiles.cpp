@@ -14,8 +14,9 @@ using namespace Qt::StringLiterals;
 using namespace SettingsFixture;
 
 namespace {
-// Nested: an @Variant 40 000 lists deep, in [General]; locks a folder or a dangling link; Huge: 4 GiB, sparse.
-enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel, LinkToZeros, Huge };
+// Nested: an @Variant 40 000 lists deep, in [General]; locks a folder or a dangling link; LinkToDevice:
+// to one that reads zeros without end (readable by all, unlike /dev/zero here); Huge: 4 GiB, sparse.
+enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel, LinkToDevice, Huge };
 
 const QByteArray novel = "Chapter 1\n\nIt was a dark and stormy night; the rain fell in torrents.\n";
 
@@ -35,7 +36,7 @@ bool plant(Attack attack, const QString &path, const QByteArray &own, const QDir
     case Attack::FolderLock: return QDir().mkpath(lock);
     case Attack::LinkLock: return QFile::link(u"gone"_s, lock);
     case Attack::LinkToNovel: return writeFile(target, novel) && QFile::remove(path) && QFile::link(target, path);
-    case Attack::LinkToZeros: return QFile::remove(path) && QFile::link(u"/dev/zero"_s, path);
+    case Attack::LinkToDevice: return QFile::remove(path) && QFile::link(u"/dev/full"_s, path);
     case Attack::Huge: return writeFile(path, own) && QFile(path).resize(qint64(4) << 30);
     }
     return false;
@@ -74,7 +75,7 @@ private Q_SLOTS:
         QTest::newRow("settings: lock a folder") << settings << Attack::FolderLock;
         QTest::newRow("settings: lock a dangling link") << settings << Attack::LinkLock;
         QTest::newRow("settings: a link to a novel") << settings << Attack::LinkToNovel;
-        QTest::newRow("settings: a link to /dev/zero") << settings << Attack::LinkToZeros;
+        QTest::newRow("settings: a link to /dev/full, endless zeros") << settings << Attack::LinkToDevice;
         QTest::newRow("settings: 4 GiB") << settings << Attack::Huge;
         QTest::newRow("autostart: folder") << entry << Attack::Folder;
         QTest::newRow("donation: folder") << u".local/share/horavane/donation.rtf"_s << Attack::Folder;
@@ -114,8 +115,8 @@ private Q_SLOTS:
             QCOMPARE(damage(horavane.settingsPath(), {u"PREFS_LaunchAtLogin"_s}), QStringList());
         else if (attack == Attack::Unreadable || attack == Attack::LinkToNovel || attack == Attack::Huge)
             QCOMPARE((after.open(QIODevice::ReadOnly), after.read(written().size())), attack == Attack::LinkToNovel ? novel : written());
-        else if (attack == Attack::LinkToZeros)
-            QCOMPARE(QFile::symLinkTarget(path), u"/dev/zero"_s);
+        else if (attack == Attack::LinkToDevice)
+            QCOMPARE(QFile::symLinkTarget(path), u"/dev/full"_s);
         else if (attack == Attack::Garbage)
             QCOMPARE(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError);   // rewritten clean
         else
@@ -124,8 +125,10 @@ private Q_SLOTS:
         const QString says = attack == Attack::Nested ? u"refused the setting \"nested\""_s : attack == Attack::LinkToNovel ? u"which is not a settings file"_s : QString();
         QVERIFY2(says.isEmpty() || !horavane.lines().filter(says).isEmpty(), qPrintable(horavane.lines().join(u'\n')));
         QVERIFY2(!QFileInfo(path + u".lock"_s).isSymLink() && !QFileInfo::exists(path + u".lock"_s), "a lock stays behind");
-        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel || attack == Attack::LinkToZeros);
+        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel || attack == Attack::LinkToDevice);
         QVERIFY(attack != Attack::Huge || QFileInfo(path).size() == qint64(4) << 30);
+        horavane.start({u"--now"_s});   // the one-shot reads the same files, still there
+        QVERIFY2(horavane.waitForExit(20000) && horavane.process().exitCode() == 0, "--now hangs or fails");
     }
 };
 
