@@ -16,7 +16,9 @@ namespace AppUtils {
 // and reports whether it landed. A save changes the text of its own key only: comments, blank
 // lines, the order of keys and whatever else a hand wrote stay as they were. A file that exists
 // but cannot be read whole (unreadable, over 1 MiB, not a regular file) is neither read nor
-// written: its values read as the fallbacks, and one line on stderr says why.
+// written: its values read as the fallbacks, and one line on stderr says why. A damaged file
+// (not text, or a quote left open that would swallow the saved line) is rewritten clean by the
+// next save, with every key that could be read.
 //
 // Hostile files: a value longer than 16 KiB (none of ours comes near; a deeply nested @Variant
 // would crash QSettings) is dropped from the file before anything reads it, and the rest kept; a file that cannot be
