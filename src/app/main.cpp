@@ -11,8 +11,6 @@
 #include "look/NightVision.h"
 #include "scripting/ClockService.h"
 
-#include <AppUtils/DefaultSettings.h>
-#include <Platform/FrameAutosave.h>
 
 #include <QIcon>
 #include <QTimer>
@@ -86,8 +84,6 @@ int main(int argc, char *argv[])
         return 0;
     instance.listen();
 
-    // Window frames share the settings file: the same checks guard their writes.
-    Platform::FrameAutosave::setWriteCheck([] { return AppUtils::Defaults().mayWrite(); });
     AppDelegate delegate;
     QObject::connect(&instance, &SingleInstance::activationRequested, &delegate, &AppDelegate::activate);
     TerminationSignals signals;

@@ -59,7 +59,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
     for (const NoPosition reason : {NoPosition::waitingForFix, NoPosition::noFixInAMinute, NoPosition::notAllowed,
-             NoPosition::noService, NoPosition::serverGivesNone})
+             NoPosition::noService, NoPosition::serverGivesNone, NoPosition::storedPositionUnusable})
         reasons << noPositionText(reason);
     m_ui->m_positionStatus->reserveWidthFor(reasons);
     m_ui->m_openPreferences->hide();

@@ -19,6 +19,9 @@ QString noPositionText(NoPosition reason)
             "HoravaneWindow", "No location service on this desktop: choose Manual in Preferences");
     case NoPosition::serverGivesNone:
         return QCoreApplication::translate("HoravaneWindow", "SiTech NTP Server gives no position");
+    case NoPosition::storedPositionUnusable:
+        return QCoreApplication::translate(
+            "HoravaneWindow", "The stored position is not one on Earth: type it again in Preferences");
     }
     return {};
 }
@@ -55,6 +58,8 @@ std::variant<ObserverPosition, NoPosition> Location::observe()
     case LocationSource::useSiTech:
         return NoPosition::serverGivesNone;
     case LocationSource::useManual:
+        if (m_settings.storedPositionUnusable)
+            return NoPosition::storedPositionUnusable;
         return ObserverPosition{m_settings.latitude, m_settings.longitude};
     case LocationSource::useCoreLocation:
         break;

@@ -28,6 +28,7 @@ enum class NoPosition {
     notAllowed, // the location service refused access
     noService, // this desktop has no location service
     serverGivesNone, // the SiTech server source names no position
+    storedPositionUnusable, // the typed position in the settings file is not one on Earth
 };
 
 // The one line that tells the user why, translated; every window that needs a position words

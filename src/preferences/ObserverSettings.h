@@ -20,6 +20,9 @@ struct ObserverSettings
     double longitude = 0;
     bool decimal = true; // coordinates shown as decimal degrees, else degrees, minutes, seconds
     bool lst24Hours = false; // the analog LST dial turns once a sidereal day, else twice
+    // The typed position read from the settings file is out of range or no number, and has not
+    // been typed again since: the manual source then gives no position rather than a wrong one.
+    bool storedPositionUnusable = false;
 
     bool operator==(const ObserverSettings &) const = default;
 };

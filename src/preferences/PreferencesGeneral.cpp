@@ -63,7 +63,7 @@ ObserverSettings PreferencesGeneral::observerSettings()
     Ui::PreferencesGeneral &controls = ui();
     return {m_currentLocationSource, Platform::TextField::doubleValue(*controls.m_latitude),
         Platform::TextField::doubleValue(*controls.m_longitude), Extensions::boolValue(*controls.m_location_decimal),
-        Extensions::boolValue(*controls.m_lst_24hours)};
+        Extensions::boolValue(*controls.m_lst_24hours), m_storedPositionUnusable};
 }
 
 void PreferencesGeneral::loadSettings()
@@ -79,8 +79,14 @@ void PreferencesGeneral::loadSettings()
         *controls.m_launch_login, m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
     Extensions::setBoolValue(*controls.m_location_decimal, stored.decimal);
     Extensions::setBoolValue(*controls.m_lst_24hours, stored.lst24Hours);
-    Platform::TextField::setDoubleValue(*controls.m_latitude, stored.latitude);
-    Platform::TextField::setDoubleValue(*controls.m_longitude, stored.longitude);
+    m_storedPositionUnusable = stored.storedPositionUnusable;
+    if (m_storedPositionUnusable) { // shown as stored, for the person to see and type over
+        controls.m_latitude->setText(m_store.loadString(SettingsKeys::latitude, {}));
+        controls.m_longitude->setText(m_store.loadString(SettingsKeys::longitude, {}));
+    } else {
+        Platform::TextField::setDoubleValue(*controls.m_latitude, stored.latitude);
+        Platform::TextField::setDoubleValue(*controls.m_longitude, stored.longitude);
+    }
     controls.m_serverIP->setText(m_store.loadString(SettingsKeys::serverIP, SettingsDefaults::serverIP));
     Platform::TextField::setIntegerValue(
         *controls.m_serverPort, m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
@@ -111,8 +117,10 @@ bool PreferencesGeneral::saveSettings()
     m_store.saveBool(SettingsKeys::lst24Hours, Extensions::boolValue(*controls.m_lst_24hours));
     m_store.saveString(SettingsKeys::serverIP, controls.m_serverIP->text());
     m_store.saveInteger(SettingsKeys::serverPort, Platform::TextField::integerValue(*controls.m_serverPort));
-    m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
-    m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
+    if (!m_storedPositionUnusable) { // else kept as the person wrote it, until they type one
+        m_store.saveDouble(SettingsKeys::latitude, Platform::TextField::doubleValue(*controls.m_latitude));
+        m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
+    }
     m_store.saveInteger(SettingsKeys::locationSource, static_cast<qint64>(m_currentLocationSource));
     // The DUT1 in use, which a bad entry in the field never replaced, to every digit typed.
     m_store.saveString(SettingsKeys::typedDut1,
@@ -221,8 +229,10 @@ void PreferencesGeneral::viewDidLoad()
         connect(option, &QAbstractButton::toggled, this, &PreferencesGeneral::publishObserver);
     }
     // Every keystroke, not only the end of an edit: the clocks follow the fields as they are typed.
-    for (QLineEdit *field : {controls.m_latitude, controls.m_longitude})
+    for (QLineEdit *field : {controls.m_latitude, controls.m_longitude}) {
+        connect(field, &QLineEdit::textEdited, this, [this] { m_storedPositionUnusable = false; });
         connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::publishObserver);
+    }
     connect(controls.m_dut1, &QLineEdit::textChanged, this, &PreferencesGeneral::dut1Edited);
     controls.m_dut1_note->setForegroundRole(QPalette::PlaceholderText);
 

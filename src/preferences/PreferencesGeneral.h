@@ -55,9 +55,10 @@ public:
     // Platform::TextField reads the fields, whatever their text.
     ObserverSettings observerSettings();
 
-    // Fills the controls from the store (an absent or unreadable value, and a coordinate the
-    // field would refuse, gives its default from SettingsDefaults; a stored source other than
-    // 0, 1 or 2 leaves the current one), brings
+    // Fills the controls from the store (an absent or unreadable value gives its default from
+    // SettingsDefaults; a stored source other than 0, 1 or 2 leaves the current one; a stored
+    // coordinate the field would refuse is shown as stored, and the manual source gives no
+    // position, nor is it saved, until either field is typed in), brings
     // the login entry in line with the launch-at-login box (syncLaunchAtLogin(), which saves
     // when the box is on) and then the radio buttons and fields with the source.
     void loadSettings();
@@ -133,4 +134,5 @@ private:
     std::optional<TypedDut1> m_typedDut1; // the DUT1 in use, last sent
     QString m_dut1Problem; // why the field's text is not the DUT1 in use; empty when it is
     QPointer<QLineEdit> m_badEntry; // waiting to be selected again
+    bool m_storedPositionUnusable = false; // as loaded, until the person types in either field
 };

@@ -5,15 +5,31 @@
 
 #include <AppUtils/DefaultSettings.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// A stored coordinate the field would not accept (latitude 95, longitude 540) is as unreadable
-// as "abc": shown and used, it would put the observer nowhere on Earth.
-double loadCoordinate(
-    const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback, double lowest, double highest)
+// A stored coordinate: none when absent or empty (the default then holds), a number within
+// [lowest, highest] or, for anything else (95, 540, "abc"), a line on stderr and unusable: put to
+// use, it would place the observer nowhere on Earth, and the default 0 at a place they are not.
+struct StoredCoordinate
 {
-    const double value = store.loadDouble(key, fallback);
-    return value >= lowest && value <= highest ? value : fallback;
+    double value;
+    bool usable;
+};
+
+StoredCoordinate loadCoordinate(const AppUtils::DefaultSettings &store, QLatin1StringView key, double fallback,
+    double lowest, double highest, const QString &what)
+{
+    const QString text = store.loadString(key, {}).trimmed();
+    if (text.isEmpty())
+        return {fallback, true};
+    bool ok = false;
+    const double value = text.toDouble(&ok); // C locale, as the store reads numbers
+    if (ok && value >= lowest && value <= highest)
+        return {value, true};
+    store.warnUnreadable(key, text, what, u"no position until one is typed in Preferences"_s);
+    return {fallback, false};
 }
 
 } // namespace
@@ -38,10 +54,13 @@ ObserverSettings loadObserverSettings(const AppUtils::DefaultSettings &store)
     if (const std::optional<LocationSource> source
         = locationSourceFromRaw(store.loadInteger(SettingsKeys::locationSource, SettingsDefaults::locationSource)))
         settings.source = *source;
-    settings.latitude = loadCoordinate(
-        store, SettingsKeys::latitude, SettingsDefaults::latitude, FieldLimits::latitudeMin, FieldLimits::latitudeMax);
-    settings.longitude = loadCoordinate(store, SettingsKeys::longitude, SettingsDefaults::longitude,
-        FieldLimits::longitudeMin, FieldLimits::longitudeMax);
+    const StoredCoordinate latitude = loadCoordinate(store, SettingsKeys::latitude, SettingsDefaults::latitude,
+        FieldLimits::latitudeMin, FieldLimits::latitudeMax, u"a latitude from -90 to 90"_s);
+    const StoredCoordinate longitude = loadCoordinate(store, SettingsKeys::longitude, SettingsDefaults::longitude,
+        FieldLimits::longitudeMin, FieldLimits::longitudeMax, u"a longitude from -180 to 180"_s);
+    settings.latitude = latitude.value;
+    settings.longitude = longitude.value;
+    settings.storedPositionUnusable = !latitude.usable || !longitude.usable;
     settings.decimal = store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal);
     settings.lst24Hours = store.loadBool(SettingsKeys::lst24Hours, SettingsDefaults::lst24Hours);
     return settings;

@@ -10,7 +10,9 @@ class DefaultSettings;
 }
 
 // The settings the clocks run on, read from the store as the General pane loads them: a value
-// the pane would not accept reads as its default. For whoever needs them without the pane.
+// the pane would not accept reads as its default, but a stored latitude or longitude out of
+// range or not a number makes the position unusable (with a line on stderr). For whoever needs
+// them without the pane.
 
 // The most UT1 − UTC can be: leap seconds keep it within 0.9 s.
 inline constexpr double dut1Limit = 0.9;

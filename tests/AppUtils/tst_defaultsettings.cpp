@@ -80,6 +80,40 @@ private Q_SLOTS:
         QCOMPARE(stored(reread(path), u"G/k"_s, saved ? value.typeId() : QMetaType::QString), saved ? exact(value) : QVariant(u"before"_s));
     }
 
+    void personsCopiesSurvive_data()
+    {
+        QTest::addColumn<QString>("name");   // beside the settings file, two minutes old
+        QTest::newRow("backup") << u"Horavane.conf.backup"_s;
+        QTest::newRow("orig01") << u"Horavane.conf.orig01"_s;
+        QTest::newRow("dated") << u"Horavane.conf.251231"_s;
+    }
+
+    // What a save killed half-way leaves is cleared at the next start; a person's copies are not.
+    void personsCopiesSurvive()
+    {
+        QFETCH(QString, name);
+        QFile copy(m_dir->filePath(name));
+        QVERIFY(put(copy.fileName(), "[General]\n") && copy.open(QIODevice::ReadWrite)
+                && copy.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-120), QFileDevice::FileModificationTime));
+        DefaultSettings(m_dir->filePath(u"Horavane.conf"_s));
+        QVERIFY(copy.exists());
+    }
+
+    // A save changes its own key's text and nothing else a person wrote; new keys join their section.
+    void handWrittenLinesSurviveSaves()
+    {
+        const QString path = m_dir->filePath(u"Horavane.conf"_s);
+        QVERIFY(put(path, "; at the dome\n[General]\n# surveyed, 2024\nPREFS_latitude = 51.5 ; WGS84\n\n[Donation]\nhideAtLaunch=true\n"));
+        DefaultSettings settings(path);
+        QVERIFY(settings.saveDouble(u"PREFS_latitude"_s, -33.5) && settings.saveInteger(u"PREFS_serverPort"_s, 8080)
+                && settings.saveSize(u"WindowSizes/Digital Clock"_s, QSize(420, 260)));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "; at the dome\n[General]\n# surveyed, 2024\nPREFS_latitude = -33.5 ; WGS84\nPREFS_serverPort=8080\n\n"
+                                 "[Donation]\nhideAtLaunch=true\n\n[WindowSizes]\nDigital%20Clock=@Size(420 260)\n");
+        QCOMPARE(reread(path).loadSize(u"WindowSizes/Digital Clock"_s), QSize(420, 260));
+    }
+
     void validity_data()
     {
         QTest::addColumn<QByteArray>("entry");   // <exe> stands for an executable, <file> a plain file

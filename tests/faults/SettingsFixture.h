@@ -19,7 +19,7 @@ inline const QVariantMap everyKey{{u"PREFS_LaunchAtLogin"_s, true}, {u"PREFS_loc
     {u"PREFS_serverPort"_s, qint64(65535)}, {u"Prefs_LocationSource"_s, qint64(1)}, {u"APP_Horavane"_s, true},
     {u"APP_AnalogClock"_s, false}, {u"PREFS_lst_24hours"_s, true}};
 
-// everyKey as a hand would write it; a save by Horavane drops the comment.
+// everyKey as a hand would write it, with a comment.
 inline QByteArray written(bool donationHidden = true)
 {
     QByteArray ini = "; as the test wrote it\n[General]\n";

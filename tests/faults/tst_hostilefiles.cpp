@@ -15,8 +15,9 @@ using namespace Qt::StringLiterals;
 using namespace SettingsFixture;
 
 namespace {
-// Nested: an @Variant 40 000 lists deep, in [General]; locks a folder or a dangling link.
-enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel, LinkToPipe };
+// Nested: an @Variant 40 000 lists deep, in [General]; locks a folder or a dangling link; LinkToDevice:
+// to one that reads zeros without end (readable by all, unlike /dev/zero here); Huge: 4 GiB, sparse.
+enum class Attack { Folder, Unreadable, Garbage, Nested, FolderLock, LinkLock, LinkToNovel, LinkToPipe, LinkToDevice, Huge };
 
 const QByteArray novel = "Chapter 1\n\nIt was a dark and stormy night; the rain fell in torrents.\n";
 
@@ -39,6 +40,8 @@ bool plant(Attack attack, const QString &path, const QByteArray &own, const QDir
     case Attack::LinkToPipe: // a named pipe no one writes to
         return QDir().mkpath(QFileInfo(path).path()) && ::mkfifo(qPrintable(home.filePath(u"pipe"_s)), 0600) == 0
             && QFile::link(home.filePath(u"pipe"_s), path);
+    case Attack::LinkToDevice: return QFile::remove(path) && QFile::link(u"/dev/full"_s, path);
+    case Attack::Huge: return writeFile(path, own) && QFile(path).resize(qint64(4) << 30);
     }
     return false;
 }
@@ -76,6 +79,8 @@ private Q_SLOTS:
         QTest::newRow("settings: lock a folder") << settings << Attack::FolderLock;
         QTest::newRow("settings: lock a dangling link") << settings << Attack::LinkLock;
         QTest::newRow("settings: a link to a novel") << settings << Attack::LinkToNovel;
+        QTest::newRow("settings: a link to /dev/full, endless zeros") << settings << Attack::LinkToDevice;
+        QTest::newRow("settings: 4 GiB") << settings << Attack::Huge;
         QTest::newRow("autostart: folder") << entry << Attack::Folder;
         QTest::newRow("Earth orientation: a link to a pipe") << u".local/share/horavane/finals.daily"_s << Attack::LinkToPipe;
         QTest::newRow("donation: folder") << u".local/share/horavane/donation.rtf"_s << Attack::Folder;
@@ -113,8 +118,10 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo(path).isDir(), "a folder of the person's is never replaced or removed");
         else if (!attacksSettings)   // launch at login rightly turns itself off when its entry cannot be made
             QCOMPARE(damage(horavane.settingsPath(), {u"PREFS_LaunchAtLogin"_s}), QStringList());
-        else if (attack == Attack::Unreadable || attack == Attack::LinkToNovel)
-            QCOMPARE((after.open(QIODevice::ReadOnly), after.readAll()), attack == Attack::LinkToNovel ? novel : written());
+        else if (attack == Attack::Unreadable || attack == Attack::LinkToNovel || attack == Attack::Huge)
+            QCOMPARE((after.open(QIODevice::ReadOnly), after.read(written().size())), attack == Attack::LinkToNovel ? novel : written());
+        else if (attack == Attack::LinkToDevice)
+            QCOMPARE(QFile::symLinkTarget(path), u"/dev/full"_s);
         else if (attack == Attack::Garbage)
             QCOMPARE(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError);   // rewritten clean
         else
@@ -124,7 +131,10 @@ private Q_SLOTS:
             : attack == Attack::LinkToPipe ? u"finals.daily set aside: not a regular file"_s : QString();
         QVERIFY2(says.isEmpty() || !horavane.lines().filter(says).isEmpty(), qPrintable(horavane.lines().join(u'\n')));
         QVERIFY2(!QFileInfo(path + u".lock"_s).isSymLink() && !QFileInfo::exists(path + u".lock"_s), "a lock stays behind");
-        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel || attack == Attack::LinkToPipe);
+        QCOMPARE(QFileInfo(path).isSymLink(), attack == Attack::LinkToNovel || attack == Attack::LinkToPipe || attack == Attack::LinkToDevice);
+        QVERIFY(attack != Attack::Huge || QFileInfo(path).size() == qint64(4) << 30);
+        horavane.start({u"--now"_s});   // the one-shot reads the same files, still there
+        QVERIFY2(horavane.waitForExit(20000) && horavane.process().exitCode() == 0, "--now hangs or fails");
     }
 };
 

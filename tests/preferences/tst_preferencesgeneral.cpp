@@ -87,10 +87,10 @@ private Q_SLOTS:
         row("0 SiTech, -0", 0, u"-0"_s, u"0"_s) << Source::useSiTech << u"0 0"_s;
         row("1 manual at the limits", 1, u"-90.0"_s, u"180"_s) << Source::useManual << u"-90 180"_s;
         row("-1 unknown, tiny values", -1, u"2.7e-6"_s, u"1e-10"_s) << Source::useCoreLocation << u"0.0000027 1e-10"_s;
-        row("latitude 95, longitude -180.5", 1, u"95"_s, u"-180.5"_s) << Source::useManual << u"0 0"_s;
+        row("latitude 95, longitude -180.5", 1, u"95"_s, u"-180.5"_s) << Source::useManual << u"95 -180.5"_s;
     }
 
-    // A coordinate the field would refuse loads as the default; a coordinate is shown in plain
+    // A coordinate the field would refuse is shown as stored; a coordinate is shown in plain
     // decimals, down to a centimetre. Loading alone writes nothing.
     void storedSettingsSetTheControls()
     {
@@ -103,6 +103,10 @@ private Q_SLOTS:
         QCOMPARE(p.button(RADIOS.at(0)).text().remove(u'&'), u"SiTech NTP Server"_s);
         QCOMPARE(p.field(u"m_latitude"_s).text() + u' ' + p.field(u"m_longitude"_s).text(), shown);
         QCOMPARE(QFile::exists(p.settings.fileName()), !stored.isEmpty());
+        // Out of range, it places the observer nowhere, and stays as stored until typed again.
+        const bool outOfRange = shown == u"95 -180.5"_s;
+        QCOMPARE(p.general.observerSettings().storedPositionUnusable, outOfRange);
+        QVERIFY(!outOfRange || (p.general.saveSettings() && p.stored().loadString(SettingsKeys::latitude, {}) == u"95"_s));
     }
 
     // A click saves the whole pane, the latitude typed but not yet saved included. The clocks

@@ -21,12 +21,20 @@ const QString busName = u"org.horavane.Horavane"_s, objectPath = u"/org/horavane
 // Mount John Observatory, and a DUT1 typed on 1 December.
 constexpr double latitude = -43.9856, longitude = 170.4649, dut1 = 0.1234;
 
+// 1970-01-01 as a modified Julian date, from ERFA's calendar.
+double unixEpochMjd()
+{
+    double djm0, djm;
+    eraCal2jd(1970, 1, 1, &djm0, &djm);
+    return djm;
+}
+
 // ERFA's full series at a Unix millisecond: Greenwich mean and apparent sidereal time, in hours.
 std::pair<double, double> erfaSidereal(qint64 ms)
 {
     int y, m, d;
     double fraction, utc1, utc2, tai1, tai2, tt1, tt2, ut11, ut12;
-    eraJd2cal(2440587.5, double(ms / 86400000), &y, &m, &d, &fraction);
+    eraJd2cal(ERFA_DJM0, unixEpochMjd() + double(ms / 86400000), &y, &m, &d, &fraction);
     const int second = int(ms % 86400000 / 1000);
     eraDtf2d("UTC", y, m, d, second / 3600, second / 60 % 60, second % 60 + double(ms % 1000) / 1000, &utc1, &utc2);
     eraUtctai(utc1, utc2, &tai1, &tai2);
@@ -193,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(now[u"dut1_source"_s].toString(), u"typed:2026-12-01"_s);
         QCOMPARE(now[u"source"_s].toString(), positioned ? u"manual"_s : u"location-service"_s);
         const auto [gmst, gast] = erfaSidereal(ms);
-        std::vector<std::pair<QString, double>> numbers = {{u"jd"_s, 2440587.5 + double(ms) / 86400000}, {u"mjd"_s, 40587 + double(ms) / 86400000}, {u"dut1"_s, dut1}, {u"gmst"_s, gmst}, {u"gast"_s, gast}};
+        std::vector<std::pair<QString, double>> numbers = {{u"jd"_s, ERFA_DJM0 + unixEpochMjd() + double(ms) / 86400000}, {u"mjd"_s, unixEpochMjd() + double(ms) / 86400000}, {u"dut1"_s, dut1}, {u"gmst"_s, gmst}, {u"gast"_s, gast}};
         if (positioned)
             numbers.insert(numbers.end(), {{u"latitude"_s, latitude}, {u"longitude"_s, longitude}, {u"lmst"_s, std::fmod(gmst + longitude / 15, 24)}, {u"last"_s, std::fmod(gast + longitude / 15, 24)}});
         for (const auto &[key, expected] : numbers) // hours to 3.6 µs, days to 86 µs

@@ -1,12 +1,19 @@
 #include "AppUtils/DefaultSettings.h"
 
+#include "IniText.h"
 #include "SettingsFileGuard.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
+#include <QLockFile>
 #include <QSettings>
+#include <QSize>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -22,23 +29,33 @@ namespace {
 // \x escape), and the file's guard refuses a value over 16 KiB.
 constexpr qsizetype MAX_TEXT_LENGTH = 4000;
 
-// A fresh QSettings per call: its status() then tells about this call alone (a QSettings keeps
-// the first error it met for good). Handles on one file share its parsed contents within the
-// process, so this costs a stat() of the file, and hand edits made while we run are seen.
-QSettings openSettings(const QString &path)
+// Values a save could not write yet, by file and key: loads see them, and the next save writes
+// them with its own.
+QHash<QString, QMap<QString, QVariant>> &pendingValues()
 {
-    return QSettings(path, QSettings::IniFormat);
+    static QHash<QString, QMap<QString, QVariant>> pending;
+    return pending;
+}
+
+// The value stored under key as QSettings reads it: a fresh QSettings per call, so that hand edits
+// made while we run are seen (handles on one file share its parsed contents while the file is
+// unchanged, so this costs a stat()).
+QVariant storedValue(const QString &path, QAnyStringView key)
+{
+    const QMap<QString, QVariant> &pending = pendingValues()[path];
+    if (const auto it = pending.constFind(key.toString()); it != pending.cend())
+        return *it;
+    if (!screened(path))
+        return {};
+    return QSettings(path, QSettings::IniFormat).value(key);
 }
 
 // INI files hold text; a value that is not text (a list, or an @Variant of a hand edit) is of
-// no type we store. Except the @Variant types that the next save of any key rewrites as plain
-// text (numbers, truth values, key sequences): they must read the same before that save as
-// after it.
+// no type we store. Except the @Variant types that mean the text they print as (numbers, truth
+// values, key sequences), which earlier versions rewrote as that text.
 std::optional<QString> storedText(const QString &path, QAnyStringView key)
 {
-    if (!screened(path))
-        return std::nullopt;
-    const QVariant value = openSettings(path).value(key);
+    const QVariant value = storedValue(path, key);
     switch (value.typeId()) {
     case QMetaType::QString:
     case QMetaType::Bool:
@@ -65,26 +82,46 @@ bool writable(const QString &path)
     return screened(path);
 }
 
-// Applies change and writes the file; true when it is on disk as this process sees it.
-// A QSettings keeps the first problem it meets and reads sections only when it needs them, so
-// a format error met while writing would hide a failed write. A first handle therefore reads
-// the whole file and keeps any format error to itself; while it lives, a second handle shares
-// what it read without reading again, and its status tells about the write alone.
-// QSettings writes through QSaveFile. Nothing is handed to QSettings before the checks pass:
-// a change it holds is written when the handle goes, waiting on the lock as long as it takes.
-template <typename Change>
-bool writeSettings(const QString &path, Change change)
+// Stores key's value (none: only what is pending) into the file, changing the text of that key
+// alone: comments and everything else written by hand stay. True when all of it is on disk.
+// A file that cannot be read whole (unreadable, too large, no regular file) is never written:
+// that would drop what could not be read.
+bool writeSettings(const QString &path, const std::optional<std::pair<QString, QVariant>> &change)
 {
     if (!writable(path))
         return false;
-    const QSettings reader = openSettings(path);
-    if (reader.status() == QSettings::AccessError)
-        return false; // unreadable: a write would keep only the keys of this process
-    reader.allKeys(); // parses every section now
-    QSettings writer = openSettings(path);
-    change(writer);
-    writer.sync();
-    return writer.status() == QSettings::NoError;
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : path; // written through
+    QDir().mkpath(QFileInfo(target).path()); // when it fails, so do the lock and the write
+    QLockFile lock(path + u".lock"_s); // as QSettings takes it: writers of other versions wait
+    const bool locked = lock.tryLock(std::chrono::seconds(2));
+    const BoundedRead before = readSettingsFile(target);
+    if (before.status != BoundedRead::Status::read && before.status != BoundedRead::Status::missing)
+        return false;
+    QMap<QString, QVariant> &pending = pendingValues()[path];
+    if (change)
+        pending.insert(change->first, change->second);
+    QByteArray text = before.data;
+    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+        text = IniText::withValue(text, it.key(), IniText::encodedValue(*it));
+    const auto readsBack = [&] {
+        return std::all_of(pending.keyBegin(), pending.keyEnd(), [&](const QString &key) { return IniText::holds(text, key); });
+    };
+    if (!IniText::isText(before.data) || !readsBack()) {
+        // Damaged (binary, or a quote left open swallows what follows): rewritten clean, with
+        // every key that could be read.
+        const QSettings reader(target, QSettings::IniFormat);
+        text.clear();
+        for (const QString &key : reader.allKeys())
+            text = IniText::withValue(text, key, IniText::encodedValue(reader.value(key)));
+        for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+            text = IniText::withValue(text, it.key(), IniText::encodedValue(*it));
+    }
+    const bool unchanged = text == before.data; // nothing to write: no empty file made either
+    if (!locked || !(unchanged || replaceFile(target, text)))
+        return false;
+    pending.clear();
+    return true;
 }
 
 } // namespace
@@ -123,6 +160,7 @@ bool DefaultSettings::loadBool(QAnyStringView key, bool fallback) const
         return true;
     if (text->compare("false"_L1, Qt::CaseInsensitive) == 0 || *text == "0"_L1)
         return false;
+    warnUnreadable(key, *text, u"true or false"_s, fallback ? u"true"_s : u"false"_s);
     return fallback;
 }
 
@@ -131,6 +169,8 @@ qint64 DefaultSettings::loadInteger(QAnyStringView key, qint64 fallback) const
     const std::optional<QString> text = storedText(m_path, key);
     bool ok = false;
     const qint64 value = text ? text->toLongLong(&ok, 10) : 0; // out of range: not ok
+    if (text && !ok)
+        warnUnreadable(key, *text, u"a whole number"_s, QString::number(fallback));
     return ok ? value : fallback;
 }
 
@@ -139,12 +179,20 @@ double DefaultSettings::loadDouble(QAnyStringView key, double fallback) const
     const std::optional<QString> text = storedText(m_path, key);
     bool ok = false;
     const double value = text ? text->toDouble(&ok) : 0.0; // C locale, whatever the user's
+    if (text && !(ok && std::isfinite(value)))
+        warnUnreadable(key, *text, u"a number"_s, QString::number(fallback));
     return ok && std::isfinite(value) ? value : fallback;
 }
 
 QString DefaultSettings::loadString(QAnyStringView key, const QString &fallback) const
 {
     return storedText(m_path, key).value_or(fallback);
+}
+
+void DefaultSettings::warnUnreadable(QAnyStringView key, const QString &text, const QString &expected,
+    const QString &used) const
+{
+    warnOnce(u"the setting %1=%2 in %3 is not %4; using %5"_s.arg(key.toString(), text.left(64), m_path, expected, used));
 }
 
 bool DefaultSettings::saveBool(QAnyStringView key, bool value)
@@ -178,19 +226,36 @@ bool DefaultSettings::saveString(QAnyStringView key, const QString &value)
     return save(key, value);
 }
 
-bool DefaultSettings::mayWrite()
+QByteArray DefaultSettings::loadBytes(QAnyStringView key) const
 {
-    return writable(m_path);
+    const QVariant value = storedValue(m_path, key);
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
+QSize DefaultSettings::loadSize(QAnyStringView key) const
+{
+    const QVariant value = storedValue(m_path, key);
+    return value.typeId() == QMetaType::QSize ? value.toSize() : QSize();
+}
+
+bool DefaultSettings::saveBytes(QAnyStringView key, const QByteArray &value)
+{
+    return save(key, value);
+}
+
+bool DefaultSettings::saveSize(QAnyStringView key, QSize value)
+{
+    return save(key, value);
 }
 
 bool DefaultSettings::sync()
 {
-    return writeSettings(m_path, [](QSettings &) {});
+    return writeSettings(m_path, std::nullopt);
 }
 
-bool DefaultSettings::save(QAnyStringView key, const QString &text)
+bool DefaultSettings::save(QAnyStringView key, const QVariant &value)
 {
-    return writeSettings(m_path, [&](QSettings &writer) { writer.setValue(key, text); });
+    return writeSettings(m_path, std::pair(key.toString(), value));
 }
 
 DefaultSettings &Defaults()

@@ -1,5 +1,8 @@
 #include "SettingsFileGuard.h"
 
+#include "IniText.h"
+
+#include "AppUtils/BoundedFile.h"
 #include "AppUtils/Warning.h"
 
 #include <QDateTime>
@@ -8,9 +11,13 @@
 #include <QHash>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
-#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -22,68 +29,21 @@ namespace {
 // @Variant value recursively, one level per four bytes at best: at this length the depth stays
 // a hundredth of what exhausts the stack.
 constexpr qsizetype MAX_VALUE_BYTES = 16 * 1024;
-// Ours is a few kilobytes: anything much larger that a link points to is some other file.
+// Ours is a few kilobytes: a file much larger is not ours to read (a link to something else, or
+// a file grown out of all measure), and is never written over.
 constexpr qint64 MAX_SETTINGS_FILE = 1024 * 1024;
+// What names the temporary copy of a save: a person would not choose it, so what a save killed
+// half-way leaves can be told from their own files beside ours (Horavane.conf.backup).
+constexpr QLatin1StringView SAVING_INFIX{".horavane-saving-"};
 
-// One logical line of an INI text: [start, end), '=' at equals (or -1).
-struct IniLine
-{
-    qsizetype start;
-    qsizetype end;
-    qsizetype equals;
-};
-
-// Calls visit for each logical line of data, split as QSettings splits them: a line ends at an
-// unquoted line break, or at a ';' after its start (a comment follows); a backslash takes the
-// next character with it; a quoted stretch runs on across line breaks. Blank and comment lines
-// are skipped.
-template <typename Visit>
-void forEachIniLine(QByteArrayView data, Visit visit)
-{
-    const qsizetype size = data.size();
-    qsizetype i = 0;
-    while (i < size) {
-        while (i < size && (data[i] == ' ' || data[i] == '\t' || data[i] == '\n' || data[i] == '\r'))
-            ++i;
-        if (i < size && data[i] == ';') {
-            while (i < size && data[i] != '\n' && data[i] != '\r')
-                ++i;
-            continue;
-        }
-        IniLine line{i, i, -1};
-        bool quoted = false;
-        for (; i < size; ++i) {
-            const char ch = data[i];
-            if ((ch == '\n' || ch == '\r' || ch == ';') && !quoted)
-                break;
-            if (ch == '=' && !quoted && line.equals < 0) {
-                line.equals = i;
-            } else if (ch == '"') {
-                quoted = !quoted;
-            } else if (ch == '\\' && i + 1 < size) {
-                ++i; // the escaped character, a line break too: "\r\n" and "\n\r" count as one
-                if (i + 1 < size && (data[i] == '\n' || data[i] == '\r') && (data[i + 1] == '\n' || data[i + 1] == '\r')
-                    && data[i] != data[i + 1])
-                    ++i;
-            }
-        }
-        line.end = i;
-        if (line.end > line.start)
-            visit(line);
-    }
-}
+using IniText::Line;
 
 // Whether data reads as a settings file: text, each line a comment, a [section] or a key=value.
 bool readsAsSettings(QByteArrayView data)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(data);
-    if (utf8.hasError())
+    if (!IniText::isText(data))
         return false;
-    for (const QChar ch : text) {
-        if (ch.category() == QChar::Other_Control && ch != u'\t' && ch != u'\n' && ch != u'\r')
-            return false;
-    }
+    const QString text = QString::fromUtf8(data);
     for (QStringView line : QStringView(text).split(u'\n')) {
         line = line.trimmed();
         const bool section = line.startsWith(u'[') && line.endsWith(u']');
@@ -102,30 +62,29 @@ std::optional<QString> foreignLinkTarget(const QString &path)
     const QFileInfo link(path);
     if (!link.isSymLink())
         return std::nullopt;
-    QFile target(link.canonicalFilePath());
-    if (target.fileName().isEmpty())
+    const QString target = link.canonicalFilePath();
+    if (target.isEmpty())
         return u"%1 links to %2, which does not exist"_s.arg(path, link.symLinkTarget());
-    if (!target.open(QIODevice::ReadOnly))
+    const BoundedRead read = readBoundedFile(target, MAX_SETTINGS_FILE);
+    if (read.status == BoundedRead::Status::failed)
         return std::nullopt; // unreadable: the write fails and says so
-    if (target.size() > MAX_SETTINGS_FILE || !readsAsSettings(target.readAll()))
-        return u"%1 links to %2, which is not a settings file"_s.arg(path, target.fileName());
+    if (read.status != BoundedRead::Status::read || !readsAsSettings(read.data))
+        return u"%1 links to %2, which is not a settings file"_s.arg(path, target);
     return std::nullopt;
 }
 
 // data without the lines in dropped, written over path under its lock.
-bool rewriteWithout(const QString &path, const QByteArray &data, const QList<IniLine> &dropped)
+bool rewriteWithout(const QString &path, const QByteArray &data, const QList<Line> &dropped)
 {
     QByteArray kept;
     qsizetype from = 0;
-    for (const IniLine &line : dropped) {
+    for (const Line &line : dropped) {
         kept += QByteArrayView(data).sliced(from, line.start - from);
         from = line.end;
     }
     kept += QByteArrayView(data).sliced(from);
     QLockFile lock(path + u".lock"_s);
-    QSaveFile file(path);
-    return lock.tryLock(std::chrono::seconds(0)) && file.open(QIODevice::WriteOnly) && file.write(kept) == kept.size()
-        && file.commit();
+    return lock.tryLock(std::chrono::seconds(0)) && replaceFile(path, kept);
 }
 
 // The start of a name from the file, for a message.
@@ -176,15 +135,62 @@ std::optional<QString> lockInTheWay(const QString &path)
 
 void clearAbandonedWrites(const QString &path)
 {
-    const QFileInfo file(path);
     const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QString pattern = QRegularExpression::escape(file.fileName()) + u"\\.[A-Za-z0-9]{6}"_s;
-    const QRegularExpression temporary(QRegularExpression::anchoredPattern(pattern));
-    const QFileInfoList beside = file.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo &found : beside) {
-        if (temporary.match(found.fileName()).hasMatch() && found.lastModified() < settled)
-            QFile::remove(found.filePath());
+    QStringList files{path};
+    if (const QString target = QFileInfo(path).canonicalFilePath(); !target.isEmpty() && target != path)
+        files.append(target); // a linked file's copies are made beside it
+    for (const QString &name : files) {
+        const QFileInfo file(name);
+        const QString pattern = QRegularExpression::escape(file.fileName() + SAVING_INFIX) + u"[A-Za-z0-9]{6}"_s;
+        const QRegularExpression temporary(QRegularExpression::anchoredPattern(pattern));
+        for (const QFileInfo &found : file.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+            if (temporary.match(found.fileName()).hasMatch() && found.lastModified() < settled)
+                QFile::remove(found.filePath());
+        }
     }
+}
+
+BoundedRead readSettingsFile(const QString &path)
+{
+    BoundedRead read = readBoundedFile(path, MAX_SETTINGS_FILE);
+    if (read.status == BoundedRead::Status::failed || read.status == BoundedRead::Status::refused)
+        warnOnce(u"not reading %1 (%2): the defaults are used, and the file is left as it is"_s.arg(path, read.why));
+    return read;
+}
+
+bool replaceFile(const QString &path, QByteArrayView data)
+{
+    QByteArray name = QFile::encodeName(path + SAVING_INFIX + u"XXXXXX"_s);
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat before{};
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
+    // Later than the file it replaces even within one tick of the clock: readers that compare
+    // times (QSettings' cache, the screening above) see the change.
+    timespec times[2] = {{0, UTIME_OMIT}, {}};
+    ::clock_gettime(CLOCK_REALTIME, &times[1]);
+    if (existed) {
+        const qint64 oldNs = qint64(before.st_mtim.tv_sec) * 1'000'000'000 + before.st_mtim.tv_nsec + 1'000'000;
+        if (qint64(times[1].tv_sec) * 1'000'000'000 + times[1].tv_nsec < oldNs)
+            times[1] = {time_t(oldNs / 1'000'000'000), long(oldNs % 1'000'000'000)};
+    }
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + written, size_t(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool whole = written == data.size() && (!existed || ::fchmod(fd, before.st_mode & 07777) == 0)
+        && ::fdatasync(fd) == 0 && ::futimens(fd, times) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (whole && closed && ::rename(name.constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    ::unlink(name.constData());
+    return false;
 }
 
 std::optional<QString> writeBlocked(const QString &path)
@@ -194,9 +200,9 @@ std::optional<QString> writeBlocked(const QString &path)
     return lockInTheWay(path);
 }
 
-// QSettings parses a whole section when a key of it is read, and every section at a write: a
-// value that could crash it must be gone before any key is read. A fifo would stall the reading.
-// A file once found clean is screened again only when it changes.
+// QSettings parses a whole section when a key of it is read: a value that could crash it must be
+// gone before any key is read. A fifo would stall the reading, and a huge file take minutes and
+// gigabytes. A file once found clean is screened again only when it changes.
 bool screened(const QString &path)
 {
     static QHash<QString, std::pair<qint64, QDateTime>> clean;
@@ -204,15 +210,13 @@ bool screened(const QString &path)
     const std::pair stamp(info.size(), info.lastModified());
     if (!info.exists() || info.isDir() || clean.value(path) == stamp)
         return true; // QSettings reads nothing there, or has read it safely
-    if (!info.isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true; // QSettings cannot read it either
-    const QByteArray data = file.readAll();
-    QList<IniLine> refused;
+    const BoundedRead read = readSettingsFile(path);
+    if (read.status != BoundedRead::Status::read)
+        return read.status == BoundedRead::Status::missing;
+    const QByteArray &data = read.data;
+    QList<Line> refused;
     QByteArrayView section;
-    forEachIniLine(data, [&](const IniLine &line) {
+    IniText::forEachLine(data, [&](const Line &line) {
         const QByteArrayView text = QByteArrayView(data).sliced(line.start, line.end - line.start);
         if (text.startsWith('[')) {
             section = text.sliced(1, std::max<qsizetype>(text.indexOf(']'), 1) - 1).trimmed();

@@ -1,12 +1,12 @@
 #include "Platform/FrameAutosave.h"
 
+#include <AppUtils/DefaultSettings.h>
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QWidget>
 
@@ -52,21 +52,6 @@ std::optional<QRect> normalGeometry(const QByteArray &data)
     if (stream.status() != QDataStream::Ok || !frame.isValid() || !normal.isValid())
         return std::nullopt;
     return normal;
-}
-
-std::function<bool()> &writeCheck()
-{
-    static std::function<bool()> check;
-    return check;
-}
-
-// The application's own settings file, beside its other settings rather than in a file of
-// its own: $XDG_CONFIG_HOME/<organisation>/<application>.conf.
-QSettings appSettings()
-{
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
-            + QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() + u".conf",
-        QSettings::IniFormat);
 }
 
 } // namespace
@@ -132,11 +117,12 @@ bool FrameAutosave::eventFilter(QObject *watched, QEvent *event)
 
 void FrameAutosave::restore()
 {
-    const QSettings settings = appSettings();
-    const QByteArray stored = settings.value(settingsKey(m_name)).toByteArray();
+    // Beside the application's other settings, with the same guards on the file.
+    const AppUtils::DefaultSettings &settings = AppUtils::Defaults();
+    const QByteArray stored = settings.loadBytes(settingsKey(m_name));
     const std::optional<QRect> normal = normalGeometry(stored);
     if (m_placement == WindowPlacement::sizeOnly) {
-        const QSize size = settings.value(sizeKey(m_name)).toSize();
+        const QSize size = settings.loadSize(sizeKey(m_name));
         if (size.isValid() && !size.isEmpty())
             m_window.resize(size);
         else if (normal)
@@ -161,21 +147,14 @@ void FrameAutosave::restore()
     m_window.move(reachable.topLeft());
 }
 
-void FrameAutosave::setWriteCheck(std::function<bool()> check)
-{
-    writeCheck() = std::move(check);
-}
-
 void FrameAutosave::save()
 {
     m_pending.stop();
-    if (writeCheck() && !writeCheck()())
-        return;
     if (m_placement == WindowPlacement::sizeOnly) {
         if (!(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) // the screen's size
-            appSettings().setValue(sizeKey(m_name), m_window.size());
+            AppUtils::Defaults().saveSize(sizeKey(m_name), m_window.size());
     } else
-        appSettings().setValue(settingsKey(m_name), m_window.saveGeometry());
+        AppUtils::Defaults().saveBytes(settingsKey(m_name), m_window.saveGeometry());
 }
 
 QRect reachableFrame(const QRect &frame, int titleBarHeight, const QList<QRect> &screens)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QByteArray>
+#include <QSize>
 #include <QString>
+#include <QVariant>
 
 namespace AppUtils {
 
@@ -10,9 +13,12 @@ namespace AppUtils {
 // reads as the caller's fallback. Keys may name a group with '/' ("Donation/hideAtLaunch").
 //
 // Every save is written to disk at once, atomically (a new file renamed over the old one),
-// and reports whether it landed. A file that exists but cannot be read is never written:
-// that would drop the keys that could not be read. A file that reads with errors keeps every
-// key that could be read and is rewritten clean by the next save.
+// and reports whether it landed. A save changes the text of its own key only: comments, blank
+// lines, the order of keys and whatever else a hand wrote stay as they were. A file that exists
+// but cannot be read whole (unreadable, over 1 MiB, not a regular file) is neither read nor
+// written: its values read as the fallbacks, and one line on stderr says why. A damaged file
+// (not text, or a quote left open that would swallow the saved line) is rewritten clean by the
+// next save, with every key that could be read.
 //
 // Hostile files: a value longer than 16 KiB (none of ours comes near; a deeply nested @Variant
 // would crash QSettings) is dropped from the file before anything reads it, and the rest kept; a file that cannot be
@@ -40,6 +46,8 @@ public:
     // one Platform::FrameAutosave keeps window frames in. Looked up at each call.
     static QString userFilePath();
 
+    // A value that is there but does not read as the type gives the fallback with a line on
+    // stderr naming the key, the file and the value used (once per value).
     // "true" or "false" (any case), "1" or "0". Anything else, or no value: fallback.
     bool loadBool(QAnyStringView key, bool fallback) const;
     // A decimal integer within the range of qint64. Anything else, or no value: fallback.
@@ -61,17 +69,22 @@ public:
     // False, and nothing stored, for a text over 4000 characters.
     bool saveString(QAnyStringView key, const QString &value);
 
-    // Whether the file may be written now, for writers that reach it through a QSettings of
-    // their own: no foreign file behind a link, no lock in the way, nothing that would crash the
-    // writer. A QSettings write waits for the lock without end, and writes through links.
-    bool mayWrite();
+    // Bytes and sizes as QSettings stores a QByteArray and a QSize ("@ByteArray(…)",
+    // "@Size(w h)"), for window frames. Anything else stored, or no value: empty, invalid.
+    QByteArray loadBytes(QAnyStringView key) const;
+    QSize loadSize(QAnyStringView key) const;
+    bool saveBytes(QAnyStringView key, const QByteArray &value);
+    bool saveSize(QAnyStringView key, QSize value);
 
     // Writes any value still pending from a failed save. True when the file could be read
     // and nothing is left pending.
     bool sync();
 
+    // Says on stderr that key's stored text is not what was expected, and which value is used.
+    void warnUnreadable(QAnyStringView key, const QString &text, const QString &expected, const QString &used) const;
+
 private:
-    bool save(QAnyStringView key, const QString &text);
+    bool save(QAnyStringView key, const QVariant &value);
 
     QString m_path;
 };

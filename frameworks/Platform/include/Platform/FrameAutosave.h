@@ -6,8 +6,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
-
 class QWidget;
 
 namespace Platform {
@@ -22,8 +20,7 @@ WindowPlacement platformPlacement();
 // Keeps a top-level window's position and size across runs, under a name.
 //
 // Where windows can be placed, the geometry (QWidget::saveGeometry()) is stored as
-// "WindowFrames/<name>" in the application's settings file,
-// $XDG_CONFIG_HOME/<organisation name>/<application name>.conf (INI). Where only the size is
+// "WindowFrames/<name>" in the application's settings file, AppUtils::Defaults(). Where only the size is
 // ours, the size alone is stored as "WindowSizes/<name>", and the frame an X11 session stored
 // is left as it is for the next one. Either is written when the window has stopped moving or
 // resizing for a moment, and at once when the window closes or hides.
@@ -44,9 +41,6 @@ public:
     // The settings keys of name: "WindowFrames/<name>" and "WindowSizes/<name>".
     static QString settingsKey(const QString &name);
     static QString sizeKey(const QString &name);
-
-    // Asked before each write; false leaves the stored frames as they are. Unset: always written.
-    static void setWriteCheck(std::function<bool()> check);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
