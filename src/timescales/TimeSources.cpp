@@ -1,7 +1,6 @@
 #include "TimeSources.h"
 
-#include "RegularFile.h"
-
+#include <AppUtils/BoundedFile.h>
 #include <AppUtils/Warning.h>
 
 #include <QDir>
@@ -144,9 +143,9 @@ Ut1Source TimeSources::ut1At(std::chrono::system_clock::time_point now) const
 
 std::optional<QString> TimeSources::importEarthOrientation(const QString &path)
 {
-    const std::variant<QByteArray, QString> read = readRegularFile(path, EarthOrientation::maximumSize);
-    const QByteArray *bytes = std::get_if<QByteArray>(&read);
-    QString why = bytes ? QString() : std::get<QString>(read);
+    const AppUtils::BoundedRead read = AppUtils::readBoundedFile(path, EarthOrientation::maximumSize);
+    const QByteArray *bytes = read.status == AppUtils::BoundedRead::Status::read ? &read.data : nullptr;
+    QString why = read.why;
     if (bytes) {
         auto parsed = EarthOrientation::parse(*bytes);
         if (const QString *refused = std::get_if<QString>(&parsed))
@@ -183,12 +182,12 @@ std::optional<TimeSources::FileStamp> TimeSources::stampOf(const QString &path)
 void TimeSources::readAgain(DataFile &file)
 {
     file.problem.clear();
-    const std::variant<QByteArray, QString> read = readRegularFile(file.path, EarthOrientation::maximumSize);
-    if (const QString *why = std::get_if<QString>(&read)) {
-        file.problem = *why;
+    const AppUtils::BoundedRead read = AppUtils::readBoundedFile(file.path, EarthOrientation::maximumSize);
+    if (read.status != AppUtils::BoundedRead::Status::read) {
+        file.problem = read.why;
         return;
     }
-    auto parsed = EarthOrientation::parse(std::get<QByteArray>(read));
+    auto parsed = EarthOrientation::parse(read.data);
     if (auto *table = std::get_if<EarthOrientation>(&parsed))
         file.table = std::move(*table);
     else
@@ -287,10 +286,10 @@ void TimeSources::watch(const QSet<QString> &reread)
 void TimeSources::loadLeapSeconds()
 {
     const QString &path = m_places.leapSecondList;
-    const std::variant<QByteArray, QString> read = readRegularFile(path, LeapSecondList::maximumSize);
-    QString why = std::holds_alternative<QString>(read) ? std::get<QString>(read) : QString();
-    if (const QByteArray *bytes = std::get_if<QByteArray>(&read)) {
-        auto parsed = LeapSecondList::parse(*bytes);
+    const AppUtils::BoundedRead read = AppUtils::readBoundedFile(path, LeapSecondList::maximumSize);
+    QString why = read.why;
+    if (read.status == AppUtils::BoundedRead::Status::read) {
+        auto parsed = LeapSecondList::parse(read.data);
         if (const auto *list = std::get_if<LeapSecondList>(&parsed)) {
             // Past its expiry a list may lack a leap second announced since; ERFA's own table
             // is no worse then, and says so itself ("dubious year") once it runs out.

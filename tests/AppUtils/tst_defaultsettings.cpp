@@ -99,12 +99,15 @@ private Q_SLOTS:
         QVERIFY(copy.exists());
     }
 
-    // A save changes its own key's text and nothing else a person wrote; new keys join their section.
+    // What a person wrote reads as written (a comma too), and a save changes its own key's text and
+    // nothing else; new keys join their section.
     void handWrittenLinesSurviveSaves()
     {
         const QString path = m_dir->filePath(u"Horavane.conf"_s);
         QVERIFY(put(path, "; at the dome\n[General]\n# surveyed, 2024\nPREFS_latitude = 51.5 ; WGS84\n\n[Donation]\nhideAtLaunch=true\n"));
         DefaultSettings settings(path);
+        QVERIFY(put(m_dir->filePath(u"typed.conf"_s), "[General]\nname=M42, Orion Nebula\n"));   // the comma unquoted: a list to QSettings
+        QCOMPARE(DefaultSettings(m_dir->filePath(u"typed.conf"_s)).loadString(u"name"_s, {}), u"M42, Orion Nebula"_s);
         QVERIFY(settings.saveDouble(u"PREFS_latitude"_s, -33.5) && settings.saveInteger(u"PREFS_serverPort"_s, 8080)
                 && settings.saveSize(u"WindowSizes/Digital Clock"_s, QSize(420, 260)));
         QFile file(path);

@@ -1,6 +1,8 @@
 #include "AppUtils/BoundedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 
 #include <cerrno>
 #include <cstring>
@@ -12,25 +14,44 @@ using namespace Qt::StringLiterals;
 
 namespace AppUtils {
 
+namespace {
+
+BoundedRead failure()
+{
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    return {errno == ENOENT ? BoundedRead::Status::missing : BoundedRead::Status::failed, {}, why};
+}
+
+BoundedRead notRegular()
+{
+    return {BoundedRead::Status::refused, {}, QCoreApplication::translate("BoundedFile", "not a regular file")};
+}
+
+} // namespace
+
 BoundedRead readBoundedFile(const QString &path, qint64 maxBytes, Links links)
 {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st{};
+    if ((links == Links::refuse ? ::lstat(name.constData(), &st) : ::stat(name.constData(), &st)) != 0)
+        return failure();
+    if (!S_ISREG(st.st_mode))
+        return notRegular();
     const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (links == Links::refuse ? O_NOFOLLOW : 0);
-    const int fd = ::open(QFile::encodeName(path).constData(), flags);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return {};
-        return {BoundedRead::Status::failed, {}, QString::fromLocal8Bit(std::strerror(errno))};
-    }
+    const int fd = ::open(name.constData(), flags);
+    if (fd < 0)
+        return failure();
     struct Closer
     {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return {BoundedRead::Status::refused, {}, u"is not a regular file"_s};
+        return notRegular();
     const auto tooLarge = [maxBytes] {
-        return BoundedRead{BoundedRead::Status::refused, {}, u"is larger than %1 bytes"_s.arg(maxBytes)};
+        return BoundedRead{BoundedRead::Status::refused, {},
+            QCoreApplication::translate("BoundedFile", "larger than %1")
+                .arg(QLocale().formattedDataSize(maxBytes, 0, QLocale::DataSizeIecFormat))};
     };
     if (st.st_size > maxBytes)
         return tooLarge();
@@ -47,7 +68,7 @@ BoundedRead readBoundedFile(const QString &path, qint64 maxBytes, Links links)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {BoundedRead::Status::failed, {}, QString::fromLocal8Bit(std::strerror(errno))};
+            return failure();
         if (got == 0)
             break;
         filled += got;

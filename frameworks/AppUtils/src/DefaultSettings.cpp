@@ -50,9 +50,10 @@ QVariant storedValue(const QString &path, QAnyStringView key)
     return QSettings(path, QSettings::IniFormat).value(key);
 }
 
-// INI files hold text; a value that is not text (a list, or an @Variant of a hand edit) is of
-// no type we store. Except the @Variant types that mean the text they print as (numbers, truth
-// values, key sequences), which earlier versions rewrote as that text.
+// INI files hold text; a value that is not text (an @Variant of a hand edit) is of no type we
+// store. Except the @Variant types that mean the text they print as (numbers, truth values, key
+// sequences), which earlier versions rewrote as that text, and a list: a comma typed by hand
+// outside quotes, which our saves quote, so the text is the list joined again.
 std::optional<QString> storedText(const QString &path, QAnyStringView key)
 {
     const QVariant value = storedValue(path, key);
@@ -67,6 +68,8 @@ std::optional<QString> storedText(const QString &path, QAnyStringView key)
     case QMetaType::Double:
     case QMetaType::QKeySequence:
         return value.toString();
+    case QMetaType::QStringList:
+        return value.toStringList().join(u", "_s);
     default:
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "AppUtils/LaunchAtLogin.h"
 
+#include "AppUtils/BoundedFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +15,6 @@
 #include <cerrno>
 #include <optional>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -176,27 +177,15 @@ QByteArray entryText(const QString &executable, const QString &icon, bool marked
     return text.toUtf8();
 }
 
-// The file at path as it is, never through a symbolic link: what a link points to is not ours
+// The entry at path as it is, never through a symbolic link: what a link points to is not ours
 // to judge or change. None for a link, anything but a regular file, or a file that cannot be
-// read or is too large. O_NONBLOCK: opening a named pipe must not wait for a writer.
-std::optional<QByteArray> readRegularFile(const QString &path)
+// read or is too large.
+std::optional<QByteArray> readEntry(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd == -1)
+    BoundedRead read = readBoundedFile(path, maxEntrySize, Links::refuse);
+    if (read.status != BoundedRead::Status::read)
         return std::nullopt;
-    QFile file;
-    struct stat status
-    {
-    };
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QByteArray data = file.read(maxEntrySize + 1);
-    if (data.size() > maxEntrySize)
-        return std::nullopt;
-    return data;
+    return std::move(read.data);
 }
 
 // What the entry's place holds, as far as we may touch it.
@@ -209,7 +198,7 @@ Occupant occupant(const QString &path)
     };
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return errno == ENOENT ? Occupant::nothing : Occupant::unknown;
-    const std::optional<QByteArray> data = readRegularFile(path);
+    const std::optional<QByteArray> data = readEntry(path);
     if (!data)
         return Occupant::other;
     const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);
@@ -271,7 +260,7 @@ LaunchAtLogin::Result LaunchAtLogin::writePlist()
 
 bool LaunchAtLogin::agentIsValid() const
 {
-    const std::optional<QByteArray> data = readRegularFile(entryPath());
+    const std::optional<QByteArray> data = readEntry(entryPath());
     if (!data)
         return false;
     const std::optional<QHash<QString, QString>> keys = desktopEntry(*data);

@@ -54,7 +54,8 @@ public:
     qint64 loadInteger(QAnyStringView key, qint64 fallback) const;
     // A finite decimal number. "nan", "inf", overflow, anything else, or no value: fallback.
     double loadDouble(QAnyStringView key, double fallback) const;
-    // The stored text. A list (an unquoted ',' in a hand edit), or no value: fallback.
+    // The stored text; a list (an unquoted ',' of a hand edit) as its items joined by ", ".
+    // No value: fallback.
     QString loadString(QAnyStringView key, const QString &fallback) const;
 
     // Each stores the value so that the matching load, also after a restart, returns it
