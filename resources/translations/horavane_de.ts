@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+152"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -239,6 +239,42 @@
     </message>
 </context>
 <context>
+    <name>BoundedFile</name>
+    <message>
+        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+27"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>larger than %1</source>
+        <translation>größer als %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClockService</name>
+    <message>
+        <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
+        <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
+        <translation>Kein Sitzungsbus (%1): Andere Programme können diese Uhr nicht über D-Bus lesen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The clock cannot be put on the session bus at %1: other programs cannot read it.</source>
+        <translation>Die Uhr kann nicht auf den Sitzungsbus unter %1 gestellt werden: Andere Programme können sie nicht lesen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The session bus did not give the name %1 (%2): other programs cannot read this clock.</source>
+        <translation>Der Sitzungsbus hat den Namen %1 nicht vergeben (%2): Andere Programme können diese Uhr nicht lesen.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Another program holds the D-Bus name %1: scripts that ask it do not read this clock, which takes the name when that program lets it go.</source>
+        <translation>Ein anderes Programm hält den D-Bus-Namen %1: Skripte, die es fragen, lesen nicht diese Uhr; sie übernimmt den Namen, sobald das Programm ihn freigibt.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../../src/app/CommandLine.cpp" line="+28"/>
@@ -256,7 +292,7 @@
         <translation>Bürgerliche Zeit, UTC und lokale Sternzeit für Astronomen.</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+62"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -359,7 +395,12 @@
         <translation>Warum die Schaltsekundenliste des Systems nicht verwendet wird</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+1"/>
+        <source>Why other programs cannot read this clock</source>
+        <translation>Warum andere Programme diese Uhr nicht lesen können</translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · angenommen: keine Erdorientierungsdaten</translation>
     </message>
@@ -553,7 +594,7 @@
         <translation>Woher die Position des Beobachters stammt</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Why no position is shown</source>
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
@@ -563,7 +604,7 @@
         <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The location service does not allow Horavane to know the position</source>
         <translation>Der Ortungsdienst gibt Horavane die Position nicht frei</translation>
     </message>
@@ -573,19 +614,27 @@
         <translation>Kein Ortungsdienst auf diesem Desktop: in den Einstellungen „Manuell“ wählen</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The stored position is not one on Earth: type it again in Preferences</source>
+        <translation>Die gespeicherte Position liegt nicht auf der Erde: Geben Sie sie in den Einstellungen neu ein</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>No fix from the location service in a minute: choose Manual in Preferences</source>
         <translation>Seit einer Minute kein Standort vom Ortungsdienst: in den Einstellungen „Manuell“ wählen</translation>
     </message>
     <message>
+        <location filename="../HoravaneWindow.ui" line="+7"/>
         <source>Open Preferences…</source>
         <translation>Einstellungen öffnen…</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Opens the General preferences, where the position is chosen</source>
         <translation>Öffnet die allgemeinen Einstellungen, in denen die Position gewählt wird</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../src/engine/Location.cpp" line="+9"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server liefert keine Position</translation>
     </message>
@@ -593,7 +642,7 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+242"/>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+231"/>
         <source>%1 cannot tell where its program file is.</source>
         <translation>%1 kann seine Programmdatei nicht finden.</translation>
     </message>
@@ -684,7 +733,7 @@
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+119"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+114"/>
         <source>Panes</source>
         <translation>Bereiche</translation>
     </message>
@@ -903,7 +952,7 @@
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+285"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
     </message>
@@ -932,7 +981,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+395"/>
+        <location filename="../../src/digital/Readout.cpp" line="+406"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -950,7 +999,7 @@
         <translation>Aktualisierungen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -1092,7 +1141,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+30"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+34"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -1137,13 +1186,43 @@
         <translation>Eine Deklination liegt zwischen −90° und +90°</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+28"/>
+        <location line="+10"/>
+        <source>This line is not a right ascension, a declination and a name separated by tabs</source>
+        <translation>Diese Zeile ist keine durch Tabulatoren getrennte Rektaszension, Deklination und Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The right ascension is not a number of hours from 0 to below 24</source>
+        <translation>Die Rektaszension ist keine Stundenzahl von 0 bis unter 24</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The declination is not a number of degrees from −90 to +90</source>
+        <translation>Die Deklination ist keine Gradzahl von −90 bis +90</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Der Name ist leer, länger als %1 Zeichen oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The list follows at most %1 targets: this one waits until one is removed</source>
+        <translation>Die Liste verfolgt höchstens %1 Ziele: Dieses wartet, bis eines entfernt wird</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <location line="+31"/>
         <source>Targets</source>
         <translation>Ziele</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-16"/>
         <source>&amp;Name</source>
         <translation>&amp;Name</translation>
     </message>
@@ -1178,7 +1257,7 @@
         <translation>Deklination, J2000</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
@@ -1218,9 +1297,9 @@
         <translation>Zustand</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>Position</source>
-        <translation>Position</translation>
+        <location line="+27"/>
+        <source>Why no position is shown</source>
+        <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1228,7 +1307,17 @@
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+26"/>
+        <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
+        <translation>Eine gespeicherte Zeile enthält kein Ziel: Sie bleibt, wie sie ist, und ihr Tooltip sagt, warum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no target: they are kept as they are, and their tooltips say why</source>
+        <translation>%1 gespeicherte Zeilen enthalten kein Ziel: Sie bleiben, wie sie sind, und ihre Tooltips sagen, warum</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>Die Liste fasst höchstens %1 Ziele: Entfernen Sie eines, um ein weiteres hinzuzufügen</translation>
     </message>
@@ -1238,37 +1327,45 @@
         <translation>Geben Sie dem Ziel einen Namen mit höchstens %1 Zeichen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+11"/>
+        <source>The unreadable rows leave no room to store another target: remove one of them</source>
+        <translation>Die unlesbaren Zeilen lassen keinen Platz für ein weiteres Ziel: Entfernen Sie eine davon</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
         <translation>Die Einstellungsdatei %1 lässt sich nicht schreiben: Die Liste bleibt erhalten und wird gespeichert, sobald es geht</translation>
     </message>
 </context>
 <context>
     <name>TimeSources</name>
-    <message>
-        <location filename="../../src/timescales/TimeSources.cpp" line="+34"/>
-        <source>larger than %1 MiB</source>
-        <translation>größer als %1 MiB</translation>
+    <message numerus="yes">
+        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
+        <source>%n files in %1 set aside (%2: %3)</source>
+        <translation>
+            <numerusform>%n Datei in %1 beiseitegelegt (%2: %3)</numerusform>
+            <numerusform>%n Dateien in %1 beiseitegelegt (%2: %3)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location line="+124"/>
+        <location line="+52"/>
+        <location line="+192"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>Die Schaltsekundenliste des Systems ist am %1 abgelaufen</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-135"/>
         <source>%1 was not imported: %2</source>
         <translation>%1 wurde nicht importiert: %2</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+56"/>
         <source>The folder %1 cannot be read</source>
         <translation>Der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+40"/>
+        <location line="-166"/>
+        <location line="+255"/>
         <source>%1 set aside: %2</source>
         <translation>%1 nicht verwendet: %2</translation>
     </message>

@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+152"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -239,6 +239,42 @@
     </message>
 </context>
 <context>
+    <name>BoundedFile</name>
+    <message>
+        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+27"/>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>larger than %1</source>
+        <translation>plus grand que %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClockService</name>
+    <message>
+        <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
+        <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
+        <translation>Pas de bus de session (%1) : les autres programmes ne peuvent pas lire cette horloge par D-Bus.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The clock cannot be put on the session bus at %1: other programs cannot read it.</source>
+        <translation>L’horloge ne peut pas être placée sur le bus de session à %1 : les autres programmes ne peuvent pas la lire.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The session bus did not give the name %1 (%2): other programs cannot read this clock.</source>
+        <translation>Le bus de session n’a pas donné le nom %1 (%2) : les autres programmes ne peuvent pas lire cette horloge.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Another program holds the D-Bus name %1: scripts that ask it do not read this clock, which takes the name when that program lets it go.</source>
+        <translation>Un autre programme détient le nom D-Bus %1 : les scripts qui l’interrogent ne lisent pas cette horloge, qui prendra le nom dès que ce programme le libérera.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../../src/app/CommandLine.cpp" line="+28"/>
@@ -256,7 +292,7 @@
         <translation>Temps civil, UTC et temps sidéral local pour les astronomes.</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+62"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
@@ -359,7 +395,12 @@
         <translation>Pourquoi la liste des secondes intercalaires du système a été écartée</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+1"/>
+        <source>Why other programs cannot read this clock</source>
+        <translation>Pourquoi les autres programmes ne peuvent pas lire cette horloge</translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · supposé : aucune donnée d’orientation de la Terre</translation>
     </message>
@@ -553,7 +594,7 @@
         <translation>Provenance de la position de l’observateur</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Why no position is shown</source>
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
@@ -563,7 +604,7 @@
         <translation>En attente de la première position du service de localisation</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The location service does not allow Horavane to know the position</source>
         <translation>Le service de localisation ne permet pas à Horavane de connaître la position</translation>
     </message>
@@ -573,19 +614,27 @@
         <translation>Aucun service de localisation sur ce bureau : choisissez « Manuelle » dans les préférences</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The stored position is not one on Earth: type it again in Preferences</source>
+        <translation>La position enregistrée n’est pas sur la Terre : saisissez-la de nouveau dans les préférences</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>No fix from the location service in a minute: choose Manual in Preferences</source>
         <translation>Aucune position du service de localisation depuis une minute : choisissez « Manuelle » dans les préférences</translation>
     </message>
     <message>
+        <location filename="../HoravaneWindow.ui" line="+7"/>
         <source>Open Preferences…</source>
         <translation>Ouvrir les préférences…</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Opens the General preferences, where the position is chosen</source>
         <translation>Ouvre les préférences générales, où se choisit la position</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../src/engine/Location.cpp" line="+9"/>
         <source>SiTech NTP Server gives no position</source>
         <translation>SiTech NTP Server ne donne pas de position</translation>
     </message>
@@ -593,7 +642,7 @@
 <context>
     <name>LaunchAtLogin</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+242"/>
+        <location filename="../../frameworks/AppUtils/src/LaunchAtLogin.cpp" line="+231"/>
         <source>%1 cannot tell where its program file is.</source>
         <translation>%1 ne trouve pas son fichier programme.</translation>
     </message>
@@ -684,7 +733,7 @@
 <context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
-        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+119"/>
+        <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+114"/>
         <source>Panes</source>
         <translation>Volets</translation>
     </message>
@@ -903,7 +952,7 @@
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+285"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Non utilisé : DUT1 est un nombre de secondes de −0.9 à +0.9</translation>
     </message>
@@ -932,7 +981,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+395"/>
+        <location filename="../../src/digital/Readout.cpp" line="+406"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -950,7 +999,7 @@
         <translation>Mises à jour</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -1092,7 +1141,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+30"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+34"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
     </message>
@@ -1137,13 +1186,43 @@
         <translation>Une déclinaison est comprise entre −90° et +90°</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+28"/>
+        <location line="+10"/>
+        <source>This line is not a right ascension, a declination and a name separated by tabs</source>
+        <translation>Cette ligne n’est pas une ascension droite, une déclinaison et un nom séparés par des tabulations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The right ascension is not a number of hours from 0 to below 24</source>
+        <translation>L’ascension droite n’est pas un nombre d’heures de 0 à moins de 24</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The declination is not a number of degrees from −90 to +90</source>
+        <translation>La déclinaison n’est pas un nombre de degrés de −90 à +90</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Le nom est vide, dépasse %1 caractères ou contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The list follows at most %1 targets: this one waits until one is removed</source>
+        <translation>La liste suit au plus %1 cibles : celle-ci attend qu’une autre soit retirée</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <location line="+31"/>
         <source>Targets</source>
         <translation>Cibles</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-16"/>
         <source>&amp;Name</source>
         <translation>&amp;Nom</translation>
     </message>
@@ -1178,7 +1257,7 @@
         <translation>Déclinaison, J2000</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Add</source>
         <translation>A&amp;jouter</translation>
     </message>
@@ -1218,9 +1297,9 @@
         <translation>État</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>Position</source>
-        <translation>Position</translation>
+        <location line="+27"/>
+        <source>Why no position is shown</source>
+        <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1228,7 +1307,17 @@
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+26"/>
+        <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
+        <translation>Une ligne enregistrée ne contient aucune cible : elle est gardée telle quelle, et son infobulle dit pourquoi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no target: they are kept as they are, and their tooltips say why</source>
+        <translation>%1 lignes enregistrées ne contiennent aucune cible : elles sont gardées telles quelles, et leurs infobulles disent pourquoi</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>La liste contient au plus %1 cibles : retirez-en une pour en ajouter une autre</translation>
     </message>
@@ -1238,37 +1327,45 @@
         <translation>Donnez à la cible un nom d&apos;au plus %1 caractères</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+11"/>
+        <source>The unreadable rows leave no room to store another target: remove one of them</source>
+        <translation>Les lignes illisibles ne laissent pas de place pour une autre cible : retirez-en une</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
         <translation>Impossible d&apos;écrire le fichier de réglages %1 : la liste est conservée et sera enregistrée dès que possible</translation>
     </message>
 </context>
 <context>
     <name>TimeSources</name>
-    <message>
-        <location filename="../../src/timescales/TimeSources.cpp" line="+34"/>
-        <source>larger than %1 MiB</source>
-        <translation>plus de %1 Mio</translation>
+    <message numerus="yes">
+        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
+        <source>%n files in %1 set aside (%2: %3)</source>
+        <translation>
+            <numerusform>%n fichier de %1 mis de côté (%2 : %3)</numerusform>
+            <numerusform>%n fichiers de %1 mis de côté (%2 : %3)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location line="+124"/>
+        <location line="+52"/>
+        <location line="+192"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>La liste des secondes intercalaires du système a expiré le %1</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-135"/>
         <source>%1 was not imported: %2</source>
         <translation>%1 n’a pas été importé : %2</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+56"/>
         <source>The folder %1 cannot be read</source>
         <translation>Le dossier %1 ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location line="+40"/>
+        <location line="-166"/>
+        <location line="+255"/>
         <source>%1 set aside: %2</source>
         <translation>%1 écarté : %2</translation>
     </message>
