@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include "HexDigit.h"
+
 #include <QSize>
 #include <QStringDecoder>
 
@@ -10,17 +12,6 @@ using namespace Qt::StringLiterals;
 namespace AppUtils::IniText {
 
 namespace {
-
-int hexValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
 
 // A key or section as written in the file: %XX and %UXXXX are characters, a backslash a '/'.
 QString unescapedKey(QByteArrayView text)

@@ -1,5 +1,7 @@
 #include "AppUtils/RtfReader.h"
 
+#include "HexDigit.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -130,17 +132,6 @@ bool isLetter(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // One pass over the input, without recursion: a group is a copy of the state pushed on a
