@@ -177,11 +177,6 @@ QString Readout::selectedText() const
     return m_text.mid(start, std::abs(m_cursor - m_anchor));
 }
 
-int Readout::selectionStart() const
-{
-    return hasSelectedText() ? std::min(m_anchor, m_cursor) : -1;
-}
-
 void Readout::setSelection(int start, int length)
 {
     const int size = int(m_text.size());

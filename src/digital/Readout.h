@@ -37,8 +37,6 @@ public:
 
     bool hasSelectedText() const { return m_anchor != m_cursor; }
     QString selectedText() const;
-    // -1 when nothing is selected.
-    int selectionStart() const;
     void setSelection(int start, int length);
     int cursorPosition() const { return m_cursor; }
 
