@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <erfa.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -35,17 +37,10 @@ QString unreadableAt(qsizetype line)
 // Days since 1858-11-17 of a Gregorian date, or nullopt for a day that does not exist.
 std::optional<int> civilMjd(int year, int month, int day)
 {
-    static constexpr int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1858 || year > 4000 || month < 1 || month > 12 || day < 1)
+    double djm0 = 0, djm = 0;
+    if (eraCal2jd(year, month, day, &djm0, &djm) != 0)
         return std::nullopt;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (day > monthDays[month - 1] + (month == 2 && leap ? 1 : 0))
-        return std::nullopt;
-    // Counted from 1 March, so that the leap day ends the year.
-    const int y = month <= 2 ? year - 1 : year;
-    const int shifted = (month + 9) % 12;
-    const int days = 365 * y + y / 4 - y / 100 + y / 400 + (153 * shifted + 2) / 5 + day - 1;
-    return days - 678881; // the same count on 1858-11-17
+    return static_cast<int>(djm);
 }
 
 // The year of a two-digit year beside its MJD, as the IERS files reckon it.
