@@ -18,6 +18,7 @@ trap bench_cleanup EXIT
 
 # Release build of the program and the bench tools, in a build folder of their own.
 bench_build() {
+    "$bench_root/scripts/setup" all --quiet   # the benchmark tools, which the test suite does without
     cmake -S "$bench_root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DHORAVANE_BENCH=ON >/dev/null
     cmake --build "$bench_build" --parallel 2 --target horavane xwatch qtlabel timerfdlabel tickcost \
