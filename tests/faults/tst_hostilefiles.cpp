@@ -46,14 +46,22 @@ bool plant(Attack attack, const QString &path, const QByteArray &own, const QDir
     return false;
 }
 
-// Root reads and writes whatever the mode: the binary then runs as nobody, in a home handed over.
+// Root reads and writes whatever the mode: the binary then runs as nobody, in a home handed over,
+// as a copy in a folder nobody can reach (a build in root's own home is out of its reach), with
+// the donation text in a shared data folder, searched after the attacked one in the home.
 constexpr uid_t nobody = 65534;
 
-bool handOver(const QString &home)
+bool handOver(HoravaneProcess &horavane, const QTemporaryDir &reachable)
 {
+    const QString home = horavane.homePath();
     bool ok = ::chown(qPrintable(home), nobody, nobody) == 0;
     for (QDirIterator it(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
         ok = ::lchown(qPrintable(it.next()), nobody, nobody) == 0 && ok;
+    const QString program = reachable.filePath(u"horavane"_s), data = reachable.filePath(u"data"_s);
+    ok = ok && ::chmod(qPrintable(reachable.path()), 0755) == 0 && QFile::copy(QStringLiteral(HORAVANE_BINARY), program)
+        && QDir().mkpath(data + u"/horavane"_s) && QFile::copy(QStringLiteral(DONATION_RTF), data + u"/horavane/donation.rtf"_s);
+    horavane.setProgram(program);
+    horavane.environment().insert(u"XDG_DATA_DIRS"_s, data);
     return ok;
 }
 } // namespace
@@ -98,8 +106,9 @@ private Q_SLOTS:
         QVERIFY(plant(attack, path, attacksSettings ? written() : QByteArray("[Desktop Entry]\nType=Application\nExec=/bin/true\n"), QDir(horavane.homePath())));
         const auto restorePermissions = [&] { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner); };   // for the checks and the clean-up
         const auto restore = qScopeGuard(restorePermissions);
+        const QTemporaryDir reachable;
         if (::geteuid() == 0) {
-            QVERIFY(handOver(horavane.homePath()));
+            QVERIFY(handOver(horavane, reachable));
             horavane.process().setChildProcessModifier([] {
                 if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
                     ::_exit(127);

@@ -33,6 +33,8 @@ public:
     QString settingsPath() const { return m_home.filePath(QStringLiteral(".config/Horavane/Horavane.conf")); }
     QString homePath() const { return m_home.path(); }
     QProcess &process() { return m_process; }
+    // Runs the binary at path instead of the one built beside the test.
+    void setProgram(const QString &path) { m_program = path; }
     // Starts the process with descriptor fd closed, as `horavane 2>&-` does.
     void closeAtStart(int fd)
     {
@@ -43,7 +45,7 @@ public:
     {
         m_output.clear();
         m_process.setProcessEnvironment(m_environment);
-        m_process.start(QStringLiteral(HORAVANE_BINARY), arguments);
+        m_process.start(m_program, arguments);
     }
 
     // Everything the process wrote to stderr so far, one entry a line.
@@ -68,4 +70,5 @@ private:
     QProcess m_process;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QString m_output;
+    QString m_program = QStringLiteral(HORAVANE_BINARY);
 };
