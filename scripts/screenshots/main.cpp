@@ -42,7 +42,7 @@ void showReading()
     facts.clock = ClockHealth{true, 12ms, 1600us};
     facts.leapSeconds.validUntil = QDateTime(QDate(2027, 6, 28), {}, Qt::UTC);
     Location &location = Location::shared();
-    ClockReading reading = readingAt(instant, location.settings(), location.observe(), facts, sidereal);
+    ClockReading reading = readingAt(instant, location.settings(), location.observe(instant), facts, sidereal);
     if (const auto *position = std::get_if<ObserverPosition>(&reading.observer)) {
         static TargetSky sky;
         reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,

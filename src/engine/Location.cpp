@@ -33,9 +33,8 @@ Location &Location::shared()
     return *instance;
 }
 
-Location::Location(SourceMaker makeSource, const AppUtils::Clock &clock)
+Location::Location(SourceMaker makeSource)
     : m_makeSource(std::move(makeSource))
-    , m_clock(clock)
 {
 }
 
@@ -46,13 +45,13 @@ void Location::setSettings(const ObserverSettings &settings)
 
 std::optional<ObserverPosition> Location::currentPosition()
 {
-    const std::variant<ObserverPosition, NoPosition> observed = observe();
+    const std::variant<ObserverPosition, NoPosition> observed = observe(std::chrono::system_clock::now());
     if (const auto *position = std::get_if<ObserverPosition>(&observed))
         return *position;
     return std::nullopt;
 }
 
-std::variant<ObserverPosition, NoPosition> Location::observe()
+std::variant<ObserverPosition, NoPosition> Location::observe(std::chrono::system_clock::time_point now)
 {
     switch (m_settings.source) {
     case LocationSource::useSiTech:
@@ -67,11 +66,11 @@ std::variant<ObserverPosition, NoPosition> Location::observe()
     if (!m_locationManager) {
         m_locationManager = m_makeSource();
         m_locationManager->startUpdatingLocation();
-        m_serviceStarted = m_clock.now();
+        m_serviceStarted = now;
     }
     // A service that never answers, or a machine without one that does not say so, gives no
     // fix: past a minute that is worth saying (a step back of the clock says nothing).
-    const NoPosition waiting = m_clock.now() - m_serviceStarted > std::chrono::minutes(1) ? NoPosition::noFixInAMinute
+    const NoPosition waiting = now - m_serviceStarted > std::chrono::minutes(1) ? NoPosition::noFixInAMinute
                                                                                           : NoPosition::waitingForFix;
     using Status = PositionSource::AuthorizationStatus;
     switch (m_locationManager->authorizationStatus()) {

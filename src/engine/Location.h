@@ -3,10 +3,9 @@
 #include "PositionSource.h"
 #include "preferences/ObserverSettings.h"
 
-#include <AppUtils/Clock.h>
-
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,8 +47,7 @@ public:
     // makeSource: called once, at the first observe() under the location service source, so
     // that a run that never asks the desktop for a position never starts its service (nor is
     // woken by it). Its updates are then never stopped, whatever source is chosen later.
-    // clock: how long the service has been waiting for its first fix.
-    explicit Location(SourceMaker makeSource, const AppUtils::Clock &clock = AppUtils::systemClock());
+    explicit Location(SourceMaker makeSource);
 
     void setSettings(const ObserverSettings &settings);
     const ObserverSettings &settings() const { return m_settings; }
@@ -57,12 +55,11 @@ public:
     // Manual: the typed coordinates. Location service: its last fix once it has delivered
     // one. SiTech server: none; no network contact is made.
     std::optional<ObserverPosition> currentPosition();
-    // The same position, or why there is none.
-    std::variant<ObserverPosition, NoPosition> observe();
+    // The same position at now (the tick's instant), or why there is none.
+    std::variant<ObserverPosition, NoPosition> observe(std::chrono::system_clock::time_point now);
 
 private:
     SourceMaker m_makeSource;
-    const AppUtils::Clock &m_clock;
     std::unique_ptr<PositionSource> m_locationManager;
     std::chrono::system_clock::time_point m_serviceStarted;
     ObserverSettings m_settings;

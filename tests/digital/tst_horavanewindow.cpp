@@ -187,9 +187,9 @@ private Q_SLOTS:
                 return std::make_unique<PositionSource>(row.service == None ? nullptr : std::move(geo));
             qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
             return PositionSource::createDefault();
-        }, clock);
+        });
         location.setSettings(row.settings);
-        location.observe();
+        location.observe(clock.now());
         QCOMPARE(script.started, (row.service != None && row.service != NoSystemBus) && row.settings.source == Source::useCoreLocation);
         clock.advance(row.service == SilentAMinute ? 61s : 59s);
         if (row.service == Fix || row.service == FixThenRefused)
@@ -198,7 +198,7 @@ private Q_SLOTS:
             Q_EMIT script.errorOccurred(QGeoPositionInfoSource::AccessError);
         const auto window = makeClockWindow<HoravaneWindow>();
         window->showWindow();
-        const auto status = [&] { return ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(), {}, sidereal)), field(*window, "m_positionStatus"); };
+        const auto status = [&] { return ClockUpdate::shared().show(readingAt({}, row.settings, location.observe(clock.now()), {}, sidereal)), field(*window, "m_positionStatus"); };
         QTRY_COMPARE(status(), row.status); // the bus answers through the event loop
         QCOMPARE(field(*window, "m_location"), row.position);
         const bool mendable = !row.status.isEmpty() && row.service != Silent;
