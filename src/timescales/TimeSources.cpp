@@ -1,6 +1,7 @@
 #include "TimeSources.h"
 
 #include <AppUtils/BoundedFile.h>
+#include <AppUtils/Sidereal.h>
 #include <AppUtils/Warning.h>
 
 #include <QDir>
@@ -17,11 +18,9 @@
 
 namespace {
 
-constexpr double unixEpochMjd = 40587; // 1970-01-01 as a modified Julian date
-
 double mjdOf(std::chrono::system_clock::time_point now)
 {
-    return unixEpochMjd + std::chrono::duration<double, std::ratio<86400>>(now.time_since_epoch()).count();
+    return AppUtils::modifiedJulianDateOfUnix(std::chrono::duration<double>(now.time_since_epoch()).count());
 }
 
 // Changes come in bursts (a download writes a chunk at a time, a copy many files): the folders
@@ -126,9 +125,10 @@ Ut1Source TimeSources::ut1At(std::chrono::system_clock::time_point now) const
     }
     Ut1Source source;
     source.problem = m_earthOrientationProblem;
-    // A value typed after a stale table ended is the fresher of the two.
+    // A value typed after a stale table ended is the fresher of the two (a QDate's Julian day
+    // number is of its noon).
     const bool typedIsFresher = m_typed && bestEstimate && bestEstimate->quality == Ut1Quality::stale
-        && m_typed->typedOn.toJulianDay() - 2400001 > best->table->rows().back().mjd;
+        && AppUtils::modifiedJulianDate(double(m_typed->typedOn.toJulianDay()) - 0.5) > best->table->rows().back().mjd;
     if (best && !typedIsFresher) {
         source.origin = Ut1Source::Origin::file;
         source.estimate = *bestEstimate;

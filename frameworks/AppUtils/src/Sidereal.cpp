@@ -105,7 +105,12 @@ double equationOfEquinoxesAt(qint64 minute)
 
 double julianDateOfUnix(double unixSeconds)
 {
-    return ERFA_DJM0 + unixEpochMjd() + unixSeconds / secondsPerDayReal;
+    return ERFA_DJM0 + modifiedJulianDateOfUnix(unixSeconds);
+}
+
+double modifiedJulianDateOfUnix(double unixSeconds)
+{
+    return unixEpochMjd() + unixSeconds / secondsPerDayReal;
 }
 
 double modifiedJulianDate(double julianDate)

@@ -46,6 +46,9 @@ public:
 double julianDateOfUnix(double unixSeconds);
 // The same date counted from 1858-11-17T00:00 (Julian date 2400000.5).
 double modifiedJulianDate(double julianDate);
+// The modified Julian date of a Unix time straight away, without the precision a Julian date
+// of seven digits before the point gives away.
+double modifiedJulianDateOfUnix(double unixSeconds);
 
 // The UTC calendar day a Unix second falls on, and the second within it (0 to 86399).
 struct UtcDay
