@@ -273,8 +273,10 @@ void TargetsWindow::addRow(const TargetLine &line)
         const UnreadTargetLine &unread = std::get<UnreadTargetLine>(line);
         const QList<QStringView> fields = QStringView(unread.text).split(u'\t');
         texts[name] = shownAsIs(fields.size() == 3 ? fields[2] : unread.text);
-        if (fields.size() == 3)
-            texts[ra] = shownAsIs(fields[0]), texts[dec] = shownAsIs(fields[1]);
+        if (fields.size() == 3) {
+            texts[ra] = shownAsIs(fields[0]);
+            texts[dec] = shownAsIs(fields[1]);
+        }
         texts[state] = unreadableState();
         problem = problemText(unread.problem);
     }

@@ -104,9 +104,12 @@ bool writeSettings(const QString &path, const std::optional<std::pair<QString, Q
     QMap<QString, QVariant> &pending = pendingValues()[path];
     if (change)
         pending.insert(change->first, change->second);
-    QByteArray text = before.data;
-    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
-        text = IniText::withValue(text, it.key(), IniText::encodedValue(*it));
+    const auto withPending = [&pending](QByteArray text) {
+        for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+            text = IniText::withValue(text, it.key(), IniText::encodedValue(*it));
+        return text;
+    };
+    QByteArray text = withPending(before.data);
     const auto readsBack = [&] {
         return std::all_of(pending.keyBegin(), pending.keyEnd(), [&](const QString &key) { return IniText::holds(text, key); });
     };
@@ -117,8 +120,7 @@ bool writeSettings(const QString &path, const std::optional<std::pair<QString, Q
         text.clear();
         for (const QString &key : reader.allKeys())
             text = IniText::withValue(text, key, IniText::encodedValue(reader.value(key)));
-        for (auto it = pending.cbegin(); it != pending.cend(); ++it)
-            text = IniText::withValue(text, it.key(), IniText::encodedValue(*it));
+        text = withPending(text);
     }
     const bool unchanged = text == before.data; // nothing to write: no empty file made either
     if (!locked || !(unchanged || replaceFile(target, text)))
