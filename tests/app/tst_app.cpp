@@ -49,16 +49,21 @@ public:
                         u"--name"_s, u'^' + QRegularExpression::escape(title) + u'$'});
     }
     bool waitForCount(const QString &title, int expected) { return waitUntil([&] { return windows(title).size() == expected; }); }
-    // Without a window manager a window still opening may take the focus back: given until it stays.
+    // Without a window manager a window still opening may take the focus back: the keys go only once the focus
+    // has stayed on the window for three looks in a row, so a late window cannot take them.
     void pressIn(const QString &title, const QString &keys)
     {
         QVERIFY(waitForCount(title, 1));
         const QString id = windows(title).value(0);
-        waitUntil([&] {
-            xdotool({u"windowfocus"_s, u"--sync"_s, id});
-            QTest::qWait(200);
-            return xdotool({u"getwindowfocus"_s}).value(0) == id;
-        });
+        int steadyLooks = 0;
+        QVERIFY2(waitUntil([&] {
+                     if (xdotool({u"getwindowfocus"_s}).value(0) == id)
+                         return ++steadyLooks == 3;
+                     steadyLooks = 0;
+                     xdotool({u"windowfocus"_s, u"--sync"_s, id});
+                     return false;
+                 }),
+                 qPrintable(title + u" never kept the focus"_s));
         xdotool({u"key"_s, keys});
     }
 };
