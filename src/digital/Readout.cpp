@@ -93,11 +93,10 @@ public:
     {
         if (offset < 0 || offset >= characterCount())
             return {};
-        QTextLayout layout(readout().m_text, readout().font(), &readout());
-        const QTextLine line = Readout::layOut(layout);
         const QPointF origin = readout().textOrigin();
-        const QRectF local(origin.x() + line.cursorToX(offset), origin.y(),
-            line.cursorToX(offset + 1) - line.cursorToX(offset), line.height());
+        const qreal left = readout().cursorX(offset);
+        const QRectF local(origin.x() + left, origin.y(), readout().cursorX(offset + 1) - left,
+            QFontMetricsF(readout().font(), &readout()).height());
         return QRect(readout().mapToGlobal(local.topLeft().toPoint()), local.size().toSize());
     }
     int offsetAtPoint(const QPoint &point) const override
@@ -105,9 +104,7 @@ public:
         const QPoint local = readout().mapFromGlobal(point);
         if (!readout().rect().contains(local))
             return -1;
-        QTextLayout layout(readout().m_text, readout().font(), &readout());
-        const QTextLine line = Readout::layOut(layout);
-        const int offset = line.xToCursor(local.x() - readout().textOrigin().x(), QTextLine::CursorOnCharacter);
+        const int offset = readout().cursorAt(local.x() - readout().textOrigin().x(), QTextLine::CursorOnCharacter);
         return offset < characterCount() ? offset : -1;
     }
     void scrollToSubstring(int, int) override {} // always wholly shown
@@ -131,6 +128,8 @@ Readout::Readout(QWidget *parent)
     // Like a label whose text is selectable by mouse.
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::IBeamCursor);
+    // It paints every pixel of what is repainted, so the window under it is left alone.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_shaped.setTextFormat(Qt::PlainText);
     measure();
 }
@@ -139,16 +138,18 @@ void Readout::setText(const QString &text)
 {
     if (text == m_text)
         return;
-    m_text = text;
-    m_shaped.setText(text);
-    m_dimmedParts.reset();
+    const QString before = std::exchange(m_text, text);
+    const QVarLengthArray<qreal, 48> edgesBefore = m_edges;
+    layOutCells();
+    if (m_edges.isEmpty())
+        m_shaped.setText(text);
     m_advance.reset();
     // The same characters stay selected: in a read-out of fixed format that is the same
     // field, so a selection survives the next second.
     const int length = int(text.size());
     m_anchor = std::min(m_anchor, length);
     m_cursor = std::min(m_cursor, length);
-    update();
+    update(changedArea(before, edgesBefore));
     if (QAccessible::isActive() && accessibleName().isEmpty()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
@@ -161,7 +162,6 @@ void Readout::setDimmed(int start, int length)
         return;
     m_dimmedStart = start;
     m_dimmedLength = length;
-    m_dimmedParts.reset();
     update();
 }
 
@@ -229,15 +229,71 @@ void Readout::changeEvent(QEvent *event)
 
 void Readout::measure()
 {
-    m_dimmedParts.reset();
     m_advance.reset();
-    const QFontMetricsF metrics(font(), this);
+    m_cellFont = Extensions::CellFont::of(font(), *this);
     qreal widest = 0;
     for (const QString &sample : std::as_const(m_samples))
-        widest = std::max(widest, metrics.horizontalAdvance(sample));
+        widest = std::max(widest, advanceOf(sample));
     m_textWidth = int(std::ceil(widest));
-    m_textHeight = int(std::ceil(metrics.height()));
+    m_textHeight = int(std::ceil(QFontMetricsF(font(), this).height()));
+    layOutCells();
+    if (m_edges.isEmpty())
+        m_shaped.setText(m_text);
     updateGeometry();
+}
+
+qreal Readout::advanceOf(const QString &text) const
+{
+    if (!m_cellFont || !Extensions::CellFont::fits(text))
+        return QFontMetricsF(font(), this).horizontalAdvance(text);
+    qreal advance = 0;
+    for (const QChar character : text)
+        advance += m_cellFont->advance(character);
+    return advance;
+}
+
+void Readout::layOutCells()
+{
+    m_edges.clear();
+    if (!m_cellFont || !Extensions::CellFont::fits(m_text))
+        return;
+    m_edges.append(0);
+    for (const QChar character : std::as_const(m_text))
+        m_edges.append(m_edges.back() + m_cellFont->advance(character));
+    // A text wider than all that was reserved for widens the read-out rather than losing its
+    // end, and is reserved for in any font from now on.
+    if (const int needed = int(std::ceil(m_edges.back())); needed > m_textWidth) {
+        m_samples.append(m_text);
+        m_textWidth = needed;
+        updateGeometry();
+    }
+}
+
+QRect Readout::changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore) const
+{
+    // Drawn from the right, a text of another length moves as a whole.
+    if (m_edges.isEmpty() || edgesBefore.isEmpty() || (isRightToLeft() && edgesBefore.back() != m_edges.back()))
+        return rect();
+    const auto edge = [](const QVarLengthArray<qreal, 48> &edges, qsizetype i) {
+        return edges[std::min(i, edges.size() - 1)];
+    };
+    const auto character = [](const QString &text, qsizetype i) { return i < text.size() ? text[i] : QChar(); };
+    const qsizetype longer = std::max(before.size(), m_text.size());
+    qsizetype first = longer;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < longer; ++i) {
+        if (character(before, i) != character(m_text, i) || edge(edgesBefore, i) != edge(m_edges, i)
+            || edge(edgesBefore, i + 1) != edge(m_edges, i + 1)) {
+            first = std::min(first, i);
+            last = i;
+        }
+    }
+    if (last < 0)
+        return {};
+    const qreal origin = textOrigin().x(), reach = m_cellFont->overhang();
+    const qreal left = origin + std::min(edge(edgesBefore, first), edge(m_edges, first)) - reach;
+    const qreal right = origin + std::max(edge(edgesBefore, last + 1), edge(m_edges, last + 1)) + reach;
+    return QRectF(left, 0, right - left, height()).toAlignedRect() & rect();
 }
 
 // The text itself takes the direction of its own characters whatever the window's: numbers,
@@ -245,14 +301,18 @@ void Readout::measure()
 QPointF Readout::textOrigin() const
 {
     const QRect area = contentsRect();
-    const QFontMetricsF metrics(font(), this);
-    qreal left = area.left();
-    if (isRightToLeft()) {
-        if (!m_advance)
-            m_advance = metrics.horizontalAdvance(m_text);
-        left += area.width() - *m_advance;
-    }
-    return {left, area.top() + (area.height() - metrics.height()) / 2};
+    const qreal height = m_edges.isEmpty() ? QFontMetricsF(font(), this).height() : m_cellFont->height();
+    const qreal left = isRightToLeft() ? area.left() + area.width() - textAdvance() : area.left();
+    return {left, area.top() + (area.height() - height) / 2};
+}
+
+qreal Readout::textAdvance() const
+{
+    if (!m_edges.isEmpty())
+        return m_edges.back();
+    if (!m_advance)
+        m_advance = QFontMetricsF(font(), this).horizontalAdvance(m_text);
+    return *m_advance;
 }
 
 QTextLine Readout::layOut(QTextLayout &layout)
@@ -263,10 +323,27 @@ QTextLine Readout::layOut(QTextLayout &layout)
     return line;
 }
 
-int Readout::offsetAt(qreal x) const
+qreal Readout::cursorX(int offset) const
 {
+    if (!m_edges.isEmpty())
+        return m_edges[std::clamp(offset, 0, int(m_text.size()))];
     QTextLayout layout(m_text, font(), this);
-    return layOut(layout).xToCursor(x - textOrigin().x());
+    return layOut(layout).cursorToX(offset);
+}
+
+int Readout::cursorAt(qreal x, QTextLine::CursorPosition position) const
+{
+    if (m_edges.isEmpty()) {
+        QTextLayout layout(m_text, font(), this);
+        return layOut(layout).xToCursor(x, position);
+    }
+    const int size = int(m_text.size());
+    const int cell = int(std::upper_bound(m_edges.cbegin(), m_edges.cend(), x) - m_edges.cbegin()) - 1;
+    if (cell < 0 || cell >= size)
+        return std::clamp(cell, 0, size);
+    if (position == QTextLine::CursorOnCharacter)
+        return cell;
+    return x - m_edges[cell] < m_edges[cell + 1] - x ? cell : cell + 1;
 }
 
 void Readout::select(int anchor, int cursor)
@@ -293,13 +370,44 @@ void Readout::offerSelection() const
         clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
-void Readout::paintEvent(QPaintEvent *)
+void Readout::paintEvent(QPaintEvent *event)
 {
     // The painter starts with this widget's font and its foreground role's colour.
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
+    // Opaque, so that nothing under it is painted again each second.
+    painter.fillRect(event->rect(), palette().window());
     const QPointF origin = textOrigin();
-    if (hasSelectedText()) {
+    if (m_edges.isEmpty())
+        paintShaped(painter, origin);
+    else
+        paintCells(painter, event->rect(), origin);
+}
+
+void Readout::paintCells(QPainter &painter, const QRect &exposed, QPointF origin) const
+{
+    const int selectionStart = std::min(m_anchor, m_cursor), selectionEnd = std::max(m_anchor, m_cursor);
+    if (selectionStart != selectionEnd)
+        painter.fillRect(QRectF(origin.x() + m_edges[selectionStart], origin.y(),
+                             m_edges[selectionEnd] - m_edges[selectionStart], m_cellFont->height()),
+            palette().highlight());
+    const qreal reach = m_cellFont->overhang(), baseline = origin.y() + m_cellFont->ascent();
+    for (int i = 0; i < int(m_text.size()); ++i) {
+        const qreal left = origin.x() + m_edges[i];
+        if (left + (m_edges[i + 1] - m_edges[i]) + reach < exposed.left() || left - reach > exposed.right() + 1)
+            continue;
+        QPalette::ColorRole role = foregroundRole();
+        if (i >= selectionStart && i < selectionEnd)
+            role = QPalette::HighlightedText;
+        else if (i >= m_dimmedStart && i < m_dimmedStart + m_dimmedLength)
+            role = QPalette::PlaceholderText;
+        m_cellFont->draw(painter, {left, baseline}, m_text[i], palette().color(role));
+    }
+}
+
+void Readout::paintShaped(QPainter &painter, QPointF origin)
+{
+    painter.setClipRect(contentsRect());
+    if (hasSelectedText() || m_dimmedLength > 0) {
         QTextLayout layout(m_text, font(), this);
         layOut(layout);
         QTextLayout::FormatRange dimmed;
@@ -312,18 +420,6 @@ void Readout::paintEvent(QPaintEvent *)
         selected.format.setBackground(palette().brush(QPalette::Highlight));
         selected.format.setForeground(palette().brush(QPalette::HighlightedText));
         layout.draw(&painter, origin, {dimmed, selected});
-        return;
-    }
-    if (m_dimmedLength > 0) {
-        // Three shaped parts side by side: a layout with formats would shape and draw glyph
-        // by glyph every second.
-        QPointF at = origin;
-        const std::array<QStaticText, 3> &parts = dimmedParts();
-        for (std::size_t part = 0; part < parts.size(); ++part) {
-            painter.setPen(palette().color(part == 1 ? QPalette::PlaceholderText : foregroundRole()));
-            painter.drawStaticText(at, parts[part]);
-            at.rx() += parts[part].size().width();
-        }
     } else {
         painter.drawStaticText(origin, m_shaped);
     }
@@ -336,25 +432,11 @@ void Readout::paintEvent(QPaintEvent *)
     }
 }
 
-const std::array<QStaticText, 3> &Readout::dimmedParts()
-{
-    if (!m_dimmedParts) {
-        m_dimmedParts.emplace();
-        const qsizetype end = m_dimmedStart + m_dimmedLength;
-        const QString texts[]{m_text.left(m_dimmedStart), m_text.mid(m_dimmedStart, m_dimmedLength), m_text.mid(end)};
-        for (std::size_t part = 0; part < 3; ++part) {
-            (*m_dimmedParts)[part] = m_shaped; // the same format and options
-            (*m_dimmedParts)[part].setText(texts[part]);
-        }
-    }
-    return *m_dimmedParts;
-}
-
 void Readout::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    const int at = offsetAt(event->position().x());
+    const int at = cursorAt(event->position().x() - textOrigin().x());
     select(at, at);
     m_dragging = true;
 }
@@ -363,7 +445,7 @@ void Readout::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_dragging)
         return QWidget::mouseMoveEvent(event);
-    select(m_anchor, offsetAt(event->position().x()));
+    select(m_anchor, cursorAt(event->position().x() - textOrigin().x()));
 }
 
 void Readout::mouseReleaseEvent(QMouseEvent *event)
@@ -371,7 +453,7 @@ void Readout::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_dragging)
         return QWidget::mouseReleaseEvent(event);
     m_dragging = false;
-    select(m_anchor, offsetAt(event->position().x()));
+    select(m_anchor, cursorAt(event->position().x() - textOrigin().x()));
     offerSelection();
 }
 

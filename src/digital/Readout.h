@@ -1,18 +1,22 @@
 #pragma once
 
+#include <Extensions/CellFont.h>
+
 #include <QStaticText>
 #include <QStringList>
+#include <QTextLine>
+#include <QVarLengthArray>
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 class QTextLayout;
-class QTextLine;
 
 // One line of text that changes often and can be selected and copied like a selectable label,
 // but never asks its layout for room: it is as wide as the widest text it was told to expect,
-// so a new text only repaints it. The text is shaped once per text, not once per paint.
+// so a new text only repaints it. In a fixed-pitch font its characters are cells: a new text
+// repaints only the cells that changed, copying each glyph from a cache. Any other text is
+// shaped once per text, not once per paint.
 class Readout : public QWidget
 {
     Q_OBJECT
@@ -22,8 +26,8 @@ public:
     explicit Readout(QWidget *parent = nullptr);
 
     QString text() const { return m_text; }
-    // Repaints this widget alone, and only when the text differs. A selection keeps its
-    // place, cut to the new text's length.
+    // Repaints what changed of this widget alone, and only when the text differs. A selection
+    // keeps its place, cut to the new text's length.
     void setText(const QString &text);
 
     // Draws length characters from start in the palette's dimmed text colour, as digits
@@ -65,27 +69,39 @@ private:
     // Where the first line's top left corner is drawn, centred vertically: at the left, or at
     // the right where the window reads right to left, so that the text stays beside its caption.
     QPointF textOrigin() const;
+    qreal textAdvance() const;
     // Lays out the text of layout (this widget's text, in its font) on one line, as it is
     // drawn, for hit tests and for drawing a selection.
     static QTextLine layOut(QTextLayout &layout);
-    // The character boundary nearest to x, in widget coordinates.
-    int offsetAt(qreal x) const;
+    // The boundary before character offset, from the text's origin.
+    qreal cursorX(int offset) const;
+    // The character boundary nearest to x from the text's origin, or the character x is on.
+    int cursorAt(qreal x, QTextLine::CursorPosition position = QTextLine::CursorBetweenCharacters) const;
     void select(int anchor, int cursor);
     // Offers the selection to X11's middle-button paste, as selecting text does everywhere there.
     void offerSelection() const;
     void measure();
-    // The text before the dimmed characters, they, and the rest, each shaped once per text.
-    const std::array<QStaticText, 3> &dimmedParts();
+    qreal advanceOf(const QString &text) const;
+    // The cells of the text, when its font and characters allow them; none otherwise.
+    void layOutCells();
+    // What changed from the text `before`, laid out in edgesBefore: the cells that differ,
+    // with their glyphs' reach; all of it when the text is shaped or moved.
+    QRect changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore) const;
+    void paintCells(QPainter &painter, const QRect &exposed, QPointF origin) const;
+    void paintShaped(QPainter &painter, QPointF origin);
 
     QString m_text;
+    std::optional<Extensions::CellFont> m_cellFont; // while the font is fixed-pitch
+    // [i]: the left edge of character i's cell from the text's origin, [size]: the text's end;
+    // empty while the text is shaped.
+    QVarLengthArray<qreal, 48> m_edges;
     QStaticText m_shaped;
     QStringList m_samples;
     int m_textWidth = 0;
     int m_textHeight = 0;
-    mutable std::optional<qreal> m_advance; // of the text, measured when it is drawn from the right
+    mutable std::optional<qreal> m_advance; // of shaped text, measured when it is drawn from the right
     int m_dimmedStart = 0;
     int m_dimmedLength = 0;
-    std::optional<std::array<QStaticText, 3>> m_dimmedParts; // made when first drawn
     int m_anchor = 0;
     int m_cursor = 0;
     bool m_dragging = false;
