@@ -3,6 +3,8 @@
 #include "Readout.h"
 #include "look/NightPalette.h"
 
+#include <AppUtils/Digits.h>
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -200,8 +202,11 @@ QString DetailsPanel::tenthsText(const std::optional<double> &seconds)
     if (!seconds || !(*seconds >= 0 && *seconds < 86400))
         return {};
     const int tenths = std::min(int(*seconds * 10), 863999); // truncates, never to 24:00:00.0
-    const int whole = tenths / 10;
-    return QString::asprintf("%02d:%02d:%02d.%d", whole / 3600, whole / 60 % 60, whole % 60, tenths % 10);
+    QString text;
+    AppUtils::appendClock(text, tenths / 10);
+    text += u'.';
+    AppUtils::appendPadded(text, tenths % 10, 1);
+    return text;
 }
 
 std::pair<int, int> meaninglessSpan(const std::optional<ClockHealth> &clock)

@@ -1,4 +1,5 @@
 #include "AppUtils/Sidereal.h"
+#include "AppUtils/Digits.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -153,8 +154,9 @@ QString Sidereal::text(double seconds)
 {
     if (!(seconds >= 0 && seconds < static_cast<double>(secondsPerDay)))
         return {};
-    const int whole = static_cast<int>(seconds); // truncates; below 86400, so at most 23:59:59
-    return QString::asprintf("%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
+    QString text;
+    appendClock(text, static_cast<int>(seconds)); // truncates; below 86400, so at most 23:59:59
+    return text;
 }
 
 std::optional<double> SiderealClock::atLongitude(double greenwichSeconds, double longitudeDegrees)

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace Extensions {
@@ -51,7 +52,8 @@ struct CellFont::Shared
     int dpiY;
     qreal digitAdvance;
     qreal overhang = 0; // of the characters measured so far, which are all that were drawn
-    QHash<char16_t, qreal> advances; // measured at first use
+    std::array<qreal, 128> asciiAdvances; // measured at first use, negative until then
+    QHash<char16_t, qreal> advances; // of the others, measured at first use
     QHash<GlyphKey, Glyph> glyphs; // drawn at first use
 
     // Measures how far the ink of character, in a cell `advance` wide, reaches out of it.
@@ -110,7 +112,8 @@ std::optional<CellFont> CellFont::of(const QFont &font, const QPaintDevice &devi
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
         digitAdvance = std::max(digitAdvance, metrics.horizontalAdvance(QChar(digit)));
     auto shared = std::make_shared<Shared>(
-        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), digitAdvance, 1, {}, {}});
+        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), digitAdvance, 1, {}, {}, {}});
+    shared->asciiAdvances.fill(-1);
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
         shared->reach(QChar(digit), digitAdvance);
     fonts.insert(key, shared);
@@ -131,11 +134,20 @@ qreal CellFont::advance(QChar character) const
 {
     if (character >= u'0' && character <= u'9')
         return m_font->digitAdvance;
-    auto found = m_font->advances.find(character.unicode());
-    if (found == m_font->advances.end()) {
-        found = m_font->advances.insert(character.unicode(), m_font->metrics.horizontalAdvance(character));
-        m_font->reach(character, *found);
+    const auto measured = [&] {
+        const qreal advance = m_font->metrics.horizontalAdvance(character);
+        m_font->reach(character, advance);
+        return advance;
+    };
+    if (character.unicode() < m_font->asciiAdvances.size()) {
+        qreal &advance = m_font->asciiAdvances[character.unicode()];
+        if (advance < 0)
+            advance = measured();
+        return advance;
     }
+    auto found = m_font->advances.find(character.unicode());
+    if (found == m_font->advances.end())
+        found = m_font->advances.insert(character.unicode(), measured());
     return *found;
 }
 
