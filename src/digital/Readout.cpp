@@ -140,7 +140,9 @@ void Readout::setText(const QString &text)
         return;
     const QString before = std::exchange(m_text, text);
     const QVarLengthArray<qreal, 48> edgesBefore = m_edges;
-    layOutCells();
+    // A clock's text changes at its end: the cells before the first change stay where they are.
+    const auto firstChange = std::mismatch(before.cbegin(), before.cend(), text.cbegin(), text.cend()).first - before.cbegin();
+    layOutCells(firstChange);
     if (m_edges.isEmpty())
         m_shaped.setText(text);
     m_advance.reset();
@@ -149,7 +151,7 @@ void Readout::setText(const QString &text)
     const int length = int(text.size());
     m_anchor = std::min(m_anchor, length);
     m_cursor = std::min(m_cursor, length);
-    update(changedArea(before, edgesBefore));
+    update(changedArea(before, edgesBefore, firstChange));
     if (QAccessible::isActive() && accessibleName().isEmpty()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
@@ -236,7 +238,7 @@ void Readout::measure()
         widest = std::max(widest, advanceOf(sample));
     m_textWidth = int(std::ceil(widest));
     m_textHeight = int(std::ceil(QFontMetricsF(font(), this).height()));
-    layOutCells();
+    layOutCells(0);
     if (m_edges.isEmpty())
         m_shaped.setText(m_text);
     updateGeometry();
@@ -252,14 +254,16 @@ qreal Readout::advanceOf(const QString &text) const
     return advance;
 }
 
-void Readout::layOutCells()
+void Readout::layOutCells(qsizetype kept)
 {
-    m_edges.clear();
-    if (!m_cellFont || !Extensions::CellFont::fits(m_text))
+    if (!m_cellFont || !Extensions::CellFont::fits(m_text)) {
+        m_edges.clear();
         return;
-    m_edges.append(0);
-    for (const QChar character : std::as_const(m_text))
-        m_edges.append(m_edges.back() + m_cellFont->advance(character));
+    }
+    m_edges.resize(m_edges.isEmpty() ? 1 : std::min(kept, m_edges.size() - 1) + 1);
+    m_edges.front() = 0;
+    for (qsizetype i = m_edges.size() - 1; i < m_text.size(); ++i)
+        m_edges.append(m_edges.back() + m_cellFont->advance(m_text[i]));
     // A text wider than all that was reserved for widens the read-out rather than losing its
     // end, and is reserved for in any font from now on.
     if (const int needed = int(std::ceil(m_edges.back())); needed > m_textWidth) {
@@ -269,7 +273,7 @@ void Readout::layOutCells()
     }
 }
 
-QRect Readout::changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore) const
+QRect Readout::changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore, qsizetype first) const
 {
     // Drawn from the right, a text of another length moves as a whole.
     if (m_edges.isEmpty() || edgesBefore.isEmpty() || (isRightToLeft() && edgesBefore.back() != m_edges.back()))
@@ -278,18 +282,11 @@ QRect Readout::changedArea(const QString &before, const QVarLengthArray<qreal, 4
         return edges[std::min(i, edges.size() - 1)];
     };
     const auto character = [](const QString &text, qsizetype i) { return i < text.size() ? text[i] : QChar(); };
-    const qsizetype longer = std::max(before.size(), m_text.size());
-    qsizetype first = longer;
-    qsizetype last = -1;
-    for (qsizetype i = 0; i < longer; ++i) {
-        if (character(before, i) != character(m_text, i) || edge(edgesBefore, i) != edge(m_edges, i)
-            || edge(edgesBefore, i + 1) != edge(m_edges, i + 1)) {
-            first = std::min(first, i);
+    qsizetype last = first;
+    for (qsizetype i = first; i < std::max(before.size(), m_text.size()); ++i) {
+        if (character(before, i) != character(m_text, i) || edge(edgesBefore, i + 1) != edge(m_edges, i + 1))
             last = i;
-        }
     }
-    if (last < 0)
-        return {};
     const qreal origin = textOrigin().x(), reach = m_cellFont->overhang();
     const qreal left = origin + std::min(edge(edgesBefore, first), edge(m_edges, first)) - reach;
     const qreal right = origin + std::max(edge(edgesBefore, last + 1), edge(m_edges, last + 1)) + reach;
@@ -391,16 +388,19 @@ void Readout::paintCells(QPainter &painter, const QRect &exposed, QPointF origin
                              m_edges[selectionEnd] - m_edges[selectionStart], m_cellFont->height()),
             palette().highlight());
     const qreal reach = m_cellFont->overhang(), baseline = origin.y() + m_cellFont->ascent();
-    for (int i = 0; i < int(m_text.size()); ++i) {
-        const qreal left = origin.x() + m_edges[i];
-        if (left + (m_edges[i + 1] - m_edges[i]) + reach < exposed.left() || left - reach > exposed.right() + 1)
-            continue;
+    // The cells whose glyphs can reach into what is repainted: from the first whose right edge
+    // is within reach of its left, to the last whose left edge is within reach of its right.
+    const auto x = [&](qreal at) { return at - origin.x(); };
+    const int from = int(std::upper_bound(m_edges.cbegin(), m_edges.cend(), x(exposed.left() - reach)) - m_edges.cbegin()) - 1;
+    const int to = int(std::lower_bound(m_edges.cbegin(), m_edges.cend(), x(exposed.right() + 1 + reach)) - m_edges.cbegin());
+    const QPalette &colours = palette();
+    for (int i = std::max(0, from); i < std::min(int(m_text.size()), to); ++i) {
         QPalette::ColorRole role = foregroundRole();
         if (i >= selectionStart && i < selectionEnd)
             role = QPalette::HighlightedText;
         else if (i >= m_dimmedStart && i < m_dimmedStart + m_dimmedLength)
             role = QPalette::PlaceholderText;
-        m_cellFont->draw(painter, {left, baseline}, m_text[i], palette().color(role));
+        m_cellFont->draw(painter, {origin.x() + m_edges[i], baseline}, m_text[i], colours.color(role));
     }
 }
 

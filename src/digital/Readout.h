@@ -82,11 +82,13 @@ private:
     void offerSelection() const;
     void measure();
     qreal advanceOf(const QString &text) const;
-    // The cells of the text, when its font and characters allow them; none otherwise.
-    void layOutCells();
-    // What changed from the text `before`, laid out in edgesBefore: the cells that differ,
-    // with their glyphs' reach; all of it when the text is shaped or moved.
-    QRect changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore) const;
+    // The cells of the text, when its font and characters allow them, keeping those of its first
+    // `kept` characters; none otherwise.
+    void layOutCells(qsizetype kept);
+    // What changed from the text `before`, laid out in edgesBefore, whose first `first`
+    // characters were the same: the cells that differ, with their glyphs' reach; all of it when
+    // the text is shaped or moved.
+    QRect changedArea(const QString &before, const QVarLengthArray<qreal, 48> &edgesBefore, qsizetype first) const;
     void paintCells(QPainter &painter, const QRect &exposed, QPointF origin) const;
     void paintShaped(QPainter &painter, QPointF origin);
 

@@ -42,6 +42,19 @@ struct Glyph
     QPoint offset; // of its top left corner from the pen's whole device pixel
 };
 
+// The smallest rectangle holding every pixel of image that is not wholly transparent.
+QRect inkOf(const QImage &image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                ink |= QRect(x, y, 1, 1);
+    }
+    return ink;
+}
+
 } // namespace
 
 struct CellFont::Shared
@@ -56,12 +69,9 @@ struct CellFont::Shared
     QHash<char16_t, qreal> advances; // of the others, measured at first use
     QHash<GlyphKey, Glyph> glyphs; // drawn at first use
 
-    // Measures how far the ink of character, in a cell `advance` wide, reaches out of it.
-    void reach(QChar character, qreal advance)
-    {
-        const QRectF ink = metrics.boundingRect(character);
-        overhang = std::max({overhang, -ink.left() + 1, ink.right() - advance + 1});
-    }
+    // Takes in how far ink from `left` to `right` of a cell's left edge reaches out of a cell
+    // `advance` wide.
+    void reach(qreal left, qreal right, qreal advance) { overhang = std::max({overhang, -left, right - advance}); }
 
     const Glyph &glyph(const GlyphKey &key)
     {
@@ -87,6 +97,14 @@ struct CellFont::Shared
         const QPointF phase(qreal(key.phaseX) / phases, qreal(key.phaseY) / phases);
         painter.drawText((phase - QPointF(box.topLeft())) / ratio, QString(character));
         painter.end();
+        // Only the pixels with ink are kept, for they are blended each time the glyph is copied.
+        const QRect inked = inkOf(made.image);
+        made.image = inked.isEmpty() ? QImage() : made.image.copy(inked);
+        made.offset += inked.topLeft();
+        // Antialiased, the ink may reach a little beyond the outline's box.
+        if (!inked.isEmpty())
+            reach((made.offset.x() - phase.x()) / ratio, (made.offset.x() + inked.width() - phase.x()) / ratio,
+                metrics.horizontalAdvance(character));
         return *glyphs.insert(key, std::move(made));
     }
 };
@@ -112,10 +130,12 @@ std::optional<CellFont> CellFont::of(const QFont &font, const QPaintDevice &devi
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
         digitAdvance = std::max(digitAdvance, metrics.horizontalAdvance(QChar(digit)));
     auto shared = std::make_shared<Shared>(
-        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), digitAdvance, 1, {}, {}, {}});
+        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), digitAdvance, 0, {}, {}, {}});
     shared->asciiAdvances.fill(-1);
-    for (char16_t digit = u'0'; digit <= u'9'; ++digit)
-        shared->reach(QChar(digit), digitAdvance);
+    for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+        const QRectF ink = metrics.boundingRect(QChar(digit));
+        shared->reach(ink.left(), ink.right(), digitAdvance);
+    }
     fonts.insert(key, shared);
     return CellFont(std::move(shared));
 }
@@ -123,6 +143,8 @@ std::optional<CellFont> CellFont::of(const QFont &font, const QPaintDevice &devi
 bool CellFont::fits(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) {
+        if (c >= u' ' && c <= u'~')
+            return true; // printable ASCII, what a clock mostly shows, without asking its properties
         if (c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
             return false;
         const QChar::Direction direction = c.direction();
@@ -136,7 +158,8 @@ qreal CellFont::advance(QChar character) const
         return m_font->digitAdvance;
     const auto measured = [&] {
         const qreal advance = m_font->metrics.horizontalAdvance(character);
-        m_font->reach(character, advance);
+        const QRectF ink = m_font->metrics.boundingRect(character);
+        m_font->reach(ink.left(), ink.right(), advance);
         return advance;
     };
     if (character.unicode() < m_font->asciiAdvances.size()) {
@@ -175,6 +198,8 @@ void CellFont::draw(QPainter &painter, QPointF pen, QChar character, const QColo
     const QPoint whole(int(std::floor(qreal(x) / phases)), int(std::floor(qreal(y) / phases)));
     const Glyph &glyph = m_font->glyph(
         {character.unicode(), colour.rgba(), ratio, int(x - qint64(whole.x()) * phases), int(y - qint64(whole.y()) * phases)});
+    if (glyph.image.isNull())
+        return; // a space
     // Placed on whole device pixels, the image is copied rather than resampled.
     const QPointF corner(whole + glyph.offset);
     painter.drawImage(QPointF((corner.x() - toDevice.dx()) / ratio, (corner.y() - toDevice.dy()) / ratio), glyph.image);

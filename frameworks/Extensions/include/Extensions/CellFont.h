@@ -32,8 +32,8 @@ public:
     qreal advance(QChar character) const;
     qreal ascent() const;
     qreal height() const; // ascent + descent + 1, as QFontMetricsF::height()
-    // How far the ink of any glyph measured so far, antialiasing included, may reach out of its
-    // cell; every character drawn was measured first.
+    // How far the ink of any glyph measured or drawn so far may reach out of its cell: its
+    // outline's box, and the pixels antialiasing touched. Every character drawn was measured first.
     qreal overhang() const;
 
     // Draws the glyph of character with its pen (left end of the baseline) at pen, in the
