@@ -4,6 +4,7 @@
 #include "TargetStore.h"
 #include "engine/WindowRegistry.h"
 
+#include <Extensions/CellFont.h>
 #include <Extensions/DirectionIsolates.h>
 #include <Platform/TextField.h>
 
@@ -91,7 +92,9 @@ QString shownAsIs(QStringView text)
 
 // Draws each cell of its column as isolate() sets it apart, so that numbers and coordinates
 // keep their order in right-to-left locales. Only what is drawn changes: the cells' texts,
-// which screen readers read, stay plain.
+// which screen readers read, stay plain. A text in a fixed-pitch font is drawn as cells instead,
+// which read left to right by themselves: shaping each target's hour angle every second costs
+// more than the rest of the clock.
 class IsolatingDelegate : public QStyledItemDelegate
 {
 public:
@@ -106,8 +109,51 @@ public:
         return m_isolate(QStyledItemDelegate::displayText(value, locale));
     }
 
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!item.widget || !Extensions::CellFont::fits(text) || !cellsOf(item.font, *item.widget))
+            return QStyledItemDelegate::paint(painter, option, index);
+        // Where the style lays out one line of text: aligned in the text's rectangle within its margins.
+        QStyle &style = *item.widget->style();
+        const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+        const QRect area = style.subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget).adjusted(margin, 0, -margin, 0);
+        qreal advance = 0;
+        for (const QChar character : text)
+            advance += m_cells->advance(character);
+        if (advance > area.width())
+            return QStyledItemDelegate::paint(painter, option, index); // elided as the style elides
+        item.text.clear();
+        style.drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget); // background, selection, focus
+        const QSize size = QSizeF(advance, m_cells->ascent() + m_cells->descent()).toSize();
+        QPointF pen = QStyle::alignedRect(item.direction, item.displayAlignment, size, area).topLeft();
+        pen.ry() += m_cells->ascent();
+        QPalette::ColorGroup group = item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(item.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        const QColor ink = item.palette.color(group, item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+        for (const QChar character : text) {
+            m_cells->draw(*painter, pen, character, ink);
+            pen.rx() += m_cells->advance(character);
+        }
+    }
+
 private:
+    // The cell font of font, kept while the cells are drawn in it.
+    bool cellsOf(const QFont &font, const QWidget &widget) const
+    {
+        if (m_cellsFont != font) {
+            m_cellsFont = font;
+            m_cells = Extensions::CellFont::of(font, widget);
+        }
+        return m_cells.has_value();
+    }
+
     QString (*m_isolate)(const QString &);
+    mutable std::optional<QFont> m_cellsFont;
+    mutable std::optional<Extensions::CellFont> m_cells;
 };
 
 } // namespace
@@ -208,6 +254,9 @@ void TargetsWindow::loadWindow(QMainWindow &window)
         connect(edit, &QLineEdit::returnPressed, this, &TargetsWindow::add);
     showProblem({});
 
+    // The list has the focus at first: a caret blinking in an empty field all night would
+    // repaint the window twice a second, and the fields are a click or Alt+N away.
+    m_table->setFocus();
     m_lines = loadTargets(m_store);
     showLines();
     const std::vector<Target> targets = targetsAmong(m_lines);

@@ -3,6 +3,8 @@
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
 
+#include <Extensions/DirectionIsolates.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -95,6 +97,51 @@ private Q_SLOTS:
         ClockUpdate::shared().show(reading);
         QCOMPARE(row(0).mid(3), QStringList(4));
         QCOMPARE(window.findChild<QLabel *>(u"m_positionStatus"_s)->text(), u"The location service does not allow Horavane to know the position"_s);
+    }
+
+    // The changing columns, drawn as cells, look as Qt's own delegate draws them, selected or
+    // not, at 1× and 2×. (Right to left, Qt places the isolated text's glyphs at fractions of a
+    // pixel and the antialiasing differs, though the cells are where its text is.)
+    void cellsLookAsQtDrawsThem_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+
+    void cellsLookAsQtDrawsThem()
+    {
+        QFETCH(qreal, ratio);
+        const auto controller = shown({m42, polaris});
+        QTableWidget &table = *controller->window()->findChild<QTableWidget *>();
+        ClockReading reading;
+        reading.observer = ObserverPosition{50, 10};
+        reading.targets = {{m42, M_PI / 8, -5385.3, 45.25, Visibility::up}, {polaris, -0.01, 137.1, -0.04, Visibility::neverRises}};
+        ClockUpdate::shared().show(reading);
+        table.selectRow(1);
+        const auto drawn = [&] {
+            QImage image(table.viewport()->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            table.viewport()->render(&image);
+            return image;
+        };
+        const QImage cells = drawn();
+        // Qt's shaping of the text set apart as the window sets it apart, left to right.
+        struct Isolating : QStyledItemDelegate
+        {
+            using QStyledItemDelegate::QStyledItemDelegate;
+            QString displayText(const QVariant &value, const QLocale &) const override { return Extensions::ltrIsolated(value.toString()); }
+        };
+        for (const int column : {3, 4, 5})
+            table.setItemDelegateForColumn(column, new Isolating(&table));
+        const QImage shaped = drawn();
+        int most = 0;
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x) {
+                const QRgb a = cells.pixel(x, y), b = shaped.pixel(x, y);
+                most = std::max({most, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(most <= 1, qPrintable(QString::number(most)));
     }
 
     // A bad entry is selected, with its reason, and nothing stored; a good one is stored as the

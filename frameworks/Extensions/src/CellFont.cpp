@@ -179,6 +179,11 @@ qreal CellFont::ascent() const
     return m_font->metrics.ascent();
 }
 
+qreal CellFont::descent() const
+{
+    return m_font->metrics.descent();
+}
+
 qreal CellFont::height() const
 {
     return m_font->metrics.height();

@@ -31,7 +31,8 @@ public:
 
     qreal advance(QChar character) const;
     qreal ascent() const;
-    qreal height() const; // ascent + descent + 1, as QFontMetricsF::height()
+    qreal descent() const;
+    qreal height() const; // as QFontMetricsF::height()
     // How far the ink of any glyph measured or drawn so far may reach out of its cell: its
     // outline's box, and the pixels antialiasing touched. Every character drawn was measured first.
     qreal overhang() const;
