@@ -1,5 +1,7 @@
 #include "Target.h"
 
+#include <AppUtils/Digits.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -93,11 +95,16 @@ QString sexagesimal(long long units, int decimals)
     const long long perSecond = decimals ? 10 : 1;
     const long long perMinute = 60 * perSecond;
     const long long perHour = 60 * perMinute;
-    QString text = u"%1 %2 %3"_s.arg(units / perHour, 2, 10, QChar(u'0'))
-                       .arg(units / perMinute % 60, 2, 10, QChar(u'0'))
-                       .arg(units / perSecond % 60, 2, 10, QChar(u'0'));
-    if (decimals)
-        text += u'.' + QString::number(units % perSecond);
+    QString text;
+    AppUtils::appendPadded(text, units / perHour, 2);
+    text += u' ';
+    AppUtils::appendPadded(text, units / perMinute % 60, 2);
+    text += u' ';
+    AppUtils::appendPadded(text, units / perSecond % 60, 2);
+    if (decimals) {
+        text += u'.';
+        AppUtils::appendPadded(text, units % perSecond, 1);
+    }
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "TargetCells.h"
 
+#include <AppUtils/Digits.h>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -30,7 +32,11 @@ QString TargetCells::altitude(double degrees)
 {
     const long long tenths = std::llround(degrees * 10);
     const long long magnitude = std::llabs(tenths);
-    return (tenths < 0 ? minusSign.toString() : QString()) + u"%1.%2°"_s.arg(magnitude / 10).arg(magnitude % 10);
+    QString text = tenths < 0 ? minusSign.toString() : QString();
+    AppUtils::appendPadded(text, magnitude / 10, 1);
+    text += u'.';
+    AppUtils::appendPadded(text, magnitude % 10, 1);
+    return text + u'°';
 }
 
 QString TargetCells::state(Visibility visibility)

@@ -114,19 +114,21 @@ public:
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QString text = index.data(Qt::DisplayRole).toString();
-        if (!item.widget || !Extensions::CellFont::fits(text) || !cellsOf(item.font, *item.widget))
+        // Cells for a plain line of text: with an icon, a check box or the focus frame, Qt draws it.
+        const bool plain = !(item.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator))
+            && !(item.state & QStyle::State_HasFocus);
+        if (!plain || !item.widget || !Extensions::CellFont::fits(text) || !cellsOf(item.font, *item.widget))
             return QStyledItemDelegate::paint(painter, option, index);
-        // Where the style lays out one line of text: aligned in the text's rectangle within its margins.
-        QStyle &style = *item.widget->style();
+        // Where the style lays out such a line: aligned in the item's rectangle within its margins.
+        const QStyle &style = *item.widget->style();
         const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
-        const QRect area = style.subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget).adjusted(margin, 0, -margin, 0);
+        const QRect area = item.rect.adjusted(margin, 0, -margin, 0);
         qreal advance = 0;
         for (const QChar character : text)
             advance += m_cells->advance(character);
         if (advance > area.width())
             return QStyledItemDelegate::paint(painter, option, index); // elided as the style elides
-        item.text.clear();
-        style.drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget); // background, selection, focus
+        style.drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, item.widget); // background, selection
         const QSize size = QSizeF(advance, m_cells->ascent() + m_cells->descent()).toSize();
         QPointF pen = QStyle::alignedRect(item.direction, item.displayAlignment, size, area).topLeft();
         pen.ry() += m_cells->ascent();
