@@ -1,3 +1,4 @@
+#include "PixelDifference.h"
 #include "digital/Readout.h"
 
 #include <QFontDatabase>
@@ -7,7 +8,6 @@
 #include <QTest>
 #include <QTextLayout>
 
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -26,21 +26,6 @@ QPalette palette(const QString &name)
     else if (name == u"night"_s)
         set(QColor(0x0c, 0, 0), QColor(0x66, 0, 0), QColor(0x33, 0, 0));
     return p;
-}
-
-// The largest difference of any channel of any pixel.
-int difference(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return 256;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
-    int most = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
-            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    return most;
 }
 
 QImage rendered(Readout &readout, qreal ratio)
@@ -135,7 +120,7 @@ private Q_SLOTS:
         readout.setPalette(palette(paletteAfter));
         readout.setFont(fixedFont(fontAfter));
         readout.resize(readout.sizeHint());
-        const int most = difference(rendered(readout, ratio), shaped(readout, ratio, dimmedStart, dimmedLength));
+        const int most = largestDifference(rendered(readout, ratio), shaped(readout, ratio, dimmedStart, dimmedLength));
         QVERIFY2(most <= 1, qPrintable(QString::number(most)));
     }
 
@@ -189,7 +174,7 @@ private Q_SLOTS:
             qPrintable(u"%1 to %2"_s.arg(reached.left()).arg(reached.right())));
         // The offscreen platform's screen shows what its backing store holds.
         const QImage screen = window.screen()->grabWindow(window.winId()).toImage().copy(readout->geometry());
-        QCOMPARE(difference(screen, rendered(*readout, 1)), 0);
+        QCOMPARE(largestDifference(screen, rendered(*readout, 1)), 0);
     }
 };
 

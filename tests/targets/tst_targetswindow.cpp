@@ -1,4 +1,5 @@
 #include "ClockWindows.h"
+#include "PixelDifference.h"
 #include "preferences/SettingsKeys.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
@@ -135,12 +136,7 @@ private Q_SLOTS:
         for (const int column : {3, 4, 5})
             table.setItemDelegateForColumn(column, new Isolating(&table));
         const QImage shaped = drawn();
-        int most = 0;
-        for (int y = 0; y < cells.height(); ++y)
-            for (int x = 0; x < cells.width(); ++x) {
-                const QRgb a = cells.pixel(x, y), b = shaped.pixel(x, y);
-                most = std::max({most, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-            }
+        const int most = largestDifference(cells, shaped);
         QVERIFY2(most <= 1, qPrintable(QString::number(most)));
     }
 
