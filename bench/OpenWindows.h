@@ -9,6 +9,7 @@
 #include "engine/WindowRegistry.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -54,6 +55,7 @@ public:
     FakeClock &clock() { return m_clock; }
     AppUtils::MasterTimer &timer() { return m_timer; }
     ClockUpdate &tick() { return m_tick; }
+    QMainWindow &digitalWindow() { return *windowRegistry().openHoravaneWindow->window(); }
 
     // Does what the event loop does next after a tick: delivers what the tick posted (the
     // repaints).

@@ -70,21 +70,30 @@ bench_start_x() {
 # A home of Horavane's own with both clock windows open at launch, no donation offer and the
 # observer typed in at Greenwich, so that the sidereal dial turns too. The revision measured as
 # "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
-# from finding each other as a running instance.
+# from finding each other as a running instance. "details" shows the digital window's details
+# section too; "targets" opens the Targets window too, with 20 targets from pole to pole.
+#   bench_horavane_home [details] [targets]
 bench_horavane_home() {
-    local home
+    local home option extra=
+    for option in "$@"; do
+        case $option in
+        details) extra+="APP_ShowDetails=true"$'\n' ;;
+        targets) extra+="APP_Targets=true"$'\n'"PREFS_targets=\"$(awk 'BEGIN {
+                for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""$'\n' ;;
+        esac
+    done
     for home in "$bench_work/home-before" "$bench_work/home"; do
         rm -rf "$home"
         mkdir -p "$home/.config/Horavane" "$home/run"
         chmod 700 "$home/run"
-        cat >"$home/.config/Horavane/Horavane.conf" <<'CONF'
+        cat >"$home/.config/Horavane/Horavane.conf" <<CONF
 [General]
 APP_Horavane=true
 APP_AnalogClock=true
 Prefs_LocationSource=1
 PREFS_latitude=51.4769
 PREFS_longitude=-0.0005
-
+$extra
 [Donation]
 hideAtLaunch=true
 CONF
@@ -116,16 +125,17 @@ bench_command() {
 bench_windows() {
     local name=$1 pid=$2 id
     case $name in
-    horavane)
+    horavane|horavane-before)
+        local label=horavane home=$bench_work/home
+        [ "$name" = horavane ] || label=before home=$bench_work/home-before
         id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Horavane$' | head -1)
-        echo "horavane-digital=$id"
+        echo "$label-digital=$id"
         id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Analog Clock$' | head -1)
-        echo "horavane-analog=$id" ;;
-    horavane-before)
-        id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Horavane$' | head -1)
-        echo "before-digital=$id"
-        id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Analog Clock$' | head -1)
-        echo "before-analog=$id" ;;
+        echo "$label-analog=$id"
+        if grep -qx 'APP_Targets=true' "$home/.config/Horavane/Horavane.conf"; then
+            id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Targets$' | head -1)
+            echo "$label-targets=$id"
+        fi ;;
     timerfdlabel)
         echo "timerfdlabel=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^timerfd label clock$' | head -1)" ;;
     qtlabel)
@@ -144,6 +154,16 @@ bench_place() {
     for target in $1; do
         xdotool windowmove "${target#*=}" "$x" "$y"
         y=$((y + step))
+    done
+}
+
+# Stacks the windows down the left edge, each just under the one before, so that none hides
+# another whatever their heights.
+bench_stack() {
+    local target y=0
+    for target in $1; do
+        xdotool windowmove "${target#*=}" 0 "$y"
+        y=$((y + 10 + $(xdotool getwindowgeometry --shell "${target#*=}" | awk -F= '$1 == "HEIGHT" { print $2 }')))
     done
 }
 
@@ -221,20 +241,21 @@ bench_wakeups() {
 }
 
 # Instructions a program runs per second once started, counted by callgrind: runs it alone
-# under valgrind with instrumentation off until its windows are up and it has run settle
-# seconds more, then counts a window of seconds from half past one second to half past
-# another, so that it holds as many ticks as seconds. Prints the figure; the profile is left
-# in <folder>/callgrind.out.<name>.1.
-#   bench_callgrind <name> <settle seconds> <seconds> <folder>
+# under valgrind with instrumentation off until its windows are up (stacked, none hiding
+# another) and it has run settle seconds more, then counts a window of seconds from half past
+# one second to half past another, so that it holds as many ticks as seconds. Prints the
+# figure; the profile is left in <folder>/callgrind.out.<profile>.1, the profile named as the
+# program unless told.
+#   bench_callgrind <name> <settle seconds> <seconds> <folder> [profile]
 bench_callgrind() {
-    local name=$1 settle=$2 seconds=$3 folder=$4 pid ns word words=() command=() placed=0
-    rm -f "$folder/callgrind.out.$name" "$folder/callgrind.out.$name".*
+    local name=$1 settle=$2 seconds=$3 folder=$4 profile=${5:-$1} pid ns word words=() command=() placed=0
+    rm -f "$folder/callgrind.out.$profile" "$folder/callgrind.out.$profile".*
     # valgrind goes in front of the program, after env and its assignments
     read -ra words <<<"$(bench_command "$name")"
     for word in "${words[@]}"; do
         if [ $placed = 0 ] && [ "$word" != env ] && [ "${word#*=}" = "$word" ]; then
             command+=(valgrind --tool=callgrind --instr-atstart=no
-                --callgrind-out-file="$folder/callgrind.out.$name")
+                --callgrind-out-file="$folder/callgrind.out.$profile")
             placed=1
         fi
         command+=("$word")
@@ -242,7 +263,7 @@ bench_callgrind() {
     "${command[@]}" >>"$bench_work/$name.log" 2>&1 &
     pid=$!
     bench_pids+=("$pid")
-    bench_windows "$name" "$pid" >/dev/null
+    bench_stack "$(bench_windows "$name" "$pid" | tr '\n' ' ')"
     sleep "$settle"
     ns=$(date +%N)
     sleep "$(awk -v n="$ns" 'BEGIN { w = 1.5 - n / 1e9; if (w >= 1) w -= 1; printf "%.3f", w }')"
@@ -250,6 +271,12 @@ bench_callgrind() {
     sleep "$seconds"
     callgrind_control -d "$pid" >/dev/null 2>&1
     bench_stop "$pid"
-    callgrind_annotate "$folder/callgrind.out.$name.1" 2>/dev/null \
-        | awk -v t="$seconds" '/PROGRAM TOTALS/ && !done { gsub(",", "", $1); printf "%.0f", $1 / t; done = 1 }'
+    bench_callgrind_total "$folder/callgrind.out.$profile.1" "$seconds"
+}
+
+# The instructions a callgrind profile counted, divided by a number (1 unless told).
+#   bench_callgrind_total <profile> [divisor]
+bench_callgrind_total() {
+    callgrind_annotate "$1" 2>/dev/null \
+        | awk -v t="${2:-1}" '/PROGRAM TOTALS/ && !done { gsub(",", "", $1); printf "%.0f", $1 / t; done = 1 }'
 }

@@ -1,18 +1,25 @@
 // The cost of one clock tick with both windows open, and of one sidereal time.
 //
-//   tickcost [ticks]   (default 2000)
+//   tickcost [ticks]                    (default 2000)
+//   tickcost readouts <extra> [ticks]   (default 300)
 //
 // Prints one line per measure: <name> <median µs> <p10 µs> <p90 µs> <extra>, in processor
 // time of the main thread. "tick" is
 // ClockUpdate::tick() alone (both windows rewrite what they show); "tick+paint" adds the
-// repaint that tick schedules, drawn as the event loop would draw it (extra: widgets painted
-// per tick); "sidereal" is one AppUtils::Sidereal::seconds call (the full nutation series);
+// repaint that tick schedules, drawn as the event loop would draw it (extra: paint events
+// per tick, every widget's); "sidereal" is one AppUtils::Sidereal::seconds call (the full nutation series);
 // "sidereal-clock" one AppUtils::SiderealClock::at call, asked second after second as a
 // tick asks it (extra: the worst difference from "sidereal" in µs of time); "sky-20" one
 // TargetSky::places call for 20 targets, asked second after second (the star-independent part
 // once a minute, extra: the worst of those seconds in µs); "tick+targets" and
 // "tick+targets+paint" the tick and its repaint once the Targets window shows those 20 too.
+//
+// "readouts" adds <extra> read-outs under the digital window's, each given the UTC read-out's
+// text every tick, and prints the "tick+paint" line alone. Its rounds are the function
+// countedRounds, for callgrind to count alone (--toggle-collect): the instructions of one more
+// read-out changing every second are the difference between two runs, divided.
 #include "OpenWindows.h"
+#include "digital/Readout.h"
 #include "engine/ClockUpdate.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
@@ -20,14 +27,18 @@
 #include <AppUtils/Sidereal.h>
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QMainWindow>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
 using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,38 +72,90 @@ void report(const char *name, std::vector<double> micros, double extra)
     std::printf("%s %.1f %.1f %.1f %.3g\n", name, at(0.5), at(0.1), at(0.9), extra);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+double median(std::vector<double> values)
 {
-    const int ticks = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
-    QTemporaryDir home;
-    OpenWindows::prepareEnvironment(home);
-    QApplication app(argc, argv);
-    OpenWindows windows(std::chrono::sys_days(std::chrono::year(2026) / 12 / 7) + 10h + 10min);
-    ClockUpdate &update = windows.tick(); // its timer never started: tick() is called directly
-    PaintCounter painted;
-    app.installEventFilter(&painted);
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
+struct Rounds
+{
     std::vector<double> tickOnly;
     std::vector<double> tickAndPaint;
     std::vector<double> paintsPerTick;
+};
+
+// Each round moves the clock one second, ticks, gives each of extra the UTC read-out's new
+// text, and draws the repaint all that scheduled.
+Rounds tickRounds(OpenWindows &windows, PaintCounter &painted, const std::vector<Readout *> &extra, int ticks)
+{
+    const Readout &utc = *windows.digitalWindow().findChild<Readout *>(u"m_utc"_s);
+    Rounds rounds;
     for (int i = 0; i < ticks; ++i) {
         windows.clock().advance(1s);
         painted.count = 0;
         const auto begin = cpuMicros();
-        update.tick(windows.clock().now());
+        windows.tick().tick(windows.clock().now());
+        for (Readout *readout : extra)
+            readout->setText(utc.text());
         const auto ticked = cpuMicros();
         OpenWindows::paint();
-        const auto drawn = cpuMicros();
-        tickOnly.push_back(ticked - begin);
-        tickAndPaint.push_back(drawn - begin);
-        paintsPerTick.push_back(painted.count);
+        rounds.tickOnly.push_back(ticked - begin);
+        rounds.tickAndPaint.push_back(cpuMicros() - begin);
+        rounds.paintsPerTick.push_back(painted.count);
         QCoreApplication::processEvents(); // whatever else the loop would do between ticks
     }
-    std::sort(paintsPerTick.begin(), paintsPerTick.end());
-    report("tick", tickOnly, 0);
-    report("tick+paint", tickAndPaint, paintsPerTick[paintsPerTick.size() / 2]);
+    return rounds;
+}
+
+// The rounds callgrind counts; bench/run names this function.
+[[gnu::noinline]] Rounds countedRounds(
+    OpenWindows &windows, PaintCounter &painted, const std::vector<Readout *> &extra, int ticks)
+{
+    return tickRounds(windows, painted, extra, ticks);
+}
+
+// Adds count read-outs like the UTC one, in its font and as wide, under the digital window's.
+std::vector<Readout *> addReadouts(OpenWindows &windows, int count)
+{
+    QMainWindow &window = windows.digitalWindow();
+    const Readout &utc = *window.findChild<Readout *>(u"m_utc"_s);
+    std::vector<Readout *> added;
+    for (int i = 0; i < count; ++i) {
+        auto *readout = new Readout;
+        readout->setFont(utc.font());
+        readout->reserveWidthFor({u"0000-00-00T00:00:00.000Z"_s});
+        qobject_cast<QBoxLayout *>(window.centralWidget()->layout())->addWidget(readout);
+        added.push_back(readout);
+    }
+    QCoreApplication::processEvents(); // the window grows to hold them
+    return added;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool readoutsMode = argc > 2 && std::strcmp(argv[1], "readouts") == 0;
+    const int extraReadouts = readoutsMode ? std::max(0, std::atoi(argv[2])) : 0;
+    const int ticksArgument = readoutsMode ? 3 : 1;
+    const int ticks = argc > ticksArgument ? std::max(10, std::atoi(argv[ticksArgument])) : readoutsMode ? 300 : 2000;
+    QTemporaryDir home;
+    OpenWindows::prepareEnvironment(home);
+    QApplication app(argc, argv);
+    OpenWindows windows(std::chrono::sys_days(std::chrono::year(2026) / 12 / 7) + 10h + 10min);
+    PaintCounter painted;
+    app.installEventFilter(&painted);
+    if (readoutsMode) {
+        const std::vector<Readout *> extra = addReadouts(windows, extraReadouts);
+        tickRounds(windows, painted, extra, 10); // fonts and caches filled, as in a running clock
+        const Rounds rounds = countedRounds(windows, painted, extra, ticks);
+        report("tick+paint", rounds.tickAndPaint, median(rounds.paintsPerTick));
+        return 0;
+    }
+    const Rounds rounds = tickRounds(windows, painted, {}, ticks);
+    report("tick", rounds.tickOnly, 0);
+    report("tick+paint", rounds.tickAndPaint, median(rounds.paintsPerTick));
 
     std::vector<double> sidereal;
     std::vector<double> siderealClock;
@@ -131,22 +194,11 @@ int main(int argc, char *argv[])
     report("sky-20", places, slowest);
 
     saveTargets(AppUtils::Defaults(), std::vector<TargetLine>(targets.begin(), targets.end()));
-    const std::shared_ptr<ClockWindow> targetsWindow = makeClockWindow<TargetsWindow>(update);
+    const std::shared_ptr<ClockWindow> targetsWindow = makeClockWindow<TargetsWindow>(windows.tick());
     targetsWindow->showWindow();
     QCoreApplication::processEvents();
-    std::vector<double> withTargets;
-    std::vector<double> withTargetsPainted;
-    for (int i = 0; i < ticks; ++i) {
-        windows.clock().advance(1s);
-        const auto begin = cpuMicros();
-        update.tick(windows.clock().now());
-        const auto ticked = cpuMicros();
-        OpenWindows::paint();
-        withTargets.push_back(ticked - begin);
-        withTargetsPainted.push_back(cpuMicros() - begin);
-        QCoreApplication::processEvents();
-    }
-    report("tick+targets", withTargets, 0);
-    report("tick+targets+paint", withTargetsPainted, 0);
+    const Rounds withTargets = tickRounds(windows, painted, {}, ticks);
+    report("tick+targets", withTargets.tickOnly, 0);
+    report("tick+targets+paint", withTargets.tickAndPaint, median(withTargets.paintsPerTick));
     return refused ? 1 : 0;
 }

@@ -11,6 +11,7 @@
 #include "look/NightVision.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
+#include "preferences/StoredSettings.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -25,34 +26,20 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-namespace {
-
-// Stores every setting the General pane holds, and says so only when they reached the disk.
-void saveSettings()
-{
-    if (sharedPreferences().prefsGeneral().saveSettings())
-        qCDebug(lcLifecycle, "settings saved");
-    else
-        qWarning("horavane: cannot save the settings to %s", qPrintable(AppUtils::Defaults().fileName()));
-}
-
-} // namespace
-
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
     , m_menu(*this)
 {
-    // The clocks follow the pane's observer settings as a value: the engine reads no widget.
-    connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::observerChanged, this,
-        [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
-    connect(&sharedPreferences().prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
-        [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    sharedPreferences().prefsGeneral().loadSettings();
+    // The clocks start on the stored settings read as values; the preferences window, whose
+    // General pane holds them from then on, takes longer to build than both clock windows
+    // and waits until they are shown.
+    Location::shared().setSettings(loadObserverSettings(AppUtils::Defaults()));
+    TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();
     AppUtils::MasterTimer::shared().start();
@@ -60,12 +47,16 @@ void AppDelegate::applicationDidFinishLaunching()
     ClockUpdate::shared().start();
     qCDebug(lcLifecycle, "tick started");
     restoreWindows();
-    // After the first second has been drawn, the window icon (the icon themes take a while to
-    // read) and the donation window: the clocks come first.
-    m_donationOffer.start(1s, [this](std::chrono::system_clock::time_point) {
-        m_donationOffer.stop();
+    // After the first second has been drawn, what the clocks do not need: the preferences,
+    // the icons (the icon themes take a while to read), the service for other programs and the
+    // donation window.
+    m_afterFirstSecond.start(1s, [this](std::chrono::system_clock::time_point) {
+        m_afterFirstSecond.stop();
         QTimer::singleShot(0, this, [this] {
+            preferences();
             setApplicationIcon();
+            m_menu.loadIcons();
+            Q_EMIT clocksShown();
             offerDonation();
         });
     });
@@ -78,7 +69,7 @@ void AppDelegate::applicationWillTerminate()
         return;
     m_terminated = true;
     ClockUpdate::shared().stop();
-    m_donationOffer.stop();
+    m_afterFirstSecond.stop();
     qCDebug(lcLifecycle, "tick stopped");
     saveOpenWindows();
     saveSettings();
@@ -195,21 +186,21 @@ void AppDelegate::restoreNightVision()
 
 void AppDelegate::showPreferences()
 {
-    Platform::WindowController &preferences = sharedPreferences().window();
-    preferences.showWindow();
-    m_menu.addKeys(*preferences.window());
+    Platform::WindowController &window = preferences().window();
+    window.showWindow();
+    m_menu.addKeys(*window.window());
     qCDebug(lcLifecycle, "preferences shown");
 }
 
 void AppDelegate::showPositionPreferences()
 {
-    sharedPreferences().window().selectPane(0); // General
+    preferences().window().selectPane(0); // General
     showPreferences();
 }
 
 void AppDelegate::checkUpdates()
 {
-    sharedPreferences().prefsUpdate().checkForUpdates();
+    preferences().prefsUpdate().checkForUpdates();
 }
 
 // Unlike the offer at launch, the menu command shows the window even to those who asked not
@@ -250,6 +241,31 @@ void AppDelegate::saveOpenWindows()
         AppUtils::Defaults().saveBool(openers[i].settingsKey, open[i]);
         qCDebug(lcLifecycle) << "saved" << openers[i].settingsKey << bool(open[i]);
     }
+}
+
+AppPreferences &AppDelegate::preferences()
+{
+    AppPreferences &preferences = sharedPreferences();
+    if (m_preferencesLoaded)
+        return preferences;
+    m_preferencesLoaded = true;
+    // The clocks follow the pane's observer settings as a value: the engine reads no widget.
+    connect(&preferences.prefsGeneral(), &PreferencesGeneral::observerChanged, this,
+        [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
+    connect(&preferences.prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
+        [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
+    preferences.prefsGeneral().loadSettings();
+    qCDebug(lcLifecycle, "preferences loaded");
+    return preferences;
+}
+
+// Stores every setting the General pane holds, and says so only when they reached the disk.
+void AppDelegate::saveSettings()
+{
+    if (preferences().prefsGeneral().saveSettings())
+        qCDebug(lcLifecycle, "settings saved");
+    else
+        qWarning("horavane: cannot save the settings to %s", qPrintable(AppUtils::Defaults().fileName()));
 }
 
 void AppDelegate::offerDonation()

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class AppPreferences;
 namespace AppUtils {
 class Donation;
 }
@@ -64,6 +65,8 @@ public:
 
 Q_SIGNALS:
     void detailsShownChanged(bool shown);
+    // The clock windows have shown their first second: what they do not need may start.
+    void clocksShown();
 
 public:
     // Another start of Horavane asked for this one: bring its windows forward.
@@ -79,6 +82,9 @@ private:
     // Whether each kind of clock window is open, in the order of windowOpeners().
     static std::vector<bool> openWindows();
     void saveOpenWindows();
+    // The preferences, their General pane loaded from the settings on first use.
+    AppPreferences &preferences();
+    void saveSettings();
     void offerDonation();
     void showDonation(AppUtils::Donation &window);
     // The donation window with our message, made afresh; null when the message is missing.
@@ -86,7 +92,8 @@ private:
 
     const QUrl hv_paypal;
     AppMenu m_menu;
-    AppUtils::Repeater m_donationOffer; // once, just after the first tick
+    AppUtils::Repeater m_afterFirstSecond; // once, just after the first tick
+    bool m_preferencesLoaded = false;
     std::optional<std::vector<bool>> m_windowsAtEnd;
     bool m_terminated = false;
 };

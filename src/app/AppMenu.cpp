@@ -58,8 +58,6 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_close, tr("&Close"), QKeySequence::Close);
     for (QAction *action : applicationKeys())
         action->setShortcutContext(Qt::ApplicationShortcut);
-    m_quit.setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    m_preferences.setIcon(Preferences::themedIcon(QStringLiteral("preferences-system")));
 
     connect(&m_about, &QAction::triggered, this, &AppMenu::showAbout);
     connect(&m_donate, &QAction::triggered, &delegate, &AppDelegate::showDonate);
@@ -90,6 +88,12 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
         if (QWidget *window = QApplication::activeWindow())
             window->close();
     });
+}
+
+void AppMenu::loadIcons()
+{
+    m_quit.setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
+    m_preferences.setIcon(Preferences::themedIcon(QStringLiteral("preferences-system")));
 }
 
 void AppMenu::install(QMainWindow &window)

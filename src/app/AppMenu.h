@@ -22,6 +22,9 @@ public:
 
     // Gives window the menu bar, once.
     void install(QMainWindow &window);
+    // Gives the actions that have one their icon. Reading the icon theme takes longer than
+    // building a clock window: this waits until the clocks are shown.
+    void loadIcons();
     // Lets the application's keys (Quit, Preferences, the clock windows) work in a window that has
     // no menu bar: they are live only while a window that carries them is shown.
     void addKeys(QWidget &window);

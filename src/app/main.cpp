@@ -94,15 +94,16 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
 
-    // Other programs read the clock once it runs on the stored settings, from the same
-    // readings as the windows.
+    // Other programs read the clock once the windows have shown their first second, from the
+    // same readings as the windows.
     ClockService service([] { return ClockUpdate::shared().scriptReading(std::chrono::system_clock::now()); });
     ClockUpdate::shared().setReadingObserver([&service](const ClockReading &reading) { service.publish(reading); });
     QObject::connect(&NightVision::shared(), &NightVision::changed, &service,
         [&service] { service.setNightVision(NightVision::shared().isOn()); });
     QObject::connect(&service, &ClockService::problemChanged, &service,
         [](const QString &why) { ClockUpdate::shared().setScriptingProblem(why); });
-    QTimer::singleShot(0, &service, [&service] { service.serve(QDBusConnection::SessionBus); });
+    QObject::connect(&delegate, &AppDelegate::clocksShown, &service,
+        [&service] { service.serve(QDBusConnection::SessionBus); });
     const int status = QApplication::exec();
 
     ClockUpdate::shared().setReadingObserver({}); // the service ends with this function

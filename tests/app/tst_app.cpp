@@ -124,6 +124,10 @@ private Q_SLOTS:
                      qPrintable(step + u" not once in order in:\n"_s + lines.join(u'\n')));
             previous = at;
         }
+        // The clocks come first: the preferences are built once, after every window is shown.
+        QCOMPARE(lines.filter(u"preferences loaded"_s).size(), 1);
+        QVERIFY(lines.indexOf(QRegularExpression(u".*preferences loaded.*"_s))
+                > lines.lastIndexOf(QRegularExpression(u".*window shown.*"_s)));
     }
 
     // Each key works in the windows that are not clocks too, bound once there (Qt warns of an
