@@ -21,29 +21,39 @@ QRgb byteMul(QRgb x, uint a)
     return ag | rb;
 }
 
-// Adds to `acc` the signed area that the edge a→b, clipped to the row [row, row + 1), sweeps to
-// its right, as one running sum along the row: summed from the left, acc gives each pixel's share
-// of a closed outline. x is counted from the row buffer's origin; lo and hi widen to the cells
-// touched.
-void accumulateEdge(double *acc, QPointF a, QPointF b, int row, double originX, int &lo, int &hi)
+// One side of an outline, from its top to its bottom, x counted from the row buffer's origin.
+struct Edge
 {
-    if (a.y() == b.y())
-        return;
+    double top, bottom; // y, top < bottom
+    double xTop; // x at top
+    double dxdy;
+    double xMin, xMax;
+    double dir; // 1 where the outline runs down this side, -1 up
+};
+
+Edge edge(QPointF a, QPointF b, double originX)
+{
     double dir = 1;
     if (a.y() > b.y()) {
         std::swap(a, b);
         dir = -1;
     }
-    const double top = std::max<double>(a.y(), row), bottom = std::min<double>(b.y(), row + 1);
+    return {a.y(), b.y(), a.x() - originX, (b.x() - a.x()) / (b.y() - a.y()), std::min(a.x(), b.x()) - originX,
+        std::max(a.x(), b.x()) - originX, dir};
+}
+
+// Adds to `acc` the signed area that edge e, clipped to the row [row, row + 1), sweeps to its
+// right, as one running sum along the row: summed from the left, acc gives each pixel's share
+// of a closed outline. lo and hi widen to the cells touched.
+void accumulateEdge(double *acc, const Edge &e, int row, int &lo, int &hi)
+{
+    const double top = std::max<double>(e.top, row), bottom = std::min<double>(e.bottom, row + 1);
     if (top >= bottom)
         return;
-    const double dxdy = (b.x() - a.x()) / (b.y() - a.y());
     // Clamped to the edge's own extent: rounding on a nearly level edge could step past it.
-    const auto xAt = [&](double y) {
-        return std::clamp(a.x() + (y - a.y()) * dxdy, std::min(a.x(), b.x()), std::max(a.x(), b.x())) - originX;
-    };
+    const auto xAt = [&](double y) { return std::clamp(e.xTop + (y - e.top) * e.dxdy, e.xMin, e.xMax); };
     const double xTop = xAt(top), xBottom = xAt(bottom);
-    const double d = (bottom - top) * dir;
+    const double d = (bottom - top) * e.dir;
     const double x0 = std::min(xTop, xBottom), x1 = std::max(xTop, xBottom);
     // Both are at or right of the row's origin: a cast floors them.
     const int i0 = int(x0), i1 = int(x1) + (x1 > int(x1) ? 1 : 0);
@@ -146,10 +156,14 @@ void fillBar(QImage &image, const QRect &clip, const QLineF &line, double width,
     const int firstColumn = area.left() - int(originX), lastColumn = area.right() - int(originX);
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
+    QVarLengthArray<Edge, 4> edges;
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        if (const QPointF a = corners[i], b = corners[(i + 1) % corners.size()]; a.y() != b.y())
+            edges.append(edge(a, b, originX));
     for (int row = firstRow; row < endRow; ++row) {
         int lo = int(acc.size()), hi = -1;
-        for (std::size_t i = 0; i < corners.size(); ++i)
-            accumulateEdge(acc.data(), corners[i], corners[(i + 1) % corners.size()], row, originX, lo, hi);
+        for (const Edge &e : edges)
+            accumulateEdge(acc.data(), e, row, lo, hi);
         QRgb *pixels = reinterpret_cast<QRgb *>(bits + row * stride) + int(originX);
         double sum = 0;
         for (int i = lo; i <= hi; ++i) {
