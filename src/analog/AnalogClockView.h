@@ -1,11 +1,14 @@
 #pragma once
 
 #include "ClockTime.h"
+#include "CoverageMask.h"
 #include "DialColours.h"
 
 #include <QFont>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
+
+#include <array>
 
 struct DialGeometry;
 
@@ -53,13 +56,20 @@ private:
         bool operator==(const StillKey &) const = default;
     };
 
-    // Everything but the hands and the dot, drawn again only when the key changes and
-    // otherwise copied: the captions change twice a day, the hands every second, and shaping
-    // the captions' text each second cost as much as drawing the hands.
-    const QPixmap &stillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio);
+    // Everything but the hands and the dot, on the window's own colour around the ring, drawn
+    // again only when the key changes and otherwise copied: the captions change twice a day, the
+    // hands every second, and shaping the captions' text each second cost as much as drawing
+    // the hands. A new size or pixel ratio also drops the masks of the second hand and the dot.
+    void updateStillParts(const DialGeometry &g, const DialColours &colours, qreal pixelRatio);
+    // The second hand as it stands at `second`, drawn by the painter the first time that
+    // second comes and kept: it steps through sixty places only.
+    const CoverageMask &secondHand(const DialGeometry &g, int second);
 
     ClockTime m_time;
     DialKind m_kind = DialKind::twelveHour;
-    QPixmap m_still;
+    QImage m_still; // opaque, in device pixels
+    QImage m_frame; // the still parts with the hands over them, as last painted
     StillKey m_stillKey;
+    std::array<CoverageMask, 60> m_secondHands;
+    CoverageMask m_dot;
 };

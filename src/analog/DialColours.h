@@ -13,6 +13,7 @@ struct DialColours
     QColor face; // QPalette::Base
     QColor ink; // QPalette::Text: ticks, numerals, captions, hour and minute hands, dot
     QColor secondHand; // light #FF3B30, dark #FF453A
+    QColor background; // QPalette::Window: around the ring, where the window shows
 
     bool operator==(const DialColours &) const = default;
 };

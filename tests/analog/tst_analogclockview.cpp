@@ -1,9 +1,11 @@
 #include "ClockWindows.h"
 #include "analog/AnalogClockView.h"
 #include "analog/AnalogClockWindow.h"
+#include "analog/CoverageMask.h"
 #include "analog/DialGeometry.h"
 
 #include <QMainWindow>
+#include <QPainter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -163,6 +165,7 @@ private Q_SLOTS:
             const QColor ink = palette(dark).color(QPalette::Text);
             const struct { const char *name; ClockTime time; QPointF point; QColor colour; } rows[] = {
                 {"ring", three, {g.centre.x(), side - 1.5}, dark ? QColor(0x0a, 0x84, 0xff) : QColor(0x00, 0x7a, 0xff)},
+                {"corner, the window's colour", three, {0.5, side - 0.5}, palette(dark).color(QPalette::Window)},
                 {"face", three, g.centre - QPointF(35, 35), palette(dark).color(QPalette::Base)},
                 {"tick at 3", three, g.centre + QPointF(g.radius - 5, 0), ink},
                 {"hour hand", three, mid(g, g.hourHand), ink},
@@ -184,6 +187,40 @@ private Q_SLOTS:
         QFETCH(QPointF, point);
         QFETCH(QColor, expected);
         QCOMPARE(image.pixelColor(int(point.x()), int(image.height() - point.y())), expected);
+    }
+
+    // The hour and minute hands are laid on without the painter; they must look as its antialiased flat-capped
+    // line does, to a level of 255, slanted or within 1/64 pixel of level or upright (it squares those).
+    void barsAsThePainterDrawsThem_data()
+    {
+        QTest::addColumn<QLineF>("line");
+        QTest::addColumn<qreal>("width");
+        QTest::newRow("hour, 10:10") << QLineF(103.5, 103.5, 55.2, 75.9) << 3.0;
+        QTest::newRow("minute, steep") << QLineF(103.5, 103.5, 110.25, 25.1) << 2.0;
+        QTest::newRow("2x, shallow") << QLineF(207, 207, 380.3, 190.6) << 6.0;
+        QTest::newRow("nearly level") << QLineF(103.5, 103.5, 30.2, 103.51) << 3.0;
+        QTest::newRow("nearly upright, 2x") << QLineF(207, 207, 207.012, 50.4) << 4.0;
+    }
+
+    void barsAsThePainterDrawsThem()
+    {
+        QFETCH(QLineF, line);
+        QFETCH(qreal, width);
+        QImage painted(414, 414, QImage::Format_RGB32);
+        painted.fill(0xffe8f0ff);
+        QImage laid = painted.copy();
+        QPainter painter(&painted);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x20, 0x40, 0x10), width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(line);
+        painter.end();
+        fillBar(laid, laid.rect(), line, width, 0xff204010);
+        int worst = 0;
+        for (int y = 0; y < laid.height(); ++y)
+            for (int x = 0; x < laid.width(); ++x)
+                for (const int shift : {0, 8, 16})
+                    worst = std::max(worst, std::abs(int(painted.pixel(x, y) >> shift & 0xff) - int(laid.pixel(x, y) >> shift & 0xff)));
+        QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
     }
 
     // The still parts are drawn once and reused, yet must follow a change ("resized": ticks kept the first width).
