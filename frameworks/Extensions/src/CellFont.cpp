@@ -63,15 +63,26 @@ struct CellFont::Shared
     QFontMetricsF metrics;
     int dpiX;
     int dpiY;
+    qreal ascent; // the metrics' figures, which ask the font engine at each call
+    qreal descent;
+    qreal height;
     qreal digitAdvance;
     qreal overhang = 0; // of the characters measured so far, which are all that were drawn
+    std::array<qreal, 128> asciiReaches{}; // each character's own
+    QHash<char16_t, qreal> reaches;
     std::array<qreal, 128> asciiAdvances; // measured at first use, negative until then
     QHash<char16_t, qreal> advances; // of the others, measured at first use
     QHash<GlyphKey, Glyph> glyphs; // drawn at first use
 
-    // Takes in how far ink from `left` to `right` of a cell's left edge reaches out of a cell
-    // `advance` wide.
-    void reach(qreal left, qreal right, qreal advance) { overhang = std::max({overhang, -left, right - advance}); }
+    // Takes in how far character's ink, from `left` to `right` of its cell's left edge, reaches
+    // out of its cell `advance` wide.
+    void reach(QChar character, qreal left, qreal right, qreal advance)
+    {
+        qreal &known = character.unicode() < asciiReaches.size() ? asciiReaches[character.unicode()]
+                                                                 : reaches[character.unicode()];
+        known = std::max({known, -left, right - advance});
+        overhang = std::max(overhang, known);
+    }
 
     const Glyph &glyph(const GlyphKey &key)
     {
@@ -103,7 +114,7 @@ struct CellFont::Shared
         made.offset += inked.topLeft();
         // Antialiased, the ink may reach a little beyond the outline's box.
         if (!inked.isEmpty())
-            reach((made.offset.x() - phase.x()) / ratio, (made.offset.x() + inked.width() - phase.x()) / ratio,
+            reach(character, (made.offset.x() - phase.x()) / ratio, (made.offset.x() + inked.width() - phase.x()) / ratio,
                 metrics.horizontalAdvance(character));
         return *glyphs.insert(key, std::move(made));
     }
@@ -130,11 +141,12 @@ std::optional<CellFont> CellFont::of(const QFont &font, const QPaintDevice &devi
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
         digitAdvance = std::max(digitAdvance, metrics.horizontalAdvance(QChar(digit)));
     auto shared = std::make_shared<Shared>(
-        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), digitAdvance, 0, {}, {}, {}});
+        Shared{font, metrics, device.logicalDpiX(), device.logicalDpiY(), metrics.ascent(), metrics.descent(),
+            metrics.height(), digitAdvance, 0, {}, {}, {}, {}, {}});
     shared->asciiAdvances.fill(-1);
     for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
         const QRectF ink = metrics.boundingRect(QChar(digit));
-        shared->reach(ink.left(), ink.right(), digitAdvance);
+        shared->reach(QChar(digit), ink.left(), ink.right(), digitAdvance);
     }
     fonts.insert(key, shared);
     return CellFont(std::move(shared));
@@ -159,7 +171,7 @@ qreal CellFont::advance(QChar character) const
     const auto measured = [&] {
         const qreal advance = m_font->metrics.horizontalAdvance(character);
         const QRectF ink = m_font->metrics.boundingRect(character);
-        m_font->reach(ink.left(), ink.right(), advance);
+        m_font->reach(character, ink.left(), ink.right(), advance);
         return advance;
     };
     if (character.unicode() < m_font->asciiAdvances.size()) {
@@ -176,22 +188,28 @@ qreal CellFont::advance(QChar character) const
 
 qreal CellFont::ascent() const
 {
-    return m_font->metrics.ascent();
+    return m_font->ascent;
 }
 
 qreal CellFont::descent() const
 {
-    return m_font->metrics.descent();
+    return m_font->descent;
 }
 
 qreal CellFont::height() const
 {
-    return m_font->metrics.height();
+    return m_font->height;
 }
 
 qreal CellFont::overhang() const
 {
     return m_font->overhang;
+}
+
+qreal CellFont::reach(QChar character) const
+{
+    return character.unicode() < m_font->asciiReaches.size() ? m_font->asciiReaches[character.unicode()]
+                                                             : m_font->reaches.value(character.unicode());
 }
 
 void CellFont::draw(QPainter &painter, QPointF pen, QChar character, const QColor &colour) const

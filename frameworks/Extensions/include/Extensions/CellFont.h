@@ -36,6 +36,8 @@ public:
     // How far the ink of any glyph measured or drawn so far may reach out of its cell: its
     // outline's box, and the pixels antialiasing touched. Every character drawn was measured first.
     qreal overhang() const;
+    // The same for character alone.
+    qreal reach(QChar character) const;
 
     // Draws the glyph of character with its pen (left end of the baseline) at pen, in the
     // painter's coordinates, which may scale only by the device pixel ratio and translate.
