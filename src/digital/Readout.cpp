@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 #include <utility>
 
@@ -287,9 +288,20 @@ QRect Readout::changedArea(const QString &before, const QVarLengthArray<qreal, 4
         if (character(before, i) != character(m_text, i) || edge(edgesBefore, i + 1) != edge(m_edges, i + 1))
             last = i;
     }
-    const qreal origin = textOrigin().x(), reach = m_cellFont->overhang();
-    const qreal left = origin + std::min(edge(edgesBefore, first), edge(m_edges, first)) - reach;
-    const qreal right = origin + std::max(edge(edgesBefore, last + 1), edge(m_edges, last + 1)) + reach;
+    // The ink of each changed cell's glyph, the one it had and the one it has.
+    qreal left = std::numeric_limits<qreal>::max(), right = std::numeric_limits<qreal>::lowest();
+    for (qsizetype i = first; i <= last; ++i) {
+        for (const auto &[text, edges] : {std::pair(&before, &edgesBefore), std::pair(&m_text, &m_edges)}) {
+            if (i >= text->size())
+                continue;
+            const qreal reach = m_cellFont->reach(text->at(i));
+            left = std::min(left, (*edges)[i] - reach);
+            right = std::max(right, (*edges)[i + 1] + reach);
+        }
+    }
+    const qreal origin = textOrigin().x();
+    left += origin;
+    right += origin;
     return QRectF(left, 0, right - left, height()).toAlignedRect() & rect();
 }
 
@@ -395,6 +407,9 @@ void Readout::paintCells(QPainter &painter, const QRect &exposed, QPointF origin
     const int to = int(std::lower_bound(m_edges.cbegin(), m_edges.cend(), x(exposed.right() + 1 + reach)) - m_edges.cbegin());
     const QPalette &colours = palette();
     for (int i = std::max(0, from); i < std::min(int(m_text.size()), to); ++i) {
+        const qreal reachOf = m_cellFont->reach(m_text[i]);
+        if (m_edges[i + 1] + reachOf <= x(exposed.left()) || m_edges[i] - reachOf >= x(exposed.right() + 1))
+            continue; // its ink falls outside what is repainted
         QPalette::ColorRole role = foregroundRole();
         if (i >= selectionStart && i < selectionEnd)
             role = QPalette::HighlightedText;
