@@ -14,6 +14,7 @@
 #include "targets/TargetsWindow.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
+#include "preferences/StoredSettings.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -105,17 +106,21 @@ int main(int argc, char *argv[])
         Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
         Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}};
     saveTargets(AppUtils::Defaults(), night);
-    AppDelegate delegate; // before the settings load: it brings the pane's observer to the clocks
-    const auto chooseSource = [&preferences](int source) {
-        AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
+    AppDelegate delegate;
+    // A stored setting reaches the pane and, as at launch, the clocks.
+    const auto reload = [&preferences] {
         preferences.prefsGeneral().loadSettings();
+        Location::shared().setSettings(loadObserverSettings(AppUtils::Defaults()));
         showReading();
     };
+    const auto chooseSource = [&reload](int source) {
+        AppUtils::Defaults().saveInteger(SettingsKeys::locationSource, source);
+        reload();
+    };
     chooseSource(1);
-    const auto chooseLstDial = [&preferences](bool hours24) {
+    const auto chooseLstDial = [&reload](bool hours24) {
         AppUtils::Defaults().saveBool(SettingsKeys::lst24Hours, hours24);
-        preferences.prefsGeneral().loadSettings();
-        showReading();
+        reload();
     };
 
     AppMenu menu(delegate);
