@@ -1,5 +1,7 @@
 #include "ClockTime.h"
 
+#include <AppUtils/Digits.h>
+
 using namespace Qt::StringLiterals;
 
 ClockTime fromSeconds(qint64 seconds, const QString &date)
@@ -20,9 +22,20 @@ qint64 hourOfDay(const ClockTime &time)
 
 QString spokenText(const ClockTime &time, DialKind kind)
 {
+    // Written digit by digit: a screen reader's text is made every second for each dial.
     const bool twelve = kind == DialKind::twelveHour;
-    const QString minutes = u"%1:%2"_s.arg(time.min, 2, 10, QLatin1Char('0')).arg(time.sec, 2, 10, QLatin1Char('0'));
-    const QString clock = twelve ? u"%1:%2 %3"_s.arg(time.hour == 0 ? 12 : time.hour).arg(minutes, morningText(time))
-                                 : u"%1:%2"_s.arg(hourOfDay(time), 2, 10, QLatin1Char('0')).arg(minutes);
-    return time.date.isEmpty() ? clock : clock % u", "_s % time.date;
+    QString text;
+    if (twelve)
+        AppUtils::appendPadded(text, time.hour == 0 ? 12 : time.hour, 1);
+    else
+        AppUtils::appendPadded(text, hourOfDay(time), 2);
+    for (const qint64 field : {time.min, time.sec}) {
+        text += u':';
+        AppUtils::appendPadded(text, field, 2);
+    }
+    if (twelve)
+        text += u' ' + morningText(time);
+    if (!time.date.isEmpty())
+        text += u", "_s + time.date;
+    return text;
 }
