@@ -10,8 +10,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <limits>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 // What a screen reader finds: a label whose name is the text shown, with the text and its
