@@ -1,4 +1,5 @@
 #include "ClockWindows.h"
+#include "PixelDifference.h"
 #include "analog/AnalogClockView.h"
 #include "analog/AnalogClockWindow.h"
 #include "analog/CoverageMask.h"
@@ -215,11 +216,7 @@ private Q_SLOTS:
         painter.drawLine(line);
         painter.end();
         fillBar(laid, laid.rect(), line, width, 0xff204010);
-        int worst = 0;
-        for (int y = 0; y < laid.height(); ++y)
-            for (int x = 0; x < laid.width(); ++x)
-                for (const int shift : {0, 8, 16})
-                    worst = std::max(worst, std::abs(int(painted.pixel(x, y) >> shift & 0xff) - int(laid.pixel(x, y) >> shift & 0xff)));
+        const int worst = largestDifference(painted, laid);
         QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
     }
 
