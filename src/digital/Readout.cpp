@@ -249,10 +249,7 @@ qreal Readout::advanceOf(const QString &text) const
 {
     if (!m_cellFont || !Extensions::CellFont::fits(text))
         return QFontMetricsF(font(), this).horizontalAdvance(text);
-    qreal advance = 0;
-    for (const QChar character : text)
-        advance += m_cellFont->advance(character);
-    return advance;
+    return m_cellFont->advance(QStringView(text));
 }
 
 void Readout::layOutCells(qsizetype kept)

@@ -123,9 +123,7 @@ public:
         const QStyle &style = *item.widget->style();
         const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
         const QRect area = item.rect.adjusted(margin, 0, -margin, 0);
-        qreal advance = 0;
-        for (const QChar character : text)
-            advance += m_cells->advance(character);
+        const qreal advance = m_cells->advance(QStringView(text));
         if (advance > area.width())
             return QStyledItemDelegate::paint(painter, option, index); // elided as the style elides
         style.drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, item.widget); // background, selection

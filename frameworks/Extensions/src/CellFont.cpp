@@ -186,6 +186,14 @@ qreal CellFont::advance(QChar character) const
     return *found;
 }
 
+qreal CellFont::advance(QStringView text) const
+{
+    qreal sum = 0;
+    for (const QChar character : text)
+        sum += advance(character);
+    return sum;
+}
+
 qreal CellFont::ascent() const
 {
     return m_font->ascent;

@@ -30,6 +30,8 @@ public:
     static bool fits(QStringView text);
 
     qreal advance(QChar character) const;
+    // The width of text's cells side by side.
+    qreal advance(QStringView text) const;
     qreal ascent() const;
     qreal descent() const;
     qreal height() const; // as QFontMetricsF::height()
