@@ -132,7 +132,7 @@ Ut1Source TimeSources::ut1At(std::chrono::system_clock::time_point now) const
     if (best && !typedIsFresher) {
         source.origin = Ut1Source::Origin::file;
         source.estimate = *bestEstimate;
-        source.fileName = QFileInfo(best->path).fileName();
+        source.fileName = best->name;
     } else if (m_typed) {
         source.origin = Ut1Source::Origin::typed;
         source.estimate.seconds = m_typed->seconds;
@@ -226,7 +226,7 @@ void TimeSources::rescan()
         for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
             const QString path = dir.absoluteFilePath(name);
             const auto at = before.constFind(path);
-            DataFile file = at != before.cend() ? std::move(m_files[*at]) : DataFile{path, {}, {}, {}};
+            DataFile file = at != before.cend() ? std::move(m_files[*at]) : DataFile{path, QFileInfo(path).fileName(), {}, {}, {}};
             const std::optional<FileStamp> stamp = stampOf(path);
             if (!stamp || stamp != file.stamp) {
                 const QString said = file.problem;

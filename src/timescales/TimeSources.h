@@ -64,6 +64,7 @@ private:
     struct DataFile
     {
         QString path;
+        QString name; // without the folder, as a reading names its source each second
         std::optional<FileStamp> stamp; // of what was last read
         std::optional<EarthOrientation> table; // the last good reading of it
         QString problem; // why what it holds now is set aside; empty while it is in use
