@@ -68,8 +68,8 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_modifiedJulianDate->reserveWidthFor({u"00000.00000"_s});
     m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
         clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)}),
-        syncText({ClockSync::Daemon::chrony, u"2001:db8:ffff::123"_s, 15, std::chrono::duration<double>(-0.0123),
-            std::chrono::duration<double>(0.0456), {}})});
+        syncText({ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-0.00004),
+            std::chrono::duration<double>(0.00005), {}})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
     for (Readout *line : {m_ut1Problem, m_leapSecondProblem, m_scriptingProblem})
         line->hide();
@@ -112,7 +112,7 @@ void DetailsPanel::show(const ClockReading &reading)
     auto clockShown = std::pair(sync ? std::nullopt : reading.time.clock, sync);
     if (clockShown != m_clockShown) {
         m_clockShown = std::move(clockShown);
-        m_clock->setText(clockText(m_clockShown.first, m_clockShown.second));
+        m_clock->setText(clockText(m_clockShown->first, m_clockShown->second));
     }
     const bool synchronised = sync || (reading.time.clock && reading.time.clock->synchronised);
     if (std::exchange(m_clockSynchronised, synchronised) != synchronised)

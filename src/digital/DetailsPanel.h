@@ -51,8 +51,9 @@ private:
     Readout *m_leapSecondProblem;
     Readout *m_scriptingProblem;
     bool m_clockSynchronised = false;
-    // What the clock row shows now: the daemon's word, or the kernel's when there is none.
-    std::pair<std::optional<ClockHealth>, std::optional<ClockSync>> m_clockShown;
+    // What the clock row shows now: the daemon's word, or the kernel's when there is none;
+    // none before the first reading.
+    std::optional<std::pair<std::optional<ClockHealth>, std::optional<ClockSync>>> m_clockShown;
 };
 
 // Where in an ISO 8601 time text ("…T20:36:41.123Z") the digits an error bound makes

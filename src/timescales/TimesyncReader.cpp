@@ -89,8 +89,6 @@ void TimesyncReader::take(QDBusPendingCallWatcher *call)
     const QDBusPendingReply<QVariantMap> reply = *call;
     QString wrong;
     std::optional<ClockSync> answer = reply.isValid() ? fromProperties(reply.value(), &wrong) : std::nullopt;
-    if (reply.isError() && reply.error().type() != QDBusError::ServiceUnknown) // not running: nothing to say
-        wrong = reply.error().message();
     if (wrong != m_wrong && !wrong.isEmpty())
         AppUtils::warn(tr("systemd-timesyncd passed over: %1").arg(wrong));
     m_wrong = wrong;

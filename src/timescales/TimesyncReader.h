@@ -13,8 +13,8 @@ class QDBusPendingCallWatcher;
 
 // What systemd-timesyncd says, from its properties on the system bus: read when it appears and
 // again each time it announces a change, never polled. A timesyncd that is not running is not
-// started for us; one that goes away takes its answer with it; one whose properties have
-// other types than its own is passed over, said once on stderr.
+// started for us; one that goes away, or does not answer, takes its answer with it; one whose
+// properties have other types than its own is passed over, said once on stderr.
 class TimesyncReader : public QObject
 {
     Q_OBJECT
