@@ -126,8 +126,9 @@ private Q_SLOTS:
         conf.close();
         Daemon daemon;
         daemon.process.setStandardErrorFile(dir.filePath(u"chronyd.log"_s));
-        // As whoever runs the test: chronyd started as root would otherwise switch to _chrony.
-        daemon.process.start(chronyd, {u"-x"_s, u"-d"_s, u"-u"_s, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name), u"-f"_s, conf.fileName()});
+        // As whoever runs the test: -U lets it start without root, and -u keeps root, when the
+        // test has it, from switching to a _chrony user that an unpacked chrony lacks.
+        daemon.process.start(chronyd, {u"-x"_s, u"-d"_s, u"-U"_s, u"-u"_s, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name), u"-f"_s, conf.fileName()});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(refclock), 10000);
         writeScript(dir.filePath(u"chronyc"_s), "exec '" + chronyc.toLocal8Bit() + "' -h 127.0.0.1 -p " + port.toLatin1() + " \"$@\"");
 
