@@ -1,5 +1,7 @@
 #include "ChronyReader.h"
 
+#include <AppUtils/Warning.h>
+
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -23,16 +25,23 @@ ChronyReader::ChronyReader(QString program, std::chrono::milliseconds timeout, Q
     m_process.setStandardInputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
     connect(&m_timeout, &QTimer::timeout, &m_process, &QProcess::kill);
-    connect(&m_next, &QTimer::timeout, this, &ChronyReader::ask);
     connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] {
         if (m_process.bytesAvailable() > longestAnswer)
             m_process.kill();
     });
     connect(&m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
-        m_timeout.stop();
         const QByteArray out = m_process.readAllStandardOutput();
-        finish(status == QProcess::NormalExit && code == 0 && out.size() <= longestAnswer ? clockSyncFromChrony(out)
-                                                                                          : std::nullopt);
+        const bool timedOut = !m_timeout.isActive();
+        const bool spoke = !timedOut && status == QProcess::NormalExit && code == 0 && out.size() <= longestAnswer;
+        std::optional<ClockSync> answer = spoke ? clockSyncFromChrony(out) : std::nullopt;
+        // A chronyd that is not running (chronyc fails), or not synchronised yet, is no fault.
+        if (timedOut)
+            say(tr("chronyc did not answer within %1 s").arg(double(m_timeout.interval()) / 1000));
+        else if (out.size() > longestAnswer || (spoke && !answer && !out.endsWith(",Not synchronised\n")))
+            say(tr("chronyc answered something other than chrony's tracking report"));
+        else
+            say({});
+        finish(std::move(answer));
     });
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) // no finished() follows
@@ -48,8 +57,15 @@ ChronyReader::ChronyReader(QString program, std::chrono::milliseconds timeout, Q
 
 void ChronyReader::ask()
 {
+    m_timeout.start(); // first: a chronyc that cannot start says so at once
     m_process.start(m_program, {QStringLiteral("-c"), QStringLiteral("-n"), QStringLiteral("tracking")});
-    m_timeout.start();
+}
+
+void ChronyReader::say(const QString &problem)
+{
+    if (problem != m_problem && !problem.isEmpty())
+        AppUtils::warn(tr("chrony passed over: %1").arg(problem));
+    m_problem = problem;
 }
 
 void ChronyReader::finish(std::optional<ClockSync> answer)

@@ -13,7 +13,7 @@
 // own so that a daemon that does not answer never holds the clock up. A chronyc that is not
 // installed is never looked for again; one that hangs is killed after the timeout; a daemon
 // that does not answer, or answers nonsense, is asked less and less often, down to once in ten
-// minutes.
+// minutes, and a chronyc that hangs or answers nonsense is one line on stderr.
 class ChronyReader : public QObject
 {
     Q_OBJECT
@@ -34,6 +34,8 @@ Q_SIGNALS:
 private:
     void ask();
     void finish(std::optional<ClockSync> answer);
+    // One line on stderr when what is wrong with chronyc changes; empty once it answers again.
+    void say(const QString &problem);
 
     QString m_program;
     QProcess m_process;
@@ -41,5 +43,6 @@ private:
     QTimer m_next; // the next question
     std::chrono::minutes m_backoff{1};
     std::optional<ClockSync> m_latest;
+    QString m_problem; // what was last said
     bool m_answered = false;
 };
