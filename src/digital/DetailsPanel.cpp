@@ -68,6 +68,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_modifiedJulianDate->reserveWidthFor({u"00000.00000"_s});
     m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
         clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)}),
+        // A reference clock's; a server's longer name widens the row once, when it comes.
         syncText({ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-0.00004),
             std::chrono::duration<double>(0.00005), {}})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
@@ -206,9 +207,9 @@ QString DetailsPanel::syncText(const ClockSync &sync)
     const double bound = sync.errorBound.count() * 1000;
     const int decimals = bound < 0.01 ? 3 : bound < 0.1 ? 2 : bound < 10 ? 1 : 0;
     QString text = tr("synchronised to %1 (stratum %2)").arg(sync.reference).arg(sync.stratum);
-    const QString offset = sync.offset ? QString::asprintf("%+.*f", decimals, sync.offset->count() * 1000) : QString();
-    if (!offset.isEmpty() && offset.mid(1).toDouble() != 0)
-        text = tr("%1 · offset %2 ms").arg(text, offset);
+    const double offset = sync.offset ? sync.offset->count() * 1000 : 0;
+    if (std::round(offset * std::pow(10, decimals)) != 0)
+        text = tr("%1 · offset %2 ms").arg(text, QString::asprintf("%+.*f", decimals, offset));
     text = tr("%1 · ±%2 ms").arg(text, QString::number(bound, 'f', decimals));
     if (sync.leap != ClockSync::Leap::none)
         text = tr("%1 · a leap second ends this UTC day").arg(text);
