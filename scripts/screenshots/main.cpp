@@ -33,14 +33,15 @@ using namespace std::chrono;
 namespace {
 const system_clock::time_point instant = sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
 
-// The reading at instant, the clock synchronised to ±12 ms and UT1 from an observed row, rather
-// than whatever this machine's clock and data folders say today.
+// The reading at instant, the clock synchronised by chrony to a server within ±3.1 ms and UT1
+// from an observed row, rather than whatever this machine's clock and data folders say today.
 void showReading()
 {
     static AppUtils::SiderealClock sidereal;
     TimeFacts facts;
     facts.ut1 = {Ut1Source::Origin::file, {0.0876, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}};
     facts.clock = ClockHealth{true, 12ms, 1600us};
+    facts.sync = ClockSync{ClockSync::Daemon::chrony, u"ntp.example.org"_s, 2, duration<double>(0.0008), duration<double>(0.0031), {}};
     facts.leapSeconds.validUntil = QDateTime(QDate(2027, 6, 28), {}, Qt::UTC);
     Location &location = Location::shared();
     ClockReading reading = readingAt(instant, location.settings(), location.observe(instant), facts, sidereal);

@@ -3,6 +3,7 @@
 #include "engine/ClockReading.h"
 #include "preferences/StoredSettings.h"
 #include "scripting/Snapshot.h"
+#include "timescales/SyncDaemons.h"
 #include "timescales/TimeSources.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -60,13 +61,16 @@ int refuse(const Options &options, const QString &why)
 }
 
 // The clock now, from the stored settings and the data files, as the windows would show it.
-// The location service is not asked: a one-shot cannot wait for its first fix.
+// The location service is not asked: a one-shot cannot wait for its first fix. The
+// synchronisation daemon is, for as long as chronyc may take.
 ClockReading readingNow()
 {
     const AppUtils::DefaultSettings &store = AppUtils::Defaults();
     Location location([] { return std::make_unique<PositionSource>(nullptr); });
     location.setSettings(loadObserverSettings(store));
-    TimeSources sources(TimeSources::systemPlaces());
+    SyncDaemons daemons;
+    daemons.awaitFirstAnswers(std::chrono::milliseconds(2500));
+    TimeSources sources(TimeSources::systemPlaces(), &readClockHealth, [&daemons] { return daemons.latest(); });
     sources.setTypedDut1(loadTypedDut1(store));
     AppUtils::SiderealClock sidereal;
     return readingFrom(location, sources, std::chrono::system_clock::now(), sidereal, ReadingFor::script);

@@ -67,7 +67,10 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_julianDate->reserveWidthFor({u"2400000.00000"_s});
     m_modifiedJulianDate->reserveWidthFor({u"00000.00000"_s});
     m_clock->reserveWidthFor({clockText(std::nullopt), clockText(ClockHealth{}),
-        clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)})});
+        clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)}),
+        // A reference clock's; a server's longer name widens the row once, when it comes.
+        syncText({ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-0.00004),
+            std::chrono::duration<double>(0.00005), {}})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
     for (Readout *line : {m_ut1Problem, m_leapSecondProblem, m_scriptingProblem})
         line->hide();
@@ -105,8 +108,14 @@ void DetailsPanel::show(const ClockReading &reading)
     m_localMean->setText(tenthsText(reading.localMeanSiderealSeconds));
     m_julianDate->setText(QString::number(reading.julianDate, 'f', 5));
     m_modifiedJulianDate->setText(QString::number(reading.modifiedJulianDate(), 'f', 5));
-    m_clock->setText(clockText(reading.time.clock));
-    const bool synchronised = reading.time.clock && reading.time.clock->synchronised;
+    // The daemon says something new once a minute at most; the kernel's bound grows each second.
+    const auto &sync = reading.time.sync;
+    auto clockShown = std::pair(sync ? std::nullopt : reading.time.clock, sync);
+    if (clockShown != m_clockShown) {
+        m_clockShown = std::move(clockShown);
+        m_clock->setText(clockText(m_clockShown->first, m_clockShown->second));
+    }
+    const bool synchronised = sync || (reading.time.clock && reading.time.clock->synchronised);
     if (std::exchange(m_clockSynchronised, synchronised) != synchronised)
         colourClockRow();
     m_leapSeconds->setText(leapSecondText(reading.taiMinusUtc, reading.time.leapSeconds));
@@ -177,8 +186,10 @@ QString DetailsPanel::ut1Text(const Ut1Source &ut1)
     return tr("%1 · %2, %3").arg(value, ut1.fileName, quality);
 }
 
-QString DetailsPanel::clockText(const std::optional<ClockHealth> &clock)
+QString DetailsPanel::clockText(const std::optional<ClockHealth> &clock, const std::optional<ClockSync> &sync)
 {
+    if (sync)
+        return syncText(*sync);
     if (!clock)
         return tr("unknown: the system does not say");
     if (!clock->synchronised)
@@ -187,6 +198,22 @@ QString DetailsPanel::clockText(const std::optional<ClockHealth> &clock)
         return tr("synchronised, ±%1 ms (estimated ±%2 ms)")
             .arg(milliseconds(clock->maximumError), milliseconds(*clock->estimatedError));
     return tr("synchronised, ±%1 ms").arg(milliseconds(clock->maximumError));
+}
+
+QString DetailsPanel::syncText(const ClockSync &sync)
+{
+    // Milliseconds to the bound's first significant digit or two; the offset to the same place,
+    // left out when it rounds to nothing.
+    const double bound = sync.errorBound.count() * 1000;
+    const int decimals = bound < 0.01 ? 3 : bound < 0.1 ? 2 : bound < 10 ? 1 : 0;
+    QString text = tr("synchronised to %1 (stratum %2)").arg(sync.reference).arg(sync.stratum);
+    const double offset = sync.offset ? sync.offset->count() * 1000 : 0;
+    if (std::round(offset * std::pow(10, decimals)) != 0)
+        text = tr("%1 · offset %2 ms").arg(text, QString::asprintf("%+.*f", decimals, offset));
+    text = tr("%1 · ±%2 ms").arg(text, QString::number(bound, 'f', decimals));
+    if (sync.leap != ClockSync::Leap::none)
+        text = tr("%1 · a leap second ends this UTC day").arg(text);
+    return text;
 }
 
 QString DetailsPanel::leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table)
@@ -209,10 +236,10 @@ QString DetailsPanel::tenthsText(const std::optional<double> &seconds)
     return text;
 }
 
-std::pair<int, int> meaninglessSpan(const std::optional<ClockHealth> &clock)
+std::pair<int, int> meaninglessSpan(std::optional<std::chrono::microseconds> bound)
 {
     constexpr int lastMillisecond = 22; // in "YYYY-MM-DDTHH:MM:SS.mmm"
-    const int digits = clock ? meaninglessDigits(clock->maximumError) : 0;
+    const int digits = bound ? meaninglessDigits(*bound) : 0;
     if (digits <= 3)
         return {lastMillisecond + 1 - digits, digits};
     const int start = lastMillisecond - digits; // skips back over the decimal point too

@@ -21,7 +21,9 @@ public:
 
     // The texts of the rows, also for the tests.
     static QString ut1Text(const Ut1Source &ut1);
-    static QString clockText(const std::optional<ClockHealth> &clock);
+    // What the synchronisation daemon says when one does, else what the kernel says.
+    static QString clockText(const std::optional<ClockHealth> &clock, const std::optional<ClockSync> &sync = {});
+    static QString syncText(const ClockSync &sync);
     static QString leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table);
     // Seconds since sidereal midnight as "HH:MM:SS.s", the tenth truncated; empty outside [0, 86400).
     static QString tenthsText(const std::optional<double> &seconds);
@@ -49,9 +51,12 @@ private:
     Readout *m_leapSecondProblem;
     Readout *m_scriptingProblem;
     bool m_clockSynchronised = false;
+    // What the clock row shows now: the daemon's word, or the kernel's when there is none;
+    // none before the first reading.
+    std::optional<std::pair<std::optional<ClockHealth>, std::optional<ClockSync>>> m_clockShown;
 };
 
 // Where in an ISO 8601 time text ("…T20:36:41.123Z") the digits an error bound makes
-// meaningless are: {start, length}, length 0 for none. The decimal point goes with them once
-// the seconds do.
-std::pair<int, int> meaninglessSpan(const std::optional<ClockHealth> &clock);
+// meaningless are: {start, length}, length 0 for none (and without a bound). The decimal point
+// goes with them once the seconds do.
+std::pair<int, int> meaninglessSpan(std::optional<std::chrono::microseconds> bound);

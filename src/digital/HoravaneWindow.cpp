@@ -121,7 +121,7 @@ void HoravaneWindow::update()
     const ClockReading &reading = ClockWindow::reading();
     m_ui->m_utc->setText(isoText(reading.instant, 0));
     m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
-    const auto [start, length] = meaninglessSpan(reading.time.clock);
+    const auto [start, length] = meaninglessSpan(reading.time.errorBound());
     m_ui->m_utc->setDimmed(start, length);
     m_ui->m_localtime->setDimmed(start, length);
     m_ui->m_localsidereal->setText(

@@ -119,6 +119,10 @@ void ClockService::publish(const ClockReading &reading)
     next.source = reading.settings.source;
     next.dut1Source = dut1SourceToken(reading.time.ut1);
     next.clockSynchronised = reading.time.clock && reading.time.clock->synchronised;
+    const std::optional<ClockSync> &sync = reading.time.sync;
+    next.clockReference = sync ? sync->reference : QString();
+    next.clockErrorBound = sync ? std::optional(std::chrono::duration<double>(*reading.time.errorBound()).count())
+                                : std::nullopt;
     change(std::move(next));
 }
 
@@ -142,6 +146,11 @@ double ClockService::longitude() const
 QString ClockService::source() const
 {
     return sourceToken(m_state.source);
+}
+
+double ClockService::clockErrorBound() const
+{
+    return m_state.clockErrorBound.value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 QString ClockService::dut1Source() const
@@ -175,6 +184,14 @@ void ClockService::change(State next)
     if (next.clockSynchronised != m_state.clockSynchronised) {
         m_state.clockSynchronised = next.clockSynchronised;
         changed.insert(u"ClockSynchronised"_s, m_state.clockSynchronised);
+    }
+    if (next.clockReference != m_state.clockReference) {
+        m_state.clockReference = std::move(next.clockReference);
+        changed.insert(u"ClockReference"_s, m_state.clockReference);
+    }
+    if (next.clockErrorBound != m_state.clockErrorBound) {
+        m_state.clockErrorBound = next.clockErrorBound;
+        changed.insert(u"ClockErrorBound"_s, clockErrorBound());
     }
     if (next.nightVision != m_state.nightVision) {
         m_state.nightVision = next.nightVision;

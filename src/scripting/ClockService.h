@@ -24,6 +24,8 @@ class ClockService : public QObject
     Q_PROPERTY(QString Source READ source)
     Q_PROPERTY(QString Dut1Source READ dut1Source)
     Q_PROPERTY(bool ClockSynchronised READ clockSynchronised)
+    Q_PROPERTY(QString ClockReference READ clockReference)
+    Q_PROPERTY(double ClockErrorBound READ clockErrorBound)
     Q_PROPERTY(bool NightVision READ nightVision)
 
 public:
@@ -45,6 +47,8 @@ public:
     QString source() const;
     QString dut1Source() const;
     bool clockSynchronised() const { return m_state.clockSynchronised; }
+    QString clockReference() const { return m_state.clockReference; } // empty without a daemon
+    double clockErrorBound() const; // seconds; NaN without a daemon
     bool nightVision() const { return m_state.nightVision; }
 
 public Q_SLOTS:
@@ -66,6 +70,8 @@ private:
         LocationSource source = LocationSource::useCoreLocation;
         QString dut1Source;
         bool clockSynchronised = false;
+        QString clockReference;
+        std::optional<double> clockErrorBound;
         bool nightVision = false;
     };
 

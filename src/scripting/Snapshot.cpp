@@ -96,6 +96,13 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
     snapshot.push_back({"clock_synchronised"_L1, clock && clock->synchronised});
     if (clock)
         snapshot.push_back({"clock_max_error"_L1, std::chrono::duration<double>(clock->maximumError).count()});
+    if (const std::optional<ClockSync> &sync = reading.time.sync) {
+        snapshot.push_back({"clock_reference"_L1, sync->reference});
+        snapshot.push_back({"clock_stratum"_L1, sync->stratum});
+        if (sync->offset)
+            snapshot.push_back({"clock_offset"_L1, sync->offset->count()});
+        snapshot.push_back({"clock_error_bound"_L1, std::chrono::duration<double>(*reading.time.errorBound()).count()});
+    }
     return snapshot;
 }
 

@@ -14,13 +14,16 @@
 struct SnapshotEntry
 {
     QLatin1StringView key;
-    QVariant value; // double, QString or bool
+    QVariant value; // double, int, QString or bool
 };
 
 // The reading's values, in a fixed order: unix, utc, jd, mjd, dut1, dut1_source, gmst, gast,
-// lmst, last, latitude, longitude, source, clock_synchronised, clock_max_error. Times of day
-// are in hours, angles in degrees, durations in seconds. Without a position there is no
-// lmst, last, latitude or longitude; clock_max_error only where the kernel says.
+// lmst, last, latitude, longitude, source, clock_synchronised, clock_max_error,
+// clock_reference, clock_stratum, clock_offset, clock_error_bound. Times of day are in hours,
+// angles in degrees, durations in seconds. Without a position there is no lmst, last,
+// latitude or longitude; clock_max_error only where the kernel says; the other clock_ keys
+// only where a synchronisation daemon says (clock_error_bound is then the bound the clock's
+// dimmed digits follow, else they follow clock_max_error).
 std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading);
 
 QVariantMap snapshotMap(const std::vector<SnapshotEntry> &snapshot);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ClockHealth.h"
+#include "ClockSync.h"
 #include "EarthOrientation.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 // A UT1 − UTC typed in by hand: the 0.1 s DUT1 that time signals broadcast, and the day it was
@@ -44,4 +46,15 @@ struct TimeFacts
     Ut1Source ut1;
     std::optional<ClockHealth> clock; // none when the kernel does not say
     LeapSecondState leapSeconds;
+    std::optional<ClockSync> sync; // none while no synchronisation daemon says
+
+    // The bound on the system clock's error the clock goes by: the daemon's while one says
+    // (it knows the offset it measured, and changes only when it measures again), else the
+    // kernel's. None when neither says.
+    std::optional<std::chrono::microseconds> errorBound() const
+    {
+        if (sync)
+            return std::chrono::ceil<std::chrono::microseconds>(sync->errorBound);
+        return clock ? std::optional(clock->maximumError) : std::nullopt;
+    }
 };

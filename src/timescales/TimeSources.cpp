@@ -1,5 +1,7 @@
 #include "TimeSources.h"
 
+#include "SyncDaemons.h"
+
 #include <AppUtils/BoundedFile.h>
 #include <AppUtils/Sidereal.h>
 #include <AppUtils/Warning.h>
@@ -69,13 +71,14 @@ TimeSources::Places TimeSources::systemPlaces()
 
 TimeSources &TimeSources::shared()
 {
-    static TimeSources sources(systemPlaces());
+    static TimeSources sources(systemPlaces(), &readClockHealth, [] { return SyncDaemons::shared().latest(); });
     return sources;
 }
 
-TimeSources::TimeSources(Places places, ClockReader readClock)
+TimeSources::TimeSources(Places places, ClockReader readClock, SyncReader readSync)
     : m_places(std::move(places))
     , m_readClock(std::move(readClock))
+    , m_readSync(std::move(readSync))
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleDelay);
@@ -97,7 +100,7 @@ void TimeSources::setTypedDut1(const std::optional<TypedDut1> &typed)
 
 TimeFacts TimeSources::factsAt(std::chrono::system_clock::time_point now)
 {
-    TimeFacts facts{ut1At(now), m_readClock(), m_leapSeconds};
+    TimeFacts facts{ut1At(now), m_readClock(), m_leapSeconds, m_readSync ? m_readSync() : std::nullopt};
     if (facts.leapSeconds.validUntil
         && std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count()
             >= facts.leapSeconds.validUntil->toMSecsSinceEpoch())

@@ -18,7 +18,8 @@
 // Where UT1 − UTC, the leap seconds and the clock's health come from, kept up to date: the
 // Earth-orientation files of the data folders (what changed read again a moment after a
 // folder or a file in it changes, or a missing folder appears), a typed
-// DUT1, the system's leap-second list (given to ERFA at start) and the kernel's clock state.
+// DUT1, the system's leap-second list (given to ERFA at start), the kernel's clock state and
+// what the synchronisation daemon says.
 class TimeSources : public QObject
 {
     Q_OBJECT
@@ -31,17 +32,19 @@ public:
         QString leapSecondList;
     };
     using ClockReader = std::function<std::optional<ClockHealth>()>;
+    using SyncReader = std::function<std::optional<ClockSync>()>;
 
     // $XDG_DATA_HOME/horavane, each $XDG_DATA_DIRS entry's horavane/, and tzdata's list.
     static Places systemPlaces();
     // The one set of sources, on the system's places, made at first use.
     static TimeSources &shared();
 
-    explicit TimeSources(Places places, ClockReader readClock = &readClockHealth);
+    // readSync: the synchronisation daemon's latest word; none asked without it.
+    explicit TimeSources(Places places, ClockReader readClock = &readClockHealth, SyncReader readSync = {});
 
     void setTypedDut1(const std::optional<TypedDut1> &typed);
 
-    // The facts at now, the kernel's clock state read afresh.
+    // The facts at now, the kernel's clock state read afresh, the daemon's as it last said.
     TimeFacts factsAt(std::chrono::system_clock::time_point now);
 
     // Checks the file at path and copies it, under its own name, into the user folder: in one
@@ -80,6 +83,7 @@ private:
 
     Places m_places;
     ClockReader m_readClock;
+    SyncReader m_readSync;
     std::vector<DataFile> m_files; // in search order
     QString m_earthOrientationProblem;
     QStringList m_unreadableFolders; // as at the last reading

@@ -223,11 +223,16 @@ private Q_SLOTS:
         reading.settings.source = LocationSource::useCoreLocation;
         reading.observer = NoPosition::waitingForFix;
         reading.time.clock = ClockHealth{true, std::chrono::milliseconds(3), {}};
+        reading.time.sync = ClockSync{ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-2e-6), std::chrono::duration<double>(2.05e-5), {}};
         clock.publish(reading);
         clock.publish(reading);
         clock.setNightVision(true);
         QTRY_COMPARE(m_changes.size(), 2);
-        QCOMPARE(QStringList(m_changes[0].keys()), QStringList({u"ClockSynchronised"_s, u"Latitude"_s, u"Longitude"_s, u"Source"_s}));
+        QCOMPARE(QStringList(m_changes[0].keys()), QStringList({u"ClockErrorBound"_s, u"ClockReference"_s, u"ClockSynchronised"_s, u"Latitude"_s, u"Longitude"_s, u"Source"_s}));
+        QCOMPARE(m_changes[0][u"ClockErrorBound"_s].toDouble(), 21e-6); // the daemon's, to the microsecond above
+        const QVariantMap now = clock.Now();
+        QCOMPARE((QVariantList{now[u"clock_reference"_s], now[u"clock_stratum"_s], now[u"clock_offset"_s], now[u"clock_error_bound"_s]}),
+            (QVariantList{u"PPS"_s, 1, -2e-6, 21e-6}));
         QCOMPARE(m_changes[0][u"Source"_s].toString(), u"location-service"_s);
         QVERIFY(std::isnan(m_changes[0][u"Latitude"_s].toDouble()));
         QCOMPARE(m_changes[1], QVariantMap({{u"NightVision"_s, true}}));
