@@ -14,7 +14,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -79,13 +78,6 @@ EarthOrientationDownload::~EarthOrientationDownload()
         m_reply->disconnect(this);
         m_reply->abort();
     }
-}
-
-EarthOrientationDownload &EarthOrientationDownload::shared()
-{
-    static EarthOrientationDownload download(
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/horavane"_s);
-    return download;
 }
 
 void EarthOrientationDownload::setSources(const QString &lines)

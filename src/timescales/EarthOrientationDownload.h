@@ -39,9 +39,6 @@ public:
     explicit EarthOrientationDownload(QString folder, QObject *parent = nullptr);
     ~EarthOrientationDownload() override;
 
-    // The one download, into $XDG_DATA_HOME/horavane, made at first use.
-    static EarthOrientationDownload &shared();
-
     // Where to fetch from, in order, one address a line. Blank lines are skipped; a line that is
     // not an https address is left out, with a line on stderr.
     void setSources(const QString &lines);
