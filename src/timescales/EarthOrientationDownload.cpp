@@ -100,11 +100,13 @@ void EarthOrientationDownload::setOn(bool on)
     if (on == m_state.on)
         return;
     m_state.on = on;
-    if (!on && m_reply) { // turned off: no more contact with the server
+    if (!on && m_state.running) { // turned off: no more contact with the server
         m_deadline.stop();
-        m_reply->disconnect(this);
-        m_reply->abort();
-        std::exchange(m_reply, nullptr)->deleteLater();
+        if (m_reply) {
+            m_reply->disconnect(this);
+            m_reply->abort();
+            std::exchange(m_reply, nullptr)->deleteLater();
+        }
         m_state.running = false;
     }
     schedule();
@@ -123,6 +125,8 @@ void EarthOrientationDownload::fetchNow()
     QMetaObject::invokeMethod(
         this,
         [this] {
+            if (!m_state.running) // turned off meanwhile
+                return;
             if (m_sources.isEmpty())
                 finish(failed(tr("no https address to download from")));
             else
