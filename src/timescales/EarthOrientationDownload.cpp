@@ -155,7 +155,7 @@ void EarthOrientationDownload::fetchFrom(qsizetype source)
     m_body.clear();
     m_cutShort.reset();
     QNetworkRequest request(m_sources[source]);
-    // Qt refuses a redirect from https to http itself; replyFinished() checks where it ended.
+    // Qt refuses a redirect from https to http itself; outcomeOf() checks where it ended.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
     request.setHeader(QNetworkRequest::UserAgentHeader,
