@@ -29,6 +29,7 @@ using namespace std::chrono_literals;
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , hv_paypal(QUrl(QStringLiteral(HORAVANE_DONATION_URL)))
+    , m_earthOrientationDownload(TimeSources::systemPlaces().userFolder)
     , m_menu(*this)
 {
 }
@@ -105,8 +106,11 @@ void AppDelegate::showClockWindow(const WindowOpener &opener)
         controller = opener.make();
         connect(controller.get(), &Platform::WindowController::windowLoaded, this,
             [this, window = controller.get()] { m_menu.install(*window->window()); });
-        if (const auto *digital = qobject_cast<const HoravaneWindow *>(controller.get()))
+        if (const auto *digital = qobject_cast<const HoravaneWindow *>(controller.get())) {
             connect(digital, &HoravaneWindow::positionPreferencesWanted, this, &AppDelegate::showPositionPreferences);
+            connect(digital, &HoravaneWindow::earthOrientationDownloadWanted, this,
+                &AppDelegate::downloadEarthOrientation);
+        }
     }
     controller->showWindow();
     qCDebug(lcLifecycle) << "window shown" << opener.settingsKey;
@@ -149,6 +153,12 @@ void AppDelegate::importEarthOrientation()
         return;
     TimeSources::shared().importEarthOrientation(path);
     setDetailsShown(true);
+}
+
+void AppDelegate::downloadEarthOrientation()
+{
+    preferences().prefsGeneral().setEarthOrientationDownload(true);
+    m_earthOrientationDownload.fetchNow();
 }
 
 void AppDelegate::setDetailsShown(bool shown)
@@ -254,6 +264,15 @@ AppPreferences &AppDelegate::preferences()
         [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
     connect(&preferences.prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
         [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
+    // The download, like the typed DUT1, reaches the clocks through the time sources' facts.
+    m_earthOrientationDownload.setSources(
+        AppUtils::Defaults().loadString(SettingsKeys::eopSources, SettingsDefaults::eopSources));
+    connect(&m_earthOrientationDownload, &EarthOrientationDownload::stateChanged, this,
+        [](const EarthOrientationDownloadState &state) { TimeSources::shared().setDownloadState(state); });
+    connect(&m_earthOrientationDownload, &EarthOrientationDownload::heldCopyReplaced, &TimeSources::shared(),
+        &TimeSources::rescan);
+    connect(&preferences.prefsGeneral(), &PreferencesGeneral::earthOrientationDownloadChanged,
+        &m_earthOrientationDownload, &EarthOrientationDownload::setOn);
     preferences.prefsGeneral().loadSettings();
     qCDebug(lcLifecycle, "preferences loaded");
     return preferences;

@@ -3,6 +3,7 @@
 #include "AppMenu.h"
 #include "WindowOpeners.h"
 #include "look/NightPalette.h"
+#include "timescales/EarthOrientationDownload.h"
 
 #include <AppUtils/Repeater.h>
 
@@ -56,6 +57,9 @@ public:
     // Asks for an Earth-orientation file and adds it to the user's data; the details section
     // then shows what came of it.
     void importEarthOrientation();
+    // Turns on keeping Earth-orientation data current, stored as the General pane's box is,
+    // and downloads it now.
+    void downloadEarthOrientation();
     // Opens or closes the digital window's details, remembered across runs; opening them
     // also opens that window.
     void setDetailsShown(bool shown);
@@ -91,6 +95,7 @@ private:
     AppUtils::Donation *donation() const;
 
     const QUrl hv_paypal;
+    EarthOrientationDownload m_earthOrientationDownload; // follows the General pane's box
     AppMenu m_menu;
     AppUtils::Repeater m_afterFirstSecond; // once, just after the first tick
     bool m_preferencesLoaded = false;

@@ -9,7 +9,9 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -49,6 +51,20 @@ DetailsPanel::DetailsPanel(QWidget *parent)
 
     m_ut1 = addRow(tr("UT1 − UTC:"), tr("UT1 minus UTC in seconds, and where it comes from"));
     m_ut1Problem = addProblemLine(tr("Why an Earth-orientation file was set aside"));
+    m_downloadRow = new QWidget(this);
+    auto *download = new QHBoxLayout(m_downloadRow);
+    download->setContentsMargins(0, 0, 0, 0);
+    m_downloadLine = new Readout(m_downloadRow);
+    m_downloadLine->setForegroundRole(QPalette::PlaceholderText);
+    m_downloadLine->setAccessibleDescription(tr("What the Earth-orientation download is doing, or why it failed"));
+    download->addWidget(m_downloadLine);
+    m_downloadButton = new QPushButton(tr("Download from the IERS"), m_downloadRow);
+    m_downloadButton->setAccessibleDescription(
+        tr("Keeps Earth-orientation data current from now on, starting with a download now"));
+    connect(m_downloadButton, &QPushButton::clicked, this, &DetailsPanel::downloadWanted);
+    download->addWidget(m_downloadButton);
+    download->addStretch();
+    m_rows->addRow(QString(), m_downloadRow);
     m_greenwichMean = addRow(tr("Greenwich mean sidereal time:"), tr("Greenwich mean sidereal time"));
     m_greenwichApparent = addRow(tr("Greenwich apparent sidereal time:"), tr("Greenwich apparent sidereal time"));
     m_localMean = addRow(tr("Local mean sidereal time:"), tr("Local mean sidereal time at the observer"));
@@ -72,7 +88,8 @@ DetailsPanel::DetailsPanel(QWidget *parent)
         syncText({ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-0.00004),
             std::chrono::duration<double>(0.00005), {}})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
-    for (Readout *line : {m_ut1Problem, m_leapSecondProblem, m_scriptingProblem})
+    for (QWidget *line : std::initializer_list<QWidget *>{
+             m_ut1Problem, m_downloadRow, m_downloadLine, m_downloadButton, m_leapSecondProblem, m_scriptingProblem})
         line->hide();
     colourClockRow();
 }
@@ -102,6 +119,7 @@ void DetailsPanel::show(const ClockReading &reading)
 {
     m_ut1->setText(ut1Text(reading.time.ut1));
     showProblem(*m_ut1Problem, reading.time.ut1.problem);
+    showDownload(reading.time.ut1, reading.time.download);
     const auto &greenwich = reading.greenwichSidereal;
     m_greenwichMean->setText(tenthsText(greenwich ? std::optional(greenwich->mean) : std::nullopt));
     m_greenwichApparent->setText(tenthsText(greenwich ? std::optional(greenwich->apparent) : std::nullopt));
@@ -121,6 +139,20 @@ void DetailsPanel::show(const ClockReading &reading)
     m_leapSeconds->setText(leapSecondText(reading.taiMinusUtc, reading.time.leapSeconds));
     showProblem(*m_leapSecondProblem, reading.time.leapSeconds.problem);
     showProblem(*m_scriptingProblem, reading.scriptingProblem);
+}
+
+// The offer of a download while UT1 − UTC is a guess, and what the download is doing.
+void DetailsPanel::showDownload(const Ut1Source &ut1, const EarthOrientationDownloadState &download)
+{
+    showProblem(*m_downloadLine, downloadText(download));
+    const bool guessed = ut1.origin == Ut1Source::Origin::assumed
+        || (ut1.origin == Ut1Source::Origin::file && ut1.estimate.quality == Ut1Quality::stale);
+    const bool offer = guessed && !download.on;
+    if (offer != m_downloadButton->isVisibleTo(m_downloadRow))
+        m_downloadButton->setVisible(offer);
+    const bool shown = offer || !m_downloadLine->text().isEmpty();
+    if (shown != m_downloadRow->isVisibleTo(this))
+        m_downloadRow->setVisible(shown);
 }
 
 // Problems change seldom and take any length: each is given the room it needs when it comes.
@@ -184,6 +216,11 @@ QString DetailsPanel::ut1Text(const Ut1Source &ut1)
     if (ut1.estimate.accuracy)
         quality = tr("%1 ±%2 s").arg(quality, QString::number(*ut1.estimate.accuracy, 'f', 4));
     return tr("%1 · %2, %3").arg(value, ut1.fileName, quality);
+}
+
+QString DetailsPanel::downloadText(const EarthOrientationDownloadState &download)
+{
+    return download.running ? tr("Downloading Earth-orientation data from the IERS…") : download.problem;
 }
 
 QString DetailsPanel::clockText(const std::optional<ClockHealth> &clock, const std::optional<ClockSync> &sync)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QFormLayout;
+class QPushButton;
 class Readout;
 
 // The read-outs astronomers ask for beyond the clock's own: UT1 − UTC and where it comes from,
@@ -21,12 +22,18 @@ public:
 
     // The texts of the rows, also for the tests.
     static QString ut1Text(const Ut1Source &ut1);
+    // What the Earth-orientation download is doing, or why it failed; empty when nothing.
+    static QString downloadText(const EarthOrientationDownloadState &download);
     // What the synchronisation daemon says when one does, else what the kernel says.
     static QString clockText(const std::optional<ClockHealth> &clock, const std::optional<ClockSync> &sync = {});
     static QString syncText(const ClockSync &sync);
     static QString leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table);
     // Seconds since sidereal midnight as "HH:MM:SS.s", the tenth truncated; empty outside [0, 86400).
     static QString tenthsText(const std::optional<double> &seconds);
+
+Q_SIGNALS:
+    // "Download from the IERS" was pressed: DUT1 is assumed or stale and downloads are off.
+    void downloadWanted();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -36,11 +43,15 @@ private:
     // A quieter line under a row, saying why a source was set aside.
     Readout *addProblemLine(const QString &description);
     void colourClockRow();
+    void showDownload(const Ut1Source &ut1, const EarthOrientationDownloadState &download);
     static void showProblem(Readout &line, const QString &problem);
 
     QFormLayout *m_rows;
     Readout *m_ut1;
     Readout *m_ut1Problem;
+    QWidget *m_downloadRow;
+    Readout *m_downloadLine;
+    QPushButton *m_downloadButton;
     Readout *m_greenwichMean;
     Readout *m_greenwichApparent;
     Readout *m_localMean;

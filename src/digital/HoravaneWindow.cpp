@@ -67,6 +67,7 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
 
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
+    connect(m_details, &DetailsPanel::downloadWanted, this, &HoravaneWindow::earthOrientationDownloadWanted);
     // Each caption beside its value, which is on its right, or on its left where the window
     // reads right to left. Stated absolutely: a label would mirror its alignment only for a
     // caption in a right-to-left script.

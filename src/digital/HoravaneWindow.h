@@ -36,6 +36,8 @@ public:
 Q_SIGNALS:
     // The button beside a status line that asks for a position to be chosen was pressed.
     void positionPreferencesWanted();
+    // The details' offer to keep Earth-orientation data current was taken.
+    void earthOrientationDownloadWanted();
 
 protected:
     void loadWindow(QMainWindow &window) override;

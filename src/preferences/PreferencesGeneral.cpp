@@ -79,6 +79,8 @@ void PreferencesGeneral::loadSettings()
         *controls.m_launch_login, m_store.loadBool(SettingsKeys::launchAtLogin, SettingsDefaults::launchAtLogin));
     Extensions::setBoolValue(*controls.m_location_decimal, stored.decimal);
     Extensions::setBoolValue(*controls.m_lst_24hours, stored.lst24Hours);
+    Extensions::setBoolValue(
+        *controls.m_eop_download, m_store.loadBool(SettingsKeys::eopDownload, SettingsDefaults::eopDownload));
     m_storedPositionUnusable = stored.storedPositionUnusable;
     if (m_storedPositionUnusable) { // shown as stored, for the person to see and type over
         controls.m_latitude->setText(m_store.loadString(SettingsKeys::latitude, {}));
@@ -105,6 +107,7 @@ void PreferencesGeneral::loadSettings()
     m_published = observerSettings();
     Q_EMIT observerChanged(m_published);
     Q_EMIT typedDut1Changed(m_typedDut1);
+    Q_EMIT earthOrientationDownloadChanged(Extensions::boolValue(*controls.m_eop_download));
 }
 
 bool PreferencesGeneral::saveSettings()
@@ -115,6 +118,7 @@ bool PreferencesGeneral::saveSettings()
     m_store.saveBool(SettingsKeys::launchAtLogin, Extensions::boolValue(*controls.m_launch_login));
     m_store.saveBool(SettingsKeys::locationDecimal, Extensions::boolValue(*controls.m_location_decimal));
     m_store.saveBool(SettingsKeys::lst24Hours, Extensions::boolValue(*controls.m_lst_24hours));
+    m_store.saveBool(SettingsKeys::eopDownload, Extensions::boolValue(*controls.m_eop_download));
     m_store.saveString(SettingsKeys::serverIP, controls.m_serverIP->text());
     m_store.saveInteger(SettingsKeys::serverPort, Platform::TextField::integerValue(*controls.m_serverPort));
     if (!m_storedPositionUnusable) { // else kept as the person wrote it, until they type one
@@ -201,6 +205,13 @@ void PreferencesGeneral::optionsChanged()
     saveSettings();
 }
 
+void PreferencesGeneral::setEarthOrientationDownload(bool on)
+{
+    Extensions::setBoolValue(*ui().m_eop_download, on);
+    saveSettings();
+    Q_EMIT earthOrientationDownloadChanged(on);
+}
+
 void PreferencesGeneral::controlTextDidEndEditing(QLineEdit *field)
 {
     if (!field || entryIsValid(*field).value_or(true))
@@ -234,6 +245,7 @@ void PreferencesGeneral::viewDidLoad()
         connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::publishObserver);
     }
     connect(controls.m_dut1, &QLineEdit::textChanged, this, &PreferencesGeneral::dut1Edited);
+    connect(controls.m_eop_download, &QAbstractButton::clicked, this, &PreferencesGeneral::setEarthOrientationDownload);
     controls.m_dut1_note->setForegroundRole(QPalette::PlaceholderText);
 
     // The problem line reads as a note on the box: under its text, in the palette's secondary

@@ -80,6 +80,10 @@ public:
     // and saves nothing. Why it failed shows in a line under the box until the next sync.
     void syncLaunchAtLogin();
 
+    // Turns keeping Earth-orientation data current on or off as its box does: the box follows,
+    // the pane is saved and earthOrientationDownloadChanged() sent.
+    void setEarthOrientationDownload(bool on);
+
 public Q_SLOTS:
     // The radio buttons' action. sender: the button clicked, whose source becomes current;
     // another button leaves the source as it is but still updates the controls and saves the
@@ -105,6 +109,9 @@ Q_SIGNALS:
     // The typed DUT1 changed: a valid number typed (dated today), or the field emptied. Also
     // sent once by loadSettings(). An entry that is not a DUT1 changes nothing.
     void typedDut1Changed(const std::optional<TypedDut1> &typed);
+    // Keeping Earth-orientation data current was turned on or off. Also sent once by
+    // loadSettings().
+    void earthOrientationDownloadChanged(bool on);
 
 protected:
     void loadView(QWidget &view) override;

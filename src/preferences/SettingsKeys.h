@@ -29,6 +29,10 @@ inline constexpr QLatin1StringView nightVisionBrightness{"APP_NightVisionBrightn
 // A UT1 − UTC typed on the General pane, in seconds ("" for none), and the day it was typed.
 inline constexpr QLatin1StringView typedDut1{"PREFS_DUT1"};
 inline constexpr QLatin1StringView typedDut1Date{"PREFS_DUT1_date"};
+// Whether Earth-orientation data is kept current by downloads, and from where: one https
+// address a line, tried in order.
+inline constexpr QLatin1StringView eopDownload{"PREFS_eop_download"};
+inline constexpr QLatin1StringView eopSources{"PREFS_eop_sources"};
 } // namespace SettingsKeys
 
 // Values used when a key is absent or unreadable.
@@ -41,4 +45,8 @@ inline constexpr QLatin1StringView serverIP{""};
 inline constexpr qint64 serverPort = 8079;
 inline constexpr qint64 locationSource = 2; // the desktop's location service
 inline constexpr bool lst24Hours = false;
+inline constexpr bool eopDownload = false; // no network contact a person did not ask for
+// The IERS Rapid Service's daily finals file, then the IERS data centre's copy of the whole series.
+inline constexpr QLatin1StringView eopSources{
+    "https://maia.usno.navy.mil/ser7/finals2000A.daily\nhttps://datacenter.iers.org/data/9/finals2000A.all"};
 } // namespace SettingsDefaults

@@ -40,12 +40,23 @@ struct LeapSecondState
     QString problem; // why the system list was set aside; empty when it is in use
 };
 
+// What the Earth-orientation download is doing, as the details show it.
+struct EarthOrientationDownloadState
+{
+    bool on = false; // the person asked for the data to be kept current
+    bool running = false;
+    QString problem; // why the last download left the held file as it was; empty when none did
+
+    bool operator==(const EarthOrientationDownloadState &) const = default;
+};
+
 // What the world outside says about the time at one instant: the tick reads it once a second.
 struct TimeFacts
 {
     Ut1Source ut1;
     std::optional<ClockHealth> clock; // none when the kernel does not say
     LeapSecondState leapSeconds;
+    EarthOrientationDownloadState download;
     std::optional<ClockSync> sync; // none while no synchronisation daemon says
 
     // The bound on the system clock's error the clock goes by: the daemon's while one says

@@ -98,9 +98,14 @@ void TimeSources::setTypedDut1(const std::optional<TypedDut1> &typed)
     m_typed = typed;
 }
 
+void TimeSources::setDownloadState(const EarthOrientationDownloadState &state)
+{
+    m_download = state;
+}
+
 TimeFacts TimeSources::factsAt(std::chrono::system_clock::time_point now)
 {
-    TimeFacts facts{ut1At(now), m_readClock(), m_leapSeconds, m_readSync ? m_readSync() : std::nullopt};
+    TimeFacts facts{ut1At(now), m_readClock(), m_leapSeconds, m_download, m_readSync ? m_readSync() : std::nullopt};
     if (facts.leapSeconds.validUntil
         && std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count()
             >= facts.leapSeconds.validUntil->toMSecsSinceEpoch())

@@ -43,6 +43,8 @@ public:
     explicit TimeSources(Places places, ClockReader readClock = &readClockHealth, SyncReader readSync = {});
 
     void setTypedDut1(const std::optional<TypedDut1> &typed);
+    // What the Earth-orientation download is doing, carried by the facts from now on.
+    void setDownloadState(const EarthOrientationDownloadState &state);
 
     // The facts at now, the kernel's clock state read afresh, the daemon's as it last said.
     TimeFacts factsAt(std::chrono::system_clock::time_point now);
@@ -88,6 +90,7 @@ private:
     QString m_earthOrientationProblem;
     QStringList m_unreadableFolders; // as at the last reading
     std::optional<TypedDut1> m_typed;
+    EarthOrientationDownloadState m_download;
     LeapSecondState m_leapSeconds;
     QFileSystemWatcher m_watcher;
     QTimer m_settle; // from the first change of a burst to the reading

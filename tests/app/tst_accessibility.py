@@ -13,7 +13,9 @@ import unittest
 
 # No daylight saving and a half-hour offset: neither UTC nor a rounded offset can pass for it.
 ZONE, ZONE_OFFSET = "Asia/Kolkata", r"\+05:30"
+# Downloads go to a port where nothing listens: no test reaches the IERS.
 SETTINGS = "[General]\nAPP_Horavane=true\nAPP_ShowDetails=true\nPrefs_LocationSource=1\nPREFS_latitude=51.4769\nPREFS_longitude=-0.0005\n" \
+           "PREFS_eop_sources=https://127.0.0.1:9/finals2000A.daily\n" \
            "[Donation]\nhideAtLaunch=true\n"
 ISO_TIME = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}"
 DISPLAY = "HORAVANE_A11Y_DISPLAY"   # the X server, given to horavane only
@@ -118,6 +120,18 @@ class DigitalWindow(unittest.TestCase):
                 self.assertEqual(label.parent, value.parent)
                 self.assertLess(label.getIndexInParent(), value.getIndexInParent())
                 self.assertEqual([a.name for a in related(value, pyatspi.RELATION_LABELLED_BY)], [caption])
+
+    def test_the_offer_to_download_keeps_data_current(self):
+        # With no Earth-orientation data, the details offer a download; taking it turns the setting on.
+        window = frame("Horavane")
+        offer = find(window, "the offer to download",
+                     lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Download from the IERS")
+        press(offer, "Press")
+        wait_for("why the download failed", lambda: pyatspi.findDescendant(
+            window, lambda a: a.name == "IERS download failed: Connection refused"))
+        self.assertFalse(has(offer, pyatspi.STATE_SHOWING))
+        settings = pathlib.Path(os.environ["XDG_CONFIG_HOME"], "Horavane", "Horavane.conf")
+        wait_for("the setting stored", lambda: "PREFS_eop_download=true" in settings.read_text(encoding="utf-8"))
 
 
 class PreferencesWindow(unittest.TestCase):

@@ -97,27 +97,28 @@ private Q_SLOTS:
     void details_data()
     {
         QTest::addColumn<TimeFacts>("facts");
-        QTest::addColumn<QStringList>("expected"); // UT1 − UTC, its problem, GMST, GAST, LMST, system clock, leap seconds
+        QTest::addColumn<QStringList>("expected"); // UT1 − UTC, its problem, the download's line, GMST, GAST, LMST, system clock, leap seconds
         QTest::addColumn<int>("dimmedFrom");
+        QTest::addColumn<bool>("offered"); // "Download from the IERS"
         using O = Ut1Source::Origin;
         const QDateTime expiry(QDate(2027, 6, 28), {}, Qt::UTC);
-        QTest::newRow("nothing known") << TimeFacts{}
-            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"unknown: the system does not say"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23;
+        QTest::newRow("nothing known, a download failed") << TimeFacts{{}, {}, {}, {false, false, u"IERS download failed: HTTP 404"_s}}
+            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"IERS download failed: HTTP 404"_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"unknown: the system does not say"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23 << true;
         QTest::newRow("file, synchronised") << TimeFacts{{O::file, {0.0123, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}}, ClockHealth{true, 12ms, 3ms}, {expiry, {}}, {}}
-            << QStringList{u"+0.0123 s · finals2000A.daily, observed"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised, ±12 ms (estimated ±3.0 ms)"_s, u"TAI − UTC = 23 s · valid until 2027-06-28"_s} << 22;
+            << QStringList{u"+0.0123 s · finals2000A.daily, observed"_s, u""_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised, ±12 ms (estimated ±3.0 ms)"_s, u"TAI − UTC = 23 s · valid until 2027-06-28"_s} << 22 << false;
         QTest::newRow("typed, unsynchronised") << TimeFacts{{O::typed, {0.3, Ut1Quality::observed, {}}, {}, QDate(2026, 11, 2), {}}, ClockHealth{false, 16s, {}}, {{}, u"leap-seconds.list set aside: its hash does not match its contents"_s}, {}}
-            << QStringList{u"+0.3000 s · typed on 2026-11-02"_s, u""_s, u"13:10:46.6"_s, u"13:10:46.4"_s, u"13:10:46.5"_s, u"not synchronised — the times shown may be wrong"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 18;
+            << QStringList{u"+0.3000 s · typed on 2026-11-02"_s, u""_s, u""_s, u"13:10:46.6"_s, u"13:10:46.4"_s, u"13:10:46.5"_s, u"not synchronised — the times shown may be wrong"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 18 << false;
         QTest::newRow("extrapolated, a file set aside") << TimeFacts{{O::file, {-0.04, Ut1Quality::extrapolated, 0.0004}, u"ser7.dat"_s, {}, u"finals.daily set aside: a day is missing"_s}, ClockHealth{true, 150ms, {}}, {}, {}}
-            << QStringList{u"-0.0400 s · ser7.dat, extrapolated ±0.0004 s"_s, u"finals.daily set aside: a day is missing"_s, u"13:10:46.3"_s, u"13:10:46.0"_s, u"13:10:46.2"_s, u"synchronised, ±150 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 21;
+            << QStringList{u"-0.0400 s · ser7.dat, extrapolated ±0.0004 s"_s, u"finals.daily set aside: a day is missing"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.0"_s, u"13:10:46.2"_s, u"synchronised, ±150 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 21 << false;
         // A daemon's word replaces the kernel's, and its bound sets the dimming: ±3.1 ms and
         // ±0.02 ms leave every millisecond digit meaningful, where the kernel's 16 s dims four.
         const auto daemon = [](ClockSync::Daemon name, const QString &reference, int stratum, double offset, double bound) {
-            return TimeFacts{{}, ClockHealth{false, 16s, {}}, {}, ClockSync{name, reference, stratum, duration<double>(offset), duration<double>(bound), {}}};
+            return TimeFacts{{}, ClockHealth{false, 16s, {}}, {}, {}, ClockSync{name, reference, stratum, duration<double>(offset), duration<double>(bound), {}}};
         };
         QTest::newRow("timesyncd, a server") << daemon(ClockSync::Daemon::timesyncd, u"ntp.example.org"_s, 2, 0.0008, 0.0031)
-            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised to ntp.example.org (stratum 2) · offset +0.8 ms · ±3.1 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23;
+            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised to ntp.example.org (stratum 2) · offset +0.8 ms · ±3.1 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23 << true;
         QTest::newRow("chrony, a PPS") << daemon(ClockSync::Daemon::chrony, u"PPS"_s, 1, -0.000001, 0.00002)
-            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised to PPS (stratum 1) · ±0.02 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23;
+            << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised to PPS (stratum 1) · ±0.02 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23 << true;
     }
 
     void details()
@@ -125,19 +126,22 @@ private Q_SLOTS:
         QFETCH(TimeFacts, facts);
         QFETCH(QStringList, expected);
         QFETCH(int, dimmedFrom);
+        QFETCH(bool, offered);
         const auto window = makeClockWindow<HoravaneWindow>();
         window->showWindow();
         static_cast<HoravaneWindow &>(*window).setDetailsShown(true);
         const ObserverSettings settings{Source::useManual, 51.4769, -0.0005, true};
         ClockUpdate::shared().show(readingAt(system_clock::time_point(545011200s), settings, ObserverPosition{51.4769, -0.0005}, facts, sidereal));
         QStringList shown;
-        for (const Readout *row : window->window()->findChild<DetailsPanel *>()->findChildren<Readout *>())
+        const DetailsPanel *panel = window->window()->findChild<DetailsPanel *>();
+        for (const Readout *row : panel->findChildren<Readout *>())
             shown << row->text();
-        QCOMPARE(shown.mid(5, 2), (QStringList{u"2446895.50000"_s, u"46895.00000"_s})); // the Julian dates
-        shown.remove(5, 2);
+        QCOMPARE(shown.mid(6, 2), (QStringList{u"2446895.50000"_s, u"46895.00000"_s})); // the Julian dates
+        shown.remove(6, 2);
         shown.remove(shown.size() - 2, 2); // the leap-second and D-Bus problems, as given
         QCOMPARE(shown, expected);
         QCOMPARE(meaninglessSpan(facts.errorBound()).first, dimmedFrom);
+        QCOMPARE(panel->findChild<QPushButton *>()->isVisibleTo(panel), offered);
     }
 
     // The offset as the zone gives it at that instant, seconds included, the zone read afresh.
@@ -258,6 +262,7 @@ private Q_SLOTS:
         QFETCH(qreal, factor);
         const auto w = shown(545011200s, "UTC");
         auto &window = static_cast<HoravaneWindow &>(*w);
+        window.setDetailsShown(!details); // the details filled once: their rows as a reading leaves them
         window.setDetailsShown(details);
         QMainWindow &main = *w->window();
         QWidget &area = *main.centralWidget();

@@ -2,6 +2,8 @@
 
 #include "SparklePreferences/Version.h"
 
+#include <AppUtils/NetworkTimeout.h>
+
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkReply>
@@ -10,7 +12,6 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 namespace SparklePreferences {
 
@@ -18,7 +19,7 @@ UpdateCheck::UpdateCheck(QUrl feed, QString currentVersion, QObject *parent)
     : QObject(parent)
     , m_feed(std::move(feed))
     , m_currentVersion(std::move(currentVersion))
-    , m_timeout(15s)
+    , m_timeout(AppUtils::networkTimeout)
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] { stopWith(failure(UpdateResult::Outcome::TimedOut)); });

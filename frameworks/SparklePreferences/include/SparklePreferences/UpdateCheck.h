@@ -36,8 +36,8 @@ public:
     void start();
     bool isRunning() const;
 
-    // How long a whole check may take before it counts as TimedOut; 15 s unless set.
-    // Applies from the next start().
+    // How long a whole check may take before it counts as TimedOut; AppUtils::networkTimeout
+    // unless set. Applies from the next start().
     void setTimeout(std::chrono::milliseconds timeout);
 
     const QUrl &feed() const;
