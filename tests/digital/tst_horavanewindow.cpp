@@ -102,13 +102,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("offered"); // "Download from the IERS"
         using O = Ut1Source::Origin;
         const QDateTime expiry(QDate(2027, 6, 28), {}, Qt::UTC);
-        QTest::newRow("nothing known, a download failed") << TimeFacts{{}, {}, {}, {false, false, u"IERS download failed: HTTP 404"_s}}
+        QTest::newRow("nothing known, a download failed") << TimeFacts{{}, {}, {}, {false, false, u"IERS download failed: HTTP 404"_s}, {}}
             << QStringList{u"+0.0000 s · assumed: no Earth-orientation data"_s, u""_s, u"IERS download failed: HTTP 404"_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"unknown: the system does not say"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 23 << true;
-        QTest::newRow("file, synchronised") << TimeFacts{{O::file, {0.0123, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}}, ClockHealth{true, 12ms, 3ms}, {expiry, {}}, {}}
+        QTest::newRow("file, synchronised") << TimeFacts{{O::file, {0.0123, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}}, ClockHealth{true, 12ms, 3ms}, {expiry, {}}, {}, {}}
             << QStringList{u"+0.0123 s · finals2000A.daily, observed"_s, u""_s, u""_s, u"13:10:46.3"_s, u"13:10:46.1"_s, u"13:10:46.2"_s, u"synchronised, ±12 ms (estimated ±3.0 ms)"_s, u"TAI − UTC = 23 s · valid until 2027-06-28"_s} << 22 << false;
-        QTest::newRow("typed, unsynchronised") << TimeFacts{{O::typed, {0.3, Ut1Quality::observed, {}}, {}, QDate(2026, 11, 2), {}}, ClockHealth{false, 16s, {}}, {{}, u"leap-seconds.list set aside: its hash does not match its contents"_s}, {}}
+        QTest::newRow("typed, unsynchronised") << TimeFacts{{O::typed, {0.3, Ut1Quality::observed, {}}, {}, QDate(2026, 11, 2), {}}, ClockHealth{false, 16s, {}}, {{}, u"leap-seconds.list set aside: its hash does not match its contents"_s}, {}, {}}
             << QStringList{u"+0.3000 s · typed on 2026-11-02"_s, u""_s, u""_s, u"13:10:46.6"_s, u"13:10:46.4"_s, u"13:10:46.5"_s, u"not synchronised — the times shown may be wrong"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 18 << false;
-        QTest::newRow("extrapolated, a file set aside") << TimeFacts{{O::file, {-0.04, Ut1Quality::extrapolated, 0.0004}, u"ser7.dat"_s, {}, u"finals.daily set aside: a day is missing"_s}, ClockHealth{true, 150ms, {}}, {}, {}}
+        QTest::newRow("extrapolated, a file set aside") << TimeFacts{{O::file, {-0.04, Ut1Quality::extrapolated, 0.0004}, u"ser7.dat"_s, {}, u"finals.daily set aside: a day is missing"_s}, ClockHealth{true, 150ms, {}}, {}, {}, {}}
             << QStringList{u"-0.0400 s · ser7.dat, extrapolated ±0.0004 s"_s, u"finals.daily set aside: a day is missing"_s, u""_s, u"13:10:46.3"_s, u"13:10:46.0"_s, u"13:10:46.2"_s, u"synchronised, ±150 ms"_s, u"TAI − UTC = 23 s · ERFA's own table"_s} << 21 << false;
         // A daemon's word replaces the kernel's, and its bound sets the dimming: ±3.1 ms and
         // ±0.02 ms leave every millisecond digit meaningful, where the kernel's 16 s dims four.
