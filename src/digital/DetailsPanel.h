@@ -9,7 +9,7 @@ class Readout;
 
 // The read-outs astronomers ask for beyond the clock's own: UT1 − UTC and where it comes from,
 // Greenwich mean and apparent and local mean sidereal time, the Julian dates, the system
-// clock's health and the leap-second table. Each second it only formats the tick's reading.
+// clock's health, the leap-second table and, with gpsd as the source, the GPS receiver. Each second it only formats the tick's reading.
 class DetailsPanel : public QWidget
 {
     Q_OBJECT
@@ -22,6 +22,11 @@ public:
     // The texts of the rows, also for the tests.
     static QString ut1Text(const Ut1Source &ut1);
     static QString clockText(const std::optional<ClockHealth> &clock);
+    // The GPS row: the fix, the satellites used and the GPS's time against the clock.
+    static QString gpsText(const std::optional<GpsState> &gps);
+    // What the "System clock:" row says instead when the GPS's time is more than 0.5 s
+    // from the clock's; empty otherwise.
+    static QString gpsClockText(const std::optional<GpsState> &gps);
     static QString leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table);
     // Seconds since sidereal midnight as "HH:MM:SS.s", the tenth truncated; empty outside [0, 86400).
     static QString tenthsText(const std::optional<double> &seconds);
@@ -34,6 +39,8 @@ private:
     // A quieter line under a row, saying why a source was set aside.
     Readout *addProblemLine(const QString &description);
     void colourClockRow();
+    // The GPS row, and the clock row's word from the GPS, remade when what they show changes.
+    void showGps(const ClockReading &reading);
     static void showProblem(Readout &line, const QString &problem);
 
     QFormLayout *m_rows;
@@ -48,7 +55,11 @@ private:
     Readout *m_leapSeconds;
     Readout *m_leapSecondProblem;
     Readout *m_scriptingProblem;
+    Readout *m_gps;
     bool m_clockSynchronised = false;
+    std::optional<GpsState> m_shownGps; // as the GPS row shows it, the offset to a tenth
+    bool m_gpsRowShown = false;
+    QString m_gpsClock; // gpsClockText() of m_shownGps
 };
 
 // Where in an ISO 8601 time text ("…T20:36:41.123Z") the digits an error bound makes

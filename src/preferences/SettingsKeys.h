@@ -29,6 +29,9 @@ inline constexpr QLatin1StringView nightVisionBrightness{"APP_NightVisionBrightn
 // A UT1 − UTC typed on the General pane, in seconds ("" for none), and the day it was typed.
 inline constexpr QLatin1StringView typedDut1{"PREFS_DUT1"};
 inline constexpr QLatin1StringView typedDut1Date{"PREFS_DUT1_date"};
+// Where gpsd listens, for the GPS receiver source.
+inline constexpr QLatin1StringView gpsdHost{"PREFS_gpsd_host"};
+inline constexpr QLatin1StringView gpsdPort{"PREFS_gpsd_port"};
 } // namespace SettingsKeys
 
 // Values used when a key is absent or unreadable.
@@ -41,4 +44,6 @@ inline constexpr QLatin1StringView serverIP{""};
 inline constexpr qint64 serverPort = 8079;
 inline constexpr qint64 locationSource = 2; // the desktop's location service
 inline constexpr bool lst24Hours = false;
+inline constexpr QLatin1StringView gpsdHost{"localhost"};
+inline constexpr qint64 gpsdPort = 2947;
 } // namespace SettingsDefaults
