@@ -58,7 +58,8 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_leapSeconds = addRow(tr("Leap seconds:"), tr("TAI minus UTC, and until when the leap-second list is valid"));
     m_leapSecondProblem = addProblemLine(tr("Why the system's leap-second list was set aside"));
     m_scriptingProblem = addProblemLine(tr("Why other programs cannot read this clock"));
-    m_gps = addRow(tr("GPS:"), tr("The GPS receiver's fix, the satellites it uses, and its time against the system clock"));
+    m_gps = addRow(
+        tr("GPS:"), tr("The GPS receiver's fix, the satellites it uses, and its time against the system clock"));
     m_gps->reserveWidthFor({gpsText(GpsState{GpsState::Fix::threeD, 9999, 99, -99999.9})});
     m_gps->setText(gpsText(m_shownGps));
     m_rows->setRowVisible(m_gps, false); // until gpsd is the source
@@ -164,7 +165,7 @@ void DetailsPanel::colourClockRow()
     const QColor colour = isNightPalette(palette())
         ? palette().color(trusted ? QPalette::WindowText : QPalette::BrightText)
         : trusted ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
-                              : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
+                  : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
     QPalette colours = m_clock->palette();
     colours.setColor(QPalette::WindowText, colour);
     m_clock->setPalette(colours);

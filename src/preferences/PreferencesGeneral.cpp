@@ -142,9 +142,9 @@ void PreferencesGeneral::updateLocationControls()
     Ui::PreferencesGeneral &controls = ui();
     for (QRadioButton *button : std::as_const(m_buttons))
         Extensions::setBoolValue(*button, false);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             controls.m_sitech, controls.m_serverIP, controls.m_serverPort, controls.m_latitude, controls.m_longitude,
-             controls.m_gpsdHost, controls.m_gpsdPort})
+    for (QWidget *control :
+        std::initializer_list<QWidget *>{controls.m_sitech, controls.m_serverIP, controls.m_serverPort,
+            controls.m_latitude, controls.m_longitude, controls.m_gpsdHost, controls.m_gpsdPort})
         control->setEnabled(false);
 
     switch (m_currentLocationSource) {
