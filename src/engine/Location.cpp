@@ -110,18 +110,19 @@ std::variant<ObserverPosition, NoPosition> Location::observe(std::chrono::system
 
 std::variant<ObserverPosition, NoPosition> Location::observeGpsd()
 {
-    if (!m_gpsd)
+    if (!m_gpsd) {
         m_gpsd = std::make_unique<GpsdClient>(m_settings.gpsdHost, m_settings.gpsdPort);
+        m_gpsdServer = m_settings.gpsdHost + u':' + QString::number(m_settings.gpsdPort);
+    }
     if (const std::optional<GpsdFix> &fix = m_gpsd->lastFix())
         return ObserverPosition{fix->latitude, fix->longitude};
-    const QString server = m_settings.gpsdHost + u':' + QString::number(m_settings.gpsdPort);
     switch (m_gpsd->link()) {
     case GpsdClient::Link::connecting:
-        return NoPosition(NoPosition::waitingForGpsd, server);
+        return NoPosition(NoPosition::waitingForGpsd, m_gpsdServer);
     case GpsdClient::Link::connected:
-        return NoPosition(NoPosition::gpsdHasNoFix, server, m_gpsd->satellitesSeen());
+        return NoPosition(NoPosition::gpsdHasNoFix, m_gpsdServer, m_gpsd->satellitesSeen());
     case GpsdClient::Link::absent:
         break;
     }
-    return NoPosition(NoPosition::noGpsd, server);
+    return NoPosition(NoPosition::noGpsd, m_gpsdServer);
 }

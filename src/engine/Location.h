@@ -91,4 +91,5 @@ private:
     std::chrono::system_clock::time_point m_serviceStarted;
     ObserverSettings m_settings;
     std::unique_ptr<GpsdClient> m_gpsd; // for the server m_settings names
+    QString m_gpsdServer; // its "host:port", as the status line names it
 };
