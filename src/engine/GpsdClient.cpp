@@ -82,6 +82,7 @@ void GpsdClient::lost()
     m_mode = 0;
     m_satellites.reset();
     m_offset.reset();
+    m_pulseSinceMessage = false;
     m_line.clear();
     m_skippingLine = false;
     {
@@ -129,7 +130,9 @@ void GpsdClient::take(const GpsdReport &report)
     } else if (const auto *satellites = std::get_if<GpsdSatellites>(&report)) {
         m_satellites = *satellites;
     } else if (const auto *offset = std::get_if<GpsdTimeOffset>(&report)) {
-        if (offset->pulse || !m_offset || !m_offset->pulse) // the pulse, once there is one
+        // The pulse while it comes, between the messages' reports; a message's time once it stops.
+        if (offset->pulse || !m_pulseSinceMessage)
             m_offset = *offset;
+        m_pulseSinceMessage = offset->pulse;
     }
 }

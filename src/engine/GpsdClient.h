@@ -75,4 +75,5 @@ private:
     int m_mode = 0; // of the latest TPV
     std::optional<GpsdSatellites> m_satellites;
     std::optional<GpsdTimeOffset> m_offset;
+    bool m_pulseSinceMessage = false; // a PPS report came after the last TOFF
 };

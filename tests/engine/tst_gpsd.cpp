@@ -106,6 +106,16 @@ Location noServiceLocation()
     return Location([] { return std::make_unique<PositionSource>(nullptr); });
 }
 
+// The socket of the client that location opens to fakeGpsd once gpsd is its source.
+QTcpSocket *connectedTo(QTcpServer &fakeGpsd, Location &location)
+{
+    if (!fakeGpsd.listen(QHostAddress::LocalHost))
+        return nullptr;
+    location.setSettings(gpsdAt(fakeGpsd.serverPort()));
+    location.observe(std::chrono::system_clock::now());
+    return fakeGpsd.waitForNewConnection(5000) ? fakeGpsd.nextPendingConnection() : nullptr;
+}
+
 QString statusOf(Location &location)
 {
     const auto observed = location.observe(std::chrono::system_clock::now());
@@ -216,12 +226,9 @@ private Q_SLOTS:
     void passesOverAHugeLine()
     {
         QTcpServer fakeGpsd;
-        QVERIFY(fakeGpsd.listen(QHostAddress::LocalHost));
         Location location = noServiceLocation();
-        location.setSettings(gpsdAt(fakeGpsd.serverPort()));
-        location.observe(std::chrono::system_clock::now());
-        QTRY_VERIFY(fakeGpsd.hasPendingConnections());
-        QTcpSocket *peer = fakeGpsd.nextPendingConnection();
+        QTcpSocket *peer = connectedTo(fakeGpsd, location);
+        QVERIFY(peer);
         peer->write("{\"class\":\"TPV\",\"mode\":2,\"lat\":-43.9856,\"lon\":170.465}"
                     "\n");
         peer->write("{\"class\":\"TPV\",\"mode\":2,\"lat\":10,\"lon\":10,\"pad\":\"" + QByteArray(3 << 20, 'x') + "\"}\n");
@@ -229,6 +236,25 @@ private Q_SLOTS:
                     "\n");
         QTRY_VERIFY(location.gps() && location.gps()->satellitesUsed == 5);
         QCOMPARE(statusOf(location), u"at -43.9856 170.465"_s);
+    }
+
+    // The pulse's time while pulses come, the messages' time once they stop.
+    void prefersThePulse()
+    {
+        QTcpServer fakeGpsd;
+        Location location = noServiceLocation();
+        QTcpSocket *peer = connectedTo(fakeGpsd, location);
+        QVERIFY(peer);
+        const QByteArray toff = "{\"class\":\"TOFF\",\"real_sec\":100,\"real_nsec\":0,\"clock_sec\":99,\"clock_nsec\":0}\n";
+        const QByteArray pps = "{\"class\":\"PPS\",\"real_sec\":100,\"real_nsec\":0,\"clock_sec\":100,\"clock_nsec\":0}\n";
+        const QByteArray sky = "{\"class\":\"SKY\",\"nSat\":9,\"uSat\":%1}\n";
+        const auto offsetAfter = [&](const QByteArray &reports, int mark) {
+            peer->write(reports + QByteArray(sky).replace("%1", QByteArray::number(mark)));
+            return QTest::qWaitFor([&] { return location.gps() && location.gps()->satellitesUsed == mark; })
+                ? location.gps()->timeOffset.value_or(-1) : -1;
+        };
+        QCOMPARE(offsetAfter(toff + pps + toff, 1), 0.0);
+        QCOMPARE(offsetAfter(toff, 2), 1.0);
     }
 };
 
