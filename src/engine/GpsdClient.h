@@ -20,7 +20,7 @@ struct GpsState
     std::optional<double> altitude; // metres above mean sea level, with a 3-D fix
     std::optional<int> satellitesUsed; // once gpsd has reported the sky
     // True time minus the system clock, in seconds (positive: the clock is slow); from the
-    // pulse once there is one, else from the receiver's messages.
+    // pulse while pulses come, else from the receiver's messages.
     std::optional<double> timeOffset;
 
     bool operator==(const GpsState &) const = default;
