@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GpsdReport.h"
 #include "preferences/FieldValidation.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -83,10 +84,10 @@ inline QString checkFieldEntry(QByteArrayView input, QLineEdit &field)
     const qint64 integer = integerValue(field);
     if (!std::isfinite(number))
         return u"\"%1\" reads as %2"_s.arg(typed).arg(number);
-    if (isValidDoubleEntry(typed, -widest, widest) && !isValidDoubleEntry(typed, number, number))
+    if (doubleEntry(typed, -widest, widest).has_value() && !doubleEntry(typed, number, number).has_value())
         return u"accepted \"%1\" reads as %2"_s.arg(typed).arg(number, 0, 'g', 17);
     if (isValidIntegerEntry(typed, lowest, highest)
-        && (!isValidIntegerEntry(typed, integer, integer) || !isValidDoubleEntry(typed, -widest, widest)))
+        && (!isValidIntegerEntry(typed, integer, integer) || !doubleEntry(typed, -widest, widest).has_value()))
         return u"accepted integer \"%1\" reads as %2 or is refused as a decimal"_s.arg(typed).arg(integer);
 
     // The input's first bytes as a double and an integer, so that every bit pattern gets written.
@@ -101,7 +102,7 @@ inline QString checkFieldEntry(QByteArrayView input, QLineEdit &field)
     for (const double value : std::as_const(doubles)) {
         setDoubleValue(field, value);
         const double back = doubleValue(field);
-        if (std::isfinite(value) ? back != value || !isValidDoubleEntry(field.text(), value, value) : back != 0)
+        if (std::isfinite(value) ? back != value || !doubleEntry(field.text(), value, value).has_value() : back != 0)
             return u"%1 written as \"%2\" reads back as %3"_s.arg(value, 0, 'g', 17)
                 .arg(field.text())
                 .arg(back, 0, 'g', 17);
@@ -238,6 +239,28 @@ inline QString checkEarthOrientation(QByteArrayView input)
             return u"no finite value %1 days past the table"_s.arg(days);
         if (days > 31 && !table.extrapolation() && past->quality != Ut1Quality::stale)
             return u"%1 days past the table is not stale"_s.arg(days);
+    }
+    return {};
+}
+
+// readGpsdLine: a fix is of mode 0 to 3, on Earth (finite, within ±90° and ±180°) from mode 2
+// on, with a finite altitude if any; satellites used are at most those seen; an offset is finite.
+inline QString checkGpsdLine(QByteArrayView input)
+{
+    const GpsdReport report = readGpsdLine(input);
+    if (const auto *fix = std::get_if<GpsdFix>(&report)) {
+        if (fix->mode < 0 || fix->mode > 3)
+            return u"a fix of mode %1"_s.arg(fix->mode);
+        if (fix->mode >= 2 && !(std::abs(fix->latitude) <= 90 && std::abs(fix->longitude) <= 180))
+            return u"a fix at %1, %2"_s.arg(fix->latitude).arg(fix->longitude);
+        if (fix->altitude && !std::isfinite(*fix->altitude))
+            return u"an altitude of %1"_s.arg(*fix->altitude);
+    } else if (const auto *sky = std::get_if<GpsdSatellites>(&report)) {
+        if (sky->used < 0 || sky->used > sky->seen)
+            return u"%1 of %2 satellites used"_s.arg(sky->used).arg(sky->seen);
+    } else if (const auto *offset = std::get_if<GpsdTimeOffset>(&report)) {
+        if (!std::isfinite(offset->seconds))
+            return u"an offset of %1 s"_s.arg(offset->seconds);
     }
     return {};
 }

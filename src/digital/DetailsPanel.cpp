@@ -74,6 +74,11 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     m_leapSeconds = addRow(tr("Leap seconds:"), tr("TAI minus UTC, and until when the leap-second list is valid"));
     m_leapSecondProblem = addProblemLine(tr("Why the system's leap-second list was set aside"));
     m_scriptingProblem = addProblemLine(tr("Why other programs cannot read this clock"));
+    m_gps = addRow(
+        tr("GPS:"), tr("The GPS receiver's fix, the satellites it uses, and its time against the system clock"));
+    m_gps->reserveWidthFor({gpsText(GpsState{GpsState::Fix::threeD, 9999, 99, -99999.9})});
+    m_gps->setText(gpsText(m_shownGps));
+    m_rows->setRowVisible(m_gps, false); // until gpsd is the source
 
     const QString sidereal = u"00:00:00.0"_s;
     for (Readout *readout : {m_greenwichMean, m_greenwichApparent, m_localMean})
@@ -86,7 +91,8 @@ DetailsPanel::DetailsPanel(QWidget *parent)
         clockText(ClockHealth{true, std::chrono::seconds(16), std::chrono::seconds(16)}),
         // A reference clock's; a server's longer name widens the row once, when it comes.
         syncText({ClockSync::Daemon::chrony, u"PPS"_s, 1, std::chrono::duration<double>(-0.00004),
-            std::chrono::duration<double>(0.00005), {}})});
+            std::chrono::duration<double>(0.00005), {}}),
+        gpsClockText(GpsState{GpsState::Fix::threeD, {}, {}, -99999.9})});
     m_leapSeconds->reserveWidthFor({leapSecondText(37, {QDateTime(QDate(2000, 12, 28), {}), {}})});
     for (QWidget *line : std::initializer_list<QWidget *>{
              m_ut1Problem, m_downloadRow, m_downloadLine, m_downloadButton, m_leapSecondProblem, m_scriptingProblem})
@@ -126,12 +132,13 @@ void DetailsPanel::show(const ClockReading &reading)
     m_localMean->setText(tenthsText(reading.localMeanSiderealSeconds));
     m_julianDate->setText(QString::number(reading.julianDate, 'f', 5));
     m_modifiedJulianDate->setText(QString::number(reading.modifiedJulianDate(), 'f', 5));
+    showGps(reading);
     // The daemon says something new once a minute at most; the kernel's bound grows each second.
     const auto &sync = reading.time.sync;
-    auto clockShown = std::pair(sync ? std::nullopt : reading.time.clock, sync);
+    auto clockShown = std::tuple(sync ? std::nullopt : reading.time.clock, sync, m_gpsClock);
     if (clockShown != m_clockShown) {
         m_clockShown = std::move(clockShown);
-        m_clock->setText(clockText(m_clockShown->first, m_clockShown->second));
+        m_clock->setText(m_gpsClock.isEmpty() ? clockText(reading.time.clock, sync) : m_gpsClock);
     }
     const bool synchronised = sync || (reading.time.clock && reading.time.clock->synchronised);
     if (std::exchange(m_clockSynchronised, synchronised) != synchronised)
@@ -153,6 +160,23 @@ void DetailsPanel::showDownload(const Ut1Source &ut1, const EarthOrientationDown
     const bool shown = offer || !m_downloadLine->text().isEmpty();
     if (shown != m_downloadRow->isVisibleTo(this))
         m_downloadRow->setVisible(shown);
+}
+
+void DetailsPanel::showGps(const ClockReading &reading)
+{
+    const bool rowShown = reading.settings.source == LocationSource::useGpsd;
+    if (std::exchange(m_gpsRowShown, rowShown) != rowShown)
+        m_rows->setRowVisible(m_gps, rowShown);
+    std::optional<GpsState> shown = reading.gps;
+    if (shown && shown->timeOffset)
+        shown->timeOffset = std::round(*shown->timeOffset * 10) / 10; // a serial fix jitters below that
+    if (shown == m_shownGps)
+        return;
+    m_shownGps = std::move(shown);
+    m_gps->setText(gpsText(m_shownGps));
+    const QString gpsClock = gpsClockText(m_shownGps);
+    if (std::exchange(m_gpsClock, gpsClock).isEmpty() != gpsClock.isEmpty())
+        colourClockRow();
 }
 
 // Problems change seldom and take any length: each is given the room it needs when it comes.
@@ -177,11 +201,12 @@ void DetailsPanel::changeEvent(QEvent *event)
 // an unsynchronised clock is the brightest red instead.
 void DetailsPanel::colourClockRow()
 {
+    const bool trusted = m_clockSynchronised && m_gpsClock.isEmpty();
     const bool dark = palette().color(QPalette::Window).lightnessF() < 0.5;
     const QColor colour = isNightPalette(palette())
-        ? palette().color(m_clockSynchronised ? QPalette::WindowText : QPalette::BrightText)
-        : m_clockSynchronised ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
-                              : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
+        ? palette().color(trusted ? QPalette::WindowText : QPalette::BrightText)
+        : trusted ? (dark ? QColor(0x7f, 0xd4, 0x8f) : QColor(0x1b, 0x6e, 0x2c))
+                  : (dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb3, 0x26, 0x1e));
     QPalette colours = m_clock->palette();
     colours.setColor(QPalette::WindowText, colour);
     m_clock->setPalette(colours);
@@ -251,6 +276,40 @@ QString DetailsPanel::syncText(const ClockSync &sync)
     if (sync.leap != ClockSync::Leap::none)
         text = tr("%1 · a leap second ends this UTC day").arg(text);
     return text;
+}
+
+QString DetailsPanel::gpsText(const std::optional<GpsState> &gps)
+{
+    if (!gps)
+        return tr("no report from gpsd");
+    QString text;
+    switch (gps->fix) {
+    case GpsState::Fix::none:
+        text = tr("no fix");
+        break;
+    case GpsState::Fix::twoD:
+        text = tr("2-D fix");
+        break;
+    case GpsState::Fix::threeD:
+        text = gps->altitude ? tr("3-D fix, %1 m").arg(std::round(*gps->altitude), 0, 'f', 0) : tr("3-D fix");
+        break;
+    }
+    if (gps->satellitesUsed)
+        text = tr("%1 · %2 satellites used").arg(text).arg(*gps->satellitesUsed);
+    if (gps->timeOffset)
+        text = tr("%1 · GPS − clock %2 s").arg(text, QString::asprintf("%+.1f", *gps->timeOffset));
+    return text;
+}
+
+QString DetailsPanel::gpsClockText(const std::optional<GpsState> &gps)
+{
+    // Time from a serial message is good to a few hundred milliseconds.
+    constexpr double noticeable = 0.5;
+    if (!gps || !gps->timeOffset || std::abs(*gps->timeOffset) <= noticeable)
+        return {};
+    const QString seconds = QString::number(std::abs(*gps->timeOffset), 'f', 1);
+    return *gps->timeOffset > 0 ? tr("the GPS says the system clock is %1 s slow").arg(seconds)
+                                : tr("the GPS says the system clock is %1 s fast").arg(seconds);
 }
 
 QString DetailsPanel::leapSecondText(std::optional<double> taiMinusUtc, const LeapSecondState &table)

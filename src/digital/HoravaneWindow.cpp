@@ -54,13 +54,17 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     m_ui->m_location->reserveWidthFor(positions);
     using Source = LocationSource;
     QStringList sources;
-    for (const Source source : {Source::useSiTech, Source::useManual, Source::useCoreLocation})
+    for (const Source source : {Source::useSiTech, Source::useManual, Source::useCoreLocation, Source::useGpsd})
         sources << locationSourceName(source);
     m_ui->m_locn_source->reserveWidthFor(sources);
     QStringList reasons;
     for (const NoPosition reason : {NoPosition::waitingForFix, NoPosition::noFixInAMinute, NoPosition::notAllowed,
              NoPosition::noService, NoPosition::serverGivesNone, NoPosition::storedPositionUnusable})
         reasons << noPositionText(reason);
+    // gpsd's lines name its server, which may be longer: the read-out widens for it then.
+    const QString server = u"localhost:2947"_s;
+    reasons << noPositionText({NoPosition::waitingForGpsd, server}) << noPositionText({NoPosition::noGpsd, server})
+            << noPositionText({NoPosition::gpsdHasNoFix, server, 99});
     m_ui->m_positionStatus->reserveWidthFor(reasons);
     m_ui->m_openPreferences->hide();
     connect(m_ui->m_openPreferences, &QPushButton::clicked, this, &HoravaneWindow::positionPreferencesWanted);
@@ -148,9 +152,11 @@ void HoravaneWindow::showObserver(const ClockReading &reading)
         position = Extensions::degreesText(observer->latitude, decimal) + u" , "_s
             + Extensions::degreesText(observer->longitude, decimal);
     } else {
-        const NoPosition reason = std::get<NoPosition>(reading.observer);
+        const NoPosition &reason = std::get<NoPosition>(reading.observer);
         status = noPositionText(reason);
-        mendedInPreferences = reason != NoPosition::waitingForFix;
+        // Waiting, or a receiver without a fix, is mended under the sky, not in the preferences.
+        mendedInPreferences = reason.reason != NoPosition::waitingForFix && reason.reason != NoPosition::waitingForGpsd
+            && reason.reason != NoPosition::gpsdHasNoFix;
     }
     m_ui->m_location->setText(position);
     m_ui->m_positionStatus->setText(status);

@@ -58,5 +58,8 @@ ClockReading readingAt(std::chrono::system_clock::time_point now, const Observer
 ClockReading readingFrom(Location &location, TimeSources &sources, std::chrono::system_clock::time_point now,
     AppUtils::SiderealClock &sidereal, ReadingFor reader)
 {
-    return readingAt(now, location.settings(), location.observe(now), sources.factsAt(now), sidereal, reader);
+    ClockReading reading
+        = readingAt(now, location.settings(), location.observe(now), sources.factsAt(now), sidereal, reader);
+    reading.gps = location.gps();
+    return reading;
 }

@@ -34,6 +34,8 @@ struct ClockReading
     // Where the night's targets stand at the whole second, in the list's order: only while the
     // Targets window is open, and none without a position.
     std::vector<TargetPlace> targets;
+    // What the GPS receiver says, while gpsd is the position source and answers.
+    std::optional<GpsState> gps;
     // Why other programs cannot read this clock over D-Bus; empty while they can.
     QString scriptingProblem;
 };

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 // Under the digital window's context, where these lines were first translated.
-QString noPositionText(NoPosition reason)
+QString noPositionText(const NoPosition &reason)
 {
-    switch (reason) {
+    switch (reason.reason) {
     case NoPosition::waitingForFix:
         return QCoreApplication::translate("HoravaneWindow", "Waiting for the first fix from the location service");
     case NoPosition::noFixInAMinute:
@@ -22,6 +22,13 @@ QString noPositionText(NoPosition reason)
     case NoPosition::storedPositionUnusable:
         return QCoreApplication::translate(
             "HoravaneWindow", "The stored position is not one on Earth: type it again in Preferences");
+    case NoPosition::waitingForGpsd:
+        return QCoreApplication::translate("HoravaneWindow", "Waiting for gpsd at %1").arg(reason.server);
+    case NoPosition::gpsdHasNoFix:
+        return QCoreApplication::translate("HoravaneWindow", "gpsd has no fix yet: %1 satellites seen")
+            .arg(reason.satellitesSeen);
+    case NoPosition::noGpsd:
+        return QCoreApplication::translate("HoravaneWindow", "No gpsd at %1").arg(reason.server);
     }
     return {};
 }
@@ -40,7 +47,17 @@ Location::Location(SourceMaker makeSource)
 
 void Location::setSettings(const ObserverSettings &settings)
 {
+    if (settings.source != LocationSource::useGpsd || settings.gpsdHost != m_settings.gpsdHost
+        || settings.gpsdPort != m_settings.gpsdPort)
+        m_gpsd.reset(); // the next observe() under gpsd connects to the server now named
     m_settings = settings;
+}
+
+std::optional<GpsState> Location::gps() const
+{
+    if (m_settings.source != LocationSource::useGpsd || !m_gpsd)
+        return std::nullopt;
+    return m_gpsd->state();
 }
 
 std::optional<ObserverPosition> Location::currentPosition()
@@ -62,6 +79,8 @@ std::variant<ObserverPosition, NoPosition> Location::observe(std::chrono::system
         return ObserverPosition{m_settings.latitude, m_settings.longitude};
     case LocationSource::useCoreLocation:
         break;
+    case LocationSource::useGpsd:
+        return observeGpsd();
     }
     if (!m_locationManager) {
         m_locationManager = m_makeSource();
@@ -87,4 +106,23 @@ std::variant<ObserverPosition, NoPosition> Location::observe(std::chrono::system
     if (!fix)
         return waiting;
     return ObserverPosition{fix->latitude(), fix->longitude()};
+}
+
+std::variant<ObserverPosition, NoPosition> Location::observeGpsd()
+{
+    if (!m_gpsd) {
+        m_gpsd = std::make_unique<GpsdClient>(m_settings.gpsdHost, m_settings.gpsdPort);
+        m_gpsdServer = m_settings.gpsdHost + u':' + QString::number(m_settings.gpsdPort);
+    }
+    if (const std::optional<GpsdFix> &fix = m_gpsd->lastFix())
+        return ObserverPosition{fix->latitude, fix->longitude};
+    switch (m_gpsd->link()) {
+    case GpsdClient::Link::connecting:
+        return NoPosition(NoPosition::waitingForGpsd, m_gpsdServer);
+    case GpsdClient::Link::connected:
+        return NoPosition(NoPosition::gpsdHasNoFix, m_gpsdServer, m_gpsd->satellitesSeen());
+    case GpsdClient::Link::absent:
+        break;
+    }
+    return NoPosition(NoPosition::noGpsd, m_gpsdServer);
 }

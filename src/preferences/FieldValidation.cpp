@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 // Whether number, read from the start of text, is all of text and within the range of its type.
@@ -28,6 +30,12 @@ bool isValidIntegerEntry(QStringView text, qint64 lower, qint64 upper)
 {
     const auto number = Platform::TextField::leadingInteger(text);
     return isWhole(number, text) && number.value >= lower && number.value <= upper;
+}
+
+bool isValidHostEntry(QStringView text)
+{
+    return !text.isEmpty() && text.size() <= 253
+        && std::none_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
 bool validateDoubleField(const QLineEdit &field, double lowerLimit, double upperLimit)

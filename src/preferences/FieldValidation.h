@@ -26,6 +26,10 @@ std::optional<double> doubleEntry(QStringView text, double lower, double upper);
 // value beyond the range of qint64.
 bool isValidIntegerEntry(QStringView text, qint64 lower, qint64 upper);
 
+// Whether text can name the host a daemon listens on: a name or an address, without white
+// space, of at most 253 characters (the longest DNS name).
+bool isValidHostEntry(QStringView text);
+
 // The two checks above on the field's current text.
 bool validateDoubleField(const QLineEdit &field, double lowerLimit, double upperLimit);
 bool validateIntegerField(const QLineEdit &field, qint64 lowerLimit, qint64 upperLimit);
@@ -38,4 +42,6 @@ inline constexpr double longitudeMin = -180.0;
 inline constexpr double longitudeMax = 180.0;
 inline constexpr qint64 portMin = 0;
 inline constexpr qint64 portMax = 65535;
+inline constexpr qint64 connectablePortMin = 1; // port 0 cannot be connected to
+
 } // namespace FieldLimits

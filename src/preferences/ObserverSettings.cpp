@@ -11,6 +11,8 @@ QString locationSourceName(LocationSource source)
         return QCoreApplication::translate("PreferencesGeneral", "Manual");
     case LocationSource::useCoreLocation:
         return QCoreApplication::translate("PreferencesGeneral", "WiFi (Location Service)");
+    case LocationSource::useGpsd:
+        return QCoreApplication::translate("PreferencesGeneral", "GPS receiver (gpsd)");
     }
     return {};
 }

@@ -63,16 +63,17 @@ ObserverSettings PreferencesGeneral::observerSettings()
     Ui::PreferencesGeneral &controls = ui();
     return {m_currentLocationSource, Platform::TextField::doubleValue(*controls.m_latitude),
         Platform::TextField::doubleValue(*controls.m_longitude), Extensions::boolValue(*controls.m_location_decimal),
-        Extensions::boolValue(*controls.m_lst_24hours), m_storedPositionUnusable};
+        Extensions::boolValue(*controls.m_lst_24hours), m_storedPositionUnusable, m_gpsdHost, m_gpsdPort};
 }
 
 void PreferencesGeneral::loadSettings()
 {
     Ui::PreferencesGeneral &controls = ui();
     // The address is free text; only the numeric fields are checked.
-    for (QLineEdit *field : {controls.m_serverPort, controls.m_latitude, controls.m_longitude})
+    for (QLineEdit *field :
+        {controls.m_serverPort, controls.m_latitude, controls.m_longitude, controls.m_gpsdHost, controls.m_gpsdPort})
         connect(field, &QLineEdit::editingFinished, this, &PreferencesGeneral::editingDidEnd, Qt::UniqueConnection);
-    m_buttons = {controls.m_sitech, controls.m_manual, controls.m_corelocation};
+    m_buttons = {controls.m_sitech, controls.m_manual, controls.m_corelocation, controls.m_gpsd};
 
     const ObserverSettings stored = loadObserverSettings(m_store);
     Extensions::setBoolValue(
@@ -93,6 +94,10 @@ void PreferencesGeneral::loadSettings()
     Platform::TextField::setIntegerValue(
         *controls.m_serverPort, m_store.loadInteger(SettingsKeys::serverPort, SettingsDefaults::serverPort));
     m_currentLocationSource = stored.source;
+    m_gpsdHost = stored.gpsdHost;
+    m_gpsdPort = stored.gpsdPort;
+    controls.m_gpsdHost->setText(m_gpsdHost);
+    Platform::TextField::setIntegerValue(*controls.m_gpsdPort, m_gpsdPort);
 
     m_typedDut1 = loadTypedDut1(m_store);
     {
@@ -126,6 +131,8 @@ bool PreferencesGeneral::saveSettings()
         m_store.saveDouble(SettingsKeys::longitude, Platform::TextField::doubleValue(*controls.m_longitude));
     }
     m_store.saveInteger(SettingsKeys::locationSource, static_cast<qint64>(m_currentLocationSource));
+    m_store.saveString(SettingsKeys::gpsdHost, m_gpsdHost); // the pair in use, not a bad entry
+    m_store.saveInteger(SettingsKeys::gpsdPort, m_gpsdPort);
     // The DUT1 in use, which a bad entry in the field never replaced, to every digit typed.
     m_store.saveString(SettingsKeys::typedDut1,
         m_typedDut1 ? QString::number(m_typedDut1->seconds, 'g', QLocale::FloatingPointShortest) : QString());
@@ -139,8 +146,9 @@ void PreferencesGeneral::updateLocationControls()
     Ui::PreferencesGeneral &controls = ui();
     for (QRadioButton *button : std::as_const(m_buttons))
         Extensions::setBoolValue(*button, false);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             controls.m_sitech, controls.m_serverIP, controls.m_serverPort, controls.m_latitude, controls.m_longitude})
+    for (QWidget *control :
+        std::initializer_list<QWidget *>{controls.m_sitech, controls.m_serverIP, controls.m_serverPort,
+            controls.m_latitude, controls.m_longitude, controls.m_gpsdHost, controls.m_gpsdPort})
         control->setEnabled(false);
 
     switch (m_currentLocationSource) {
@@ -156,6 +164,11 @@ void PreferencesGeneral::updateLocationControls()
         break;
     case LocationSource::useCoreLocation:
         Extensions::setBoolValue(*controls.m_corelocation, true);
+        break;
+    case LocationSource::useGpsd:
+        Extensions::setBoolValue(*controls.m_gpsd, true);
+        controls.m_gpsdHost->setEnabled(true);
+        controls.m_gpsdPort->setEnabled(true);
         break;
     }
     dimLabelsOfDisabledFields();
@@ -191,6 +204,8 @@ void PreferencesGeneral::locationSource(QObject *sender)
         m_currentLocationSource = LocationSource::useManual;
     else if (sender == controls.m_corelocation)
         m_currentLocationSource = LocationSource::useCoreLocation;
+    else if (sender == controls.m_gpsd)
+        m_currentLocationSource = LocationSource::useGpsd;
     updateLocationControls();
     saveSettings();
 }
@@ -232,7 +247,7 @@ void PreferencesGeneral::viewDidLoad()
     m_buttons.clear(); // a new view has new buttons; loadSettings() forms the group again
     // The buttons stay auto-exclusive, as Qt makes them: a click on the button already on keeps
     // it on, and screen readers are told they are radio buttons, not check boxes.
-    for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation})
+    for (QRadioButton *button : {controls.m_sitech, controls.m_manual, controls.m_corelocation, controls.m_gpsd})
         connect(button, &QAbstractButton::clicked, this, [this, button] { locationSource(button); });
     connect(controls.m_launch_login, &QAbstractButton::clicked, this, &PreferencesGeneral::launchAtLogin);
     for (QCheckBox *option : {controls.m_location_decimal, controls.m_lst_24hours}) {
@@ -247,6 +262,9 @@ void PreferencesGeneral::viewDidLoad()
     connect(controls.m_dut1, &QLineEdit::textChanged, this, &PreferencesGeneral::dut1Edited);
     connect(controls.m_eop_download, &QAbstractButton::clicked, this, &PreferencesGeneral::setEarthOrientationDownload);
     controls.m_dut1_note->setForegroundRole(QPalette::PlaceholderText);
+    for (QLineEdit *field : {controls.m_gpsdHost, controls.m_gpsdPort})
+        connect(field, &QLineEdit::textChanged, this, &PreferencesGeneral::gpsdEdited);
+    controls.m_gpsd_note->setForegroundRole(QPalette::PlaceholderText);
 
     // The problem line reads as a note on the box: under its text, in the palette's secondary
     // text colour, and only while there is something to say.
@@ -274,6 +292,10 @@ std::optional<bool> PreferencesGeneral::entryIsValid(const QLineEdit &field) con
         return validateDoubleField(field, FieldLimits::longitudeMin, FieldLimits::longitudeMax);
     if (&field == m_ui->m_serverPort)
         return validateIntegerField(field, FieldLimits::portMin, FieldLimits::portMax);
+    if (&field == m_ui->m_gpsdPort)
+        return validateIntegerField(field, FieldLimits::connectablePortMin, FieldLimits::portMax);
+    if (&field == m_ui->m_gpsdHost)
+        return isValidHostEntry(field.text());
     return std::nullopt;
 }
 
@@ -335,6 +357,24 @@ void PreferencesGeneral::showDut1Note()
             : m_typedDut1                 ? tr("typed on %1").arg(m_typedDut1->typedOn.toString(Qt::ISODate))
                                           : QString());
     m_ui->m_dut1->setAccessibleDescription(note.text());
+}
+
+void PreferencesGeneral::gpsdEdited()
+{
+    Ui::PreferencesGeneral &controls = *m_ui;
+    QString problem;
+    if (!isValidHostEntry(controls.m_gpsdHost->text()))
+        problem = tr("Not used: the host is a name or an address, without spaces");
+    else if (!validateIntegerField(*controls.m_gpsdPort, FieldLimits::connectablePortMin, FieldLimits::portMax))
+        problem = tr("Not used: the port is a whole number from 1 to 65535");
+    else {
+        m_gpsdHost = controls.m_gpsdHost->text();
+        m_gpsdPort = quint16(Platform::TextField::integerValue(*controls.m_gpsdPort));
+        publishObserver();
+    }
+    controls.m_gpsd_note->setText(problem);
+    for (QLineEdit *field : {controls.m_gpsdHost, controls.m_gpsdPort})
+        field->setAccessibleDescription(problem);
 }
 
 void PreferencesGeneral::dimLabelsOfDisabledFields()

@@ -56,7 +56,7 @@ public:
     ObserverSettings observerSettings();
 
     // Fills the controls from the store (an absent or unreadable value gives its default from
-    // SettingsDefaults; a stored source other than 0, 1 or 2 leaves the current one; a stored
+    // SettingsDefaults; a stored source other than 0 to 3 leaves the current one; a stored
     // coordinate the field would refuse is shown as stored, and the manual source gives no
     // position, nor is it saved, until either field is typed in), brings
     // the login entry in line with the launch-at-login box (syncLaunchAtLogin(), which saves
@@ -94,7 +94,7 @@ public Q_SLOTS:
     // The action of the decimal and 24-hour boxes: saves the pane.
     void optionsChanged();
 
-    // The end-of-edit check of the latitude, longitude and port fields (other fields, and
+    // The end-of-edit check of the latitude, longitude, port and gpsd fields (other fields, and
     // null, are ignored). A bad entry is selected again, once the event in hand is over, so
     // that the user sees it and can type over it; its text is left exactly as it is. It is
     // not selected when its window is hidden or inactive, when the field was disabled, or when
@@ -130,6 +130,9 @@ private:
     // out of use with a line saying why.
     void dut1Edited();
     void showDut1Note();
+    // Reads the gpsd host and port fields as typed: a good pair is used at once, and a bad
+    // entry is kept out of use with a line saying why.
+    void gpsdEdited();
 
     const QString m_toolbarItemTitle;
     const QIcon m_toolbarItemIcon;
@@ -142,4 +145,6 @@ private:
     QString m_dut1Problem; // why the field's text is not the DUT1 in use; empty when it is
     QPointer<QLineEdit> m_badEntry; // waiting to be selected again
     bool m_storedPositionUnusable = false; // as loaded, until the person types in either field
+    QString m_gpsdHost; // the gpsd host and port in use, which a bad entry never replaces
+    quint16 m_gpsdPort = 0;
 };

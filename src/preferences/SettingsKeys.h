@@ -33,6 +33,9 @@ inline constexpr QLatin1StringView typedDut1Date{"PREFS_DUT1_date"};
 // address a line, tried in order.
 inline constexpr QLatin1StringView eopDownload{"PREFS_eop_download"};
 inline constexpr QLatin1StringView eopSources{"PREFS_eop_sources"};
+// Where gpsd listens, for the GPS receiver source.
+inline constexpr QLatin1StringView gpsdHost{"PREFS_gpsd_host"};
+inline constexpr QLatin1StringView gpsdPort{"PREFS_gpsd_port"};
 } // namespace SettingsKeys
 
 // Values used when a key is absent or unreadable.
@@ -49,4 +52,6 @@ inline constexpr bool eopDownload = false; // no network contact a person did no
 // The IERS Rapid Service's daily finals file, then the IERS data centre's copy of the whole series.
 inline constexpr QLatin1StringView eopSources{
     "https://maia.usno.navy.mil/ser7/finals2000A.daily\nhttps://datacenter.iers.org/data/9/finals2000A.all"};
+inline constexpr QLatin1StringView gpsdHost{"localhost"};
+inline constexpr qint64 gpsdPort = 2947;
 } // namespace SettingsDefaults

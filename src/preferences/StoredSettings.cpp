@@ -43,6 +43,8 @@ std::optional<LocationSource> locationSourceFromRaw(qint64 raw)
         return LocationSource::useManual;
     case 2:
         return LocationSource::useCoreLocation;
+    case 3:
+        return LocationSource::useGpsd;
     default:
         return std::nullopt;
     }
@@ -63,6 +65,12 @@ ObserverSettings loadObserverSettings(const AppUtils::DefaultSettings &store)
     settings.storedPositionUnusable = !latitude.usable || !longitude.usable;
     settings.decimal = store.loadBool(SettingsKeys::locationDecimal, SettingsDefaults::locationDecimal);
     settings.lst24Hours = store.loadBool(SettingsKeys::lst24Hours, SettingsDefaults::lst24Hours);
+    if (const QString host = store.loadString(SettingsKeys::gpsdHost, SettingsDefaults::gpsdHost);
+        isValidHostEntry(host))
+        settings.gpsdHost = host;
+    if (const qint64 port = store.loadInteger(SettingsKeys::gpsdPort, SettingsDefaults::gpsdPort);
+        port >= FieldLimits::connectablePortMin && port <= FieldLimits::portMax)
+        settings.gpsdPort = quint16(port);
     return settings;
 }
 

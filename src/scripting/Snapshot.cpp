@@ -39,6 +39,19 @@ QString valueText(const QVariant &value)
     }
 }
 
+QString gpsFixToken(GpsState::Fix fix)
+{
+    switch (fix) {
+    case GpsState::Fix::none:
+        break;
+    case GpsState::Fix::twoD:
+        return u"2d"_s;
+    case GpsState::Fix::threeD:
+        return u"3d"_s;
+    }
+    return u"none"_s;
+}
+
 } // namespace
 
 QString sourceToken(LocationSource source)
@@ -50,6 +63,8 @@ QString sourceToken(LocationSource source)
         return u"manual"_s;
     case LocationSource::useCoreLocation:
         return u"location-service"_s;
+    case LocationSource::useGpsd:
+        return u"gpsd"_s;
     }
     return {};
 }
@@ -102,6 +117,13 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
         if (sync->offset)
             snapshot.push_back({"clock_offset"_L1, sync->offset->count()});
         snapshot.push_back({"clock_error_bound"_L1, std::chrono::duration<double>(*reading.time.errorBound()).count()});
+    }
+    if (const std::optional<GpsState> &gps = reading.gps) {
+        snapshot.push_back({"gps_fix"_L1, gpsFixToken(gps->fix)});
+        if (gps->satellitesUsed)
+            snapshot.push_back({"gps_satellites"_L1, double(*gps->satellitesUsed)});
+        if (gps->timeOffset)
+            snapshot.push_back({"gps_time_offset"_L1, *gps->timeOffset});
     }
     return snapshot;
 }

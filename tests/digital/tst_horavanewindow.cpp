@@ -54,6 +54,7 @@ struct EventCount : QObject
 
 Q_DECLARE_METATYPE(Row)
 Q_DECLARE_METATYPE(TimeFacts)
+Q_DECLARE_METATYPE(std::optional<GpsState>)
 
 class TestHoravaneWindow : public QObject
 {
@@ -138,10 +139,42 @@ private Q_SLOTS:
             shown << row->text();
         QCOMPARE(shown.mid(6, 2), (QStringList{u"2446895.50000"_s, u"46895.00000"_s})); // the Julian dates
         shown.remove(6, 2);
-        shown.remove(shown.size() - 2, 2); // the leap-second and D-Bus problems, as given
+        shown.remove(shown.size() - 3, 3); // the leap-second and D-Bus problems, as given, and the GPS, hidden
         QCOMPARE(shown, expected);
         QCOMPARE(meaninglessSpan(facts.errorBound()).first, dimmedFrom);
         QCOMPARE(panel->findChild<QPushButton *>()->isVisibleTo(panel), offered);
+    }
+
+    // The GPS row, and the system clock's row in red once the GPS's time is more than 0.5 s off.
+    void gps_data()
+    {
+        QTest::addColumn<std::optional<GpsState>>("gps");
+        QTest::addColumn<QStringList>("expected"); // the system clock's row, the GPS row
+        using Fix = GpsState::Fix;
+        QTest::newRow("3-D, clock 812.3 s slow") << std::optional(GpsState{Fix::threeD, 1029, 8, 812.34})
+            << QStringList{u"the GPS says the system clock is 812.3 s slow"_s, u"3-D fix, 1029 m · 8 satellites used · GPS − clock +812.3 s"_s};
+        QTest::newRow("2-D, clock 0.6 s fast") << std::optional(GpsState{Fix::twoD, {}, 5, -0.6})
+            << QStringList{u"the GPS says the system clock is 0.6 s fast"_s, u"2-D fix · 5 satellites used · GPS − clock -0.6 s"_s};
+        QTest::newRow("pulse, 2 µs") << std::optional(GpsState{Fix::threeD, {}, 9, 0.000002})
+            << QStringList{u"synchronised, ±12 ms"_s, u"3-D fix · 9 satellites used · GPS − clock +0.0 s"_s};
+        QTest::newRow("no fix, no sky yet") << std::optional(GpsState{}) << QStringList{u"synchronised, ±12 ms"_s, u"no fix"_s};
+        QTest::newRow("gpsd silent") << std::optional<GpsState>() << QStringList{u"synchronised, ±12 ms"_s, u"no report from gpsd"_s};
+    }
+
+    void gps()
+    {
+        QFETCH(std::optional<GpsState>, gps);
+        QFETCH(QStringList, expected);
+        DetailsPanel details;
+        details.setPalette(QPalette(Qt::black, QColor(0xef, 0xef, 0xef)));
+        ClockReading reading = readingAt(system_clock::time_point(545011200s), {Source::useGpsd}, ObserverPosition{-43.9856, 170.465},
+            TimeFacts{{}, ClockHealth{true, 12ms, {}}, {}}, sidereal);
+        reading.gps = gps;
+        details.show(reading);
+        const QList<Readout *> rows = details.findChildren<Readout *>();
+        QCOMPARE((QStringList{rows[7]->text(), rows.last()->text()}), expected);
+        const bool red = expected[0].startsWith(u"the GPS"_s);
+        QCOMPARE(rows[7]->palette().color(QPalette::WindowText), red ? QColor(0xb3, 0x26, 0x1e) : QColor(0x1b, 0x6e, 0x2c));
     }
 
     // The offset as the zone gives it at that instant, seconds included, the zone read afresh.

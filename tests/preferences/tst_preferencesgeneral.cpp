@@ -18,7 +18,7 @@ using Source = PreferencesGeneral::LocationSource;
 
 namespace {
 
-const QStringList RADIOS{u"m_sitech"_s, u"m_manual"_s, u"m_corelocation"_s};
+const QStringList RADIOS{u"m_sitech"_s, u"m_manual"_s, u"m_corelocation"_s, u"m_gpsd"_s};
 
 struct Pane {
     explicit Pane(const QVariantMap &stored = {})   // values as the settings file holds them
@@ -88,6 +88,8 @@ private Q_SLOTS:
         row("1 manual at the limits", 1, u"-90.0"_s, u"180"_s) << Source::useManual << u"-90 180"_s;
         row("-1 unknown, tiny values", -1, u"2.7e-6"_s, u"1e-10"_s) << Source::useCoreLocation << u"0.0000027 1e-10"_s;
         row("latitude 95, longitude -180.5", 1, u"95"_s, u"-180.5"_s) << Source::useManual << u"95 -180.5"_s;
+        row("3 gpsd", 3, u"1"_s, u"2"_s) << Source::useGpsd << u"1 2"_s;
+        row("4 unknown", 4, u"1"_s, u"2"_s) << Source::useCoreLocation << u"1 2"_s;
     }
 
     // A coordinate the field would refuse is shown as stored; a coordinate is shown in plain
@@ -145,6 +147,27 @@ private Q_SLOTS:
         QVERIFY(sent() == (TypedDut1{0.3, QDateTime::currentDateTimeUtc().date()}));
         p.field(u"m_dut1"_s).clear();
         QVERIFY(sent() == std::nullopt);
+    }
+
+    // The gpsd server follows each good entry; a bad one is kept out of use (and out of the
+    // file) with a line saying why, the pair in use staying.
+    void gpsdServer()
+    {
+        Pane p({{SettingsKeys::gpsdHost, u"gps.local"_s}, {SettingsKeys::gpsdPort, u"2948"_s}});
+        QSignalSpy published(&p.general, &PreferencesGeneral::observerChanged);
+        p.general.loadSettings();
+        const auto sent = [&]() -> QString {
+            const auto settings = published.last().at(0).value<ObserverSettings>();
+            return settings.gpsdHost + u':' + QString::number(settings.gpsdPort);
+        };
+        QCOMPARE(sent(), u"gps.local:2948"_s);
+        p.field(u"m_gpsdPort"_s).setText(u"0"_s);
+        p.field(u"m_gpsdHost"_s).setText(u"pi"_s);
+        QCOMPARE(p.general.view()->findChild<QLabel *>(u"m_gpsd_note"_s)->text(), u"Not used: the port is a whole number from 1 to 65535"_s);
+        QVERIFY(p.general.saveSettings());
+        QCOMPARE(p.stored().loadInteger(SettingsKeys::gpsdPort, 0), 2948);
+        p.field(u"m_gpsdPort"_s).setText(u"2947"_s);
+        QCOMPARE(sent(), u"pi:2947"_s);
     }
 
     // Stored on at launch, but the entry cannot be written: the box goes off and the line under

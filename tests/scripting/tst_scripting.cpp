@@ -1,5 +1,6 @@
 #include "HoravaneProcess.h"
 #include "scripting/ClockService.h"
+#include "scripting/Snapshot.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -206,6 +207,17 @@ private Q_SLOTS:
             numbers.insert(numbers.end(), {{u"latitude"_s, latitude}, {u"longitude"_s, longitude}, {u"lmst"_s, std::fmod(gmst + longitude / 15, 24)}, {u"last"_s, std::fmod(gast + longitude / 15, 24)}});
         for (const auto &[key, expected] : numbers) // hours to 3.6 µs, days to 86 µs
             QVERIFY2(std::abs(now[key].toDouble() - expected) < 1e-9, qPrintable(key + u": "_s + now[key].toString()));
+    }
+
+    // What the GPS receiver says comes last, each part once it is known.
+    void gpsKeys()
+    {
+        ClockReading reading;
+        reading.settings.source = LocationSource::useGpsd;
+        reading.gps = GpsState{GpsState::Fix::threeD, 1029, 8, 812.3};
+        QVERIFY(snapshotLines(snapshotOf(reading)).endsWith("source: gpsd\nclock_synchronised: false\ngps_fix: 3d\ngps_satellites: 8\ngps_time_offset: 812.3\n"));
+        reading.gps = GpsState{};
+        QVERIFY(snapshotLines(snapshotOf(reading)).endsWith("clock_synchronised: false\ngps_fix: none\n"));
     }
 
     // Each change is announced once, with only what changed; a reading like the last, nothing.
