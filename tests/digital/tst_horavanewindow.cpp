@@ -168,13 +168,13 @@ private Q_SLOTS:
         DetailsPanel details;
         details.setPalette(QPalette(Qt::black, QColor(0xef, 0xef, 0xef)));
         ClockReading reading = readingAt(system_clock::time_point(545011200s), {Source::useGpsd}, ObserverPosition{-43.9856, 170.465},
-            TimeFacts{{}, ClockHealth{true, 12ms, {}}, {}}, sidereal);
+            TimeFacts{{}, ClockHealth{true, 12ms, {}}, {}, {}, {}}, sidereal);
         reading.gps = gps;
         details.show(reading);
         const QList<Readout *> rows = details.findChildren<Readout *>();
-        QCOMPARE((QStringList{rows[7]->text(), rows.last()->text()}), expected);
+        QCOMPARE((QStringList{rows[8]->text(), rows.last()->text()}), expected);
         const bool red = expected[0].startsWith(u"the GPS"_s);
-        QCOMPARE(rows[7]->palette().color(QPalette::WindowText), red ? QColor(0xb3, 0x26, 0x1e) : QColor(0x1b, 0x6e, 0x2c));
+        QCOMPARE(rows[8]->palette().color(QPalette::WindowText), red ? QColor(0xb3, 0x26, 0x1e) : QColor(0x1b, 0x6e, 0x2c));
     }
 
     // The offset as the zone gives it at that instant, seconds included, the zone read afresh.
