@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+149"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -252,6 +252,24 @@
     </message>
 </context>
 <context>
+    <name>ChronyReader</name>
+    <message>
+        <location filename="../../src/timescales/ChronyReader.cpp" line="+39"/>
+        <source>chronyc did not answer within %1 s</source>
+        <translation>chronyc hat nicht innerhalb von %1 s geantwortet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>chronyc answered something other than chrony&apos;s tracking report</source>
+        <translation>chronyc hat etwas anderes als chronys Tracking-Bericht geantwortet</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>chrony passed over: %1</source>
+        <translation>chrony übergangen: %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockService</name>
     <message>
         <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
@@ -277,7 +295,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../src/app/CommandLine.cpp" line="+28"/>
+        <location filename="../../src/app/CommandLine.cpp" line="+29"/>
         <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
         <translation>Die Uhr in diesem Moment ausgeben, wie Horavane sie mit den gespeicherten Einstellungen und Datendateien zeigen würde, als Zeilen „Schlüssel: Wert“, dann beenden. Braucht keinen Bildschirm.</translation>
     </message>
@@ -292,7 +310,7 @@
         <translation>Bürgerliche Zeit, UTC und lokale Sternzeit für Astronomen.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -305,7 +323,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+48"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+52"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC:</translation>
     </message>
@@ -320,7 +338,22 @@
         <translation>Warum eine Erdorientierungsdatei nicht verwendet wird</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
+        <source>What the Earth-orientation download is doing, or why it failed</source>
+        <translation>Was der Download der Erdorientierungsdaten gerade tut, oder warum er fehlschlug</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download from the IERS</source>
+        <translation>Vom IERS herunterladen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keeps Earth-orientation data current from now on, starting with a download now</source>
+        <translation>Hält die Erdorientierungsdaten ab jetzt aktuell, beginnend mit einem Download sofort</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Greenwich mean sidereal time:</source>
         <translation>Mittlere Sternzeit Greenwich:</translation>
     </message>
@@ -400,7 +433,17 @@
         <translation>Warum andere Programme diese Uhr nicht lesen können</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+2"/>
+        <source>GPS:</source>
+        <translation>GPS:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The GPS receiver&apos;s fix, the satellites it uses, and its time against the system clock</source>
+        <translation>Positionsbestimmung des GPS-Empfängers, die genutzten Satelliten und seine Zeit gegenüber der Systemuhr</translation>
+    </message>
+    <message>
+        <location line="+142"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · angenommen: keine Erdorientierungsdaten</translation>
     </message>
@@ -440,7 +483,12 @@
         <translation>%1 · %2, %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>Downloading Earth-orientation data from the IERS…</source>
+        <translation>Erdorientierungsdaten werden vom IERS heruntergeladen…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>unknown: the system does not say</source>
         <translation>unbekannt: das System gibt keine Auskunft</translation>
     </message>
@@ -458,6 +506,71 @@
         <location line="+2"/>
         <source>synchronised, ±%1 ms</source>
         <translation>synchronisiert, ±%1 ms</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>synchronised to %1 (stratum %2)</source>
+        <translation>synchronisiert mit %1 (Stratum %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 · offset %2 ms</source>
+        <translation>%1 · Abweichung %2 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · ±%2 ms</source>
+        <translation>%1 · ±%2 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · a leap second ends this UTC day</source>
+        <translation>%1 · dieser UTC-Tag endet mit einer Schaltsekunde</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no report from gpsd</source>
+        <translation>keine Meldung von gpsd</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no fix</source>
+        <translation>keine Positionsbestimmung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2-D fix</source>
+        <translation>2-D-Position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3-D fix, %1 m</source>
+        <translation>3-D-Position, %1 m</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>3-D fix</source>
+        <translation>3-D-Position</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 · %2 satellites used</source>
+        <translation>%1 · %2 Satelliten genutzt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · GPS − clock %2 s</source>
+        <translation>%1 · GPS − Uhr %2 s</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the GPS says the system clock is %1 s slow</source>
+        <translation>laut GPS geht die Systemuhr %1 s nach</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the GPS says the system clock is %1 s fast</source>
+        <translation>laut GPS geht die Systemuhr %1 s vor</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -483,7 +596,7 @@
 <context>
     <name>EarthOrientation</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientation.cpp" line="+22"/>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+24"/>
         <source>not an IERS Bulletin A or finals file</source>
         <translation>keine IERS-Bulletin-A- oder finals-Datei</translation>
     </message>
@@ -498,7 +611,7 @@
         <translation>unlesbare Zeile %1</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+153"/>
         <source>MJD %1 does not match its date</source>
         <translation>MJD %1 passt nicht zu seinem Datum</translation>
     </message>
@@ -526,6 +639,69 @@
         <location line="+28"/>
         <source>larger than 16 MiB</source>
         <translation>größer als 16 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>EarthOrientationDownload</name>
+    <message>
+        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+32"/>
+        <source>IERS download failed: %1</source>
+        <translation>IERS-Download fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 is left out of the Earth-orientation sources: not an https address</source>
+        <translation>%1 wird bei den Quellen der Erdorientierungsdaten ausgelassen: keine https-Adresse</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>no https address to download from</source>
+        <translation>keine https-Adresse zum Herunterladen</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>sent on to an address that is not https</source>
+        <translation>an eine Adresse ohne https weitergeleitet</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cut short after %1 of %2 bytes</source>
+        <translation>nach %1 von %2 Bytes abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not a finals file: an HTML page</source>
+        <translation>keine finals-Datei: eine HTML-Seite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a finals file: %1</source>
+        <translation>keine finals-Datei: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the download reaches %1, less far than the file held (%2)</source>
+        <translation>der Download reicht bis %1, weniger weit als die vorhandene Datei (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>IERS download not kept: %1</source>
+        <translation>IERS-Download nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -619,7 +795,22 @@
         <translation>Die gespeicherte Position liegt nicht auf der Erde: Geben Sie sie in den Einstellungen neu ein</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="+3"/>
+        <source>Waiting for gpsd at %1</source>
+        <translation>Warten auf gpsd unter %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gpsd has no fix yet: %1 satellites seen</source>
+        <translation>gpsd hat noch keine Positionsbestimmung: %1 Satelliten sichtbar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No gpsd at %1</source>
+        <translation>Kein gpsd unter %1</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>No fix from the location service in a minute: choose Manual in Preferences</source>
         <translation>Seit einer Minute kein Standort vom Ortungsdienst: in den Einstellungen „Manuell“ wählen</translation>
     </message>
@@ -877,7 +1068,67 @@
         <translation>&amp;WLAN (Ortungsdienst)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
+        <source>The position and time of a GPS receiver that the gpsd daemon reads.</source>
+        <translation>Position und Zeit eines GPS-Empfängers, den der Dienst gpsd ausliest.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>GPS receiver through gpsd as position source</source>
+        <translation>GPS-Empfänger über gpsd als Positionsquelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;GPS receiver (gpsd)</source>
+        <translation>&amp;GPS-Empfänger (gpsd)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The name or address of the computer gpsd runs on.</source>
+        <translation>Name oder Adresse des Rechners, auf dem gpsd läuft.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gpsd host</source>
+        <translation>gpsd-Host</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>localhost</source>
+        <translation>localhost</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Po&amp;rt:</source>
+        <translation>Po&amp;rt:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>A whole number from 1 to 65535; gpsd listens on 2947.</source>
+        <translation>Eine ganze Zahl von 1 bis 65535; gpsd lauscht auf 2947.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gpsd port</source>
+        <translation>gpsd-Port</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2947</source>
+        <translation>2947</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Why the gpsd host or port typed is not used</source>
+        <translation>Warum der eingegebene gpsd-Host oder -Port nicht verwendet wird</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Show coordinates as decimal degrees</source>
         <translation>Koordinaten in Dezimalgrad anzeigen</translation>
     </message>
@@ -932,7 +1183,22 @@
         <translation>Wann DUT1 eingegeben wurde oder warum es nicht verwendet wird</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+12"/>
+        <source>Once a day, in the background, fetch the IERS Rapid Service&apos;s finals file for UT1 − UTC. Nothing is downloaded while this is off.</source>
+        <translation>Einmal täglich im Hintergrund die finals-Datei des IERS Rapid Service für UT1 − UTC abrufen. Solange dies aus ist, wird nichts heruntergeladen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep Earth-orientation data current</source>
+        <translation>Erdorientierungsdaten aktuell halten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep Earth-orientation data current</source>
+        <translation>&amp;Erdorientierungsdaten aktuell halten</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Start Horavane when you log in</source>
         <translation>Horavane bei der Anmeldung starten</translation>
     </message>
@@ -952,7 +1218,7 @@
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+285"/>
+        <location line="+319"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
     </message>
@@ -962,7 +1228,17 @@
         <translation>eingegeben am %1</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-291"/>
+        <location line="+10"/>
+        <source>Not used: the host is a name or an address, without spaces</source>
+        <translation>Nicht verwendet: der Host ist ein Name oder eine Adresse, ohne Leerzeichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not used: the port is a whole number from 1 to 65535</source>
+        <translation>Nicht verwendet: der Port ist eine ganze Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <location filename="../PreferencesGeneral.ui" line="-391"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>SiTech-NTP-Server</translation>
@@ -977,11 +1253,16 @@
         <source>WiFi (Location Service)</source>
         <translation>WLAN (Ortungsdienst)</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>GPS receiver (gpsd)</source>
+        <translation>GPS-Empfänger (gpsd)</translation>
+    </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+406"/>
+        <location filename="../../src/digital/Readout.cpp" line="+495"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -1047,7 +1328,7 @@
 <context>
     <name>SparklePreferences::UpdateCheck</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+43"/>
+        <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+44"/>
         <source>%1 is not a secure (https) address.</source>
         <translation>%1 ist keine sichere (https-)Adresse.</translation>
     </message>
@@ -1093,7 +1374,7 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+23"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+25"/>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
@@ -1118,7 +1399,7 @@
         <translation>vor %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>up</source>
         <translation>über dem Horizont</translation>
     </message>
@@ -1141,7 +1422,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+34"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+35"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -1216,7 +1497,7 @@
         <translation>unlesbar</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+96"/>
         <location line="+31"/>
         <source>Targets</source>
         <translation>Ziele</translation>
@@ -1307,7 +1588,7 @@
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
         <translation>Eine gespeicherte Zeile enthält kein Ziel: Sie bleibt, wie sie ist, und ihr Tooltip sagt, warum</translation>
     </message>
@@ -1317,7 +1598,7 @@
         <translation>%1 gespeicherte Zeilen enthalten kein Ziel: Sie bleiben, wie sie sind, und ihre Tooltips sagen, warum</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+82"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>Die Liste fasst höchstens %1 Ziele: Entfernen Sie eines, um ein weiteres hinzuzufügen</translation>
     </message>
@@ -1340,7 +1621,7 @@
 <context>
     <name>TimeSources</name>
     <message numerus="yes">
-        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+54"/>
         <source>%n files in %1 set aside (%2: %3)</source>
         <translation>
             <numerusform>%n Datei in %1 beiseitegelegt (%2: %3)</numerusform>
@@ -1348,8 +1629,8 @@
         </translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+192"/>
+        <location line="+58"/>
+        <location line="+193"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>Die Schaltsekundenliste des Systems ist am %1 abgelaufen</translation>
     </message>
@@ -1364,10 +1645,28 @@
         <translation>Der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+255"/>
+        <location line="-173"/>
+        <location line="+262"/>
         <source>%1 set aside: %2</source>
         <translation>%1 nicht verwendet: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimesyncReader</name>
+    <message>
+        <location filename="../../src/timescales/TimesyncReader.cpp" line="+93"/>
+        <source>systemd-timesyncd passed over: %1</source>
+        <translation>systemd-timesyncd übergangen: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>ServerName is not a string</source>
+        <translation>ServerName ist keine Zeichenkette</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTPMessage is not an NTP message</source>
+        <translation>NTPMessage ist keine NTP-Nachricht</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+149"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -252,6 +252,24 @@
     </message>
 </context>
 <context>
+    <name>ChronyReader</name>
+    <message>
+        <location filename="../../src/timescales/ChronyReader.cpp" line="+39"/>
+        <source>chronyc did not answer within %1 s</source>
+        <translation>chronyc n&apos;a pas répondu dans les %1 s</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>chronyc answered something other than chrony&apos;s tracking report</source>
+        <translation>chronyc a répondu autre chose que le rapport de suivi de chrony</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>chrony passed over: %1</source>
+        <translation>chrony ignoré : %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockService</name>
     <message>
         <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
@@ -277,7 +295,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../src/app/CommandLine.cpp" line="+28"/>
+        <location filename="../../src/app/CommandLine.cpp" line="+29"/>
         <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
         <translation>Afficher l’horloge à cet instant, telle que Horavane la montrerait avec les réglages enregistrés et les fichiers de données, en lignes « clé: valeur », puis terminer. Aucun écran n’est nécessaire.</translation>
     </message>
@@ -292,7 +310,7 @@
         <translation>Temps civil, UTC et temps sidéral local pour les astronomes.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
@@ -305,7 +323,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+48"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+52"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC :</translation>
     </message>
@@ -320,7 +338,22 @@
         <translation>Pourquoi un fichier d’orientation de la Terre a été écarté</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
+        <source>What the Earth-orientation download is doing, or why it failed</source>
+        <translation>Ce que fait le téléchargement des données d&apos;orientation de la Terre, ou pourquoi il a échoué</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download from the IERS</source>
+        <translation>Télécharger depuis l&apos;IERS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keeps Earth-orientation data current from now on, starting with a download now</source>
+        <translation>Garde désormais les données d&apos;orientation de la Terre à jour, en commençant par un téléchargement immédiat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Greenwich mean sidereal time:</source>
         <translation>Temps sidéral moyen de Greenwich :</translation>
     </message>
@@ -400,7 +433,17 @@
         <translation>Pourquoi les autres programmes ne peuvent pas lire cette horloge</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+2"/>
+        <source>GPS:</source>
+        <translation>GPS&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The GPS receiver&apos;s fix, the satellites it uses, and its time against the system clock</source>
+        <translation>La position du récepteur GPS, les satellites qu’il utilise et son heure par rapport à l’horloge système</translation>
+    </message>
+    <message>
+        <location line="+142"/>
         <source>%1 · assumed: no Earth-orientation data</source>
         <translation>%1 · supposé : aucune donnée d’orientation de la Terre</translation>
     </message>
@@ -440,7 +483,12 @@
         <translation>%1 · %2, %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>Downloading Earth-orientation data from the IERS…</source>
+        <translation>Téléchargement des données d&apos;orientation de la Terre depuis l&apos;IERS…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>unknown: the system does not say</source>
         <translation>inconnu : le système ne l’indique pas</translation>
     </message>
@@ -458,6 +506,71 @@
         <location line="+2"/>
         <source>synchronised, ±%1 ms</source>
         <translation>synchronisée, ±%1 ms</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>synchronised to %1 (stratum %2)</source>
+        <translation>synchronisée sur %1 (strate %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 · offset %2 ms</source>
+        <translation>%1 · décalage %2 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 · ±%2 ms</source>
+        <translation>%1 · ±%2 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · a leap second ends this UTC day</source>
+        <translation>%1 · une seconde intercalaire termine ce jour UTC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no report from gpsd</source>
+        <translation>aucun rapport de gpsd</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no fix</source>
+        <translation>pas de position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2-D fix</source>
+        <translation>position 2D</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3-D fix, %1 m</source>
+        <translation>position 3D, %1 m</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>3-D fix</source>
+        <translation>position 3D</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 · %2 satellites used</source>
+        <translation>%1 · %2 satellites utilisés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · GPS − clock %2 s</source>
+        <translation>%1 · GPS − horloge %2 s</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the GPS says the system clock is %1 s slow</source>
+        <translation>selon le GPS, l’horloge système retarde de %1 s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the GPS says the system clock is %1 s fast</source>
+        <translation>selon le GPS, l’horloge système avance de %1 s</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -483,7 +596,7 @@
 <context>
     <name>EarthOrientation</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientation.cpp" line="+22"/>
+        <location filename="../../src/timescales/EarthOrientation.cpp" line="+24"/>
         <source>not an IERS Bulletin A or finals file</source>
         <translation>pas un fichier IERS Bulletin A ou finals</translation>
     </message>
@@ -498,7 +611,7 @@
         <translation>ligne %1 illisible</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+153"/>
         <source>MJD %1 does not match its date</source>
         <translation>le MJD %1 ne correspond pas à sa date</translation>
     </message>
@@ -526,6 +639,69 @@
         <location line="+28"/>
         <source>larger than 16 MiB</source>
         <translation>plus de 16 Mio</translation>
+    </message>
+</context>
+<context>
+    <name>EarthOrientationDownload</name>
+    <message>
+        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+32"/>
+        <source>IERS download failed: %1</source>
+        <translation>Échec du téléchargement IERS : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>larger than %1 MiB</source>
+        <translation>plus de %1 Mio</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1 s</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 is left out of the Earth-orientation sources: not an https address</source>
+        <translation>%1 est écartée des sources d&apos;orientation de la Terre : ce n&apos;est pas une adresse https</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>no https address to download from</source>
+        <translation>aucune adresse https d&apos;où télécharger</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>sent on to an address that is not https</source>
+        <translation>redirigé vers une adresse qui n&apos;est pas en https</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cut short after %1 of %2 bytes</source>
+        <translation>interrompu après %1 octets sur %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not a finals file: an HTML page</source>
+        <translation>pas un fichier finals : une page HTML</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a finals file: %1</source>
+        <translation>pas un fichier finals : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the download reaches %1, less far than the file held (%2)</source>
+        <translation>le téléchargement va jusqu&apos;au %1, moins loin que le fichier détenu (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>IERS download not kept: %1</source>
+        <translation>Téléchargement IERS non conservé : %1</translation>
     </message>
 </context>
 <context>
@@ -619,7 +795,22 @@
         <translation>La position enregistrée n’est pas sur la Terre : saisissez-la de nouveau dans les préférences</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="+3"/>
+        <source>Waiting for gpsd at %1</source>
+        <translation>En attente de gpsd à %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gpsd has no fix yet: %1 satellites seen</source>
+        <translation>gpsd n’a pas encore de position&#xa0;: %1 satellites visibles</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No gpsd at %1</source>
+        <translation>Aucun gpsd à %1</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>No fix from the location service in a minute: choose Manual in Preferences</source>
         <translation>Aucune position du service de localisation depuis une minute : choisissez « Manuelle » dans les préférences</translation>
     </message>
@@ -877,7 +1068,67 @@
         <translation>&amp;Wi-Fi (service de localisation)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
+        <source>The position and time of a GPS receiver that the gpsd daemon reads.</source>
+        <translation>La position et l’heure d’un récepteur GPS que lit le démon gpsd.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>GPS receiver through gpsd as position source</source>
+        <translation>Récepteur GPS via gpsd comme source de position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;GPS receiver (gpsd)</source>
+        <translation>Récepteur &amp;GPS (gpsd)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Host:</source>
+        <translation>&amp;Hôte&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The name or address of the computer gpsd runs on.</source>
+        <translation>Le nom ou l’adresse de l’ordinateur sur lequel tourne gpsd.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gpsd host</source>
+        <translation>Hôte de gpsd</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>localhost</source>
+        <translation>localhost</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Po&amp;rt:</source>
+        <translation>Po&amp;rt&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>A whole number from 1 to 65535; gpsd listens on 2947.</source>
+        <translation>Un nombre entier de 1 à 65535&#xa0;; gpsd écoute sur 2947.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gpsd port</source>
+        <translation>Port de gpsd</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2947</source>
+        <translation>2947</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Why the gpsd host or port typed is not used</source>
+        <translation>Pourquoi l’hôte ou le port de gpsd saisi n’est pas utilisé</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Show coordinates as decimal degrees</source>
         <translation>Afficher les coordonnées en degrés décimaux</translation>
     </message>
@@ -932,7 +1183,22 @@
         <translation>Quand DUT1 a été saisi, ou pourquoi il n’est pas utilisé</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+12"/>
+        <source>Once a day, in the background, fetch the IERS Rapid Service&apos;s finals file for UT1 − UTC. Nothing is downloaded while this is off.</source>
+        <translation>Une fois par jour, en arrière-plan, récupérer le fichier finals de l&apos;IERS Rapid Service pour UT1 − UTC. Rien n&apos;est téléchargé tant que ceci est désactivé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep Earth-orientation data current</source>
+        <translation>Garder à jour les données d&apos;orientation de la Terre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep Earth-orientation data current</source>
+        <translation>&amp;Garder à jour les données d&apos;orientation de la Terre</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Start Horavane when you log in</source>
         <translation>Lancer Horavane à l’ouverture de la session</translation>
     </message>
@@ -952,7 +1218,7 @@
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+285"/>
+        <location line="+319"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Non utilisé : DUT1 est un nombre de secondes de −0.9 à +0.9</translation>
     </message>
@@ -962,7 +1228,17 @@
         <translation>saisi le %1</translation>
     </message>
     <message>
-        <location filename="../PreferencesGeneral.ui" line="-291"/>
+        <location line="+10"/>
+        <source>Not used: the host is a name or an address, without spaces</source>
+        <translation>Non utilisé&#xa0;: l’hôte est un nom ou une adresse, sans espaces</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not used: the port is a whole number from 1 to 65535</source>
+        <translation>Non utilisé&#xa0;: le port est un nombre entier de 1 à 65535</translation>
+    </message>
+    <message>
+        <location filename="../PreferencesGeneral.ui" line="-391"/>
         <location filename="../../src/preferences/ObserverSettings.cpp" line="+9"/>
         <source>SiTech NTP Server</source>
         <translation>Serveur NTP SiTech</translation>
@@ -977,11 +1253,16 @@
         <source>WiFi (Location Service)</source>
         <translation>Wi-Fi (service de localisation)</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>GPS receiver (gpsd)</source>
+        <translation>Récepteur GPS (gpsd)</translation>
+    </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+406"/>
+        <location filename="../../src/digital/Readout.cpp" line="+495"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -1047,7 +1328,7 @@
 <context>
     <name>SparklePreferences::UpdateCheck</name>
     <message>
-        <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+43"/>
+        <location filename="../../frameworks/SparklePreferences/src/UpdateCheck.cpp" line="+44"/>
         <source>%1 is not a secure (https) address.</source>
         <translation>%1 n’est pas une adresse sécurisée (https).</translation>
     </message>
@@ -1093,7 +1374,7 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+23"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+25"/>
         <source>now</source>
         <translation>maintenant</translation>
     </message>
@@ -1118,7 +1399,7 @@
         <translation>il y a %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>up</source>
         <translation>levé</translation>
     </message>
@@ -1141,7 +1422,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+34"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+35"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
     </message>
@@ -1216,7 +1497,7 @@
         <translation>illisible</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+96"/>
         <location line="+31"/>
         <source>Targets</source>
         <translation>Cibles</translation>
@@ -1307,7 +1588,7 @@
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
         <translation>Une ligne enregistrée ne contient aucune cible : elle est gardée telle quelle, et son infobulle dit pourquoi</translation>
     </message>
@@ -1317,7 +1598,7 @@
         <translation>%1 lignes enregistrées ne contiennent aucune cible : elles sont gardées telles quelles, et leurs infobulles disent pourquoi</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+82"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>La liste contient au plus %1 cibles : retirez-en une pour en ajouter une autre</translation>
     </message>
@@ -1340,7 +1621,7 @@
 <context>
     <name>TimeSources</name>
     <message numerus="yes">
-        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+54"/>
         <source>%n files in %1 set aside (%2: %3)</source>
         <translation>
             <numerusform>%n fichier de %1 mis de côté (%2 : %3)</numerusform>
@@ -1348,8 +1629,8 @@
         </translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+192"/>
+        <location line="+58"/>
+        <location line="+193"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>La liste des secondes intercalaires du système a expiré le %1</translation>
     </message>
@@ -1364,10 +1645,28 @@
         <translation>Le dossier %1 ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+255"/>
+        <location line="-173"/>
+        <location line="+262"/>
         <source>%1 set aside: %2</source>
         <translation>%1 écarté : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimesyncReader</name>
+    <message>
+        <location filename="../../src/timescales/TimesyncReader.cpp" line="+93"/>
+        <source>systemd-timesyncd passed over: %1</source>
+        <translation>systemd-timesyncd ignoré : %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>ServerName is not a string</source>
+        <translation>ServerName n&apos;est pas une chaîne</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTPMessage is not an NTP message</source>
+        <translation>NTPMessage n&apos;est pas un message NTP</translation>
     </message>
 </context>
 <context>
