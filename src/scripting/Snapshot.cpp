@@ -121,7 +121,7 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
     if (const std::optional<GpsState> &gps = reading.gps) {
         snapshot.push_back({"gps_fix"_L1, gpsFixToken(gps->fix)});
         if (gps->satellitesUsed)
-            snapshot.push_back({"gps_satellites"_L1, double(*gps->satellitesUsed)});
+            snapshot.push_back({"gps_satellites"_L1, *gps->satellitesUsed});
         if (gps->timeOffset)
             snapshot.push_back({"gps_time_offset"_L1, *gps->timeOffset});
     }
