@@ -71,12 +71,15 @@ bench_start_x() {
 # observer typed in at Greenwich, so that the sidereal dial turns too. The revision measured as
 # "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
 # from finding each other as a running instance. "details" shows the digital window's details
-# section too; "targets" opens the Targets window too, with 20 targets from pole to pole.
-#   bench_horavane_home [details] [targets]
+# section too; "targets" opens the Targets window too, with 20 targets from pole to pole; a
+# key=value is one more setting, and Prefs_LocationSource=N replaces the typed position's source.
+#   bench_horavane_home [details] [targets] [key=value ...]
 bench_horavane_home() {
-    local home option extra=
+    local home option extra= source=1
     for option in "$@"; do
         case $option in
+        Prefs_LocationSource=*) source=${option#*=} ;;
+        *=*) extra+="$option"$'\n' ;;
         details) extra+="APP_ShowDetails=true"$'\n' ;;
         targets) extra+="APP_Targets=true"$'\n'"PREFS_targets=\"$(awk 'BEGIN {
                 for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""$'\n' ;;
@@ -90,7 +93,7 @@ bench_horavane_home() {
 [General]
 APP_Horavane=true
 APP_AnalogClock=true
-Prefs_LocationSource=1
+Prefs_LocationSource=$source
 PREFS_latitude=51.4769
 PREFS_longitude=-0.0005
 $extra
