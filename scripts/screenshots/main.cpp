@@ -33,18 +33,35 @@ using namespace std::chrono;
 namespace {
 const system_clock::time_point instant = sys_days(2026y / December / 7) + 21h + 10min + 30s + 250ms;
 
-// The reading at instant, the clock synchronised by chrony to a server within ±3.1 ms and UT1
-// from an observed row, rather than whatever this machine's clock and data folders say today.
-void showReading()
+enum class Scene {
+    // The clock synchronised by chrony to a server within ±3.1 ms and UT1 from an observed row,
+    // rather than whatever this machine's clock and data folders say today.
+    observatory,
+    // A dark site: no network, so UT1 is assumed and the download failed, and a GPS receiver
+    // through gpsd gives the position and finds the unsynchronised clock 812.3 s slow.
+    field,
+};
+
+// The reading at instant, as the scene has it.
+void showReading(Scene scene = Scene::observatory)
 {
     static AppUtils::SiderealClock sidereal;
     TimeFacts facts;
-    facts.ut1 = {Ut1Source::Origin::file, {0.0876, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}};
-    facts.clock = ClockHealth{true, 12ms, 1600us};
-    facts.sync = ClockSync{ClockSync::Daemon::chrony, u"ntp.example.org"_s, 2, duration<double>(0.0008), duration<double>(0.0031), {}};
+    if (scene == Scene::observatory) {
+        facts.ut1 = {Ut1Source::Origin::file, {0.0876, Ut1Quality::observed, {}}, u"finals2000A.daily"_s, {}, {}};
+        facts.clock = ClockHealth{true, 12ms, 1600us};
+        facts.sync = ClockSync{ClockSync::Daemon::chrony, u"ntp.example.org"_s, 2, duration<double>(0.0008), duration<double>(0.0031), {}};
+    } else {
+        facts.clock = ClockHealth{false, 16s, {}};
+        facts.download = {true, false, u"IERS download failed: Host maia.usno.navy.mil not found"_s};
+    }
     facts.leapSeconds.validUntil = QDateTime(QDate(2027, 6, 28), {}, Qt::UTC);
     Location &location = Location::shared();
     ClockReading reading = readingAt(instant, location.settings(), location.observe(instant), facts, sidereal);
+    if (scene == Scene::field) { // as the gpsd source would give it, without a gpsd to ask
+        reading.settings.source = LocationSource::useGpsd;
+        reading.gps = GpsState{GpsState::Fix::threeD, 46.0, 8, 812.3};
+    }
     if (const auto *position = std::get_if<ObserverPosition>(&reading.observer)) {
         static TargetSky sky;
         reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,
@@ -144,6 +161,9 @@ int main(int argc, char *argv[])
         save(*digital->window(), folder, u"digital-window"_s + suffix);
         delegate.setDetailsShown(true);
         save(*digital->window(), folder, u"digital-window-details"_s + suffix);
+        showReading(Scene::field);
+        save(*digital->window(), folder, u"digital-window-details-field"_s + suffix);
+        showReading();
         delegate.setDetailsShown(false);
         chooseSource(2);
         save(*digital->window(), folder, u"digital-window-no-position"_s + suffix);
@@ -167,6 +187,9 @@ int main(int argc, char *argv[])
     delegate.setNightVision(true);
     delegate.setDetailsShown(true);
     save(*digital->window(), folder, u"digital-window-details-night"_s);
+    showReading(Scene::field);
+    save(*digital->window(), folder, u"digital-window-details-field-night"_s);
+    showReading();
     save(*analog->window(), folder, u"analog-window-night"_s);
     save(*targets->window(), folder, u"targets-window-night"_s);
     for (int pane : {0, 1}) {
