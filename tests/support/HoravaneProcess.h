@@ -21,6 +21,7 @@ public:
         m_environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("horavane.lifecycle.debug=true"));
         QDir(m_home.path()).mkpath(QStringLiteral("run"));
         QFile::setPermissions(m_home.filePath(QStringLiteral("run")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        shieldFromTheMachinesTimeDaemons();
     }
 
     ~HoravaneProcess()
@@ -66,6 +67,21 @@ public:
     bool waitForExit(int timeoutMs = 20000) { return m_process.waitForFinished(timeoutMs); }
 
 private:
+    // What the clock is synchronised to would otherwise depend on the machine the test runs on:
+    // its chronyc answers as when no chronyd runs, and there is no system bus for timesyncd.
+    void shieldFromTheMachinesTimeDaemons()
+    {
+        const QString bin = m_home.filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        QFile chronyc(bin + QStringLiteral("/chronyc"));
+        QVERIFY(chronyc.open(QIODevice::WriteOnly));
+        chronyc.write("#!/bin/sh\necho '506 Cannot talk to daemon' >&2\nexit 1\n");
+        chronyc.close();
+        chronyc.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        m_environment.insert(QStringLiteral("PATH"), bin + u':' + m_environment.value(QStringLiteral("PATH")));
+        m_environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_home.filePath(QStringLiteral("no-system-bus")));
+    }
+
     QTemporaryDir m_home;
     QProcess m_process;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
