@@ -61,14 +61,15 @@ int refuse(const Options &options, const QString &why)
 }
 
 // The clock now, from the stored settings and the data files, as the windows would show it.
-// The location service is not asked: a one-shot cannot wait for its first fix. The
-// synchronisation daemon is, for as long as chronyc may take.
+// The location service is not asked: a one-shot cannot wait for its first fix. gpsd, which
+// reports every second, and the synchronisation daemon are, each for a moment at most.
 ClockReading readingNow()
 {
     const AppUtils::DefaultSettings &store = AppUtils::Defaults();
     Location location([] { return std::make_unique<PositionSource>(nullptr); });
     location.setSettings(loadObserverSettings(store));
-    SyncDaemons daemons;
+    SyncDaemons daemons; // asked now, answering while gpsd is waited for
+    location.awaitGpsdFix(std::chrono::milliseconds(2500));
     daemons.awaitFirstAnswers(std::chrono::milliseconds(2500));
     TimeSources sources(TimeSources::systemPlaces(), &readClockHealth, [&daemons] { return daemons.latest(); });
     sources.setTypedDut1(loadTypedDut1(store));

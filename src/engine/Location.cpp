@@ -1,6 +1,9 @@
 #include "Location.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 // Under the digital window's context, where these lines were first translated.
 QString noPositionText(const NoPosition &reason)
@@ -106,6 +109,28 @@ std::variant<ObserverPosition, NoPosition> Location::observe(std::chrono::system
     if (!fix)
         return waiting;
     return ObserverPosition{fix->latitude(), fix->longitude()};
+}
+
+void Location::awaitGpsdFix(std::chrono::milliseconds longest)
+{
+    if (m_settings.source != LocationSource::useGpsd)
+        return;
+    const QDeadlineTimer deadline(longest);
+    const auto settled = [this, &deadline] {
+        const std::variant<ObserverPosition, NoPosition> seen = observeGpsd();
+        const auto *missing = std::get_if<NoPosition>(&seen);
+        return !missing || missing->reason == NoPosition::noGpsd || deadline.hasExpired();
+    };
+    if (settled())
+        return;
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (settled())
+            loop.quit();
+    });
+    look.start(std::chrono::milliseconds(50));
+    loop.exec();
 }
 
 std::variant<ObserverPosition, NoPosition> Location::observeGpsd()

@@ -82,6 +82,9 @@ public:
     std::variant<ObserverPosition, NoPosition> observe(std::chrono::system_clock::time_point now);
     // What the GPS receiver says, while gpsd is the source and answers; none otherwise.
     std::optional<GpsState> gps() const;
+    // For a one-shot reading, which has no next tick to wait for: under the gpsd source, runs
+    // the event loop until gpsd has given a fix or is found absent, for longest at most.
+    void awaitGpsdFix(std::chrono::milliseconds longest);
 
 private:
     std::variant<ObserverPosition, NoPosition> observeGpsd();

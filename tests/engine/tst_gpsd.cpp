@@ -202,9 +202,18 @@ private Q_SLOTS:
         QCOMPARE(statusOf(location), u"Waiting for gpsd at "_s + server);
         QTRY_COMPARE(statusOf(location), u"No gpsd at "_s + server);
 
+        Location oneShot = noServiceLocation(); // waits for gpsd: found absent, it is not waited for
+        oneShot.setSettings(gpsdAt(port));
+        oneShot.awaitGpsdFix(std::chrono::seconds(20));
+        QCOMPARE(statusOf(oneShot), u"No gpsd at "_s + server);
+
         Gpsfake gpsd(port, log.fileName());
         QVERIFY(gpsd.started());
         QTRY_COMPARE_WITH_TIMEOUT(statusOf(location), u"at -43.9856 170.465"_s, 20000);
+        Location another = noServiceLocation(); // and, present, until its first fix
+        another.setSettings(gpsdAt(port));
+        another.awaitGpsdFix(std::chrono::seconds(20));
+        QCOMPARE(statusOf(another), u"at -43.9856 170.465"_s);
         // gpsd reports the sky and a 2-D fix before it has read the whole of the first second.
         const auto settled = [&location] {
             const std::optional<GpsState> gps = location.gps();
