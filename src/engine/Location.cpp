@@ -118,8 +118,10 @@ void Location::awaitGpsdFix(std::chrono::milliseconds longest)
     const QDeadlineTimer deadline(longest);
     const auto settled = [this, &deadline] {
         const std::variant<ObserverPosition, NoPosition> seen = observeGpsd();
-        const auto *missing = std::get_if<NoPosition>(&seen);
-        return !missing || missing->reason == NoPosition::noGpsd || deadline.hasExpired();
+        if (const auto *missing = std::get_if<NoPosition>(&seen))
+            return missing->reason == NoPosition::noGpsd || deadline.hasExpired();
+        const std::optional<GpsState> told = gps(); // the sky and the time come in the fix's second
+        return (told && told->satellitesUsed && told->timeOffset) || deadline.hasExpired();
     };
     if (settled())
         return;

@@ -83,7 +83,8 @@ public:
     // What the GPS receiver says, while gpsd is the source and answers; none otherwise.
     std::optional<GpsState> gps() const;
     // For a one-shot reading, which has no next tick to wait for: under the gpsd source, runs
-    // the event loop until gpsd has given a fix or is found absent, for longest at most.
+    // the event loop until gpsd has given a fix with its sky and time, or is found absent, for
+    // longest at most.
     void awaitGpsdFix(std::chrono::milliseconds longest);
 
 private:
