@@ -154,6 +154,9 @@ private Q_SLOTS:
         tpv("mode 7", "\"mode\":7,\"lat\":10,\"lon\":10") << u"malformed"_s;
         QTest::newRow("cut short") << QByteArray("{\"class\":\"TPV\",\"mode\":3,\"lat\":-43.98") << u"malformed"_s;
         QTest::newRow("not an object") << QByteArray("[{\"class\":\"TPV\"}]") << u"malformed"_s;
+        QTest::newRow("junk after the object") << QByteArray("{\"class\":\"SKY\",\"nSat\":9,\"uSat\":5} x") << u"malformed"_s;
+        QTest::newRow("a name without quotes") << QByteArray("{class:\"SKY\",\"nSat\":9,\"uSat\":5}") << u"malformed"_s;
+        QTest::newRow("a list left open") << QByteArray("{\"class\":\"SKY\",\"satellites\":[{\"used\":true},\"nSat\":9,\"uSat\":5}") << u"malformed"_s;
         QTest::newRow("no class") << QByteArray("{\"mode\":3,\"lat\":1,\"lon\":1}") << u"malformed"_s;
         QTest::newRow("unknown class") << QByteArray("{\"class\":\"GST\",\"rms\":2.1}") << u"ignored"_s;
         QTest::newRow("VERSION") << QByteArray("{\"class\":\"VERSION\",\"release\":\"3.22\",\"proto_major\":3}") << u"ignored"_s;
