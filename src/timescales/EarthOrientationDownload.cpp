@@ -7,13 +7,11 @@
 #include <AppUtils/Warning.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -248,10 +246,8 @@ QString EarthOrientationDownload::keep(const QByteArray &body)
     const int reaches = std::get<EarthOrientation>(parsed).rows().back().mjd;
     if (const std::optional<int> held = lastDayOf(heldPath()); held && reaches < *held)
         return tr("the download reaches %1, less far than the file held (%2)").arg(dayOf(reaches), dayOf(*held));
-    QSaveFile file(heldPath());
-    if (!QDir().mkpath(m_folder) || !file.open(QIODevice::WriteOnly) || file.write(body) != body.size()
-        || !file.commit())
-        return tr("IERS download not kept: %1").arg(file.errorString());
+    if (const QString why = AppUtils::replaceFile(m_folder, heldName, body); !why.isEmpty())
+        return tr("IERS download not kept: %1").arg(why);
     Q_EMIT heldCopyReplaced();
     return {};
 }

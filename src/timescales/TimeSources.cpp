@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -160,11 +159,8 @@ std::optional<QString> TimeSources::importEarthOrientation(const QString &path)
             why = *refused;
     }
     const QString name = QFileInfo(path).fileName();
-    QSaveFile copy(m_places.userFolder + u'/' + name);
-    if (why.isEmpty()
-        && (!QDir().mkpath(m_places.userFolder) || !copy.open(QIODevice::WriteOnly)
-            || copy.write(*bytes) != bytes->size() || !copy.commit()))
-        why = copy.errorString();
+    if (why.isEmpty())
+        why = AppUtils::replaceFile(m_places.userFolder, name, *bytes);
     if (!why.isEmpty()) {
         // Said where the data is shown, and in the log.
         m_earthOrientationProblem = tr("%1 was not imported: %2").arg(name, why);

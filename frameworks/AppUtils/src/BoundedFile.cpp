@@ -1,8 +1,10 @@
 #include "AppUtils/BoundedFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -77,6 +79,15 @@ BoundedRead readBoundedFile(const QString &path, qint64 maxBytes, Links links)
         return tooLarge();
     data.truncate(filled);
     return {BoundedRead::Status::read, std::move(data), {}};
+}
+
+QString replaceFile(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    QSaveFile file(folder + u'/' + name);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
+        || !file.commit())
+        return file.errorString();
+    return {};
 }
 
 } // namespace AppUtils

@@ -27,4 +27,8 @@ enum class Links { follow, refuse };
 // maxBytes + 1 bytes are read.
 BoundedRead readBoundedFile(const QString &path, qint64 maxBytes, Links links = Links::follow);
 
+// Writes bytes as the file name in folder (made first if need be) in one step: a file of that
+// name stays whole until the new one replaces it. Empty once written, else why not.
+QString replaceFile(const QString &folder, const QString &name, const QByteArray &bytes);
+
 } // namespace AppUtils
