@@ -13,7 +13,8 @@ SyncDaemons &SyncDaemons::shared()
 
 std::optional<ClockSync> SyncDaemons::latest() const
 {
-    return m_chrony.latest() ? m_chrony.latest() : m_timesync.latest();
+    const std::optional<ClockSync> &chrony = m_chrony.latest();
+    return chrony ? chrony : m_timesync.latest();
 }
 
 void SyncDaemons::awaitFirstAnswers(std::chrono::milliseconds longest)
