@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Location.h"
+#include "sky/Night.h"
 #include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
 
@@ -8,6 +9,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -34,6 +36,11 @@ struct ClockReading
     // Where the night's targets stand at the whole second, in the list's order: only while the
     // Targets window is open, and none without a position.
     std::vector<TargetPlace> targets;
+    // Tonight at the observer's position, and the Sun and the Moon at the instant: only while
+    // the Tonight or the Targets window is open or a script asks, and none without a position
+    // or outside the almanac's years. Worked out once a night; every reading shares it.
+    std::shared_ptr<const Night> night;
+    std::optional<SkyNow> sky;
     // What the GPS receiver says, while gpsd is the position source and answers.
     std::optional<GpsState> gps;
     // Why other programs cannot read this clock over D-Bus; empty while they can.

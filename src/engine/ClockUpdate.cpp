@@ -2,6 +2,8 @@
 
 #include "WindowRegistry.h"
 
+#include <cmath>
+
 using namespace std::chrono_literals;
 
 ClockUpdate &ClockUpdate::shared()
@@ -31,7 +33,7 @@ void ClockUpdate::stop()
 void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
     const WindowRegistry &open = windowRegistry();
-    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow)
+    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow)
         return;
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
@@ -41,13 +43,47 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         reading.targets = m_sky.places(
             second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
     }
+    if (open.openTonightWindow || open.openTargetsWindow)
+        addNight(reading);
     reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
 
 ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point now)
 {
-    return readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::script);
+    ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::script);
+    addNight(reading);
+    return reading;
+}
+
+bool ClockUpdate::NightKey::matches(const NightKey &other) const
+{
+    // A GPS's fix wanders by metres and UT1 − UTC drifts by milliseconds a day: neither moves
+    // an event by a second. A kilometre, a tenth of a second of UT1 or a new zone offset does.
+    constexpr double samePlaceDegrees = 0.01;
+    constexpr double sameDut1Seconds = 0.1;
+    return date == other.date && std::abs(latitude - other.latitude) < samePlaceDegrees
+        && std::abs(longitude - other.longitude) < samePlaceDegrees && std::abs(dut1 - other.dut1) < sameDut1Seconds
+        && utcOffsetSeconds == other.utcOffsetSeconds;
+}
+
+void ClockUpdate::addNight(ClockReading &reading)
+{
+    const auto *position = std::get_if<ObserverPosition>(&reading.observer);
+    if (!position)
+        return;
+    const QDate localDate(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
+    const NightKey key{nightDateOf(localDate, reading.local.tm_hour), position->latitude, position->longitude,
+        reading.time.ut1.estimate.seconds, reading.utcOffsetSeconds};
+    if (!m_nightKey || !m_nightKey->matches(key)) {
+        std::optional<Night> night
+            = nightOf(key.date, QTimeZone::systemTimeZone(), key.latitude, key.longitude, key.dut1);
+        m_night = night ? std::make_shared<const Night>(std::move(*night)) : nullptr;
+        m_nightKey = key;
+    }
+    reading.night = m_night;
+    if (m_night)
+        reading.sky = skyAt(*m_night, reading.instant);
 }
 
 void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> observer)
@@ -69,6 +105,8 @@ void ClockUpdate::show(ClockReading reading)
         analog->update();
     if (const std::shared_ptr<ClockWindow> targets = windowRegistry().openTargetsWindow)
         targets->update();
+    if (const std::shared_ptr<ClockWindow> tonight = windowRegistry().openTonightWindow)
+        tonight->update();
     if (m_observer)
         m_observer(m_reading);
 }

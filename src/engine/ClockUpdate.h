@@ -10,8 +10,8 @@
 
 // The application's one heartbeat: once a second, on the wall-clock second flip, it works out
 // one ClockReading and asks each open clock window to show it, the digital window first.
-// Nothing is worked out while no clock window is open, and the targets' places only while the
-// Targets window is.
+// Nothing is worked out while no clock window is open, the targets' places only while the
+// Targets window is, and tonight only while the Tonight or the Targets window is.
 class ClockUpdate
 {
 public:
@@ -54,12 +54,28 @@ public:
     const ClockReading &reading() const { return m_reading; }
 
 private:
+    // Gives the reading tonight at its position and the Sun and the Moon at its instant, working
+    // the night out again only when the night, the position, the zone or UT1 has changed.
+    void addNight(ClockReading &reading);
+
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;
     std::function<TimeSources &()> m_timeSources;
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
+    // What the night was worked out for, and the night (none outside the almanac's years).
+    struct NightKey
+    {
+        QDate date;
+        double latitude = 0;
+        double longitude = 0;
+        double dut1 = 0;
+        int utcOffsetSeconds = 0;
+        bool matches(const NightKey &other) const;
+    };
+    std::optional<NightKey> m_nightKey;
+    std::shared_ptr<const Night> m_night;
     std::function<void(const ClockReading &)> m_observer;
     QString m_scriptingProblem;
     ClockReading m_reading;

@@ -12,6 +12,7 @@ struct WindowRegistry
     std::shared_ptr<ClockWindow> openHoravaneWindow;
     std::shared_ptr<ClockWindow> openAnalogWindow;
     std::shared_ptr<ClockWindow> openTargetsWindow;
+    std::shared_ptr<ClockWindow> openTonightWindow;
 };
 
 WindowRegistry &windowRegistry();

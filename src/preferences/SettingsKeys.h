@@ -19,8 +19,11 @@ inline constexpr QLatin1StringView lst24Hours{"PREFS_lst_24hours"};
 inline constexpr QLatin1StringView horavaneWindowOpen{"APP_Horavane"};
 inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
 inline constexpr QLatin1StringView targetsWindowOpen{"APP_Targets"};
+inline constexpr QLatin1StringView tonightWindowOpen{"APP_Tonight"};
 // The Targets window's list, one target a line (see sky/TargetList.h).
 inline constexpr QLatin1StringView targets{"PREFS_targets"};
+// How high, in degrees, a target must stand to count in its dark hours.
+inline constexpr QLatin1StringView targetMinAltitude{"PREFS_target_min_altitude"};
 // Whether the digital window shows its details section.
 inline constexpr QLatin1StringView showDetails{"APP_ShowDetails"};
 // Whether night vision is on, and how bright it draws (0 dim, 1 medium, 2 bright).
@@ -54,4 +57,5 @@ inline constexpr QLatin1StringView eopSources{
     "https://maia.usno.navy.mil/ser7/finals2000A.daily\nhttps://datacenter.iers.org/data/9/finals2000A.all"};
 inline constexpr QLatin1StringView gpsdHost{"localhost"};
 inline constexpr qint64 gpsdPort = 2947;
+inline constexpr double targetMinAltitude = 30.0;
 } // namespace SettingsDefaults
