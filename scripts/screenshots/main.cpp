@@ -12,6 +12,7 @@
 #include "look/NightVision.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
+#include "tonight/TonightWindow.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 #include "preferences/StoredSettings.h"
@@ -66,6 +67,16 @@ void showReading(Scene scene = Scene::observatory)
         static TargetSky sky;
         reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,
             position->latitude, position->longitude, targetsAmong(loadTargets(AppUtils::Defaults())));
+        // The night, worked out once as the tick does.
+        static const std::shared_ptr<const Night> night = [&] {
+            const QDate date(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
+            std::optional<Night> n = nightOf(nightDateOf(date, reading.local.tm_hour), QTimeZone::systemTimeZone(),
+                position->latitude, position->longitude, facts.ut1.estimate.seconds);
+            return n ? std::make_shared<const Night>(std::move(*n)) : nullptr;
+        }();
+        reading.night = night;
+        if (night)
+            reading.sky = skyAt(*night, instant);
     }
     ClockUpdate::shared().show(std::move(reading));
 }
@@ -145,17 +156,18 @@ int main(int argc, char *argv[])
     const auto digital = makeClockWindow<HoravaneWindow>();
     const auto analog = makeClockWindow<AnalogClockWindow>();
     const auto targets = makeClockWindow<TargetsWindow>();
+    const auto tonight = makeClockWindow<TonightWindow>();
     const auto withMenu = [&menu](const std::shared_ptr<ClockWindow> &window) {
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
     };
-    for (const auto &window : {digital, analog, targets})
+    for (const auto &window : {digital, analog, targets, tonight})
         withMenu(window);
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog, targets})
+        for (const auto &window : {digital, analog, targets, tonight})
             window->showWindow();
         showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
@@ -170,6 +182,7 @@ int main(int argc, char *argv[])
         chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);
         save(*targets->window(), folder, u"targets-window"_s + suffix);
+        save(*tonight->window(), folder, u"tonight-window"_s + suffix);
         if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
             chooseLstDial(true);
             save(*analog->window(), folder, u"analog-window-24h"_s);
@@ -192,6 +205,7 @@ int main(int argc, char *argv[])
     showReading();
     save(*analog->window(), folder, u"analog-window-night"_s);
     save(*targets->window(), folder, u"targets-window-night"_s);
+    save(*tonight->window(), folder, u"tonight-window-night"_s);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);
@@ -214,5 +228,10 @@ int main(int argc, char *argv[])
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     showReading();
     save(*digital->window(), folder, u"digital-window-details-rtl"_s);
+    tonight->window()->close();
+    const auto tonightRtl = makeClockWindow<TonightWindow>(); // its captions are aligned when it is made
+    tonightRtl->showWindow();
+    showReading();
+    save(*tonightRtl->window(), folder, u"tonight-window-rtl"_s);
     return 0;
 }
