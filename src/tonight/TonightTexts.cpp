@@ -149,8 +149,7 @@ QString TonightTexts::phase(MoonPhase phase)
 QString TonightTexts::moonLight(const Night &night)
 {
     const long long percent = std::llround(night.moonIllumination * 100);
-    return night.moonWaxing ? tr("%1 % illuminated, waxing").arg(percent)
-                            : tr("%1 % illuminated, waning").arg(percent);
+    return night.moonWaxing ? tr("%1 % illuminated, waxing").arg(percent) : tr("%1 % illuminated, waning").arg(percent);
 }
 
 QString TonightTexts::moonAge(const Night &night)

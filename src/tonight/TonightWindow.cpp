@@ -120,10 +120,12 @@ void TonightWindow::loadWindow(QMainWindow &window)
         sample.moonPhase = phase;
         phases << TonightTexts::moonAge(sample);
     }
-    m_moonAge = addRow(tr("Phase:"), tr("The Moon's phase at midnight, and its age since new Moon"), phases, u"moonAge"_s);
+    m_moonAge
+        = addRow(tr("Phase:"), tr("The Moon's phase at midnight, and its age since new Moon"), phases, u"moonAge"_s);
     addHeading(tr("Dark"));
     m_dark = addRow(tr("Dark:"), {}, {clock + u'–' + clock + u", "_s + clock + u'–' + clock}, u"dark"_s);
-    m_darkHours = addRow(tr("Dark hours:"), tr("Astronomical night with the Moon down, in all"), {TonightTexts::span(86340)}, u"darkHours"_s);
+    m_darkHours = addRow(tr("Dark hours:"), tr("Astronomical night with the Moon down, in all"),
+        {TonightTexts::span(86340)}, u"darkHours"_s);
     addHeading(tr("Now"));
     m_sunAltitude = addRow(tr("Sun altitude:"), tr("The altitude of the Sun's centre, without refraction"),
         {TonightTexts::altitude(-900)}, u"sunAltitude"_s);
@@ -196,8 +198,9 @@ void TonightWindow::showStatus(const ClockReading &reading)
     if (m_shownStatus == status)
         return;
     m_shownStatus = std::move(status);
-    const QString text
-        = noPosition ? noPositionText(*noPosition) : reading.night ? QString() : TonightTexts::almanacUnavailable();
+    const QString text = noPosition ? noPositionText(*noPosition)
+        : reading.night             ? QString()
+                                    : TonightTexts::almanacUnavailable();
     m_status->setText(text);
     m_status->setVisible(!text.isEmpty());
 }
