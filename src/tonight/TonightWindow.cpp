@@ -26,13 +26,11 @@ void alignToStart(QLabel &line)
     line.setAlignment((line.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
-// The read-outs' object names, in NightEvent's order.
-constexpr const char16_t *eventNames[nightEventCount]{u"sunset", u"civilDusk", u"nauticalDusk", u"astronomicalDusk",
-    u"astronomicalDawn", u"nauticalDawn", u"civilDawn", u"sunrise", u"moonrise", u"moonset"};
+constexpr int sunEventCount = 8; // sunset to sunrise, the first of NightEvent
 
-constexpr std::array sunEvents{NightEvent::sunset, NightEvent::civilDusk, NightEvent::nauticalDusk,
-    NightEvent::astronomicalDusk, NightEvent::astronomicalDawn, NightEvent::nauticalDawn, NightEvent::civilDawn,
-    NightEvent::sunrise};
+// The Sun's read-outs' object names, in NightEvent's order.
+constexpr const char16_t *sunEventNames[sunEventCount]{u"sunset", u"civilDusk", u"nauticalDusk", u"astronomicalDusk",
+    u"astronomicalDawn", u"nauticalDawn", u"civilDawn", u"sunrise"};
 
 // Whether the Sun crosses the altitude of event on a night that reaches from brightest to
 // darkest: sunset and sunrise lie between day and civil twilight, the twilights' ends between
@@ -40,7 +38,8 @@ constexpr std::array sunEvents{NightEvent::sunset, NightEvent::civilDusk, NightE
 bool sunReaches(NightEvent event, const Night &night)
 {
     const int index = static_cast<int>(event);
-    const int darkerPart = index < 4 ? index + 1 : 8 - index; // the part of the day the crossing leads into or out of
+    // The part of the day the crossing leads into (at dusk) or out of (at dawn).
+    const int darkerPart = index < sunEventCount / 2 ? index + 1 : sunEventCount - index;
     return static_cast<int>(night.brightest) < darkerPart && darkerPart <= static_cast<int>(night.darkest);
 }
 
@@ -96,13 +95,13 @@ void TonightWindow::loadWindow(QMainWindow &window)
     m_noSunrise->setObjectName(u"noSunrise"_s);
     const QString sunCaptions[]{tr("Sunset:"), tr("Civil dusk:"), tr("Nautical dusk:"), tr("Astronomical dusk:"),
         tr("Astronomical dawn:"), tr("Nautical dawn:"), tr("Civil dawn:"), tr("Sunrise:")};
-    for (std::size_t i = 0; i < sunEvents.size(); ++i) {
-        if (sunEvents[i] == NightEvent::astronomicalDawn) {
+    for (int i = 0; i < sunEventCount; ++i) {
+        if (static_cast<NightEvent>(i) == NightEvent::astronomicalDawn) {
             m_noNight = addLine(tr("Why there is no astronomical night"));
             m_noNight->setObjectName(u"noNight"_s);
         }
-        m_events[at(sunEvents[i])]
-            = addRow(sunCaptions[i], {}, {clock, notTonight}, QString::fromUtf16(eventNames[at(sunEvents[i])]));
+        m_events[std::size_t(i)]
+            = addRow(sunCaptions[i], {}, {clock, notTonight}, QString::fromUtf16(sunEventNames[i]));
     }
     addHeading(tr("Moon"));
     m_events[at(NightEvent::moonrise)]
