@@ -216,6 +216,8 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT((reply = clock.call(u"Now"_s)).isValid(), 20000);
             const QString owner = bus.serviceOwner(busName);
             now = reply.value();
+            const QDBusReply<QVariantMap> tonight = clock.call(u"Tonight"_s);
+            QVERIFY(tonight.isValid() && tonight.value()[u"latitude"_s].toDouble() == latitude);
             QCOMPARE(clock.property("Latitude").toDouble(), latitude);
             QCOMPARE(clock.property("Source").toString(), u"manual"_s);
             // A second start hands over to the first: the name stays where it is.
