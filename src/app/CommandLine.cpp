@@ -108,28 +108,28 @@ int printTonight(const Options &options)
             return refuse(options,
                 QCoreApplication::translate("CommandLine", "--date takes a date as YYYY-MM-DD, not '%1'.").arg(text));
         if (!almanacCovers(*date))
-            return fail(QCoreApplication::translate("CommandLine", "no night for %1: %2").arg(text, almanacYearsText()));
+            return fail(
+                QCoreApplication::translate("CommandLine", "no night for %1: %2").arg(text, almanacYearsText()));
     }
     const ClockReading reading = readingNow();
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     if (!position) {
         const NoPosition &none = std::get<NoPosition>(reading.observer);
-        return fail(QCoreApplication::translate("CommandLine", "no position: %1")
-                        .arg(none.reason == NoPosition::waitingForFix
-                                ? QCoreApplication::translate("CommandLine",
-                                    "a one-shot run does not wait for the location service; ask the running "
-                                    "clock over D-Bus")
-                                : noPositionText(none)));
+        QString why = noPositionText(none);
+        if (none.reason == NoPosition::waitingForFix) // it would promise a fix this run never waits for
+            why = QCoreApplication::translate("CommandLine",
+                "a one-shot run does not wait for the location service; ask the running clock over D-Bus");
+        return fail(QCoreApplication::translate("CommandLine", "no position: %1").arg(why));
     }
     std::shared_ptr<const Night> night = reading.night;
     if (date) {
-        std::optional<Night> asked = nightOf(
-            *date, QTimeZone::systemTimeZone(), position->latitude, position->longitude, reading.time.ut1.estimate.seconds);
+        std::optional<Night> asked = nightOf(*date, QTimeZone::systemTimeZone(), position->latitude,
+            position->longitude, reading.time.ut1.estimate.seconds);
         night = asked ? std::make_shared<const Night>(std::move(*asked)) : nullptr;
     }
     if (!night)
-        return fail(QCoreApplication::translate("CommandLine", "the night cannot be worked out: %1")
-                        .arg(almanacYearsText()));
+        return fail(
+            QCoreApplication::translate("CommandLine", "the night cannot be worked out: %1").arg(almanacYearsText()));
     const std::vector<SnapshotEntry> entries = tonightOf(*night);
     return written(options.parser.isSet(options.json) ? snapshotJson(entries) : snapshotLines(entries)) ? 0 : 1;
 }

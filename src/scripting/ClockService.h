@@ -14,8 +14,7 @@
 // Horavane's clock on the session bus, for the scripts, capture programs and mount software
 // that need the LST the observer reads: org.horavane.Horavane1 at /org/horavane/Horavane
 // under the name org.horavane.Horavane. Now() and Tonight() work the clock out at the moment
-// of the call;
-// the properties follow the readings the tick shows, each change announced with
+// of the call; the properties follow the readings the tick shows, each change announced with
 // org.freedesktop.DBus.Properties.PropertiesChanged. Nothing goes on the bus while nothing
 // changes.
 class ClockService : public QObject, protected QDBusContext
