@@ -268,6 +268,7 @@ std::optional<Night> nightOf(QDate date, const QTimeZone &zone, double latitude,
     for (const qint64 t : knots)
         atKnot.push_back(altitudes(t));
 
+    const auto instant = [](qint64 t) { return SkyInstant(std::chrono::seconds(t)); };
     for (const Crossing &crossing : crossings) {
         const auto crossed = [&crossing](const Altitudes &at) { return above(at, crossing) == crossing.rising; };
         for (std::size_t k = 0; k + 1 < knots.size(); ++k) {
@@ -276,29 +277,27 @@ std::optional<Night> nightOf(QDate date, const QTimeZone &zone, double latitude,
             const qint64 t
                 = firstSecond(knots[k], knots[k + 1], [&](qint64 second) { return crossed(altitudes(second)); });
             if (t < end)
-                night.events[static_cast<std::size_t>(crossing.event)] = SkyInstant(std::chrono::seconds(t));
+                night.events[static_cast<std::size_t>(crossing.event)] = instant(t);
             break;
         }
     }
 
-    std::optional<qint64> darkFrom;
-    if (isDark(atKnot.front()))
-        darkFrom = start;
+    bool darkNow = isDark(atKnot.front());
+    qint64 darkFrom = start;
     for (std::size_t k = 0; k + 1 < knots.size(); ++k) {
         const bool darkAfter = isDark(atKnot[k + 1]);
-        if (isDark(atKnot[k]) == darkAfter)
+        if (darkAfter == darkNow)
             continue;
         const qint64 t = firstSecond(
             knots[k], knots[k + 1], [&](qint64 second) { return isDark(altitudes(second)) == darkAfter; });
-        if (darkAfter) {
+        if (darkAfter)
             darkFrom = t;
-        } else if (darkFrom) {
-            night.dark.push_back({SkyInstant(std::chrono::seconds(*darkFrom)), SkyInstant(std::chrono::seconds(t))});
-            darkFrom.reset();
-        }
+        else
+            night.dark.push_back({instant(darkFrom), instant(t)});
+        darkNow = darkAfter;
     }
-    if (darkFrom)
-        night.dark.push_back({SkyInstant(std::chrono::seconds(*darkFrom)), night.end});
+    if (darkNow)
+        night.dark.push_back({instant(darkFrom), night.end});
 
     const auto [lowest, highest] = std::minmax_element(
         atKnot.begin(), atKnot.end(), [](const Altitudes &a, const Altitudes &b) { return a.sun < b.sun; });
