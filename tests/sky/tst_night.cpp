@@ -194,6 +194,25 @@ private Q_SLOTS:
         QCOMPARE(night->darkHours(), double((night->dark.front().end - night->dark.front().start).count()) / 3600);
     }
 
+    // On the equator at an equinox the Sun's centre sinks straight down at 15.003°/h (the Earth
+    // rotation angle's 360.986° a day less the Sun's 0.91° of right ascension), so each twilight
+    // ends (h − 0.8333°) / 15.003°/h after sunset and begins as long before sunrise (by hand).
+    void twilightAtTheEquator()
+    {
+        const std::optional<Night> night = Site{"+0", QDate(2024, 3, 20), 0, 0}.night();
+        QVERIFY(night);
+        const std::pair<NightEvent, NightEvent> twilights[]{{NightEvent::civilDusk, NightEvent::civilDawn},
+            {NightEvent::nauticalDusk, NightEvent::nauticalDawn},
+            {NightEvent::astronomicalDusk, NightEvent::astronomicalDawn}};
+        for (int i = 0; i < 3; ++i) {
+            const double expected = (6 * (i + 1) - 0.8333) / 15.003 * 3600;
+            const auto dusk = *night->at(twilights[i].first) - *night->at(NightEvent::sunset);
+            const auto dawn = *night->at(NightEvent::sunrise) - *night->at(twilights[i].second);
+            QVERIFY2(std::abs(double(dusk.count()) - expected) < 20 && std::abs(double(dawn.count()) - expected) < 20,
+                qPrintable(u"%1 s, %2 s, expected %3 s"_s.arg(dusk.count()).arg(dawn.count()).arg(expected)));
+        }
+    }
+
     // Noon to noon across the end of summer time in Berlin is 25 hours, and holds Sunday's dawn.
     // Across the date line the same instants at nearly the same place give the same sunset.
     void zones()
