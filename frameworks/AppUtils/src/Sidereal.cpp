@@ -41,28 +41,6 @@ std::optional<std::pair<double, double>> utcJulianDate(qint64 unixSeconds, doubl
     return std::pair{utc1, utc2};
 }
 
-// The instant in the two time scales sidereal time needs, each as ERFA's two-part Julian date.
-struct Instant
-{
-    double ut11, ut12; // UT1
-    double tt1, tt2; // TT
-};
-
-std::optional<Instant> instantAt(qint64 unixSeconds, double fraction, double dut1Seconds)
-{
-    const auto utc = utcJulianDate(unixSeconds, fraction);
-    if (!utc)
-        return std::nullopt;
-    // Status +1 ("dubious year") is only a warning: the leap-second table has run out.
-    Instant at{};
-    double tai1 = 0, tai2 = 0;
-    if (eraUtctai(utc->first, utc->second, &tai1, &tai2) < 0
-        || eraUtcut1(utc->first, utc->second, dut1Seconds, &at.ut11, &at.ut12) < 0)
-        return std::nullopt;
-    eraTaitt(tai1, tai2, &at.tt1, &at.tt2); // cannot fail
-    return at;
-}
-
 constexpr double secondsPerDayReal = secondsPerDay;
 
 // An angle in [0, 2π) as seconds of the sidereal day. A tiny negative angle lifted by 2π, or
@@ -80,7 +58,7 @@ std::optional<GreenwichSidereal> greenwichAt(
 {
     if (!std::isfinite(dut1Seconds) || !(fraction >= 0 && fraction < 1))
         return std::nullopt;
-    const std::optional<Instant> at = instantAt(unixSeconds, fraction, dut1Seconds);
+    const std::optional<JulianDates> at = julianDatesOf(unixSeconds, fraction, dut1Seconds);
     if (!at)
         return std::nullopt;
     const double mean = eraGmst06(at->ut11, at->ut12, at->tt1, at->tt2);
@@ -103,6 +81,21 @@ double equationOfEquinoxesAt(qint64 minute)
 }
 
 } // namespace
+
+std::optional<JulianDates> julianDatesOf(qint64 unixSeconds, double fraction, double dut1Seconds)
+{
+    const auto utc = utcJulianDate(unixSeconds, fraction);
+    if (!utc)
+        return std::nullopt;
+    // Status +1 ("dubious year") is only a warning: the leap-second table has run out.
+    JulianDates at{};
+    double tai1 = 0, tai2 = 0;
+    if (eraUtctai(utc->first, utc->second, &tai1, &tai2) < 0
+        || eraUtcut1(utc->first, utc->second, dut1Seconds, &at.ut11, &at.ut12) < 0)
+        return std::nullopt;
+    eraTaitt(tai1, tai2, &at.tt1, &at.tt2); // cannot fail
+    return at;
+}
 
 double julianDateOfUnix(double unixSeconds)
 {
@@ -138,7 +131,7 @@ std::optional<UtcDay> utcDayOf(qint64 unixSeconds)
 std::optional<double> Sidereal::seconds(qint64 unixSeconds, double longitudeDegrees)
 {
     const auto greenwich
-        = greenwichAt(unixSeconds, 0.0, 0.0, [](const Instant &at) { return eraEe06a(at.tt1, at.tt2); });
+        = greenwichAt(unixSeconds, 0.0, 0.0, [](const JulianDates &at) { return eraEe06a(at.tt1, at.tt2); });
     return greenwich ? SiderealClock::atLongitude(greenwich->apparent, longitudeDegrees) : std::nullopt;
 }
 
@@ -171,7 +164,7 @@ std::optional<double> SiderealClock::atLongitude(double greenwichSeconds, double
 
 std::optional<GreenwichSidereal> SiderealClock::at(qint64 unixSeconds, double dut1Seconds, double fraction)
 {
-    return greenwichAt(unixSeconds, fraction, dut1Seconds, [this](const Instant &at) {
+    return greenwichAt(unixSeconds, fraction, dut1Seconds, [this](const JulianDates &at) {
         // The whole Julian date first, so that the minutes of the day keep their precision.
         const double wholeDay = std::floor(at.tt1);
         const double minutes = ((at.tt1 - wholeDay) + at.tt2) * minutesPerDayReal;

@@ -59,6 +59,17 @@ struct UtcDay
 // nullopt outside ERFA's calendar (before the year -4799, or millions of years ahead).
 std::optional<UtcDay> utcDayOf(qint64 unixSeconds);
 
+// A UTC instant (unixSeconds as above, plus fraction in [0, 1)) in the two time scales the sky
+// is worked out in, each as ERFA's two-part Julian date: UT1 = UTC + dut1Seconds, and TT from
+// ERFA's leap-second table (past its end, the last known count). nullopt for an instant ERFA
+// cannot place.
+struct JulianDates
+{
+    double ut11, ut12; // UT1
+    double tt1, tt2; // TT
+};
+std::optional<JulianDates> julianDatesOf(qint64 unixSeconds, double fraction, double dut1Seconds);
+
 // Greenwich sidereal time at one instant, in seconds since sidereal midnight, each in [0, 86400).
 struct GreenwichSidereal
 {
