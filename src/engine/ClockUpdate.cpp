@@ -93,8 +93,8 @@ void ClockUpdate::addTargetNights(ClockReading &reading)
     if (!reading.night)
         return;
     if (!m_targetNights || m_targetNightsNight != reading.night) {
-        m_targetNights = std::make_shared<const std::vector<TargetNight>>(
-            targetNights(*reading.night, m_targets, m_targetLimit));
+        m_targetNights
+            = std::make_shared<const std::vector<TargetNight>>(targetNights(*reading.night, m_targets, m_targetLimit));
         m_targetNightsNight = reading.night;
     }
     reading.targetNights = m_targetNights;

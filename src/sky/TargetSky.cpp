@@ -87,9 +87,8 @@ std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, 
         if (hourAngle <= -ERFA_DPI)
             hourAngle += ERFA_D2PI;
         const double altitude = 90 - zenithDistance * ERFA_DR2D;
-        places.push_back(
-            {target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude, visibility(di, latitude, altitude),
-                di * ERFA_DR2D});
+        places.push_back({target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude,
+            visibility(di, latitude, altitude), di * ERFA_DR2D});
     }
     return places;
 }

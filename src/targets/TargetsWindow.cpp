@@ -28,7 +28,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Column { name, ra, dec, hourAngle, meridian, altitude, airMass, state, rise, transit, set, darkHours, columnCount };
+// The per-second columns, then tonight's.
+enum Column {
+    name,
+    ra,
+    dec,
+    hourAngle,
+    meridian,
+    altitude,
+    airMass,
+    state,
+    rise,
+    transit,
+    set,
+    darkHours,
+    columnCount
+};
 
 // The altitudes the dark-time limit may take, in degrees.
 constexpr double lowestLimit = 0;
@@ -218,9 +233,9 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     m_table = new QTableWidget(0, columnCount, central);
     m_table->setAccessibleName(tr("Targets"));
     const double limit = storedLimit(m_store);
-    m_table->setHorizontalHeaderLabels({tr("Name"), tr("RA"), tr("Dec"), tr("Hour angle"), tr("Meridian"),
-        tr("Altitude"), tr("Airmass"), tr("State"), tr("Rise"), tr("Transit"), tr("Set"),
-        TargetCells::darkHeading(limit)});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Name"), tr("RA"), tr("Dec"), tr("Hour angle"), tr("Meridian"), tr("Altitude"), tr("Airmass"), tr("State"),
+            tr("Rise"), tr("Transit"), tr("Set"), TargetCells::darkHeading(limit)});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
@@ -316,10 +331,12 @@ void TargetsWindow::update()
 {
     const ClockReading &reading = ClockWindow::reading();
     const auto *noPosition = std::get_if<NoPosition>(&reading.observer);
-    const QString status = noPosition ? noPositionText(*noPosition)
-        : !reading.night && !almanacCovers(QDate(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday))
-        ? tr("No rising and setting times: the almanac covers the years 1900 to 2100")
-        : QString();
+    const QDate today(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
+    QString status;
+    if (noPosition)
+        status = noPositionText(*noPosition);
+    else if (!reading.night && !almanacCovers(nightDateOf(today, reading.local.tm_hour)))
+        status = tr("No rising and setting times: the almanac covers the years 1900 to 2100");
     if (m_positionStatus->text() != status)
         m_positionStatus->setText(status);
     // The night's columns change only with the night, the list or the limit: a new pointer.
@@ -333,10 +350,9 @@ void TargetsWindow::update()
         // The reading may be older than an edit of the list: it then holds other targets.
         const bool placed = index < reading.targets.size() && reading.targets[index].target == *target;
         const TargetPlace *place = placed && !noPosition ? &reading.targets[index] : nullptr;
-        const TargetNight *course = m_shownNights && index < m_shownNights->size()
-                && (*m_shownNights)[index].target == *target
-            ? &(*m_shownNights)[index]
-            : nullptr;
+        const bool charted
+            = m_shownNights && index < m_shownNights->size() && (*m_shownNights)[index].target == *target;
+        const TargetNight *course = charted ? &(*m_shownNights)[index] : nullptr;
         ++index;
         const int r = int(row);
         setCell(r, hourAngle, place ? TargetCells::hourAngle(place->hourAngle) : QString());
