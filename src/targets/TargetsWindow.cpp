@@ -271,7 +271,7 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_positionStatus, 1);
     // The limit of the dark-time column, read as a sentence: "Dark hours above [30] °".
-    auto *limitCaption = new QLabel(tr("Dark hours &above"), central);
+    auto *limitCaption = new QLabel(tr("Dark hours a&bove"), central);
     m_limit = new QLineEdit(central);
     m_limit->setObjectName(u"m_limit"_s);
     m_limit->setAccessibleName(tr("Lowest altitude for dark hours, degrees"));
