@@ -65,18 +65,18 @@ void showReading(Scene scene = Scene::observatory)
     }
     if (const auto *position = std::get_if<ObserverPosition>(&reading.observer)) {
         static TargetSky sky;
+        const std::vector<Target> targets = targetsAmong(loadTargets(AppUtils::Defaults()));
         reading.targets = sky.places(floor<seconds>(instant).time_since_epoch().count(), 0, facts.ut1.estimate.seconds,
-            position->latitude, position->longitude, targetsAmong(loadTargets(AppUtils::Defaults())));
-        // The night, worked out once as the tick does.
-        static const std::shared_ptr<const Night> night = [&] {
-            const QDate date(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
-            std::optional<Night> n = nightOf(nightDateOf(date, reading.local.tm_hour), QTimeZone::systemTimeZone(),
-                position->latitude, position->longitude, facts.ut1.estimate.seconds);
-            return n ? std::make_shared<const Night>(std::move(*n)) : nullptr;
-        }();
-        reading.night = night;
-        if (night)
-            reading.sky = skyAt(*night, instant);
+            position->latitude, position->longitude, targets);
+        // Tonight, as the tick works it out while the Targets window is open.
+        const QDate today(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
+        if (std::optional<Night> night = nightOf(nightDateOf(today, reading.local.tm_hour), QTimeZone::systemTimeZone(),
+                position->latitude, position->longitude, facts.ut1.estimate.seconds)) {
+            reading.targetNights = std::make_shared<const std::vector<TargetNight>>(
+                targetNights(*night, targets, SettingsDefaults::targetMinAltitude));
+            reading.night = std::make_shared<const Night>(std::move(*night));
+            reading.sky = skyAt(*reading.night, instant);
+        }
     }
     ClockUpdate::shared().show(std::move(reading));
 }

@@ -2,6 +2,7 @@
 
 #include "Location.h"
 #include "sky/Night.h"
+#include "sky/TargetNight.h"
 #include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
 
@@ -41,6 +42,10 @@ struct ClockReading
     // or outside the almanac's years. Worked out once a night; every reading shares it.
     std::shared_ptr<const Night> night;
     std::optional<SkyNow> sky;
+    // Each target's rise, transit, set and dark time above the altitude limit tonight, in the
+    // list's order: with the night, while the Targets window is open. Worked out again only when
+    // the night, the list or the limit changes, so a new pointer means new values.
+    std::shared_ptr<const std::vector<TargetNight>> targetNights;
     // What the GPS receiver says, while gpsd is the position source and answers.
     std::optional<GpsState> gps;
     // Why other programs cannot read this clock over D-Bus; empty while they can.

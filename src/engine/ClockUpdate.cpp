@@ -45,6 +45,8 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
     }
     if (open.openTonightWindow || open.openTargetsWindow)
         addNight(reading);
+    if (open.openTargetsWindow)
+        addTargetNights(reading);
     reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
@@ -86,6 +88,25 @@ void ClockUpdate::addNight(ClockReading &reading)
         reading.sky = skyAt(*m_night, reading.instant);
 }
 
+void ClockUpdate::addTargetNights(ClockReading &reading)
+{
+    if (!reading.night)
+        return;
+    if (!m_targetNights || m_targetNightsNight != reading.night) {
+        m_targetNights
+            = std::make_shared<const std::vector<TargetNight>>(targetNights(*reading.night, m_targets, m_targetLimit));
+        m_targetNightsNight = reading.night;
+    }
+    reading.targetNights = m_targetNights;
+}
+
+void ClockUpdate::setTargetLimit(double degrees)
+{
+    if (degrees != m_targetLimit)
+        m_targetNights.reset();
+    m_targetLimit = degrees;
+}
+
 void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> observer)
 {
     m_observer = std::move(observer);
@@ -94,6 +115,7 @@ void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> o
 void ClockUpdate::setTargets(std::vector<Target> targets)
 {
     m_targets = std::move(targets);
+    m_targetNights.reset();
 }
 
 void ClockUpdate::show(ClockReading reading)

@@ -2,6 +2,8 @@
 
 #include "ClockReading.h"
 
+#include "preferences/SettingsKeys.h"
+
 #include "timescales/TimeSources.h"
 
 #include <AppUtils/Repeater.h>
@@ -38,6 +40,8 @@ public:
     // The targets whose places the readings carry from the next tick on, in this order: the
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
+    // The altitude in degrees above which the targets' dark time counts, from the next tick on.
+    void setTargetLimit(double degrees);
 
     // The reading at now as a script asks for it, from the tick's own sources, without the
     // targets; shown by no window.
@@ -57,6 +61,9 @@ private:
     // Gives the reading tonight at its position and the Sun and the Moon at its instant, working
     // the night out again only when the night, the position, the zone or UT1 has changed.
     void addNight(ClockReading &reading);
+    // Gives the reading the targets' courses through its night, worked out again only when the
+    // night, the list or the limit has changed.
+    void addTargetNights(ClockReading &reading);
 
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;
@@ -76,6 +83,9 @@ private:
     };
     std::optional<NightKey> m_nightKey;
     std::shared_ptr<const Night> m_night;
+    double m_targetLimit = SettingsDefaults::targetMinAltitude;
+    std::shared_ptr<const Night> m_targetNightsNight; // the night m_targetNights is for
+    std::shared_ptr<const std::vector<TargetNight>> m_targetNights; // none when to be worked out
     std::function<void(const ClockReading &)> m_observer;
     QString m_scriptingProblem;
     ClockReading m_reading;

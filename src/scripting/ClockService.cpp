@@ -5,6 +5,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 
 #include <dbus/dbus.h>
@@ -19,6 +20,7 @@ const QString serviceName = u"org.horavane.Horavane"_s;
 const QString objectPath = u"/org/horavane/Horavane"_s;
 const QString interfaceName = u"org.horavane.Horavane1"_s;
 const QString connectionName = u"horavane-clock-service"_s;
+const QString noNightError = u"org.horavane.Horavane1.Error.NoNight"_s;
 
 // libdbus stops reading a connection while the messages it received and that are still alive
 // reach 63 MiB, and turns reading back on from whichever thread frees them. QtDBus (6.4) hands
@@ -38,6 +40,7 @@ ClockService::ClockService(std::function<ClockReading()> readNow, QObject *paren
     , m_readNow(std::move(readNow))
 {
     new ClockServiceAdaptor(this);
+    qDBusRegisterMetaType<QList<QStringList>>(); // tonight's dark intervals, as aas
     m_owners.addWatchedService(serviceName);
     m_owners.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
     connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &ClockService::ownerChanged);
@@ -163,6 +166,19 @@ QVariantMap ClockService::Now()
     const ClockReading reading = m_readNow();
     publish(reading);
     return snapshotMap(snapshotOf(reading));
+}
+
+QVariantMap ClockService::Tonight()
+{
+    const ClockReading reading = m_readNow();
+    publish(reading);
+    if (reading.night)
+        return snapshotMap(tonightOf(*reading.night));
+    if (calledFromDBus()) {
+        const auto *none = std::get_if<NoPosition>(&reading.observer);
+        sendErrorReply(noNightError, none ? noPositionText(*none) : almanacYearsText());
+    }
+    return {};
 }
 
 void ClockService::change(State next)

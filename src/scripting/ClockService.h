@@ -3,6 +3,7 @@
 #include "engine/ClockReading.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusServiceWatcher>
 #include <QObject>
 #include <QVariantMap>
@@ -12,11 +13,11 @@
 
 // Horavane's clock on the session bus, for the scripts, capture programs and mount software
 // that need the LST the observer reads: org.horavane.Horavane1 at /org/horavane/Horavane
-// under the name org.horavane.Horavane. Now() works the clock out at the moment of the call;
-// the properties follow the readings the tick shows, each change announced with
+// under the name org.horavane.Horavane. Now() and Tonight() work the clock out at the moment
+// of the call; the properties follow the readings the tick shows, each change announced with
 // org.freedesktop.DBus.Properties.PropertiesChanged. Nothing goes on the bus while nothing
 // changes.
-class ClockService : public QObject
+class ClockService : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_PROPERTY(double Latitude READ latitude)
@@ -54,6 +55,9 @@ public:
 public Q_SLOTS:
     // The snapshot keys of Snapshot.h, at the moment of the call.
     QVariantMap Now();
+    // The night in progress (from local noon to the next), the keys of tonightOf() less those
+    // that do not happen; to a caller on the bus an error of one line when there is none.
+    QVariantMap Tonight();
 
 Q_SIGNALS:
     // Why other programs cannot read this clock over D-Bus now; empty once they can.

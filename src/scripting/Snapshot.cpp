@@ -2,8 +2,11 @@
 
 #include "engine/IsoTime.h"
 
+#include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -26,9 +29,19 @@ QString qualityToken(Ut1Quality quality)
     return {};
 }
 
+using Intervals = QList<QStringList>; // [start, end] pairs
+
 // Numbers with as many digits as it takes to read back the same double, and no more.
 QString valueText(const QVariant &value)
 {
+    if (!value.isValid())
+        return u"null"_s;
+    if (value.metaType() == QMetaType::fromType<Intervals>()) {
+        QStringList intervals;
+        for (const QStringList &pair : value.value<Intervals>())
+            intervals.append(pair.join(u'/'));
+        return intervals.join(u' ');
+    }
     switch (value.typeId()) {
     case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
@@ -37,6 +50,56 @@ QString valueText(const QVariant &value)
     default:
         return value.toString();
     }
+}
+
+QJsonValue jsonValue(const QVariant &value)
+{
+    if (value.metaType() != QMetaType::fromType<Intervals>())
+        return QJsonValue::fromVariant(value); // null for none
+    QJsonArray intervals;
+    for (const QStringList &pair : value.value<Intervals>())
+        intervals.append(QJsonArray::fromStringList(pair));
+    return intervals;
+}
+
+QString daylightToken(Daylight daylight)
+{
+    switch (daylight) {
+    case Daylight::day:
+        break;
+    case Daylight::civilTwilight:
+        return u"civil_twilight"_s;
+    case Daylight::nauticalTwilight:
+        return u"nautical_twilight"_s;
+    case Daylight::astronomicalTwilight:
+        return u"astronomical_twilight"_s;
+    case Daylight::night:
+        return u"night"_s;
+    }
+    return u"day"_s;
+}
+
+QString moonPhaseToken(MoonPhase phase)
+{
+    switch (phase) {
+    case MoonPhase::newMoon:
+        break;
+    case MoonPhase::waxingCrescent:
+        return u"waxing_crescent"_s;
+    case MoonPhase::firstQuarter:
+        return u"first_quarter"_s;
+    case MoonPhase::waxingGibbous:
+        return u"waxing_gibbous"_s;
+    case MoonPhase::full:
+        return u"full"_s;
+    case MoonPhase::waningGibbous:
+        return u"waning_gibbous"_s;
+    case MoonPhase::lastQuarter:
+        return u"last_quarter"_s;
+    case MoonPhase::waningCrescent:
+        return u"waning_crescent"_s;
+    }
+    return u"new"_s;
 }
 
 QString gpsFixToken(GpsState::Fix fix)
@@ -125,14 +188,51 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
         if (gps->timeOffset)
             snapshot.push_back({"gps_time_offset"_L1, *gps->timeOffset});
     }
+    if (const std::optional<SkyNow> &sky = reading.sky) {
+        snapshot.push_back({"sun_altitude"_L1, sky->sunAltitude});
+        snapshot.push_back({"moon_altitude"_L1, sky->moonAltitude});
+        snapshot.push_back({"daylight"_L1, daylightToken(sky->daylight)});
+    }
     return snapshot;
+}
+
+std::vector<SnapshotEntry> tonightOf(const Night &night)
+{
+    static constexpr std::array<QLatin1StringView, nightEventCount> eventKeys{"sunset"_L1, "civil_dusk"_L1,
+        "nautical_dusk"_L1, "astronomical_dusk"_L1, "astronomical_dawn"_L1, "nautical_dawn"_L1, "civil_dawn"_L1,
+        "sunrise"_L1, "moonrise"_L1, "moonset"_L1};
+    std::vector<SnapshotEntry> entries;
+    for (std::size_t event = 0; event < eventKeys.size(); ++event) {
+        const std::optional<SkyInstant> &at = night.events[event];
+        entries.push_back({eventKeys[event], at ? QVariant(isoText(*at, 0)) : QVariant()});
+    }
+    Intervals dark;
+    for (const DarkInterval &interval : night.dark)
+        dark.append({isoText(interval.start, 0), isoText(interval.end, 0)});
+    entries.insert(entries.end(),
+        {
+            {"date"_L1, night.date.toString(Qt::ISODate)},
+            {"latitude"_L1, night.latitude},
+            {"longitude"_L1, night.longitude},
+            {"moon_illumination"_L1, night.moonIllumination},
+            {"moon_phase"_L1, moonPhaseToken(night.moonPhase)},
+            {"dark"_L1, QVariant::fromValue(dark)},
+            {"dark_hours"_L1, night.darkHours()},
+        });
+    return entries;
+}
+
+QString almanacYearsText()
+{
+    return QCoreApplication::translate("Snapshot", "the almanac covers the years 1900 to 2100 only");
 }
 
 QVariantMap snapshotMap(const std::vector<SnapshotEntry> &snapshot)
 {
     QVariantMap map;
     for (const SnapshotEntry &entry : snapshot)
-        map.insert(entry.key, entry.value);
+        if (entry.value.isValid())
+            map.insert(entry.key, entry.value);
     return map;
 }
 
@@ -146,5 +246,14 @@ QByteArray snapshotLines(const std::vector<SnapshotEntry> &snapshot)
 
 QByteArray snapshotJson(const std::vector<SnapshotEntry> &snapshot)
 {
-    return QJsonDocument(QJsonObject::fromVariantMap(snapshotMap(snapshot))).toJson(QJsonDocument::Compact) + '\n';
+    // Keys in the snapshot's order, which a QJsonObject (sorted by key) would lose; each value
+    // written by Qt's own writer, as the one element of an array whose brackets are then cut.
+    QByteArray json = "{";
+    for (const SnapshotEntry &entry : snapshot) {
+        const QByteArray value = QJsonDocument(QJsonArray{jsonValue(entry.value)}).toJson(QJsonDocument::Compact);
+        if (json.size() > 1)
+            json += ',';
+        json += '"' + QByteArray(entry.key.data(), entry.key.size()) + "\":" + value.sliced(1, value.size() - 2);
+    }
+    return json + "}\n";
 }

@@ -6,10 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
-
-using namespace std::chrono_literals;
 
 // The places at one instant of the sampling grid: CIRS unit vectors, and the Moon's
 // horizontal parallax (which its rising altitude depends on).
@@ -96,8 +93,9 @@ struct Altitudes
     bool moonUp() const { return moon >= moonriseAltitude(moonParallax); }
 };
 
-Altitudes altitudesAt(const Night &night, const std::vector<Night::BodySample> &samples, double unixSeconds)
+Altitudes altitudesAt(const Night &night, double unixSeconds)
 {
+    const std::vector<Night::BodySample> &samples = night.samples;
     const double sinceStart = (unixSeconds - static_cast<double>(night.start.time_since_epoch().count()))
         / static_cast<double>(sampleSeconds);
     const double last = static_cast<double>(samples.size() - 1);
@@ -121,13 +119,14 @@ Altitudes altitudesAt(const Night &night, const std::vector<Night::BodySample> &
         a.moonParallax + (b.moonParallax - a.moonParallax) * f};
 }
 
-// The first whole second in (from, to] at which holds() is true, given that it is false at
-// from and true at to: bisected to the second.
-qint64 firstSecond(qint64 from, qint64 to, const std::function<bool(qint64)> &holds)
+// The first whole second in (from, to] at which holds(altitudes then) is true, given that it is
+// false at from and true at to: bisected to the second.
+template <typename Holds>
+qint64 firstSecond(const Night &night, qint64 from, qint64 to, Holds &&holds)
 {
     while (to - from > 1) {
         const qint64 middle = from + (to - from) / 2;
-        (holds(middle) ? to : from) = middle;
+        (holds(altitudesAt(night, static_cast<double>(middle))) ? to : from) = middle;
     }
     return to;
 }
@@ -161,6 +160,86 @@ bool above(const Altitudes &at, const Crossing &crossing)
 bool isDark(const Altitudes &at)
 {
     return at.sun < astronomicalAltitude && !at.moonUp();
+}
+
+SkyInstant instant(qint64 unixSeconds)
+{
+    return SkyInstant(std::chrono::seconds(unixSeconds));
+}
+
+// The night's samples, every sampleSeconds from its start to at or past its end. False when
+// ERFA cannot place an instant.
+bool sample(Night &night, const SunMoon &sunMoon)
+{
+    const qint64 start = night.start.time_since_epoch().count();
+    const qint64 end = night.end.time_since_epoch().count();
+    const qint64 count = (end - start + sampleSeconds - 1) / sampleSeconds + 1;
+    night.samples.reserve(static_cast<std::size_t>(count));
+    for (qint64 i = 0; i < count; ++i) {
+        const std::optional<SunMoon::Place> place = sunMoon.at(start + i * sampleSeconds);
+        if (!place)
+            return false;
+        const double moonDistance = std::hypot(place->moon[0], place->moon[1], place->moon[2]);
+        night.samples.push_back({unit(place->sun), unit(place->moon), std::asin(earthRadius / moonDistance) / degrees});
+    }
+    return true;
+}
+
+// The sampled instants within the window and the window's end, with the altitudes then: where
+// the search for crossings starts.
+struct Grid
+{
+    std::vector<qint64> instants;
+    std::vector<Altitudes> altitudes;
+};
+
+Grid gridOf(const Night &night)
+{
+    Grid grid;
+    const qint64 end = night.end.time_since_epoch().count();
+    for (qint64 t = night.start.time_since_epoch().count(); t < end; t += sampleSeconds)
+        grid.instants.push_back(t);
+    grid.instants.push_back(end);
+    for (const qint64 t : grid.instants)
+        grid.altitudes.push_back(altitudesAt(night, static_cast<double>(t)));
+    return grid;
+}
+
+// Each event at the first crossing of its kind within the window, to the second.
+void findEvents(Night &night, const Grid &grid)
+{
+    for (const Crossing &crossing : crossings) {
+        const auto crossed = [&crossing](const Altitudes &at) { return above(at, crossing) == crossing.rising; };
+        for (std::size_t k = 0; k + 1 < grid.instants.size(); ++k) {
+            if (crossed(grid.altitudes[k]) || !crossed(grid.altitudes[k + 1]))
+                continue;
+            const qint64 t = firstSecond(night, grid.instants[k], grid.instants[k + 1], crossed);
+            if (t < night.end.time_since_epoch().count())
+                night.events[static_cast<std::size_t>(crossing.event)] = instant(t);
+            break;
+        }
+    }
+}
+
+// Astronomical night with the Moon down, as intervals.
+void findDarkness(Night &night, const Grid &grid)
+{
+    bool darkNow = isDark(grid.altitudes.front());
+    SkyInstant darkFrom = night.start;
+    for (std::size_t k = 0; k + 1 < grid.instants.size(); ++k) {
+        const bool darkAfter = isDark(grid.altitudes[k + 1]);
+        if (darkAfter == darkNow)
+            continue;
+        const SkyInstant t = instant(firstSecond(night, grid.instants[k], grid.instants[k + 1],
+            [darkAfter](const Altitudes &at) { return isDark(at) == darkAfter; }));
+        if (darkAfter)
+            darkFrom = t;
+        else
+            night.dark.push_back({darkFrom, t});
+        darkNow = darkAfter;
+    }
+    if (darkNow)
+        night.dark.push_back({darkFrom, night.end});
 }
 
 // The Moon at the middle of the night: illuminated fraction, phase and age.
@@ -232,76 +311,23 @@ std::optional<Night> nightOf(QDate date, const QTimeZone &zone, double latitude,
         return std::nullopt;
     Night night;
     night.date = date;
-    night.start = SkyInstant(std::chrono::seconds(noon.toSecsSinceEpoch()));
-    night.end = SkyInstant(std::chrono::seconds(nextNoon.toSecsSinceEpoch()));
+    night.start = instant(noon.toSecsSinceEpoch());
+    night.end = instant(nextNoon.toSecsSinceEpoch());
     night.latitude = latitude;
     night.longitude = longitude;
     night.dut1 = dut1Seconds;
-    const qint64 start = night.start.time_since_epoch().count();
-    const qint64 end = night.end.time_since_epoch().count();
-    if (end <= start)
+    if (night.end <= night.start)
         return std::nullopt;
-    const qint64 midnight = start + (end - start) / 2;
-
+    const qint64 midnight = (night.start + (night.end - night.start) / 2).time_since_epoch().count();
     const std::optional<SunMoon> sunMoon = SunMoon::around(midnight, dut1Seconds);
-    if (!sunMoon)
+    if (!sunMoon || !sample(night, *sunMoon))
         return std::nullopt;
-
-    const qint64 sampleCount = (end - start + sampleSeconds - 1) / sampleSeconds + 1;
-    night.samples.reserve(static_cast<std::size_t>(sampleCount));
-    for (qint64 i = 0; i < sampleCount; ++i) {
-        const std::optional<SunMoon::Place> place = sunMoon->at(start + i * sampleSeconds);
-        if (!place)
-            return std::nullopt;
-        const double moonDistance = std::hypot(place->moon[0], place->moon[1], place->moon[2]);
-        night.samples.push_back({unit(place->sun), unit(place->moon), std::asin(earthRadius / moonDistance) / degrees});
-    }
-
-    // The grid's instants within the window, and the window's end.
-    std::vector<qint64> knots;
-    for (qint64 t = start; t < end; t += sampleSeconds)
-        knots.push_back(t);
-    knots.push_back(end);
-    const auto altitudes = [&night](qint64 t) { return altitudesAt(night, night.samples, static_cast<double>(t)); };
-    std::vector<Altitudes> atKnot;
-    atKnot.reserve(knots.size());
-    for (const qint64 t : knots)
-        atKnot.push_back(altitudes(t));
-
-    for (const Crossing &crossing : crossings) {
-        const auto crossed = [&crossing](const Altitudes &at) { return above(at, crossing) == crossing.rising; };
-        for (std::size_t k = 0; k + 1 < knots.size(); ++k) {
-            if (crossed(atKnot[k]) || !crossed(atKnot[k + 1]))
-                continue;
-            const qint64 t
-                = firstSecond(knots[k], knots[k + 1], [&](qint64 second) { return crossed(altitudes(second)); });
-            if (t < end)
-                night.events[static_cast<std::size_t>(crossing.event)] = SkyInstant(std::chrono::seconds(t));
-            break;
-        }
-    }
-
-    std::optional<qint64> darkFrom;
-    if (isDark(atKnot.front()))
-        darkFrom = start;
-    for (std::size_t k = 0; k + 1 < knots.size(); ++k) {
-        const bool darkAfter = isDark(atKnot[k + 1]);
-        if (isDark(atKnot[k]) == darkAfter)
-            continue;
-        const qint64 t = firstSecond(
-            knots[k], knots[k + 1], [&](qint64 second) { return isDark(altitudes(second)) == darkAfter; });
-        if (darkAfter) {
-            darkFrom = t;
-        } else if (darkFrom) {
-            night.dark.push_back({SkyInstant(std::chrono::seconds(*darkFrom)), SkyInstant(std::chrono::seconds(t))});
-            darkFrom.reset();
-        }
-    }
-    if (darkFrom)
-        night.dark.push_back({SkyInstant(std::chrono::seconds(*darkFrom)), night.end});
-
-    const auto [lowest, highest] = std::minmax_element(
-        atKnot.begin(), atKnot.end(), [](const Altitudes &a, const Altitudes &b) { return a.sun < b.sun; });
+    const Grid grid = gridOf(night);
+    findEvents(night, grid);
+    findDarkness(night, grid);
+    // The grid is where the events were found, so the range agrees with them.
+    const auto [lowest, highest] = std::minmax_element(grid.altitudes.begin(), grid.altitudes.end(),
+        [](const Altitudes &a, const Altitudes &b) { return a.sun < b.sun; });
     night.darkest = daylightAt(lowest->sun);
     night.brightest = daylightAt(highest->sun);
 
@@ -319,8 +345,7 @@ SkyNow skyAt(const Night &night, std::chrono::system_clock::time_point instant)
 {
     if (night.samples.size() < 2)
         return {};
-    const Altitudes at
-        = altitudesAt(night, night.samples, std::chrono::duration<double>(instant.time_since_epoch()).count());
+    const Altitudes at = altitudesAt(night, std::chrono::duration<double>(instant.time_since_epoch()).count());
     SkyNow now;
     now.sunAltitude = at.sun;
     // Seen from the surface rather than the centre, the Moon stands lower by its parallax in altitude.

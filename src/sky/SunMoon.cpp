@@ -56,9 +56,9 @@ std::optional<SunMoon::Place> SunMoon::at(qint64 unixSeconds) const
             - lightDays * (earthBarycentric[1][i] - earthHeliocentric[1][i]);
     // As a "star" at the Sun's barycentric distance (parallax in arcseconds), eraAtciq takes it
     // to the Earth, then adds aberration; with this astrom its "CIRS" is still the GCRS.
-    double ra = 0, dec = 0, distance = 0;
+    double ra = 0, dec = 0;
     eraC2s(sunBarycentric.data(), &ra, &dec);
-    distance = eraPm(sunBarycentric.data());
+    const double distance = eraPm(sunBarycentric.data());
     double sunRa = 0, sunDec = 0;
     eraAtciq(ra, dec, 0, 0, ERFA_DR2AS / distance, 0, &astrom, &sunRa, &sunDec);
     Vector sun{};

@@ -87,8 +87,17 @@ std::vector<TargetPlace> TargetSky::places(qint64 unixSeconds, double fraction, 
         if (hourAngle <= -ERFA_DPI)
             hourAngle += ERFA_D2PI;
         const double altitude = 90 - zenithDistance * ERFA_DR2D;
-        places.push_back(
-            {target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude, visibility(di, latitude, altitude)});
+        places.push_back({target, hourAngle, -hourAngle / hourAngleRadiansPerSecond, altitude,
+            visibility(di, latitude, altitude), di * ERFA_DR2D});
     }
     return places;
+}
+
+std::optional<double> airmass(double altitudeDegrees)
+{
+    // Kasten, F. and Young, A. T. (1989), "Revised optical air mass tables and approximation
+    // formula", Applied Optics 28 (22), 4735–4738, for the ISO standard atmosphere.
+    if (!(altitudeDegrees > 0))
+        return std::nullopt;
+    return 1 / (std::sin(altitudeDegrees * ERFA_DD2R) + 0.50572 * std::pow(altitudeDegrees + 6.07995, -1.6364));
 }

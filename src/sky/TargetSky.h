@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -21,9 +22,15 @@ struct TargetPlace
     double secondsToMeridian = 0;
     double altitude = 0; // degrees above the horizon, [−90, +90]; no refraction
     Visibility visibility = Visibility::down;
+    double declination = 0; // degrees, apparent (CIRS): what the hour angle turns about the pole
 
     bool operator==(const TargetPlace &) const = default;
 };
+
+// The relative air mass at a geometric altitude in degrees, 1 at the zenith, after Kasten and
+// Young (1989), fitted to their tables for the ISO standard atmosphere:
+// 1 / (sin h + 0.50572 (h + 6.07995°)^−1.6364), about 38 at the horizon. None at or below it.
+std::optional<double> airmass(double altitudeDegrees);
 
 // The places of a list of targets for a clock that asks second after second, from ERFA's
 // ICRS-to-observed chain (IAU 2006/2000A, the CIO-based transformation): aberration, light

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sky/TargetNight.h"
 #include "sky/TargetSky.h"
 
 #include <QCoreApplication>
 #include <QString>
+
+#include <chrono>
 
 // The texts of the computed columns of the Targets window, translated. Negative values carry
 // U+2212, as the declinations do.
@@ -24,4 +27,20 @@ public:
     static QString altitude(double degrees);
     // "up", "down", "never rises", "never sets".
     static QString state(Visibility visibility);
+    // The relative air mass at a geometric altitude to two decimals, "1.42"; empty at or below
+    // the horizon.
+    static QString airmass(double altitudeDegrees);
+    // An instant as the local clock shows it then, to the nearest minute, "21:14": in the zone
+    // in force at that instant, read afresh (tzset), so a night that crosses a change of clocks
+    // shows each time as the clocks read it.
+    static QString localTime(SkyInstant instant);
+    // The texts of a target's rise and set: "—" when it never rises, "circumpolar" when it
+    // never sets, else the local time.
+    static QString riseOrSet(const TargetNight &night, const std::optional<SkyInstant> &instant);
+    // The text of its transit: "—" when it never rises, else the local time.
+    static QString transit(const TargetNight &night);
+    // A length of time rounded to the minute, "3 h 12 m" or "45 m"; "—" when it rounds to none.
+    static QString duration(std::chrono::seconds length);
+    // The heading of the dark-time column for an altitude limit in degrees.
+    static QString darkHeading(double limitDegrees);
 };

@@ -2,7 +2,9 @@
 
 #include "TargetCells.h"
 #include "TargetStore.h"
+#include "engine/IsoTime.h"
 #include "engine/WindowRegistry.h"
+#include "preferences/SettingsKeys.h"
 
 #include <Extensions/CellFont.h>
 #include <Extensions/DirectionIsolates.h>
@@ -11,6 +13,7 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +28,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Column { name, ra, dec, hourAngle, meridian, altitude, state, columnCount };
+// The per-second columns, then tonight's.
+enum Column {
+    name,
+    ra,
+    dec,
+    hourAngle,
+    meridian,
+    altitude,
+    airMass,
+    state,
+    rise,
+    transit,
+    set,
+    darkHours,
+    columnCount
+};
+
+// The altitudes the dark-time limit may take, in degrees.
+constexpr double lowestLimit = 0;
+constexpr double highestLimit = 89;
+
+// The stored limit, or the default in place of one out of range (a hand edit).
+double storedLimit(const AppUtils::DefaultSettings &store)
+{
+    const double limit = store.loadDouble(SettingsKeys::targetMinAltitude, SettingsDefaults::targetMinAltitude);
+    return limit >= lowestLimit && limit <= highestLimit ? limit : SettingsDefaults::targetMinAltitude;
+}
 
 // Why a typed coordinate was refused, in one line.
 QString problemText(CoordinateProblem problem, bool rightAscension)
@@ -203,8 +232,10 @@ void TargetsWindow::loadWindow(QMainWindow &window)
 
     m_table = new QTableWidget(0, columnCount, central);
     m_table->setAccessibleName(tr("Targets"));
+    const double limit = storedLimit(m_store);
     m_table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("RA"), tr("Dec"), tr("Hour angle"), tr("Meridian"), tr("Altitude"), tr("State")});
+        {tr("Name"), tr("RA"), tr("Dec"), tr("Hour angle"), tr("Meridian"), tr("Altitude"), tr("Airmass"), tr("State"),
+            tr("Rise"), tr("Transit"), tr("Set"), TargetCells::darkHeading(limit)});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
@@ -215,8 +246,12 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     const auto narrower = [&metrics](const QString &a, const QString &b) {
         return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
     };
+    TargetNight circumpolar;
+    circumpolar.circumpolar = true;
+    const QString riseOrSet = std::max(TargetCells::riseOrSet(circumpolar, {}), u"00:00"_s, narrower);
     const QString widest[]{{}, u"00 00 00.0"_s, u"−00 00 00"_s, u"−00 00 00"_s, TargetCells::meridian(-43000),
-        u"−00.0°"_s, std::max(TargetCells::state(Visibility::neverRises), unreadableState(), narrower)};
+        u"−00.0°"_s, u"00.00"_s, std::max(TargetCells::state(Visibility::neverRises), unreadableState(), narrower),
+        riseOrSet, u"00:00"_s, riseOrSet, TargetCells::duration(std::chrono::hours(23) + std::chrono::minutes(59))};
     QHeaderView *header = m_table->horizontalHeader();
     for (int column = ra; column < columnCount; ++column) {
         const int text = metrics.horizontalAdvance(widest[column]) + 2 * metrics.averageCharWidth();
@@ -225,7 +260,7 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     header->setSectionResizeMode(name, QHeaderView::Stretch);
     m_table->setItemDelegate(new IsolatingDelegate(&Extensions::firstStrongIsolated, m_table));
     auto *coordinates = new IsolatingDelegate(&Extensions::ltrIsolated, m_table);
-    for (const int column : {ra, dec, hourAngle, altitude})
+    for (const int column : {ra, dec, hourAngle, altitude, airMass})
         m_table->setItemDelegateForColumn(column, coordinates);
     grid->addWidget(m_table, 3, 0, 1, 4);
 
@@ -233,13 +268,35 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     m_positionStatus->setObjectName(u"m_positionStatus"_s);
     m_positionStatus->setAccessibleDescription(tr("Why no position is shown")); // its name is what it says
     m_positionStatus->setForegroundRole(QPalette::PlaceholderText);
-    grid->addWidget(m_positionStatus, 4, 0, 1, 3);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_positionStatus, 1);
+    // The limit of the dark-time column, read as a sentence: "Dark hours above [30] °".
+    auto *limitCaption = new QLabel(tr("Dark hours a&bove"), central);
+    m_limit = new QLineEdit(central);
+    m_limit->setObjectName(u"m_limit"_s);
+    m_limit->setAccessibleName(tr("Lowest altitude for dark hours, degrees"));
+    m_limit->setLayoutDirection(Qt::LeftToRight);
+    m_limit->setAlignment(Qt::AlignRight);
+    m_limit->setMaximumWidth(metrics.horizontalAdvance(u"00.000"_s) + 4 * metrics.averageCharWidth());
+    Platform::TextField::setDoubleValue(*m_limit, limit);
+    limitCaption->setBuddy(m_limit);
+    bottom->addWidget(limitCaption);
+    bottom->addWidget(m_limit);
+    bottom->addWidget(new QLabel(u"°"_s, central));
+    bottom->addSpacing(metrics.averageCharWidth() * 2);
     m_remove = new QPushButton(tr("&Remove"), central);
     m_remove->setEnabled(false);
-    grid->addWidget(m_remove, 4, 3);
+    bottom->addWidget(m_remove);
+    grid->addLayout(bottom, 4, 0, 1, 4);
+    m_limitProblem = new QLabel(central);
+    m_limitProblem->setObjectName(u"m_limitProblem"_s);
+    m_limitProblem->setForegroundRole(QPalette::PlaceholderText);
+    m_limitProblem->setAlignment(Qt::AlignRight);
+    m_limitProblem->hide();
+    grid->addWidget(m_limitProblem, 5, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     window.setCentralWidget(central);
-    window.resize(780, 380);
+    window.resize(1180, 400);
 
     auto *deleteKey = new QAction(m_table);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -252,7 +309,9 @@ void TargetsWindow::loadWindow(QMainWindow &window)
     connect(addButton, &QPushButton::clicked, this, &TargetsWindow::add);
     for (QLineEdit *edit : {m_name, m_ra, m_dec})
         connect(edit, &QLineEdit::returnPressed, this, &TargetsWindow::add);
+    connect(m_limit, &QLineEdit::editingFinished, this, &TargetsWindow::limitEdited);
     showProblem({});
+    m_tick.setTargetLimit(limit);
 
     // The list has the focus at first: a caret blinking in an empty field all night would
     // repaint the window twice a second, and the fields are a click or Alt+N away.
@@ -272,9 +331,17 @@ void TargetsWindow::update()
 {
     const ClockReading &reading = ClockWindow::reading();
     const auto *noPosition = std::get_if<NoPosition>(&reading.observer);
-    const QString status = noPosition ? noPositionText(*noPosition) : QString();
+    const QDate today(reading.local.tm_year + 1900, reading.local.tm_mon + 1, reading.local.tm_mday);
+    QString status;
+    if (noPosition)
+        status = noPositionText(*noPosition);
+    else if (!reading.night && !almanacCovers(nightDateOf(today, reading.local.tm_hour)))
+        status = tr("No rising and setting times: the almanac covers the years 1900 to 2100");
     if (m_positionStatus->text() != status)
         m_positionStatus->setText(status);
+    // The night's columns change only with the night, the list or the limit: a new pointer.
+    const bool newNights = reading.targetNights != m_shownNights;
+    m_shownNights = reading.targetNights;
     std::size_t index = 0; // among the targets, which the reading places in their order
     for (std::size_t row = 0; row < m_lines.size(); ++row) {
         const auto *target = std::get_if<Target>(&m_lines[row]);
@@ -283,13 +350,63 @@ void TargetsWindow::update()
         // The reading may be older than an edit of the list: it then holds other targets.
         const bool placed = index < reading.targets.size() && reading.targets[index].target == *target;
         const TargetPlace *place = placed && !noPosition ? &reading.targets[index] : nullptr;
+        const bool charted
+            = m_shownNights && index < m_shownNights->size() && (*m_shownNights)[index].target == *target;
+        const TargetNight *course = charted ? &(*m_shownNights)[index] : nullptr;
         ++index;
         const int r = int(row);
         setCell(r, hourAngle, place ? TargetCells::hourAngle(place->hourAngle) : QString());
         setCell(r, meridian, place ? TargetCells::meridian(place->secondsToMeridian) : QString());
         setCell(r, altitude, place ? TargetCells::altitude(place->altitude) : QString());
+        setCell(r, airMass, place ? TargetCells::airmass(place->altitude) : QString());
         setCell(r, state, place ? TargetCells::state(place->visibility) : QString());
+        if (newNights)
+            showCourse(r, course);
     }
+}
+
+void TargetsWindow::showCourse(int row, const TargetNight *course)
+{
+    // A time shows its UTC as tooltip and accessible description.
+    const auto show = [this, row](int column, const QString &text, const std::optional<SkyInstant> &instant) {
+        setCell(row, column, text);
+        QTableWidgetItem &item = *m_table->item(row, column);
+        const QString utc = instant ? isoText(*instant, 0) : QString();
+        if (item.toolTip() != utc) {
+            item.setToolTip(utc);
+            item.setData(Qt::AccessibleDescriptionRole, utc);
+        }
+    };
+    if (!course) {
+        for (const int column : {rise, transit, set})
+            show(column, {}, std::nullopt);
+        return setCell(row, darkHours, {});
+    }
+    const bool rises = course->rise || course->circumpolar;
+    show(rise, TargetCells::riseOrSet(*course, course->rise), course->rise);
+    show(transit, TargetCells::transit(*course), rises ? std::optional(course->transit) : std::nullopt);
+    show(set, TargetCells::riseOrSet(*course, course->set), course->set);
+    setCell(row, darkHours, TargetCells::duration(course->darkAboveLimit));
+}
+
+void TargetsWindow::limitEdited()
+{
+    const QString text = m_limit->text().trimmed();
+    const Platform::TextField::LeadingNumber<double> number = Platform::TextField::leadingDouble(text);
+    const double limit = number.value;
+    QString problem;
+    if (number.length == 0 || number.length != text.size() || !(limit >= lowestLimit && limit <= highestLimit))
+        problem = tr("Not used: the altitude is a number of degrees from %1 to %2").arg(lowestLimit).arg(highestLimit);
+    else {
+        if (!m_store.saveDouble(SettingsKeys::targetMinAltitude, limit))
+            problem = tr("Cannot write the settings file %1: the altitude holds until Horavane ends")
+                          .arg(m_store.fileName());
+        m_tick.setTargetLimit(limit);
+        m_table->horizontalHeaderItem(darkHours)->setText(TargetCells::darkHeading(limit));
+    }
+    m_limitProblem->setText(problem);
+    m_limitProblem->setVisible(!problem.isEmpty());
+    m_limit->setAccessibleDescription(problem);
 }
 
 void TargetsWindow::setCell(int row, int column, const QString &text)
@@ -304,6 +421,7 @@ void TargetsWindow::showLines()
     m_table->setRowCount(0);
     for (const TargetLine &line : m_lines)
         addRow(line);
+    m_shownNights.reset(); // the new rows' night cells are empty
     update();
 }
 

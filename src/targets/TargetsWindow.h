@@ -15,8 +15,10 @@ class QTableWidget;
 
 // The night's targets: a row to type one in (name, right ascension and declination in the
 // ICRS), and a table of them with, each second, their hour angle, the time to or since the
-// meridian, their altitude and whether they are up. The list is kept in the settings on every
-// edit and handed to the tick, which works out the places; the window only formats them.
+// meridian, their altitude, air mass and whether they are up; and for tonight, when each rises,
+// culminates and sets and how long it stands above an altitude limit (a field of the window) in
+// the dark hours. The list and the limit are kept in the settings on every edit and handed to
+// the tick, which works out the places and the night; the window only formats them.
 // A stored line that holds no target is a row that says why; it is kept until removed.
 class TargetsWindow : public ClockWindow
 {
@@ -51,6 +53,11 @@ private:
     // Shows problem beside the fields (none when empty) and selects field, when given.
     void showProblem(const QString &problem, QLineEdit *field = nullptr);
     void setCell(int row, int column, const QString &text);
+    // Rewrites a row's night columns from course; empty without one.
+    void showCourse(int row, const TargetNight *course);
+    // Keeps a limit that reads and hands it to the tick; otherwise says why beside the field and
+    // keeps the stored one.
+    void limitEdited();
 
     ClockUpdate &m_tick;
     AppUtils::DefaultSettings &m_store;
@@ -61,5 +68,8 @@ private:
     QLabel *m_problem = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_positionStatus = nullptr;
+    QLineEdit *m_limit = nullptr; // the dark-time column's altitude limit
+    QLabel *m_limitProblem = nullptr;
+    std::shared_ptr<const std::vector<TargetNight>> m_shownNights; // what the night columns show
     QPushButton *m_remove = nullptr;
 };

@@ -4,7 +4,10 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
+#include <QDBusMetaType>
+#include <QDBusPendingReply>
 #include <QDBusReply>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
@@ -52,6 +55,39 @@ QVariantMap fromLines(const QByteArray &text)
         map.insert(line.section(u": "_s, 0, 0), line.section(u": "_s, 1));
     return map;
 }
+
+// A night in the shape the almanac gives it; the times are made up, not worked out.
+Night madeUpNight(QDate date, double north, double east, const std::array<const char *, nightEventCount> &events,
+    const std::vector<std::pair<const char *, const char *>> &dark, double illumination, MoonPhase phase)
+{
+    const auto at = [](const char *iso) {
+        return SkyInstant(std::chrono::seconds(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
+    };
+    Night night;
+    night.date = date;
+    night.latitude = north;
+    night.longitude = east;
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (events[i])
+            night.events[i] = at(events[i]);
+    for (const auto &[start, end] : dark)
+        night.dark.push_back({at(start), at(end)});
+    night.moonIllumination = illumination;
+    night.moonPhase = phase;
+    return night;
+}
+
+// December at 52° N with the Moon up in the middle of the night: two dark intervals.
+const Night winterNight = madeUpNight(QDate(2026, 12, 9), 52, 13.4,
+    {"2026-12-09T14:52:10Z", "2026-12-09T15:34:05Z", "2026-12-09T16:15:40Z", "2026-12-09T16:58:00Z", "2026-12-10T04:56:00Z",
+        "2026-12-10T05:38:20Z", "2026-12-10T06:20:45Z", "2026-12-10T07:02:30Z", "2026-12-09T21:28:00Z", "2026-12-10T03:56:00Z"},
+    {{"2026-12-09T16:58:00Z", "2026-12-09T21:28:00Z"}, {"2026-12-10T03:56:00Z", "2026-12-10T04:56:00Z"}}, 0.75,
+    MoonPhase::waningGibbous);
+// June at 60.5° N: civil twilight all night, no moonrise, nothing dark.
+const Night summerNight = madeUpNight(QDate(2019, 6, 21), 60.5, -1.25,
+    {"2019-06-21T21:28:20Z", "2019-06-21T23:30:00Z", nullptr, nullptr, nullptr, nullptr, "2019-06-22T00:34:00Z",
+        "2019-06-22T02:36:40Z", nullptr, "2019-06-22T08:15:00Z"},
+    {}, 0.875, MoonPhase::waningGibbous);
 
 enum class Hazard { none, stderrClosed, largeMessage, impostor }; // met by the running clock
 
@@ -104,7 +140,9 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("unknown option alone") << QStringList{u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
-        QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now.\nUsage: "_s;
+        QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now or --tonight.\nUsage: "_s;
+        QTest::newRow("date without --tonight") << QStringList{u"--now"_s, u"--date"_s, u"2026-06-21"_s} << 2 << u"horavane: --date goes with --tonight.\nUsage: "_s;
+        QTest::newRow("date malformed") << QStringList{u"--tonight"_s, u"--date"_s, u"2026-6-21"_s} << 2 << u"horavane: --date takes a date as YYYY-MM-DD, not '2026-6-21'.\nUsage: "_s;
         QTest::newRow("no option: the windows") << QStringList{} << 1 << u"horavane: cannot open display \":999\""_s;
         QTest::newRow("Qt's option: the windows") << QStringList{u"-style"_s, u"fusion"_s} << 1 << u"horavane: cannot open display \":999\""_s;
         QTest::newRow("stdout closed") << QStringList{u"--now"_s} << 1 << u"horavane: cannot write the output: Bad file descriptor"_s;
@@ -178,6 +216,8 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT((reply = clock.call(u"Now"_s)).isValid(), 20000);
             const QString owner = bus.serviceOwner(busName);
             now = reply.value();
+            const QDBusReply<QVariantMap> tonight = clock.call(u"Tonight"_s);
+            QVERIFY(tonight.isValid() && tonight.value()[u"latitude"_s].toDouble() == latitude);
             QCOMPARE(clock.property("Latitude").toDouble(), latitude);
             QCOMPARE(clock.property("Source").toString(), u"manual"_s);
             // A second start hands over to the first: the name stays where it is.
@@ -190,7 +230,7 @@ private Q_SLOTS:
         const bool positioned = QTest::currentDataTag() != "no position"_ba;
         QStringList keys = {u"unix"_s, u"utc"_s, u"jd"_s, u"mjd"_s, u"dut1"_s, u"dut1_source"_s, u"gmst"_s, u"gast"_s, u"source"_s, u"clock_synchronised"_s, u"clock_max_error"_s};
         if (positioned)
-            keys << u"lmst"_s << u"last"_s << u"latitude"_s << u"longitude"_s;
+            keys << u"lmst"_s << u"last"_s << u"latitude"_s << u"longitude"_s << u"sun_altitude"_s << u"moon_altitude"_s << u"daylight"_s;
         if (!now.contains(u"clock_max_error"_s)) // only where the kernel says
             keys.removeLast();
         keys.sort();
@@ -207,6 +247,127 @@ private Q_SLOTS:
             numbers.insert(numbers.end(), {{u"latitude"_s, latitude}, {u"longitude"_s, longitude}, {u"lmst"_s, std::fmod(gmst + longitude / 15, 24)}, {u"last"_s, std::fmod(gast + longitude / 15, 24)}});
         for (const auto &[key, expected] : numbers) // hours to 3.6 µs, days to 86 µs
             QVERIFY2(std::abs(now[key].toDouble() - expected) < 1e-9, qPrintable(key + u": "_s + now[key].toString()));
+    }
+
+    // Every key in its place whatever the night lacks: what does not happen is null, the dark
+    // hours are ISO 8601 intervals.
+    void tonightText_data()
+    {
+        QTest::addColumn<Night>("night");
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("two dark intervals, lines") << winterNight << false << QByteArray(
+            "sunset: 2026-12-09T14:52:10.000Z\ncivil_dusk: 2026-12-09T15:34:05.000Z\nnautical_dusk: 2026-12-09T16:15:40.000Z\n"
+            "astronomical_dusk: 2026-12-09T16:58:00.000Z\nastronomical_dawn: 2026-12-10T04:56:00.000Z\n"
+            "nautical_dawn: 2026-12-10T05:38:20.000Z\ncivil_dawn: 2026-12-10T06:20:45.000Z\nsunrise: 2026-12-10T07:02:30.000Z\n"
+            "moonrise: 2026-12-09T21:28:00.000Z\nmoonset: 2026-12-10T03:56:00.000Z\ndate: 2026-12-09\nlatitude: 52\nlongitude: 13.4\n"
+            "moon_illumination: 0.75\nmoon_phase: waning_gibbous\n"
+            "dark: 2026-12-09T16:58:00.000Z/2026-12-09T21:28:00.000Z 2026-12-10T03:56:00.000Z/2026-12-10T04:56:00.000Z\n"
+            "dark_hours: 5.5\n");
+        QTest::newRow("two dark intervals, json") << winterNight << true << QByteArray(
+            R"({"sunset":"2026-12-09T14:52:10.000Z","civil_dusk":"2026-12-09T15:34:05.000Z","nautical_dusk":"2026-12-09T16:15:40.000Z",)"
+            R"("astronomical_dusk":"2026-12-09T16:58:00.000Z","astronomical_dawn":"2026-12-10T04:56:00.000Z",)"
+            R"("nautical_dawn":"2026-12-10T05:38:20.000Z","civil_dawn":"2026-12-10T06:20:45.000Z","sunrise":"2026-12-10T07:02:30.000Z",)"
+            R"("moonrise":"2026-12-09T21:28:00.000Z","moonset":"2026-12-10T03:56:00.000Z","date":"2026-12-09","latitude":52,"longitude":13.4,)"
+            R"("moon_illumination":0.75,"moon_phase":"waning_gibbous",)"
+            R"("dark":[["2026-12-09T16:58:00.000Z","2026-12-09T21:28:00.000Z"],["2026-12-10T03:56:00.000Z","2026-12-10T04:56:00.000Z"]],)"
+            R"("dark_hours":5.5})" "\n");
+        QTest::newRow("no dark, lines") << summerNight << false << QByteArray(
+            "sunset: 2019-06-21T21:28:20.000Z\ncivil_dusk: 2019-06-21T23:30:00.000Z\nnautical_dusk: null\nastronomical_dusk: null\n"
+            "astronomical_dawn: null\nnautical_dawn: null\ncivil_dawn: 2019-06-22T00:34:00.000Z\nsunrise: 2019-06-22T02:36:40.000Z\n"
+            "moonrise: null\nmoonset: 2019-06-22T08:15:00.000Z\ndate: 2019-06-21\nlatitude: 60.5\nlongitude: -1.25\n"
+            "moon_illumination: 0.875\nmoon_phase: waning_gibbous\ndark: \ndark_hours: 0\n");
+    }
+
+    void tonightText()
+    {
+        QFETCH(Night, night);
+        QFETCH(bool, json);
+        QFETCH(QByteArray, expected);
+        const std::vector<SnapshotEntry> entries = tonightOf(night);
+        QCOMPARE(json ? snapshotJson(entries) : snapshotLines(entries), expected);
+    }
+
+    void tonightCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("refusal"); // stderr's one line, exit status 1; none: answered
+        QTest::newRow("60° N, 21 June 2019") << QStringList{u"--tonight"_s, u"--json"_s, u"--date"_s, u"2019-06-21"_s} << QString();
+        QTest::newRow("no position") << QStringList{u"--tonight"_s} << u"horavane: no position: "_s; // then why, as this desktop has it
+        QTest::newRow("before 1900") << QStringList{u"--tonight"_s, u"--date"_s, u"1850-01-01"_s}
+                                     << u"horavane: no night for 1850-01-01: the almanac covers the years 1900 to 2100 only"_s;
+    }
+
+    // The stored position's night, against the USNO's published times; and the nights that cannot be told.
+    void tonightCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, refusal);
+        QFile settings(m_horavane->settingsPath());
+        if (refusal.isEmpty()) // the USNO's table "Rise and Set for the Sun for 2019", Location: 000 00, N60 00
+            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[General]\nPREFS_latitude=60\nPREFS_longitude=0\nPrefs_LocationSource=1\n") > 0);
+        settings.close();
+        m_horavane->environment().insert(u"TZ"_s, u"Europe/London"_s);
+        m_horavane->start(arguments);
+        QVERIFY(m_horavane->waitForExit());
+        QCOMPARE(m_horavane->process().exitCode(), refusal.isEmpty() ? 0 : 1);
+        const QStringList lines = m_horavane->lines();
+        QCOMPARE(lines.size(), refusal.isEmpty() ? 0 : 1);
+        QVERIFY(refusal.isEmpty() || lines.first().startsWith(refusal));
+        if (!refusal.isEmpty())
+            return;
+        const QByteArray out = m_horavane->process().readAllStandardOutput();
+        const QJsonObject night = QJsonDocument::fromJson(out).object();
+        qsizetype last = -1;
+        for (const char *key : {"sunset", "civil_dusk", "nautical_dusk", "astronomical_dusk", "astronomical_dawn", "nautical_dawn", "civil_dawn",
+                 "sunrise", "moonrise", "moonset", "date", "latitude", "longitude", "moon_illumination", "moon_phase", "dark", "dark_hours"}) {
+            const qsizetype at = out.indexOf(QByteArray('"' + QByteArray(key) + "\":"));
+            QVERIFY2(at > last, key);
+            last = at;
+        }
+        QCOMPARE(night.size(), 17);
+        // The Sun stays above −12° all night at 60° N in June: civil twilight, nothing darker.
+        for (const char *key : {"nautical_dusk", "astronomical_dusk", "astronomical_dawn", "nautical_dawn"})
+            QVERIFY2(night[QLatin1StringView(key)].isNull(), key);
+        QCOMPARE(night[u"dark"_s].toArray(), QJsonArray());
+        QCOMPARE(night[u"date"_s].toString(), u"2019-06-21"_s);
+        // The USNO's 21 June sunset and 22 June sunrise, to the minute.
+        const std::pair<const char *, const char *> published[] = {{"sunset", "2019-06-21T21:28:00Z"}, {"sunrise", "2019-06-22T02:36:00Z"}};
+        for (const auto &[key, usno] : published) {
+            const QDateTime ours = QDateTime::fromString(night[QLatin1StringView(key)].toString(), Qt::ISODateWithMs);
+            QVERIFY2(std::abs(ours.secsTo(QDateTime::fromString(QString::fromLatin1(usno), Qt::ISODate))) <= 60, key);
+        }
+    }
+
+    // Over the bus the same map, less what does not happen (a variant cannot be null), the dark
+    // hours as pairs of texts; without a night, an error that says why.
+    void tonightOverDBus()
+    {
+        qDBusRegisterMetaType<QList<QStringList>>();
+        ClockReading reading;
+        reading.observer = NoPosition::storedPositionUnusable;
+        ClockService clock([&reading] { return reading; });
+        clock.serve(QDBusConnection::SessionBus);
+        const QDBusMessage call = QDBusMessage::createMethodCall(busName, objectPath, u"org.horavane.Horavane1"_s, u"Tonight"_s);
+        QDBusPendingReply<QVariantMap> none = QDBusConnection::sessionBus().asyncCall(call); // answered by this thread's loop
+        QTRY_VERIFY(none.isFinished());
+        QCOMPARE(none.error().name(), u"org.horavane.Horavane1.Error.NoNight"_s);
+        QCOMPARE(none.error().message(), u"The stored position is not one on Earth: type it again in Preferences"_s);
+
+        Night night = winterNight;
+        night.events[static_cast<std::size_t>(NightEvent::moonrise)].reset();
+        reading.observer = ObserverPosition{52, 13.4};
+        reading.night = std::make_shared<const Night>(night);
+        QDBusPendingReply<QVariantMap> tonight = QDBusConnection::sessionBus().asyncCall(call);
+        QTRY_VERIFY(tonight.isFinished());
+        const QVariantMap map = tonight.value();
+        QVERIFY(!map.contains(u"moonrise"_s));
+        QCOMPARE(map.size(), 16);
+        QCOMPARE(map[u"moonset"_s].toString(), u"2026-12-10T03:56:00.000Z"_s);
+        const QDBusArgument dark = map[u"dark"_s].value<QDBusArgument>();
+        QCOMPARE(dark.currentSignature(), u"aas"_s);
+        QCOMPARE(qdbus_cast<QList<QStringList>>(dark),
+            (QList<QStringList>{{u"2026-12-09T16:58:00.000Z"_s, u"2026-12-09T21:28:00.000Z"_s}, {u"2026-12-10T03:56:00.000Z"_s, u"2026-12-10T04:56:00.000Z"_s}}));
     }
 
     // What the GPS receiver says comes last, each part once it is known.

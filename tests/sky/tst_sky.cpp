@@ -1,4 +1,5 @@
 #include <sky/TargetList.h>
+#include <sky/TargetNight.h>
 #include <sky/TargetSky.h>
 
 #include <QTest>
@@ -8,6 +9,9 @@ using namespace Qt::StringLiterals;
 // UTC, DUT1 (s), site (°), J2000 place (h, °) → hour angle (s), to the meridian (solar s), altitude (°), tolerance (s; °/150).
 struct Place { qint64 instant; double fraction, dut1, lat, lon, ra, dec, hourAngle, toMeridian, altitude; Visibility visibility; double tolerance; };
 Q_DECLARE_METATYPE(Place)
+// Site (°), J2000 place (h, °) → transit, rise and set (Unix s; 0: none), circumpolar, dark seconds above 30°.
+struct Course { double lat, lon, ra, dec; qint64 transit, rise, set; bool circumpolar; qint64 darkAbove30; };
+Q_DECLARE_METATYPE(Course)
 
 class TestSky : public QObject
 {
@@ -106,6 +110,79 @@ private Q_SLOTS:
         QVERIFY2(std::abs(hourAngle - p.hourAngle) < p.tolerance && std::abs(got.secondsToMeridian - p.toMeridian) < p.tolerance
                  && std::abs(got.altitude - p.altitude) < p.tolerance / 150, qPrintable(text));
         QCOMPARE(got.visibility, p.visibility);
+    }
+
+    // Worked by hand for the night from noon to noon UTC, 2026-12-09/10: GMST at 0 h UT on the 10th
+    // (Meeus 12.3) 5h14m57.1s, gaining 360.98564736629° a day; each J2000 place carried to the date
+    // with Meeus 21.1's yearly precession at the mid-epoch (Vega: 18h37m50.6s +38°48′29″). Transit
+    // when GMST + λ = α; rise and set ±H0 from it, cos H0 = (sin h0 − sin φ sin δ) / (cos φ cos δ),
+    // h0 = −0.5667°; the same with h0 = 30° for the hours above the limit. Nutation beyond the
+    // equation of the equinoxes and aberration (≤ 3 s here) are in the tolerance of 10 s. The dark
+    // hours: the celestial-equator star's transit −2 h…+2 h and +3 h…+6 h.
+    void targetNights_data()
+    {
+        QTest::addColumn<Course>("c");
+        const double vega[]{18 + 36 / 60. + 56.336 / 3600, 38 + 47 / 60. + 1.28 / 3600};
+        const double sirius[]{6 + 45 / 60. + 8.917 / 3600, -(16 + 42 / 60. + 58.02 / 3600)};
+        const double canopus[]{6 + 23 / 60. + 57.11 / 3600, -(52 + 41 / 60. + 44.4 / 3600)};
+        const std::pair<const char *, Course> rows[] = {
+            {"Vega, 45 N",                 {45, 0, vega[0], vega[1], 1796822678, 1796787900, 1796857456, false, 0}},
+            {"Vega, 52 N: circumpolar",    {52, 0, vega[0], vega[1], 1796822678, 0, 0, true, 0}},
+            {"Sirius, Berlin: under 30°",  {52, 13.4, sirius[0], sirius[1], 1796863062, 1796846694, 1796879430, false, 0}},
+            {"Sirius, Cape Town",          {-33.9, 18.4, sirius[0], sirius[1], 1796861865, 1796837358, 1796886373, false, 17380}},
+            {"Canopus, 52 N: never rises", {52, 0, canopus[0], canopus[1], 1796864964, 0, 0, false, 0}},
+            {"Canopus, 40 S: circumpolar", {-40, -70, canopus[0], canopus[1], 1796881719, 0, 0, true, 21737}},
+            {"equator, δ 0",               {0, 0, 6, 0, 1796863578, 1796841901, 1796885255, false, 17961}},
+        };
+        for (const auto &[name, course] : rows)
+            QTest::newRow(name) << course;
+    }
+
+    void targetNights()
+    {
+        QFETCH(Course, c);
+        using std::chrono::seconds;
+        const SkyInstant middle{seconds(1796860800)}, equatorTransit{seconds(1796863578)};
+        Night night;
+        night.start = middle - std::chrono::hours(12);
+        night.end = middle + std::chrono::hours(12);
+        night.latitude = c.lat;
+        night.longitude = c.lon;
+        night.dark = {{equatorTransit - seconds(7200), equatorTransit + seconds(7200)},
+            {equatorTransit + seconds(10800), equatorTransit + seconds(21600)}};
+        const Target target{u"t"_s, c.ra, c.dec};
+        const std::vector<TargetNight> got = ::targetNights(night, {&target, 1}, 30);
+        QCOMPARE(got.size(), 1u);
+        const auto near = [](std::optional<SkyInstant> at, qint64 expected) {
+            return expected ? at && std::abs(at->time_since_epoch().count() - expected) <= 10 : !at;
+        };
+        const auto text = [](std::optional<SkyInstant> at) { return at ? QString::number(at->time_since_epoch().count()) : u"none"_s; };
+        const TargetNight &n = got[0];
+        QVERIFY2(near(n.transit, c.transit) && near(n.rise, c.rise) && near(n.set, c.set)
+                 && std::abs(n.darkAboveLimit.count() - c.darkAbove30) <= 10,
+            qPrintable(u"%1 %2 %3 %4"_s.arg(text(n.transit), text(n.rise), text(n.set)).arg(n.darkAboveLimit.count())));
+        QCOMPARE(n.circumpolar, c.circumpolar);
+    }
+
+    // Kasten and Young's formula evaluated by hand; none at and below the horizon.
+    void airmass_data()
+    {
+        QTest::addColumn<double>("altitude");
+        QTest::addColumn<double>("expected"); // 0: none
+        QTest::newRow("60°")      << 60.0 << 1.15399;
+        QTest::newRow("30°")      << 30.0 << 1.99429;
+        QTest::newRow("10°")      << 10.0 << 5.58604;
+        QTest::newRow("1°")       << 1.0 << 26.3106;
+        QTest::newRow("horizon")  << 0.0 << 0.0;
+        QTest::newRow("below")    << -5.0 << 0.0;
+    }
+
+    void airmass()
+    {
+        QFETCH(double, altitude);
+        QFETCH(double, expected);
+        const std::optional<double> got = ::airmass(altitude);
+        QVERIFY2(expected ? got && std::abs(*got - expected) < 1e-4 : !got, qPrintable(QString::number(got.value_or(0))));
     }
 
     // A list in text, line by line: a line that holds no target is kept as it was, so writing the

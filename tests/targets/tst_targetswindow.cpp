@@ -63,23 +63,34 @@ private Q_SLOTS:
         QCOMPARE(m_store.loadString(SettingsKeys::targets, {}), typo + u"2.5\t89\tPolaris\n"_s);
     }
 
-    // A reading → the cells, for the rows whose target it holds a place for; none without a position.
+    // A reading → the cells, for the rows whose target it holds a place or a night for; none
+    // without a position. The night crosses the change to summer time at 01:00 UTC: each time is
+    // in the zone in force then. Air mass at 45.25° by hand from Kasten and Young's formula: 1.4065.
     void cells()
     {
-        const auto controller = shown({m42, polaris, {u"Vega"_s, 18.6, 38.8}});
+        const Target vega{u"Vega"_s, 18.6, 38.8};
+        qputenv("TZ", "Europe/Berlin");
+        const auto controller = shown({m42, polaris, vega});
         const QMainWindow &window = *controller->window();
         const QTableWidget &table = *window.findChild<QTableWidget *>();
-        const auto row = [&](int r) { QStringList t; for (int c = 0; c < 7; ++c) t << table.item(r, c)->text(); return t; };
+        const auto row = [&](int r) { QStringList t; for (int c = 0; c < table.columnCount(); ++c) t << table.item(r, c)->text(); return t; };
         ClockReading reading;
         reading.observer = ObserverPosition{50, 10};
         reading.targets = {{m42, M_PI / 8, -5385.3, 45.25, Visibility::up}, {polaris, -0.01, 137.1, -0.04, Visibility::neverRises}};
+        const auto at = [](qint64 unix) { return SkyInstant(std::chrono::seconds(unix)); };
+        reading.targetNights = std::make_shared<const std::vector<TargetNight>>(std::vector<TargetNight>{
+            {m42, at(1774740300), at(1774722600), at(1774758000), false, std::chrono::seconds(11520)},
+            {polaris, at(1774753229), {}, {}, true, std::chrono::seconds(39571)}, {vega, at(1774755000), {}, {}, false, {}}});
         ClockUpdate::shared().show(reading);
-        QCOMPARE(row(0), (QStringList{m42.name, u"05 35 17.3"_s, u"−05 23 28"_s, u"+01 30 00"_s, u"1 h 30 m ago"_s, u"45.3°"_s, u"up"_s}));
-        QCOMPARE(row(1), (QStringList{u"Polaris"_s, u"02 31 49.1"_s, u"+89 15 51"_s, u"−00 02 18"_s, u"in 2 m"_s, u"0.0°"_s, u"never rises"_s}));
-        QCOMPARE(row(2).mid(3), QStringList(4));
+        QCOMPARE(row(0), (QStringList{m42.name, u"05 35 17.3"_s, u"−05 23 28"_s, u"+01 30 00"_s, u"1 h 30 m ago"_s, u"45.3°"_s,
+                             u"1.41"_s, u"up"_s, u"19:30"_s, u"00:25"_s, u"06:20"_s, u"3 h 12 m"_s}));
+        QCOMPARE(row(1), (QStringList{u"Polaris"_s, u"02 31 49.1"_s, u"+89 15 51"_s, u"−00 02 18"_s, u"in 2 m"_s, u"0.0°"_s,
+                             u""_s, u"never rises"_s, u"circumpolar"_s, u"05:00"_s, u"circumpolar"_s, u"11 h 0 m"_s}));
+        QCOMPARE(row(2).mid(3), (QStringList(5) << u"—"_s << u"—"_s << u"—"_s << u"—"_s));
+        QCOMPARE(table.item(0, 8)->toolTip(), u"2026-03-28T18:30:00.000Z"_s);
         // Drawn in a right-to-left layout, each cell still reads left to right: the cursor moves
         // right from one character to the next (an edge of the text is ambiguous: it is left out).
-        for (int c = 0; c < 7; ++c) {
+        for (int c = 0; c < table.columnCount(); ++c) {
             const QModelIndex index = table.model()->index(0, c);
             const QString text = index.data().toString();
             QTextLayout layout(qobject_cast<QStyledItemDelegate *>(table.itemDelegateForIndex(index))->displayText(text, {}));
@@ -95,8 +106,9 @@ private Q_SLOTS:
                 QVERIFY2(line.cursorToX(i) < line.cursorToX(i + 1), qPrintable(text));
         }
         reading.observer = NoPosition::notAllowed;
+        reading.targetNights = nullptr;
         ClockUpdate::shared().show(reading);
-        QCOMPARE(row(0).mid(3), QStringList(4));
+        QCOMPARE(row(0).mid(3), QStringList(9));
         QCOMPARE(window.findChild<QLabel *>(u"m_positionStatus"_s)->text(), u"The location service does not allow Horavane to know the position"_s);
     }
 
@@ -138,6 +150,34 @@ private Q_SLOTS:
         const QImage shaped = drawn();
         const int most = largestDifference(cells, shaped);
         QVERIFY2(most <= 1, qPrintable(QString::number(most)));
+    }
+
+    // The altitude limit: one that reads is stored and heads its column; a bad one keeps the stored
+    // limit and says why beside the field.
+    void limit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("45")          << u" 45 "_s << 45.0;
+        QTest::newRow("above 89")    << u"89.5"_s << 25.0;
+        QTest::newRow("below 0")     << u"-1"_s << 25.0;
+        QTest::newRow("a unit")      << u"30 deg"_s << 25.0;
+        QTest::newRow("empty")       << u""_s << 25.0;
+    }
+
+    void limit()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, stored);
+        m_store.saveDouble(SettingsKeys::targetMinAltitude, 25);
+        const auto controller = shown({m42});
+        const QMainWindow &window = *controller->window();
+        auto &field = *window.findChild<QLineEdit *>(u"m_limit"_s);
+        field.setText(text);
+        QTest::keyClick(&field, Qt::Key_Return);
+        QCOMPARE(m_store.loadDouble(SettingsKeys::targetMinAltitude, 0), stored);
+        QCOMPARE(window.findChild<QTableWidget *>()->horizontalHeaderItem(11)->text(), u"Dark hours above %1°"_s.arg(stored));
+        QCOMPARE(window.findChild<QLabel *>(u"m_limitProblem"_s)->text().isEmpty(), stored != 25);
     }
 
     // A bad entry is selected, with its reason, and nothing stored; a good one is stored as the
