@@ -71,9 +71,10 @@ bench_start_x() {
 # observer typed in at Greenwich, so that the sidereal dial turns too. The revision measured as
 # "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
 # from finding each other as a running instance. "details" shows the digital window's details
-# section too; "targets" opens the Targets window too, with 20 targets from pole to pole; a
-# key=value is one more setting, and Prefs_LocationSource=N replaces the typed position's source.
-#   bench_horavane_home [details] [targets] [key=value ...]
+# section too; "targets" opens the Targets window too, with 20 targets from pole to pole;
+# "tonight" opens the Tonight window too; a key=value is one more setting, and
+# Prefs_LocationSource=N replaces the typed position's source.
+#   bench_horavane_home [details] [targets] [tonight] [key=value ...]
 bench_horavane_home() {
     local home option extra= source=1
     for option in "$@"; do
@@ -81,6 +82,7 @@ bench_horavane_home() {
         Prefs_LocationSource=*) source=${option#*=} ;;
         *=*) extra+="$option"$'\n' ;;
         details) extra+="APP_ShowDetails=true"$'\n' ;;
+        tonight) extra+="APP_Tonight=true"$'\n' ;;
         targets) extra+="APP_Targets=true"$'\n'"PREFS_targets=\"$(awk 'BEGIN {
                 for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""$'\n' ;;
         esac
@@ -138,6 +140,10 @@ bench_windows() {
         if grep -qx 'APP_Targets=true' "$home/.config/Horavane/Horavane.conf"; then
             id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Targets$' | head -1)
             echo "$label-targets=$id"
+        fi
+        if grep -qx 'APP_Tonight=true' "$home/.config/Horavane/Horavane.conf"; then
+            id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tonight$' | head -1)
+            echo "$label-tonight=$id"
         fi ;;
     timerfdlabel)
         echo "timerfdlabel=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^timerfd label clock$' | head -1)" ;;

@@ -19,12 +19,12 @@
 // countedRounds, for callgrind to count alone (--toggle-collect): the instructions of one more
 // read-out changing every second are the difference between two runs, divided.
 #include "OpenWindows.h"
-#include "digital/Readout.h"
 #include "engine/ClockUpdate.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
 
 #include <AppUtils/Sidereal.h>
+#include <Extensions/Readout.h>
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -36,6 +36,8 @@
 #include <cstring>
 #include <ctime>
 #include <vector>
+
+using Extensions::Readout;
 
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;

@@ -12,6 +12,7 @@
 #include "look/NightVision.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
+#include "tonight/TonightWindow.h"
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 #include "preferences/StoredSettings.h"
@@ -74,6 +75,7 @@ void showReading(Scene scene = Scene::observatory)
             reading.targetNights = std::make_shared<const std::vector<TargetNight>>(
                 targetNights(*night, targets, SettingsDefaults::targetMinAltitude));
             reading.night = std::make_shared<const Night>(std::move(*night));
+            reading.sky = skyAt(*reading.night, instant);
         }
     }
     ClockUpdate::shared().show(std::move(reading));
@@ -154,17 +156,18 @@ int main(int argc, char *argv[])
     const auto digital = makeClockWindow<HoravaneWindow>();
     const auto analog = makeClockWindow<AnalogClockWindow>();
     const auto targets = makeClockWindow<TargetsWindow>();
+    const auto tonight = makeClockWindow<TonightWindow>();
     const auto withMenu = [&menu](const std::shared_ptr<ClockWindow> &window) {
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
     };
-    for (const auto &window : {digital, analog, targets})
+    for (const auto &window : {digital, analog, targets, tonight})
         withMenu(window);
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog, targets})
+        for (const auto &window : {digital, analog, targets, tonight})
             window->showWindow();
         showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
@@ -179,6 +182,7 @@ int main(int argc, char *argv[])
         chooseSource(1);
         save(*analog->window(), folder, u"analog-window"_s + suffix);
         save(*targets->window(), folder, u"targets-window"_s + suffix);
+        save(*tonight->window(), folder, u"tonight-window"_s + suffix);
         if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
             chooseLstDial(true);
             save(*analog->window(), folder, u"analog-window-24h"_s);
@@ -201,6 +205,7 @@ int main(int argc, char *argv[])
     showReading();
     save(*analog->window(), folder, u"analog-window-night"_s);
     save(*targets->window(), folder, u"targets-window-night"_s);
+    save(*tonight->window(), folder, u"tonight-window-night"_s);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);
@@ -223,5 +228,10 @@ int main(int argc, char *argv[])
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     showReading();
     save(*digital->window(), folder, u"digital-window-details-rtl"_s);
+    tonight->window()->close();
+    const auto tonightRtl = makeClockWindow<TonightWindow>(); // its captions are aligned when it is made
+    tonightRtl->showWindow();
+    showReading();
+    save(*tonightRtl->window(), folder, u"tonight-window-rtl"_s);
     return 0;
 }

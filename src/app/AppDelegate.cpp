@@ -144,6 +144,11 @@ void AppDelegate::showTargets()
     showClockWindow(windowOpener(&WindowRegistry::openTargetsWindow));
 }
 
+void AppDelegate::showTonight()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openTonightWindow));
+}
+
 void AppDelegate::importEarthOrientation()
 {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), tr("Import Earth Orientation Data"),

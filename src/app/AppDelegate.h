@@ -49,6 +49,7 @@ public:
     void showHoravane();
     void showAnalog();
     void showTargets();
+    void showTonight();
     void showPreferences();
     // The preferences at the General pane, where the position comes from.
     void showPositionPreferences();

@@ -55,6 +55,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_showHoravane, tr("&Digital Clock"), QKeySequence(tr("Ctrl+1")));
     setUp(m_showAnalog, tr("&Analog Clock"), QKeySequence(tr("Ctrl+2")));
     setUp(m_showTargets, tr("&Targets"), QKeySequence(tr("Ctrl+3")));
+    setUp(m_showTonight, tr("T&onight"), QKeySequence(tr("Ctrl+4")));
     setUp(m_close, tr("&Close"), QKeySequence::Close);
     for (QAction *action : applicationKeys())
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -84,6 +85,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_showHoravane, &QAction::triggered, &delegate, &AppDelegate::showHoravane);
     connect(&m_showAnalog, &QAction::triggered, &delegate, &AppDelegate::showAnalog);
     connect(&m_showTargets, &QAction::triggered, &delegate, &AppDelegate::showTargets);
+    connect(&m_showTonight, &QAction::triggered, &delegate, &AppDelegate::showTonight);
     connect(&m_close, &QAction::triggered, this, [] {
         if (QWidget *window = QApplication::activeWindow())
             window->close();
@@ -118,7 +120,7 @@ void AppMenu::install(QMainWindow &window)
     view->addActions({&m_fullScreen, &m_stayOnTop});
     connect(view, &QMenu::aboutToShow, this, &AppMenu::showWindowState);
     QMenu *windows = bar->addMenu(tr("&Window"));
-    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets});
+    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight});
     windows->addSeparator();
     windows->addAction(&m_close);
     window.setMenuBar(bar);
@@ -135,7 +137,8 @@ void AppMenu::addKeys(QWidget &window)
 
 QList<QAction *> AppMenu::applicationKeys()
 {
-    return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog, &m_showTargets};
+    return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog, &m_showTargets,
+        &m_showTonight};
 }
 
 QMainWindow *AppMenu::frontClockWindow() const

@@ -4,6 +4,7 @@
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
 #include "targets/TargetsWindow.h"
+#include "tonight/TonightWindow.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +18,8 @@ std::span<const WindowOpener> windowOpeners()
             SettingsKeys::analogWindowOpen, &WindowRegistry::openAnalogWindow, &makeClockWindow<AnalogClockWindow>},
         WindowOpener{
             SettingsKeys::targetsWindowOpen, &WindowRegistry::openTargetsWindow, &makeClockWindow<TargetsWindow>},
+        WindowOpener{
+            SettingsKeys::tonightWindowOpen, &WindowRegistry::openTonightWindow, &makeClockWindow<TonightWindow>},
     };
     return openers;
 }

@@ -1,9 +1,9 @@
 #include "DetailsPanel.h"
 
-#include "Readout.h"
 #include "look/NightPalette.h"
 
 #include <AppUtils/Digits.h>
+#include <Extensions/Readout.h>
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+using Extensions::Readout;
 
 using namespace Qt::StringLiterals;
 

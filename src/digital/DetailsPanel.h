@@ -6,7 +6,9 @@
 
 class QFormLayout;
 class QPushButton;
+namespace Extensions {
 class Readout;
+}
 
 // The read-outs astronomers ask for beyond the clock's own: UT1 − UTC and where it comes from,
 // Greenwich mean and apparent and local mean sidereal time, the Julian dates, the system
@@ -44,31 +46,31 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    Readout *addRow(const QString &label, const QString &description);
+    Extensions::Readout *addRow(const QString &label, const QString &description);
     // A quieter line under a row, saying why a source was set aside.
-    Readout *addProblemLine(const QString &description);
+    Extensions::Readout *addProblemLine(const QString &description);
     void colourClockRow();
     void showDownload(const Ut1Source &ut1, const EarthOrientationDownloadState &download);
     // The GPS row, and the clock row's word from the GPS, remade when what they show changes.
     void showGps(const ClockReading &reading);
-    static void showProblem(Readout &line, const QString &problem);
+    static void showProblem(Extensions::Readout &line, const QString &problem);
 
     QFormLayout *m_rows;
-    Readout *m_ut1;
-    Readout *m_ut1Problem;
+    Extensions::Readout *m_ut1;
+    Extensions::Readout *m_ut1Problem;
     QWidget *m_downloadRow;
-    Readout *m_downloadLine;
+    Extensions::Readout *m_downloadLine;
     QPushButton *m_downloadButton;
-    Readout *m_greenwichMean;
-    Readout *m_greenwichApparent;
-    Readout *m_localMean;
-    Readout *m_julianDate;
-    Readout *m_modifiedJulianDate;
-    Readout *m_clock;
-    Readout *m_leapSeconds;
-    Readout *m_leapSecondProblem;
-    Readout *m_scriptingProblem;
-    Readout *m_gps;
+    Extensions::Readout *m_greenwichMean;
+    Extensions::Readout *m_greenwichApparent;
+    Extensions::Readout *m_localMean;
+    Extensions::Readout *m_julianDate;
+    Extensions::Readout *m_modifiedJulianDate;
+    Extensions::Readout *m_clock;
+    Extensions::Readout *m_leapSeconds;
+    Extensions::Readout *m_leapSecondProblem;
+    Extensions::Readout *m_scriptingProblem;
+    Extensions::Readout *m_gps;
     bool m_clockSynchronised = false;
     // What the clock row shows now: the daemon's word, or the kernel's when there is none, and
     // the GPS's word over either; none before the first reading.

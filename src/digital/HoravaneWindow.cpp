@@ -2,7 +2,6 @@
 
 #include "DetailsPanel.h"
 #include "engine/IsoTime.h"
-#include "Readout.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/SettingsKeys.h"
 #include "ui_HoravaneWindow.h"
@@ -11,6 +10,7 @@
 #include <AppUtils/Sidereal.h>
 #include <Extensions/DegreesText.h>
 #include <Extensions/FittingFonts.h>
+#include <Extensions/Readout.h>
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+using Extensions::Readout;
 using namespace Qt::StringLiterals;
 
 // The window's place is kept under its English title: a translated one would be lost when

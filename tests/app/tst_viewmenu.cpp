@@ -108,6 +108,17 @@ private Q_SLOTS:
                  saveTargets(AppUtils::Defaults(), std::vector<TargetLine>{Target{u"M42"_s, 5.5881, -5.3911}});
                  return t.clockWindow(&WindowRegistry::openTargetsWindow);
              }},
+            {"tonight", [](tst_ViewMenu &t) -> QWidget & {
+                 QWidget &window = t.clockWindow(&WindowRegistry::openTonightWindow);
+                 auto night = std::make_shared<Night>();
+                 night->events[0] = SkyInstant(std::chrono::seconds(1796828400));
+                 ClockReading reading;
+                 reading.observer = ObserverPosition{52.5, 13.4};
+                 reading.night = night;
+                 reading.sky = SkyNow{};
+                 ClockUpdate::shared().show(reading);
+                 return window;
+             }},
             {"general pane", [](tst_ViewMenu &) -> QWidget & {
                  sharedPreferences().window().selectPane(0);
                  return shown(sharedPreferences().window());
@@ -207,6 +218,8 @@ private:
     {
         if (slot == &WindowRegistry::openHoravaneWindow)
             m_delegate->showHoravane();
+        else if (slot == &WindowRegistry::openTonightWindow)
+            m_delegate->showTonight();
         else
             slot == &WindowRegistry::openAnalogWindow ? m_delegate->showAnalog() : m_delegate->showTargets();
         QWidget &window = *(windowRegistry().*slot)->window();

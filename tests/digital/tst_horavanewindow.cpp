@@ -2,9 +2,9 @@
 #include "FakeClock.h"
 #include "digital/DetailsPanel.h"
 #include "digital/HoravaneWindow.h"
-#include "digital/Readout.h"
 
 #include <AppUtils/Sidereal.h>
+#include <Extensions/Readout.h>
 
 #include <QAccessible>
 #include <QClipboard>
@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
+using Extensions::Readout;
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 using Source = LocationSource;

@@ -1,5 +1,6 @@
 #include "PixelDifference.h"
-#include "digital/Readout.h"
+
+#include <Extensions/Readout.h>
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QTextLayout>
 
 
+using Extensions::Readout;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -12,6 +12,8 @@
 
 class QTextLayout;
 
+namespace Extensions {
+
 // One line of text that changes often and can be selected and copied like a selectable label,
 // but never asks its layout for room: it is as wide as the widest text it was told to expect,
 // so a new text only repaints it. In a fixed-pitch font its characters are cells: a new text
@@ -108,3 +110,5 @@ private:
     int m_cursor = 0;
     bool m_dragging = false;
 };
+
+} // namespace Extensions

@@ -1,4 +1,4 @@
-#include "Readout.h"
+#include "Extensions/Readout.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -13,6 +13,8 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+
+namespace Extensions {
 
 // What a screen reader finds: a label whose name is the text shown, with the text and its
 // selection readable as text too.
@@ -510,3 +512,5 @@ void Readout::focusOutEvent(QFocusEvent *event)
         select(m_cursor, m_cursor);
     QWidget::focusOutEvent(event);
 }
+
+} // namespace Extensions
