@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+149"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -166,11 +166,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>T&amp;onight</source>
+        <translation>&amp;Heute Nacht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -190,7 +200,7 @@
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>About Horavane</source>
         <translation>Über Horavane</translation>
     </message>
@@ -241,7 +251,7 @@
 <context>
     <name>BoundedFile</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+27"/>
+        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+29"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
@@ -272,7 +282,7 @@
 <context>
     <name>ClockService</name>
     <message>
-        <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
+        <location filename="../../src/scripting/ClockService.cpp" line="+56"/>
         <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
         <translation>Kein Sitzungsbus (%1): Andere Programme können diese Uhr nicht über D-Bus lesen.</translation>
     </message>
@@ -301,8 +311,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>With --now: print one JSON object instead.</source>
-        <translation>Mit --now: stattdessen ein JSON-Objekt ausgeben.</translation>
+        <source>Print the night from local noon to the next local noon (the night in progress, or the one that starts on --date): sunset, twilight, sunrise, the Moon and the dark hours, as key: value lines, then end. Needs no display.</source>
+        <translation>Gibt die Nacht von Mittag bis Mittag (Ortszeit) aus (die laufende oder die, die am --date beginnt): Sonnenuntergang, Dämmerung, Sonnenaufgang, den Mond und die dunklen Stunden, als Zeilen „Schlüssel: Wert“, und endet. Braucht keine Anzeige.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>With --tonight: the night that starts at local noon of this date.</source>
+        <translation>Mit --tonight: die Nacht, die um Mittag (Ortszeit) dieses Datums beginnt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --now or --tonight: print one JSON object instead.</source>
+        <translation>Mit --now oder --tonight: stattdessen ein JSON-Objekt ausgeben.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -310,20 +330,55 @@
         <translation>Bürgerliche Zeit, UTC und lokale Sternzeit für Astronomen.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+60"/>
+        <source>--date takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
+        <translation>--date erwartet ein Datum als JJJJ-MM-TT, nicht „%1“.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no night for %1: %2</source>
+        <translation>keine Nacht für %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a one-shot run does not wait for the location service; ask the running clock over D-Bus</source>
+        <translation>ein einmaliger Aufruf wartet nicht auf den Ortungsdienst; fragen Sie die laufende Uhr über D-Bus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no position: %1</source>
+        <translation>keine Position: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the night cannot be worked out: %1</source>
+        <translation>die Nacht lässt sich nicht berechnen: %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>--json goes with --now.</source>
-        <translation>--json geht nur zusammen mit --now.</translation>
+        <source>--now and --tonight go one at a time.</source>
+        <translation>--now und --tonight gehen nur einzeln.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--date goes with --tonight.</source>
+        <translation>--date gehört zu --tonight.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--json goes with --now or --tonight.</source>
+        <translation>--json gehört zu --now oder --tonight.</translation>
     </message>
 </context>
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+52"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+54"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC:</translation>
     </message>
@@ -644,7 +699,7 @@
 <context>
     <name>EarthOrientationDownload</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+32"/>
+        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+30"/>
         <source>IERS download failed: %1</source>
         <translation>IERS-Download fehlgeschlagen: %1</translation>
     </message>
@@ -699,7 +754,7 @@
         <translation>der Download reicht bis %1, weniger weit als die vorhandene Datei (%2)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>IERS download not kept: %1</source>
         <translation>IERS-Download nicht gespeichert: %1</translation>
     </message>
@@ -775,7 +830,7 @@
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
-        <location filename="../../src/engine/Location.cpp" line="+10"/>
+        <location filename="../../src/engine/Location.cpp" line="+13"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>Warten auf die erste Positionsbestimmung des Ortungsdienstes</translation>
     </message>
@@ -1262,7 +1317,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+495"/>
+        <location filename="../../frameworks/Extensions/src/Readout.cpp" line="+497"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -1270,6 +1325,14 @@
         <location line="+4"/>
         <source>Select All</source>
         <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>Snapshot</name>
+    <message>
+        <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
+        <source>the almanac covers the years 1900 to 2100 only</source>
+        <translation>der Almanach reicht nur von 1900 bis 2100</translation>
     </message>
 </context>
 <context>
@@ -1374,12 +1437,12 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+25"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+34"/>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-14"/>
         <source>%1 h %2 m</source>
         <translation>%1 h %2 min</translation>
     </message>
@@ -1389,7 +1452,7 @@
         <translation>%1 min</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>in %1</source>
         <translation>in %1</translation>
     </message>
@@ -1418,11 +1481,21 @@
         <source>never sets</source>
         <translation>geht nie unter</translation>
     </message>
+    <message>
+        <location line="+35"/>
+        <source>circumpolar</source>
+        <translation>zirkumpolar</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Dark hours above %1°</source>
+        <translation>Dunkle Stunden über %1°</translation>
+    </message>
 </context>
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+35"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+64"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -1543,7 +1616,7 @@
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1578,17 +1651,47 @@
         <translation>Zustand</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+0"/>
+        <source>Airmass</source>
+        <translation>Luftmasse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rise</source>
+        <translation>Aufgang</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Transit</source>
+        <translation>Kulmination</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Set</source>
+        <translation>Untergang</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Why no position is shown</source>
         <translation>Warum keine Position angezeigt wird</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Dark hours a&amp;bove</source>
+        <translation>Dunkle Stunden ü&amp;ber</translation>
+    </message>
+    <message>
         <location line="+3"/>
+        <source>Lowest altitude for dark hours, degrees</source>
+        <translation>Mindesthöhe für die dunklen Stunden, in Grad</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
         <translation>Eine gespeicherte Zeile enthält kein Ziel: Sie bleibt, wie sie ist, und ihr Tooltip sagt, warum</translation>
     </message>
@@ -1598,7 +1701,22 @@
         <translation>%1 gespeicherte Zeilen enthalten kein Ziel: Sie bleiben, wie sie sind, und ihre Tooltips sagen, warum</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+13"/>
+        <source>No rising and setting times: the almanac covers the years 1900 to 2100</source>
+        <translation>Keine Auf- und Untergangszeiten: Der Almanach reicht von 1900 bis 2100</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Not used: the altitude is a number of degrees from %1 to %2</source>
+        <translation>Nicht verwendet: Die Höhe ist eine Zahl von Grad zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the settings file %1: the altitude holds until Horavane ends</source>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht schreiben: Die Höhe gilt, bis Horavane endet</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>Die Liste fasst höchstens %1 Ziele: Entfernen Sie eines, um ein weiteres hinzuzufügen</translation>
     </message>
@@ -1621,7 +1739,7 @@
 <context>
     <name>TimeSources</name>
     <message numerus="yes">
-        <location filename="../../src/timescales/TimeSources.cpp" line="+54"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
         <source>%n files in %1 set aside (%2: %3)</source>
         <translation>
             <numerusform>%n Datei in %1 beiseitegelegt (%2: %3)</numerusform>
@@ -1630,7 +1748,7 @@
     </message>
     <message>
         <location line="+58"/>
-        <location line="+193"/>
+        <location line="+190"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>Die Schaltsekundenliste des Systems ist am %1 abgelaufen</translation>
     </message>
@@ -1645,8 +1763,8 @@
         <translation>Der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+262"/>
+        <location line="-170"/>
+        <location line="+259"/>
         <source>%1 set aside: %2</source>
         <translation>%1 nicht verwendet: %2</translation>
     </message>
@@ -1667,6 +1785,398 @@
         <location line="+3"/>
         <source>NTPMessage is not an NTP message</source>
         <translation>NTPMessage ist keine NTP-Nachricht</translation>
+    </message>
+</context>
+<context>
+    <name>TonightTexts</name>
+    <message>
+        <location filename="../../src/tonight/TonightTexts.cpp" line="+72"/>
+        <source>Times in %1</source>
+        <translation>Zeiten in %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Times in %1, %2 from %3</source>
+        <translation>Zeiten in %1, ab %3 in %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dusk</source>
+        <translation>Ende der bürgerlichen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dusk</source>
+        <translation>Ende der nautischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dusk</source>
+        <translation>Ende der astronomischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dawn</source>
+        <translation>Beginn der astronomischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dawn</source>
+        <translation>Beginn der nautischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dawn</source>
+        <translation>Beginn der bürgerlichen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil twilight</source>
+        <translation>bürgerliche Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical twilight</source>
+        <translation>nautische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical twilight</source>
+        <translation>astronomische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>new Moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waxing crescent</source>
+        <translation>zunehmende Sichel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first quarter</source>
+        <translation>erstes Viertel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waxing gibbous</source>
+        <translation>zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>full Moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waning gibbous</source>
+        <translation>abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>last quarter</source>
+        <translation>letztes Viertel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waning crescent</source>
+        <translation>abnehmende Sichel</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 % illuminated, waxing</source>
+        <translation>%1 % beleuchtet, zunehmend</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 % illuminated, waning</source>
+        <translation>%1 % beleuchtet, abnehmend</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2 days old</source>
+        <translation>%1, %2 Tage alt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no dark hours tonight</source>
+        <translation>heute Nacht keine dunklen Stunden</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the Sun does not set</source>
+        <translation>die Sonne geht nicht unter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — civil twilight all night</source>
+        <translation>keine astronomische Nacht — die ganze Nacht bürgerliche Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — nautical twilight all night</source>
+        <translation>keine astronomische Nacht — die ganze Nacht nautische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — astronomical twilight all night</source>
+        <translation>keine astronomische Nacht — die ganze Nacht astronomische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the Sun does not rise</source>
+        <translation>die Sonne geht nicht auf</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no moonrise tonight</source>
+        <translation>heute Nacht kein Mondaufgang</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no moonset tonight</source>
+        <translation>heute Nacht kein Monduntergang</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The almanac is not available for this date: it covers the years 1900 to 2100</source>
+        <translation>Für dieses Datum gibt es keine Ephemeriden: sie reichen von 1900 bis 2100</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>no more events tonight</source>
+        <translation>heute Nacht nichts mehr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>TonightWindow</name>
+    <message>
+        <location filename="../../src/tonight/TonightWindow.cpp" line="+64"/>
+        <source>Tonight</source>
+        <translation>Heute Nacht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Why the night is not shown</source>
+        <translation>Warum die Nacht nicht gezeigt wird</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The night shown</source>
+        <translation>Die gezeigte Nacht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The time zone of the times shown</source>
+        <translation>Die Zeitzone der gezeigten Zeiten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+126"/>
+        <source>not tonight</source>
+        <translation>nicht heute Nacht</translation>
+    </message>
+    <message>
+        <location line="-125"/>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why there is no sunset or sunrise</source>
+        <translation>Warum es keinen Sonnenuntergang oder -aufgang gibt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sunset:</source>
+        <translation>Sonnenuntergang:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Civil dusk:</source>
+        <translation>Ende bürgerliche Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nautical dusk:</source>
+        <translation>Ende nautische Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Astronomical dusk:</source>
+        <translation>Ende astronomische Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Astronomical dawn:</source>
+        <translation>Beginn astronomische Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nautical dawn:</source>
+        <translation>Beginn nautische Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Civil dawn:</source>
+        <translation>Beginn bürgerliche Dämmerung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunrise:</source>
+        <translation>Sonnenaufgang:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Why there is no astronomical night</source>
+        <translation>Warum es keine astronomische Nacht gibt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moonrise:</source>
+        <translation>Mondaufgang:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moonset:</source>
+        <translation>Monduntergang:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Illuminated:</source>
+        <translation>Beleuchtet:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The Moon&apos;s illuminated part at midnight, and whether it grows</source>
+        <translation>Der beleuchtete Teil des Mondes um Mitternacht, und ob er zunimmt</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Phase:</source>
+        <translation>Phase:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The Moon&apos;s phase at midnight, and its age since new Moon</source>
+        <translation>Die Mondphase um Mitternacht, und das Alter seit Neumond</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark:</source>
+        <translation>Dunkel:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark hours:</source>
+        <translation>Dunkle Stunden:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Astronomical night with the Moon down, in all</source>
+        <translation>Astronomische Nacht bei untergegangenem Mond, insgesamt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sun altitude:</source>
+        <translation>Sonnenhöhe:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The altitude of the Sun&apos;s centre, without refraction</source>
+        <translation>Die Höhe der Sonnenmitte, ohne Refraktion</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moon altitude:</source>
+        <translation>Mondhöhe:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The altitude of the Moon&apos;s centre, without refraction</source>
+        <translation>Die Höhe der Mondmitte, ohne Refraktion</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Part of the day:</source>
+        <translation>Tageszeit:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next:</source>
+        <translation>Als Nächstes:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The night&apos;s next event, and how long until it</source>
+        <translation>Das nächste Ereignis der Nacht, und wie lange bis dahin</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>Night of %1</source>
+        <translation>Nacht vom %1</translation>
     </message>
 </context>
 <context>

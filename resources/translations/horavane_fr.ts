@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+149"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -166,11 +166,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>T&amp;onight</source>
+        <translation>&amp;Cette nuit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -190,7 +200,7 @@
         <translation>&amp;Fenêtre</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>About Horavane</source>
         <translation>À propos de Horavane</translation>
     </message>
@@ -241,7 +251,7 @@
 <context>
     <name>BoundedFile</name>
     <message>
-        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+27"/>
+        <location filename="../../frameworks/AppUtils/src/BoundedFile.cpp" line="+29"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
@@ -272,7 +282,7 @@
 <context>
     <name>ClockService</name>
     <message>
-        <location filename="../../src/scripting/ClockService.cpp" line="+53"/>
+        <location filename="../../src/scripting/ClockService.cpp" line="+56"/>
         <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
         <translation>Pas de bus de session (%1) : les autres programmes ne peuvent pas lire cette horloge par D-Bus.</translation>
     </message>
@@ -301,8 +311,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>With --now: print one JSON object instead.</source>
-        <translation>Avec --now : afficher plutôt un objet JSON.</translation>
+        <source>Print the night from local noon to the next local noon (the night in progress, or the one that starts on --date): sunset, twilight, sunrise, the Moon and the dark hours, as key: value lines, then end. Needs no display.</source>
+        <translation>Affiche la nuit de midi à midi (heure locale) (celle en cours, ou celle qui commence à --date) : coucher du Soleil, crépuscules, lever du Soleil, la Lune et les heures noires, en lignes « clé: valeur », puis termine. Ne demande pas d’écran.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>With --tonight: the night that starts at local noon of this date.</source>
+        <translation>Avec --tonight : la nuit qui commence à midi (heure locale) de cette date.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --now or --tonight: print one JSON object instead.</source>
+        <translation>Avec --now ou --tonight : afficher plutôt un objet JSON.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -310,20 +330,55 @@
         <translation>Temps civil, UTC et temps sidéral local pour les astronomes.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+60"/>
+        <source>--date takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
+        <translation>--date attend une date sous la forme AAAA-MM-JJ, pas « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no night for %1: %2</source>
+        <translation>pas de nuit pour le %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a one-shot run does not wait for the location service; ask the running clock over D-Bus</source>
+        <translation>un appel unique n’attend pas le service de localisation ; interrogez l’horloge en cours par D-Bus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no position: %1</source>
+        <translation>pas de position : %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the night cannot be worked out: %1</source>
+        <translation>la nuit ne peut pas être calculée : %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>--json goes with --now.</source>
-        <translation>--json ne s’emploie qu’avec --now.</translation>
+        <source>--now and --tonight go one at a time.</source>
+        <translation>--now et --tonight s’emploient l’un sans l’autre.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--date goes with --tonight.</source>
+        <translation>--date va avec --tonight.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--json goes with --now or --tonight.</source>
+        <translation>--json va avec --now ou --tonight.</translation>
     </message>
 </context>
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+52"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+54"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC :</translation>
     </message>
@@ -644,7 +699,7 @@
 <context>
     <name>EarthOrientationDownload</name>
     <message>
-        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+32"/>
+        <location filename="../../src/timescales/EarthOrientationDownload.cpp" line="+30"/>
         <source>IERS download failed: %1</source>
         <translation>Échec du téléchargement IERS : %1</translation>
     </message>
@@ -699,7 +754,7 @@
         <translation>le téléchargement va jusqu&apos;au %1, moins loin que le fichier détenu (%2)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>IERS download not kept: %1</source>
         <translation>Téléchargement IERS non conservé : %1</translation>
     </message>
@@ -775,7 +830,7 @@
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
-        <location filename="../../src/engine/Location.cpp" line="+10"/>
+        <location filename="../../src/engine/Location.cpp" line="+13"/>
         <source>Waiting for the first fix from the location service</source>
         <translation>En attente de la première position du service de localisation</translation>
     </message>
@@ -1262,7 +1317,7 @@
 <context>
     <name>QWidgetTextControl</name>
     <message>
-        <location filename="../../src/digital/Readout.cpp" line="+495"/>
+        <location filename="../../frameworks/Extensions/src/Readout.cpp" line="+497"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -1270,6 +1325,14 @@
         <location line="+4"/>
         <source>Select All</source>
         <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>Snapshot</name>
+    <message>
+        <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
+        <source>the almanac covers the years 1900 to 2100 only</source>
+        <translation>l’almanach ne couvre que les années 1900 à 2100</translation>
     </message>
 </context>
 <context>
@@ -1374,12 +1437,12 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+25"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+34"/>
         <source>now</source>
         <translation>maintenant</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-14"/>
         <source>%1 h %2 m</source>
         <translation>%1 h %2 min</translation>
     </message>
@@ -1389,7 +1452,7 @@
         <translation>%1 min</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>in %1</source>
         <translation>dans %1</translation>
     </message>
@@ -1418,11 +1481,21 @@
         <source>never sets</source>
         <translation>ne se couche jamais</translation>
     </message>
+    <message>
+        <location line="+35"/>
+        <source>circumpolar</source>
+        <translation>circumpolaire</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Dark hours above %1°</source>
+        <translation>Nuit noire au-dessus de %1°</translation>
+    </message>
 </context>
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+35"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+64"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
     </message>
@@ -1543,7 +1616,7 @@
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1578,17 +1651,47 @@
         <translation>État</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+0"/>
+        <source>Airmass</source>
+        <translation>Masse d&apos;air</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rise</source>
+        <translation>Lever</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Transit</source>
+        <translation>Culmination</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Set</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Why no position is shown</source>
         <translation>Pourquoi aucune position n’est affichée</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Dark hours a&amp;bove</source>
+        <translation>Nuit noire au-&amp;dessus de</translation>
+    </message>
+    <message>
         <location line="+3"/>
+        <source>Lowest altitude for dark hours, degrees</source>
+        <translation>Hauteur minimale pour la nuit noire, en degrés</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>&amp;Remove</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>A stored row holds no target: it is kept as it is, and its tooltip says why</source>
         <translation>Une ligne enregistrée ne contient aucune cible : elle est gardée telle quelle, et son infobulle dit pourquoi</translation>
     </message>
@@ -1598,7 +1701,22 @@
         <translation>%1 lignes enregistrées ne contiennent aucune cible : elles sont gardées telles quelles, et leurs infobulles disent pourquoi</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+13"/>
+        <source>No rising and setting times: the almanac covers the years 1900 to 2100</source>
+        <translation>Pas d&apos;heures de lever ni de coucher : l&apos;almanach couvre les années 1900 à 2100</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Not used: the altitude is a number of degrees from %1 to %2</source>
+        <translation>Non utilisé : la hauteur est un nombre de degrés de %1 à %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot write the settings file %1: the altitude holds until Horavane ends</source>
+        <translation>Impossible d&apos;écrire le fichier de réglages %1 : la hauteur vaut jusqu&apos;à la fermeture d&apos;Horavane</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>The list holds at most %1 targets: remove one to add another</source>
         <translation>La liste contient au plus %1 cibles : retirez-en une pour en ajouter une autre</translation>
     </message>
@@ -1621,7 +1739,7 @@
 <context>
     <name>TimeSources</name>
     <message numerus="yes">
-        <location filename="../../src/timescales/TimeSources.cpp" line="+54"/>
+        <location filename="../../src/timescales/TimeSources.cpp" line="+53"/>
         <source>%n files in %1 set aside (%2: %3)</source>
         <translation>
             <numerusform>%n fichier de %1 mis de côté (%2 : %3)</numerusform>
@@ -1630,7 +1748,7 @@
     </message>
     <message>
         <location line="+58"/>
-        <location line="+193"/>
+        <location line="+190"/>
         <source>The system&apos;s leap-second list expired on %1</source>
         <translation>La liste des secondes intercalaires du système a expiré le %1</translation>
     </message>
@@ -1645,8 +1763,8 @@
         <translation>Le dossier %1 ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+262"/>
+        <location line="-170"/>
+        <location line="+259"/>
         <source>%1 set aside: %2</source>
         <translation>%1 écarté : %2</translation>
     </message>
@@ -1667,6 +1785,398 @@
         <location line="+3"/>
         <source>NTPMessage is not an NTP message</source>
         <translation>NTPMessage n&apos;est pas un message NTP</translation>
+    </message>
+</context>
+<context>
+    <name>TonightTexts</name>
+    <message>
+        <location filename="../../src/tonight/TonightTexts.cpp" line="+72"/>
+        <source>Times in %1</source>
+        <translation>Heures en %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Times in %1, %2 from %3</source>
+        <translation>Heures en %1, en %2 à partir de %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sunset</source>
+        <translation>coucher du Soleil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dusk</source>
+        <translation>fin du crépuscule civil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dusk</source>
+        <translation>fin du crépuscule nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dusk</source>
+        <translation>fin du crépuscule astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dawn</source>
+        <translation>début de l’aube astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dawn</source>
+        <translation>début de l’aube nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dawn</source>
+        <translation>début de l’aube civile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sunrise</source>
+        <translation>lever du Soleil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonrise</source>
+        <translation>lever de la Lune</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonset</source>
+        <translation>coucher de la Lune</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil twilight</source>
+        <translation>crépuscule civil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical twilight</source>
+        <translation>crépuscule nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical twilight</source>
+        <translation>crépuscule astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>night</source>
+        <translation>nuit</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>new Moon</source>
+        <translation>nouvelle Lune</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waxing crescent</source>
+        <translation>premier croissant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>first quarter</source>
+        <translation>premier quartier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waxing gibbous</source>
+        <translation>gibbeuse croissante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>full Moon</source>
+        <translation>pleine Lune</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waning gibbous</source>
+        <translation>gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>last quarter</source>
+        <translation>dernier quartier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waning crescent</source>
+        <translation>dernier croissant</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 % illuminated, waxing</source>
+        <translation>%1 % éclairée, croissante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 % illuminated, waning</source>
+        <translation>%1 % éclairée, décroissante</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2 days old</source>
+        <translation>%1, âgée de %2 jours</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no dark hours tonight</source>
+        <translation>pas d’heures d’obscurité cette nuit</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the Sun does not set</source>
+        <translation>le Soleil ne se couche pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — civil twilight all night</source>
+        <translation>pas de nuit astronomique — crépuscule civil toute la nuit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — nautical twilight all night</source>
+        <translation>pas de nuit astronomique — crépuscule nautique toute la nuit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no astronomical night — astronomical twilight all night</source>
+        <translation>pas de nuit astronomique — crépuscule astronomique toute la nuit</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the Sun does not rise</source>
+        <translation>le Soleil ne se lève pas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no moonrise tonight</source>
+        <translation>pas de lever de la Lune cette nuit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no moonset tonight</source>
+        <translation>pas de coucher de la Lune cette nuit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The almanac is not available for this date: it covers the years 1900 to 2100</source>
+        <translation>Les éphémérides ne couvrent pas cette date : elles vont de 1900 à 2100</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>no more events tonight</source>
+        <translation>plus aucun événement cette nuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in %2</source>
+        <translation>%1 dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>TonightWindow</name>
+    <message>
+        <location filename="../../src/tonight/TonightWindow.cpp" line="+64"/>
+        <source>Tonight</source>
+        <translation>Cette nuit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Why the night is not shown</source>
+        <translation>Pourquoi la nuit n’est pas affichée</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The night shown</source>
+        <translation>La nuit affichée</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The time zone of the times shown</source>
+        <translation>Le fuseau horaire des heures affichées</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+126"/>
+        <source>not tonight</source>
+        <translation>pas cette nuit</translation>
+    </message>
+    <message>
+        <location line="-125"/>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Why there is no sunset or sunrise</source>
+        <translation>Pourquoi il n’y a ni coucher ni lever du Soleil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sunset:</source>
+        <translation>Coucher du Soleil :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Civil dusk:</source>
+        <translation>Fin du crépuscule civil :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nautical dusk:</source>
+        <translation>Fin du crépuscule nautique :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Astronomical dusk:</source>
+        <translation>Fin du crépuscule astronomique :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Astronomical dawn:</source>
+        <translation>Début de l’aube astronomique :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nautical dawn:</source>
+        <translation>Début de l’aube nautique :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Civil dawn:</source>
+        <translation>Début de l’aube civile :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunrise:</source>
+        <translation>Lever du Soleil :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Why there is no astronomical night</source>
+        <translation>Pourquoi il n’y a pas de nuit astronomique</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moonrise:</source>
+        <translation>Lever de la Lune :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moonset:</source>
+        <translation>Coucher de la Lune :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Illuminated:</source>
+        <translation>Éclairée :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The Moon&apos;s illuminated part at midnight, and whether it grows</source>
+        <translation>La partie éclairée de la Lune à minuit, et si elle croît</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Phase:</source>
+        <translation>Phase :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The Moon&apos;s phase at midnight, and its age since new Moon</source>
+        <translation>La phase de la Lune à minuit, et son âge depuis la nouvelle Lune</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark</source>
+        <translation>Obscurité</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark:</source>
+        <translation>Obscurité :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark hours:</source>
+        <translation>Heures d’obscurité :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Astronomical night with the Moon down, in all</source>
+        <translation>Nuit astronomique sans la Lune, au total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sun altitude:</source>
+        <translation>Hauteur du Soleil :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The altitude of the Sun&apos;s centre, without refraction</source>
+        <translation>La hauteur du centre du Soleil, sans réfraction</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moon altitude:</source>
+        <translation>Hauteur de la Lune :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The altitude of the Moon&apos;s centre, without refraction</source>
+        <translation>La hauteur du centre de la Lune, sans réfraction</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Part of the day:</source>
+        <translation>Moment de la journée :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next:</source>
+        <translation>Prochain :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The night&apos;s next event, and how long until it</source>
+        <translation>Le prochain événement de la nuit, et le temps qui reste</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>Night of %1</source>
+        <translation>Nuit du %1</translation>
     </message>
 </context>
 <context>
