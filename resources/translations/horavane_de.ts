@@ -1328,6 +1328,19 @@
     </message>
 </context>
 <context>
+    <name>SkyTexts</name>
+    <message>
+        <location filename="../../src/sky/SkyTexts.cpp" line="+39"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+</context>
+<context>
     <name>Snapshot</name>
     <message>
         <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
@@ -1437,22 +1450,12 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+34"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+28"/>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <source>%1 h %2 m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <location line="+15"/>
+        <location line="+1"/>
         <source>in %1</source>
         <translation>in %1</translation>
     </message>
@@ -1462,7 +1465,7 @@
         <translation>vor %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>up</source>
         <translation>über dem Horizont</translation>
     </message>
@@ -1482,7 +1485,7 @@
         <translation>geht nie unter</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+21"/>
         <source>circumpolar</source>
         <translation>zirkumpolar</translation>
     </message>
@@ -1495,7 +1498,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+64"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+65"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -1790,7 +1793,7 @@
 <context>
     <name>TonightTexts</name>
     <message>
-        <location filename="../../src/tonight/TonightTexts.cpp" line="+72"/>
+        <location filename="../../src/tonight/TonightTexts.cpp" line="+46"/>
         <source>Times in %1</source>
         <translation>Zeiten in %1</translation>
     </message>
@@ -1935,17 +1938,7 @@
         <translation>heute Nacht keine dunklen Stunden</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>%1 h %2 m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>the Sun does not set</source>
         <translation>die Sonne geht nicht unter</translation>
     </message>
@@ -1998,7 +1991,7 @@
 <context>
     <name>TonightWindow</name>
     <message>
-        <location filename="../../src/tonight/TonightWindow.cpp" line="+64"/>
+        <location filename="../../src/tonight/TonightWindow.cpp" line="+66"/>
         <source>Tonight</source>
         <translation>Heute Nacht</translation>
     </message>

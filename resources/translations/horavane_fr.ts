@@ -1328,6 +1328,19 @@
     </message>
 </context>
 <context>
+    <name>SkyTexts</name>
+    <message>
+        <location filename="../../src/sky/SkyTexts.cpp" line="+39"/>
+        <source>%1 h %2 m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 m</source>
+        <translation>%1 min</translation>
+    </message>
+</context>
+<context>
     <name>Snapshot</name>
     <message>
         <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
@@ -1437,22 +1450,12 @@
 <context>
     <name>TargetCells</name>
     <message>
-        <location filename="../../src/targets/TargetCells.cpp" line="+34"/>
+        <location filename="../../src/targets/TargetCells.cpp" line="+28"/>
         <source>now</source>
         <translation>maintenant</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <source>%1 h %2 m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <location line="+15"/>
+        <location line="+1"/>
         <source>in %1</source>
         <translation>dans %1</translation>
     </message>
@@ -1462,7 +1465,7 @@
         <translation>il y a %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>up</source>
         <translation>levé</translation>
     </message>
@@ -1482,7 +1485,7 @@
         <translation>ne se couche jamais</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+21"/>
         <source>circumpolar</source>
         <translation>circumpolaire</translation>
     </message>
@@ -1495,7 +1498,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+64"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+65"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
     </message>
@@ -1790,7 +1793,7 @@
 <context>
     <name>TonightTexts</name>
     <message>
-        <location filename="../../src/tonight/TonightTexts.cpp" line="+72"/>
+        <location filename="../../src/tonight/TonightTexts.cpp" line="+46"/>
         <source>Times in %1</source>
         <translation>Heures en %1</translation>
     </message>
@@ -1935,17 +1938,7 @@
         <translation>pas d’heures d’obscurité cette nuit</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>%1 h %2 m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>the Sun does not set</source>
         <translation>le Soleil ne se couche pas</translation>
     </message>
@@ -1998,7 +1991,7 @@
 <context>
     <name>TonightWindow</name>
     <message>
-        <location filename="../../src/tonight/TonightWindow.cpp" line="+64"/>
+        <location filename="../../src/tonight/TonightWindow.cpp" line="+66"/>
         <source>Tonight</source>
         <translation>Cette nuit</translation>
     </message>

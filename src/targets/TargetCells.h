@@ -23,17 +23,11 @@ public:
     // Seconds as "in 1 h 23 m" (positive) or "1 h 23 m ago" (negative), rounded to the
     // minute, hours left out under one; "now" within half a minute.
     static QString meridian(double seconds);
-    // Degrees to a tenth: "45.3°", "−12.4°"; a value that shows as zero is "0.0°".
-    static QString altitude(double degrees);
     // "up", "down", "never rises", "never sets".
     static QString state(Visibility visibility);
     // The relative air mass at a geometric altitude to two decimals, "1.42"; empty at or below
     // the horizon.
     static QString airmass(double altitudeDegrees);
-    // An instant as the local clock shows it then, to the nearest minute, "21:14": in the zone
-    // in force at that instant, read afresh (tzset), so a night that crosses a change of clocks
-    // shows each time as the clocks read it.
-    static QString localTime(SkyInstant instant);
     // The texts of a target's rise and set: "—" when it never rises, "circumpolar" when it
     // never sets, else the local time.
     static QString riseOrSet(const TargetNight &night, const std::optional<SkyInstant> &instant);

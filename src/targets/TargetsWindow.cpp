@@ -5,6 +5,7 @@
 #include "engine/IsoTime.h"
 #include "engine/WindowRegistry.h"
 #include "preferences/SettingsKeys.h"
+#include "sky/SkyTexts.h"
 
 #include <Extensions/CellFont.h>
 #include <Extensions/DirectionIsolates.h>
@@ -357,7 +358,7 @@ void TargetsWindow::update()
         const int r = int(row);
         setCell(r, hourAngle, place ? TargetCells::hourAngle(place->hourAngle) : QString());
         setCell(r, meridian, place ? TargetCells::meridian(place->secondsToMeridian) : QString());
-        setCell(r, altitude, place ? TargetCells::altitude(place->altitude) : QString());
+        setCell(r, altitude, place ? SkyTexts::altitude(std::llround(place->altitude * 10)) : QString());
         setCell(r, airMass, place ? TargetCells::airmass(place->altitude) : QString());
         setCell(r, state, place ? TargetCells::state(place->visibility) : QString());
         if (newNights)

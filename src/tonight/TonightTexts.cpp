@@ -1,5 +1,7 @@
 #include "TonightTexts.h"
 
+#include "sky/SkyTexts.h"
+
 #include <AppUtils/Digits.h>
 
 #include <cmath>
@@ -11,27 +13,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr QStringView minusSign = u"−";
-
-// The instant rounded to the minute, broken down in the system zone or in UTC.
-std::tm brokenDown(SkyInstant instant, bool utc)
-{
-    const std::time_t t = seconds(floor<minutes>(instant + 30s).time_since_epoch()).count();
-    std::tm tm{};
-    if (utc)
-        gmtime_r(&t, &tm);
-    else
-        localtime_r(&t, &tm);
-    return tm;
-}
-
-void appendHoursMinutes(QString &text, const std::tm &tm)
-{
-    AppUtils::appendPadded(text, tm.tm_hour, 2);
-    text += u':';
-    AppUtils::appendPadded(text, tm.tm_min, 2);
-}
-
 std::tm localAt(SkyInstant instant)
 {
     const std::time_t t = instant.time_since_epoch().count();
@@ -42,16 +23,9 @@ std::tm localAt(SkyInstant instant)
 
 } // namespace
 
-QString TonightTexts::localTime(SkyInstant instant)
-{
-    QString text;
-    appendHoursMinutes(text, brokenDown(instant, false));
-    return text;
-}
-
 QString TonightTexts::utcTime(SkyInstant instant)
 {
-    const std::tm tm = brokenDown(instant, true);
+    const std::tm tm = SkyTexts::minuteOf(instant, true);
     QString text;
     AppUtils::appendPadded(text, tm.tm_year + 1900, 4);
     text += u'-';
@@ -59,7 +33,7 @@ QString TonightTexts::utcTime(SkyInstant instant)
     text += u'-';
     AppUtils::appendPadded(text, tm.tm_mday, 2);
     text += u' ';
-    appendHoursMinutes(text, tm);
+    SkyTexts::appendHoursMinutes(text, tm);
     return text + u" UTC"_s;
 }
 
@@ -76,7 +50,7 @@ QString TonightTexts::zones(const Night &night)
         const SkyInstant middle = before + (after - before) / 2;
         (localAt(middle).tm_gmtoff == first.tm_gmtoff ? before : after) = middle;
     }
-    return tr("Times in %1, %2 from %3").arg(firstName, QString::fromLocal8Bit(last.tm_zone), localTime(after));
+    return tr("Times in %1, %2 from %3").arg(firstName, QString::fromLocal8Bit(last.tm_zone), SkyTexts::localClock(after));
 }
 
 QString TonightTexts::event(NightEvent event)
@@ -161,17 +135,11 @@ QString TonightTexts::darkIntervals(const Night &night, bool utc)
 {
     if (night.dark.empty())
         return tr("no dark hours tonight");
-    const auto time = utc ? &utcTime : &localTime;
+    const auto time = utc ? &utcTime : &SkyTexts::localClock;
     QStringList intervals;
     for (const DarkInterval &interval : night.dark)
         intervals << time(interval.start) + u'–' + time(interval.end);
     return intervals.join(u", "_s);
-}
-
-QString TonightTexts::span(long long seconds)
-{
-    const long long minutes = (seconds + 30) / 60;
-    return minutes >= 60 ? tr("%1 h %2 m").arg(minutes / 60).arg(minutes % 60) : tr("%1 m").arg(minutes);
 }
 
 QString TonightTexts::darkestSentence(Daylight darkest)
@@ -215,15 +183,5 @@ QString TonightTexts::countdown(std::optional<NightEvent> next, long long minute
 {
     if (!next)
         return tr("no more events tonight");
-    return tr("%1 in %2").arg(event(*next), span(minutes * 60));
-}
-
-QString TonightTexts::altitude(long long tenths)
-{
-    const long long magnitude = std::llabs(tenths);
-    QString text = tenths < 0 ? minusSign.toString() : QString();
-    AppUtils::appendPadded(text, magnitude / 10, 1);
-    text += u'.';
-    AppUtils::appendPadded(text, magnitude % 10, 1);
-    return text + u'°';
+    return tr("%1 in %2").arg(event(*next), SkyTexts::span(minutes));
 }

@@ -15,8 +15,6 @@ class TonightTexts
 public:
     TonightTexts() = delete;
 
-    // "16:02", 24-hour, rounded to the minute as almanacs print their times.
-    static QString localTime(SkyInstant instant);
     // "2026-12-09 16:02 UTC", rounded the same way.
     static QString utcTime(SkyInstant instant);
     // "Times in CET"; "Times in CET, CEST from 03:00" when the zone's abbreviation changes
@@ -34,8 +32,6 @@ public:
     static QString moonAge(const Night &night);
     // "18:20–03:12, 05:40–06:12", or "no dark hours tonight"; with UTC when asked.
     static QString darkIntervals(const Night &night, bool utc = false);
-    // Seconds as "8 h 52 m" (hours left out under one), rounded to the minute.
-    static QString span(long long seconds);
 
     // Why no Sun rows happen beyond some point, from the darkest part of the night: "the Sun
     // does not set", "no astronomical night — nautical twilight all night"…; empty for a night
@@ -51,6 +47,4 @@ public:
     static long long minutesUntil(std::chrono::system_clock::time_point instant, SkyInstant event);
     // "astronomical dusk in 1 h 12 m"; "no more events tonight" without one.
     static QString countdown(std::optional<NightEvent> next, long long minutes);
-    // Tenths of a degree as "−23.4°".
-    static QString altitude(long long tenths);
 };

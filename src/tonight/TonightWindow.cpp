@@ -1,6 +1,8 @@
 #include "TonightWindow.h"
 
 #include "TonightTexts.h"
+
+#include "sky/SkyTexts.h"
 #include "engine/WindowRegistry.h"
 
 #include <Extensions/Readout.h>
@@ -124,12 +126,12 @@ void TonightWindow::loadWindow(QMainWindow &window)
     addHeading(tr("Dark"));
     m_dark = addRow(tr("Dark:"), {}, {clock + u'–' + clock + u", "_s + clock + u'–' + clock}, u"dark"_s);
     m_darkHours = addRow(tr("Dark hours:"), tr("Astronomical night with the Moon down, in all"),
-        {TonightTexts::span(86340)}, u"darkHours"_s);
+        {SkyTexts::span(23 * 60 + 59)}, u"darkHours"_s);
     addHeading(tr("Now"));
     m_sunAltitude = addRow(tr("Sun altitude:"), tr("The altitude of the Sun's centre, without refraction"),
-        {TonightTexts::altitude(-900)}, u"sunAltitude"_s);
+        {SkyTexts::altitude(-900)}, u"sunAltitude"_s);
     m_moonAltitude = addRow(tr("Moon altitude:"), tr("The altitude of the Moon's centre, without refraction"),
-        {TonightTexts::altitude(-900)}, u"moonAltitude"_s);
+        {SkyTexts::altitude(-900)}, u"moonAltitude"_s);
     QStringList parts, countdowns{TonightTexts::countdown(std::nullopt, 0)};
     for (int part = 0; part <= static_cast<int>(Daylight::night); ++part)
         parts << TonightTexts::daylight(static_cast<Daylight>(part));
@@ -215,7 +217,7 @@ void TonightWindow::showNight(const Night &night)
         const std::optional<SkyInstant> &when = night.at(event);
         const bool sun = event != NightEvent::moonrise && event != NightEvent::moonset;
         const QString utc = when ? TonightTexts::utcTime(*when) : QString();
-        row.setText(when ? TonightTexts::localTime(*when) : sun ? tr("not tonight") : TonightTexts::noMoonEvent(event));
+        row.setText(when ? SkyTexts::localClock(*when) : sun ? tr("not tonight") : TonightTexts::noMoonEvent(event));
         row.setToolTip(utc);
         row.setAccessibleDescription(utc);
         // A crossing the Sun never makes leaves its row out; the line across says why.
@@ -234,7 +236,7 @@ void TonightWindow::showNight(const Night &night)
     const QString darkUtc = night.dark.empty() ? QString() : TonightTexts::darkIntervals(night, true);
     m_dark->setToolTip(darkUtc);
     m_dark->setAccessibleDescription(darkUtc);
-    m_darkHours->setText(TonightTexts::span(std::llround(night.darkHours() * 3600)));
+    m_darkHours->setText(SkyTexts::span(std::llround(night.darkHours() * 60)));
     m_rows->setRowVisible(m_darkHours, !night.dark.empty());
 }
 
@@ -243,10 +245,10 @@ void TonightWindow::showNow(const ClockReading &reading)
     const SkyNow &sky = *reading.sky;
     const long long sunTenths = std::llround(sky.sunAltitude * 10);
     if (std::exchange(m_sunTenths, sunTenths) != sunTenths)
-        m_sunAltitude->setText(TonightTexts::altitude(sunTenths));
+        m_sunAltitude->setText(SkyTexts::altitude(sunTenths));
     const long long moonTenths = std::llround(sky.moonAltitude * 10);
     if (std::exchange(m_moonTenths, moonTenths) != moonTenths)
-        m_moonAltitude->setText(TonightTexts::altitude(moonTenths));
+        m_moonAltitude->setText(SkyTexts::altitude(moonTenths));
     if (std::exchange(m_shownDaylight, sky.daylight) != sky.daylight)
         m_daylight->setText(TonightTexts::daylight(sky.daylight));
     const auto countdown = std::pair(sky.next, sky.next ? TonightTexts::minutesUntil(reading.instant, sky.nextAt) : 0);
