@@ -139,6 +139,11 @@ void TonightWindow::loadWindow(QMainWindow &window)
         countdowns << TonightTexts::countdown(static_cast<NightEvent>(event), 23 * 60 + 59);
     m_daylight = addRow(tr("Part of the day:"), {}, parts, u"daylight"_s);
     m_next = addRow(tr("Next:"), tr("The night's next event, and how long until it"), countdowns, u"next"_s);
+    // The lines that say why something is not shown stay out until a reading needs them, so
+    // that the window opens no taller than its rows.
+    m_status->hide();
+    m_rows->setRowVisible(m_noSunrise, false);
+    m_rows->setRowVisible(m_noNight, false);
     window.setCentralWidget(central);
 }
 
