@@ -77,19 +77,27 @@ int fail(const QString &why)
     return 1;
 }
 
+// Whether a one-shot run prints what the synchronisation daemons say (--now), or has no use
+// for it (--tonight) and so does not wait for them.
+enum class ClockSyncWanted { no, yes };
+
 // The clock now, from the stored settings and the data files, as the windows would show it,
 // with tonight as a script gets it from the running clock. The location service is not
 // asked: a one-shot cannot wait for its first fix. gpsd, which reports every second, and the
 // synchronisation daemon are, each for a moment at most.
-ClockReading readingNow()
+ClockReading readingNow(ClockSyncWanted syncWanted)
 {
     const AppUtils::DefaultSettings &store = AppUtils::Defaults();
     Location location([] { return std::make_unique<PositionSource>(nullptr); });
     location.setSettings(loadObserverSettings(store));
-    SyncDaemons daemons; // asked now, answering while gpsd is waited for
+    std::optional<SyncDaemons> daemons; // asked now, answering while gpsd is waited for
+    if (syncWanted == ClockSyncWanted::yes)
+        daemons.emplace();
     location.awaitGpsdFix(std::chrono::milliseconds(2500));
-    daemons.awaitFirstAnswers(std::chrono::milliseconds(2500));
-    TimeSources sources(TimeSources::systemPlaces(), &readClockHealth, [&daemons] { return daemons.latest(); });
+    if (daemons)
+        daemons->awaitFirstAnswers(std::chrono::milliseconds(2500));
+    TimeSources sources(TimeSources::systemPlaces(), &readClockHealth,
+        [&daemons] { return daemons ? daemons->latest() : std::nullopt; });
     sources.setTypedDut1(loadTypedDut1(store));
     AppUtils::MasterTimer timer; // never started: one reading needs no tick
     ClockUpdate clock(
@@ -111,7 +119,7 @@ int printTonight(const Options &options)
             return fail(
                 QCoreApplication::translate("CommandLine", "no night for %1: %2").arg(text, almanacYearsText()));
     }
-    const ClockReading reading = readingNow();
+    const ClockReading reading = readingNow(ClockSyncWanted::no);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     if (!position) {
         const NoPosition &none = std::get<NoPosition>(reading.observer);
@@ -177,6 +185,6 @@ int CommandLine::run(const QStringList &arguments)
             options.parser.isSet(options.json)
                 ? QCoreApplication::translate("CommandLine", "--json goes with --now or --tonight.")
                 : unexpected(arguments.value(1)));
-    const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow());
+    const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow(ClockSyncWanted::yes));
     return written(options.parser.isSet(options.json) ? snapshotJson(snapshot) : snapshotLines(snapshot)) ? 0 : 1;
 }

@@ -66,6 +66,9 @@ public:
 
     bool waitForExit(int timeoutMs = 20000) { return m_process.waitForFinished(timeoutMs); }
 
+    // Whether the program ran chronyc to ask what the clock is synchronised to.
+    bool chronycAsked() const { return QFile::exists(m_home.filePath(QStringLiteral("bin/chronyc-asked"))); }
+
 private:
     // What the clock is synchronised to would otherwise depend on the machine the test runs on:
     // its chronyc answers as when no chronyd runs, and there is no system bus for timesyncd.
@@ -75,7 +78,7 @@ private:
         QDir().mkpath(bin);
         QFile chronyc(bin + QStringLiteral("/chronyc"));
         QVERIFY(chronyc.open(QIODevice::WriteOnly));
-        chronyc.write("#!/bin/sh\necho '506 Cannot talk to daemon' >&2\nexit 1\n");
+        chronyc.write("#!/bin/sh\ntouch \"$0-asked\"\necho '506 Cannot talk to daemon' >&2\nexit 1\n");
         chronyc.close();
         chronyc.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_environment.insert(QStringLiteral("PATH"), bin + u':' + m_environment.value(QStringLiteral("PATH")));
