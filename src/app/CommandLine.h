@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// Horavane's own options: --now [--json], --help and --version. Qt's options (-platform,
+// Horavane's own options: --now, --tonight and --follow with their companions, --help and --version. Qt's options (-platform,
 // -style and the like) belong to the application object, which takes them out of the
 // arguments when the windows start.
 namespace CommandLine {
