@@ -1,12 +1,7 @@
 #include "CommandLine.h"
 
-#include "engine/ClockUpdate.h"
-#include "preferences/StoredSettings.h"
-#include "scripting/Snapshot.h"
-#include "timescales/SyncDaemons.h"
-#include "timescales/TimeSources.h"
-
-#include <AppUtils/DefaultSettings.h>
+#include "Follow.h"
+#include "HeadlessClock.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,8 +32,22 @@ struct Options
     QCommandLineOption date{u"date"_s,
         QCoreApplication::translate("CommandLine", "With --tonight: the night that starts at local noon of this date."),
         u"YYYY-MM-DD"_s};
+    QCommandLineOption follow{u"follow"_s,
+        QCoreApplication::translate("CommandLine",
+            "Print one line at each second flip, as \"LST 05:12:33 · UTC 21:40:07\", until the output "
+            "closes; a reader too slow for a line misses it. Needs no display.")};
     QCommandLineOption json{u"json"_s,
-        QCoreApplication::translate("CommandLine", "With --now or --tonight: print one JSON object instead.")};
+        QCoreApplication::translate(
+            "CommandLine", "With --now, --tonight or --follow: print one JSON object (a line) instead.")};
+    QCommandLineOption waybar{u"waybar"_s,
+        QCoreApplication::translate("CommandLine",
+            "With --follow: print the JSON object of Waybar's custom module, with the details as its "
+            "tooltip and the clock's health as its class.")};
+    QCommandLineOption format{u"format"_s,
+        QCoreApplication::translate("CommandLine",
+            "With --follow: the line's text, with keys of --now in braces: {last:hms}, {utc:time}, "
+            "{latitude} (see the manual)."),
+        u"TEMPLATE"_s};
 
     Options()
     {
@@ -50,7 +59,10 @@ struct Options
         parser.addOption(now);
         parser.addOption(tonight);
         parser.addOption(date);
+        parser.addOption(follow);
         parser.addOption(json);
+        parser.addOption(waybar);
+        parser.addOption(format);
     }
 };
 
@@ -70,39 +82,41 @@ int refuse(const Options &options, const QString &why)
     return 2;
 }
 
-// One line on stderr for an answer that cannot be given; exit status 1.
-int fail(const QString &why)
+// One line on stderr for an answer that cannot be given; exit status 1, or status.
+int fail(const QString &why, int status = 1)
 {
     std::fprintf(stderr, "horavane: %s\n", qPrintable(why));
-    return 1;
+    return status;
 }
-
-// Whether a one-shot run prints what the synchronisation daemons say (--now), or has no use
-// for it (--tonight) and so does not wait for them.
-enum class ClockSyncWanted { no, yes };
 
 // The clock now, from the stored settings and the data files, as the windows would show it,
 // with tonight as a script gets it from the running clock. The location service is not
-// asked: a one-shot cannot wait for its first fix. gpsd, which reports every second, and the
-// synchronisation daemon are, each for a moment at most.
+// asked: a one-shot cannot wait for its first fix.
 ClockReading readingNow(ClockSyncWanted syncWanted)
 {
-    const AppUtils::DefaultSettings &store = AppUtils::Defaults();
-    Location location([] { return std::make_unique<PositionSource>(nullptr); });
-    location.setSettings(loadObserverSettings(store));
-    std::optional<SyncDaemons> daemons; // asked now, answering while gpsd is waited for
-    if (syncWanted == ClockSyncWanted::yes)
-        daemons.emplace();
-    location.awaitGpsdFix(std::chrono::milliseconds(2500));
-    if (daemons)
-        daemons->awaitFirstAnswers(std::chrono::milliseconds(2500));
-    TimeSources sources(TimeSources::systemPlaces(), &readClockHealth,
-        [&daemons] { return daemons ? daemons->latest() : std::nullopt; });
-    sources.setTypedDut1(loadTypedDut1(store));
     AppUtils::MasterTimer timer; // never started: one reading needs no tick
-    ClockUpdate clock(
-        timer, [&location]() -> Location & { return location; }, [&sources]() -> TimeSources & { return sources; });
-    return clock.scriptReading(std::chrono::system_clock::now());
+    HeadlessClock clock(timer, [] { return std::make_unique<PositionSource>(nullptr); }, syncWanted);
+    clock.awaitFirstAnswers();
+    return clock.readingAt(std::chrono::system_clock::now(), ReadingFor::script);
+}
+
+int startFollowing(const Options &options)
+{
+    FollowFormat format;
+    if (options.parser.isSet(options.json) && options.parser.isSet(options.waybar))
+        return refuse(options, QCoreApplication::translate("CommandLine", "--json and --waybar go one at a time."));
+    if (options.parser.isSet(options.json) && options.parser.isSet(options.format))
+        return refuse(options, QCoreApplication::translate("CommandLine", "--format does not go with --json."));
+    if (options.parser.isSet(options.json))
+        format.kind = FollowFormat::Kind::json;
+    else if (options.parser.isSet(options.waybar))
+        format.kind = FollowFormat::Kind::waybar;
+    const auto text = LineTemplate::parse(
+        options.parser.isSet(options.format) ? options.parser.value(options.format) : LineTemplate::standard());
+    if (const QString *why = std::get_if<QString>(&text))
+        return fail(*why, 2); // the usage does not explain templates: the manual does
+    format.text = std::get<LineTemplate>(text);
+    return follow(format);
 }
 
 // The night in progress, or the one that starts at noon of --date, at the stored position.
@@ -173,17 +187,24 @@ int CommandLine::run(const QStringList &arguments)
     };
     if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty())
         return refuse(options, unexpected(extra.first()));
-    const bool now = options.parser.isSet(options.now), tonight = options.parser.isSet(options.tonight);
-    if (now && tonight)
-        return refuse(options, QCoreApplication::translate("CommandLine", "--now and --tonight go one at a time."));
+    const bool now = options.parser.isSet(options.now), tonight = options.parser.isSet(options.tonight),
+               following = options.parser.isSet(options.follow);
+    if (int(now) + int(tonight) + int(following) > 1)
+        return refuse(options,
+            QCoreApplication::translate("CommandLine", "--now, --tonight and --follow go one at a time."));
+    if ((options.parser.isSet(options.waybar) || options.parser.isSet(options.format)) && !following)
+        return refuse(
+            options, QCoreApplication::translate("CommandLine", "--waybar and --format go with --follow."));
     if (options.parser.isSet(options.date) && !tonight)
         return refuse(options, QCoreApplication::translate("CommandLine", "--date goes with --tonight."));
     if (tonight)
         return printTonight(options);
+    if (following)
+        return startFollowing(options);
     if (!now)
         return refuse(options,
             options.parser.isSet(options.json)
-                ? QCoreApplication::translate("CommandLine", "--json goes with --now or --tonight.")
+                ? QCoreApplication::translate("CommandLine", "--json goes with --now, --tonight or --follow.")
                 : unexpected(arguments.value(1)));
     const std::vector<SnapshotEntry> snapshot = snapshotOf(readingNow(ClockSyncWanted::yes));
     return written(options.parser.isSet(options.json) ? snapshotJson(snapshot) : snapshotLines(snapshot)) ? 0 : 1;

@@ -51,9 +51,9 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
     show(std::move(reading));
 }
 
-ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point now)
+ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point now, ReadingFor reader)
 {
-    ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::script);
+    ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, reader);
     addNight(reading);
     return reading;
 }

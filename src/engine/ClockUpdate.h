@@ -44,8 +44,9 @@ public:
     void setTargetLimit(double degrees);
 
     // The reading at now as a script asks for it, from the tick's own sources, without the
-    // targets; shown by no window.
-    ClockReading scriptReading(std::chrono::system_clock::time_point now);
+    // targets; shown by no window. A reader that follows the second flips takes the sidereal
+    // times of the whole second, as the windows do.
+    ClockReading scriptReading(std::chrono::system_clock::time_point now, ReadingFor reader = ReadingFor::script);
 
     // Why other programs cannot read the clock, carried by the readings from the next tick on;
     // empty once they can.

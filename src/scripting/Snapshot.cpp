@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -31,9 +32,11 @@ QString qualityToken(Ut1Quality quality)
 
 using Intervals = QList<QStringList>; // [start, end] pairs
 
-// Numbers with as many digits as it takes to read back the same double, and no more.
-QString valueText(const QVariant &value)
+} // namespace
+
+QString snapshotValueText(const QVariant &value)
 {
+    // Numbers with as many digits as it takes to read back the same double, and no more.
     if (!value.isValid())
         return u"null"_s;
     if (value.metaType() == QMetaType::fromType<Intervals>()) {
@@ -51,6 +54,8 @@ QString valueText(const QVariant &value)
         return value.toString();
     }
 }
+
+namespace {
 
 QJsonValue jsonValue(const QVariant &value)
 {
@@ -143,6 +148,17 @@ QString dut1SourceToken(const Ut1Source &ut1)
         break;
     }
     return u"assumed"_s;
+}
+
+bool isSnapshotKey(QStringView key)
+{
+    // Every key snapshotOf() may give, present or not in a given reading.
+    static constexpr std::array keys{"unix"_L1, "utc"_L1, "jd"_L1, "mjd"_L1, "dut1"_L1, "dut1_source"_L1, "gmst"_L1,
+        "gast"_L1, "lmst"_L1, "last"_L1, "latitude"_L1, "longitude"_L1, "source"_L1, "clock_synchronised"_L1,
+        "clock_max_error"_L1, "clock_reference"_L1, "clock_stratum"_L1, "clock_offset"_L1, "clock_error_bound"_L1,
+        "gps_fix"_L1, "gps_satellites"_L1, "gps_time_offset"_L1, "sun_altitude"_L1, "moon_altitude"_L1,
+        "daylight"_L1};
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
@@ -240,7 +256,7 @@ QByteArray snapshotLines(const std::vector<SnapshotEntry> &snapshot)
 {
     QString lines;
     for (const SnapshotEntry &entry : snapshot)
-        lines += entry.key + u": " + valueText(entry.value) + u'\n';
+        lines += entry.key + u": " + snapshotValueText(entry.value) + u'\n';
     return lines.toUtf8();
 }
 

@@ -44,6 +44,12 @@ std::vector<SnapshotEntry> tonightOf(const Night &night);
 // Why a night cannot be told for a date outside the almanac's years, translated.
 QString almanacYearsText();
 
+// Whether snapshotOf() has a key of that name, in some reading or other.
+bool isSnapshotKey(QStringView key);
+
+// One value as a "key: value" line writes it.
+QString snapshotValueText(const QVariant &value);
+
 QVariantMap snapshotMap(const std::vector<SnapshotEntry> &snapshot);
 // "key: value\n" each; none is "null", the pairs are ISO 8601 intervals "start/end" separated
 // by spaces (nothing after "dark: " when there are none).

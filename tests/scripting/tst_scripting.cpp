@@ -1,5 +1,6 @@
 #include "HoravaneProcess.h"
 #include "scripting/ClockService.h"
+#include "scripting/FollowLine.h"
 #include "scripting/Snapshot.h"
 
 #include <QDBusConnectionInterface>
@@ -17,6 +18,8 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <fcntl.h>
+#include <poll.h>
 
 using namespace Qt::StringLiterals;
 
@@ -125,7 +128,7 @@ private Q_SLOTS:
         QDir().mkpath(QFileInfo(m_horavane->settingsPath()).path());
         QFile settings(m_horavane->settingsPath());
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        const int source = QTest::currentDataTag() == "no position"_ba ? 2 : 1; // the location service, or typed in
+        const int source = QByteArray(QTest::currentDataTag()).endsWith("no position") ? 2 : 1; // the location service, or typed in
         settings.write("[General]\nPREFS_latitude=-43.9856\nPREFS_longitude=170.4649\nPREFS_DUT1=0.1234\nPREFS_DUT1_date=2026-12-01\n"
                        "Prefs_LocationSource=" + QByteArray::number(source) + '\n');
     }
@@ -140,12 +143,14 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{u"--now"_s, u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("unknown option alone") << QStringList{u"--bogus"_s} << 2 << u"horavane: Unknown option 'bogus'.\nUsage: "_s;
         QTest::newRow("stray argument") << QStringList{u"--now"_s, u"extra"_s} << 2 << u"horavane: Unexpected argument 'extra'.\nUsage: "_s;
-        QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now or --tonight.\nUsage: "_s;
+        QTest::newRow("json alone") << QStringList{u"--json"_s} << 2 << u"horavane: --json goes with --now, --tonight or --follow.\nUsage: "_s;
         QTest::newRow("date without --tonight") << QStringList{u"--now"_s, u"--date"_s, u"2026-06-21"_s} << 2 << u"horavane: --date goes with --tonight.\nUsage: "_s;
         QTest::newRow("date malformed") << QStringList{u"--tonight"_s, u"--date"_s, u"2026-6-21"_s} << 2 << u"horavane: --date takes a date as YYYY-MM-DD, not '2026-6-21'.\nUsage: "_s;
         QTest::newRow("no option: the windows") << QStringList{} << 1 << u"horavane: cannot open display \":999\""_s;
         QTest::newRow("Qt's option: the windows") << QStringList{u"-style"_s, u"fusion"_s} << 1 << u"horavane: cannot open display \":999\""_s;
         QTest::newRow("stdout closed") << QStringList{u"--now"_s} << 1 << u"horavane: cannot write the output: Bad file descriptor"_s;
+        QTest::newRow("follow, unknown key") << QStringList{u"--follow"_s, u"--format"_s, u"LST {lst}"_s} << 2 << u"horavane: --format: no key 'lst'"_s;
+        QTest::newRow("follow, stdout closed") << QStringList{u"--follow"_s} << 1 << u"horavane: cannot write the output: Bad file descriptor"_s;
     }
 
     // With a display that does not exist: the windows cannot start, the answers still come.
@@ -157,7 +162,7 @@ private Q_SLOTS:
         m_horavane->environment().insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         m_horavane->environment().insert(u"DISPLAY"_s, u":999"_s);
         m_horavane->environment().remove(u"WAYLAND_DISPLAY"_s);
-        if (QTest::currentDataTag() == "stdout closed"_ba)
+        if (QByteArray(QTest::currentDataTag()).endsWith("stdout closed"))
             m_horavane->closeAtStart(STDOUT_FILENO);
         m_horavane->start(arguments);
         QVERIFY(m_horavane->waitForExit());
@@ -247,6 +252,134 @@ private Q_SLOTS:
             numbers.insert(numbers.end(), {{u"latitude"_s, latitude}, {u"longitude"_s, longitude}, {u"lmst"_s, std::fmod(gmst + longitude / 15, 24)}, {u"last"_s, std::fmod(gast + longitude / 15, 24)}});
         for (const auto &[key, expected] : numbers) // hours to 3.6 µs, days to 86 µs
             QVERIFY2(std::abs(now[key].toDouble() - expected) < 1e-9, qPrintable(key + u": "_s + now[key].toString()));
+    }
+
+    void lineTemplate_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected"); // the line, or the one line refusing the template
+        QTest::newRow("the default line") << LineTemplate::standard() << u"LST 05:12:33 · UTC 21:40:07"_s;
+        QTest::newRow("braces, plain values") << u"{{{latitude}}} {daylight}"_s << u"{-43.9856} night"_s;
+        QTest::newRow("a whole second in hours") << u"{gast:hms}"_s << u"02:30:00"_s;
+        QTest::newRow("absent keys") << u"{lmst:hms} {longitude}"_s << u"--:--:-- --"_s;
+        QTest::newRow("unknown key") << u"{lst}"_s << u"--format: no key 'lst'"_s;
+        QTest::newRow("form for another key") << u"{utc:hms}"_s << u"--format: no form 'hms' for 'utc' (hms goes with gmst, gast, lmst and last, time with utc)"_s;
+        QTest::newRow("unclosed") << u"LST {last"_s << u"--format: a '{' without its '}' (write {{ for a brace)"_s;
+        QTest::newRow("lone closing brace") << u"x}"_s << u"--format: a '}' without its '{' (write }} for a brace)"_s;
+    }
+
+    void lineTemplate()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        const std::vector<SnapshotEntry> snapshot{{"utc"_L1, u"2026-12-09T21:40:07.002Z"_s}, {"gast"_L1, 2.5},
+            {"last"_L1, 18753.4 / 3600}, {"latitude"_L1, -43.9856}, {"daylight"_L1, u"night"_s}};
+        const auto parsed = LineTemplate::parse(format);
+        QCOMPARE(std::holds_alternative<QString>(parsed) ? std::get<QString>(parsed) : std::get<LineTemplate>(parsed).textOf(snapshot), expected);
+    }
+
+    void follow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("pipeFull"); // at the start, read only after a few seconds
+        QTest::newRow("default line") << QStringList{u"--follow"_s} << false;
+        QTest::newRow("format") << QStringList{u"--follow"_s, u"--format"_s, u"{utc:time}|{last:hms}|{latitude}"_s} << false;
+        QTest::newRow("json") << QStringList{u"--follow"_s, u"--json"_s} << false;
+        QTest::newRow("waybar") << QStringList{u"--follow"_s, u"--waybar"_s} << false;
+        QTest::newRow("a reader that stops") << QStringList{u"--follow"_s} << true;
+        QTest::newRow("follow, no position") << QStringList{u"--follow"_s} << false;
+    }
+
+    // Read from a pipe: a line a second, each with the LST of its second, recent after the
+    // reader has stalled; the end of the pipe is the end of the program.
+    void follow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, pipeFull);
+        int pipe[2];
+        QVERIFY(::pipe2(pipe, O_CLOEXEC) == 0);
+        m_horavane->process().setChildProcessModifier([out = pipe[1]] { ::dup2(out, STDOUT_FILENO); });
+        if (pipeFull) { // a page, filled with empty lines
+            ::fcntl(pipe[1], F_SETPIPE_SZ, 4096);
+            ::fcntl(pipe[1], F_SETFL, O_NONBLOCK);
+            while (::write(pipe[1], "\n", 1) == 1) {
+            }
+            ::fcntl(pipe[1], F_SETFL, 0); // as a reader's pipe comes: blocking
+        }
+        m_horavane->start(arguments);
+        ::close(pipe[1]);
+        if (pipeFull)
+            QTest::qWait(3500); // ticks with nowhere to go
+        const qint64 reading = QDateTime::currentSecsSinceEpoch();
+        QByteArray text;
+        QStringList lines;
+        while (lines.size() < 3) {
+            pollfd ready{pipe[0], POLLIN, 0};
+            QVERIFY(::poll(&ready, 1, 20000) == 1);
+            char buffer[8192];
+            const ssize_t n = ::read(pipe[0], buffer, sizeof buffer);
+            QVERIFY2(n > 0, qPrintable(m_horavane->lines().join(u'\n')));
+            text += QByteArray(buffer, n);
+            lines = QString::fromUtf8(text.left(text.lastIndexOf('\n'))).split(u'\n', Qt::SkipEmptyParts);
+        }
+        ::close(pipe[0]);
+        QVERIFY(m_horavane->waitForExit());
+        QCOMPARE(m_horavane->process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_horavane->process().exitCode(), 0);
+        QCOMPARE(m_horavane->lines(), QStringList());
+
+        const bool positioned = !QByteArray(QTest::currentDataTag()).endsWith("no position");
+        const QDate today = QDateTime::currentDateTimeUtc().date();
+        qint64 previous = -1;
+        for (const QString &line : lines) {
+            QString utc, lst; // HH:MM:SS
+            double lastHours = -1;
+            if (arguments.contains(u"--json"_s) || arguments.contains(u"--waybar"_s)) {
+                const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+                if (arguments.contains(u"--waybar"_s)) {
+                    const QString health = object[u"class"_s].toString(); // the machine's kernel says which
+                    QVERIFY2(health == u"ok"_s || health == u"unsynchronised"_s, qPrintable(health));
+                    QVERIFY(object[u"tooltip"_s].toString().startsWith(u"unix: "_s));
+                    const QStringList parts = object[u"text"_s].toString().split(u' ');
+                    lst = parts.value(1), utc = parts.value(4);
+                } else {
+                    utc = object[u"utc"_s].toString().mid(11, 8);
+                    lastHours = object[u"last"_s].toDouble(-1);
+                }
+            } else {
+                const QStringList parts = line.split(arguments.contains(u"--format"_s) ? u"|"_s : u" "_s);
+                if (arguments.contains(u"--format"_s)) {
+                    utc = parts.value(0), lst = parts.value(1);
+                    QCOMPARE(parts.value(2).toDouble(), latitude);
+                } else {
+                    QCOMPARE(line, u"LST %1 · UTC %2"_s.arg(parts.value(1), parts.value(4)));
+                    lst = parts.value(1), utc = parts.value(4);
+                }
+            }
+            const QTime time = QTime::fromString(utc, u"HH:mm:ss"_s);
+            QVERIFY2(time.isValid(), qPrintable(line));
+            // Today's second (the test may straddle midnight UTC: then it was yesterday's).
+            qint64 second = QDateTime(today, time, QTimeZone::utc()).toSecsSinceEpoch();
+            if (second > QDateTime::currentSecsSinceEpoch() + 1)
+                second -= 86400;
+            if (previous >= 0)
+                QCOMPARE(second - previous, 1);
+            else if (pipeFull) // not a line left from before the stall
+                QVERIFY2(second >= reading - 1, qPrintable(line));
+            previous = second;
+            if (!positioned) {
+                QVERIFY2(lst == u"--:--:--"_s || lastHours == -1, qPrintable(line));
+                continue;
+            }
+            const double expected = std::fmod(erfaSidereal(second * 1000).second + longitude / 15 + 24, 24) * 3600;
+            if (lastHours >= 0) { // the whole second's, as the windows show it
+                QVERIFY2(std::abs(lastHours * 3600 - expected) < 1e-5, qPrintable(line));
+                continue;
+            }
+            const QTime shown = QTime::fromString(lst, u"HH:mm:ss"_s);
+            QVERIFY2(shown.isValid(), qPrintable(line));
+            QCOMPARE(shown.msecsSinceStartOfDay() / 1000, int(expected));
+        }
     }
 
     // Every key in its place whatever the night lacks: what does not happen is null, the dark
