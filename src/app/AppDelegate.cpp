@@ -12,6 +12,7 @@
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 #include "preferences/StoredSettings.h"
+#include "sites/SitesWindow.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -149,6 +150,11 @@ void AppDelegate::showTonight()
     showClockWindow(windowOpener(&WindowRegistry::openTonightWindow));
 }
 
+void AppDelegate::showSites()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openSitesWindow));
+}
+
 void AppDelegate::importEarthOrientation()
 {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), tr("Import Earth Orientation Data"),
@@ -267,6 +273,10 @@ AppPreferences &AppDelegate::preferences()
     // The clocks follow the pane's observer settings as a value: the engine reads no widget.
     connect(&preferences.prefsGeneral(), &PreferencesGeneral::observerChanged, this,
         [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
+    // "Observe from here" goes through the pane, which holds the position until it is saved.
+    SitesWindow::positionKeeper() = [&general = preferences.prefsGeneral()](double latitude, double longitude) {
+        return general.observeFrom(latitude, longitude);
+    };
     connect(&preferences.prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
         [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
     // The download, like the typed DUT1, reaches the clocks through the time sources' facts.

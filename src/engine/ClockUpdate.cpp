@@ -33,7 +33,8 @@ void ClockUpdate::stop()
 void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
     const WindowRegistry &open = windowRegistry();
-    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow)
+    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow
+        && !open.openSitesWindow)
         return;
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
@@ -47,6 +48,14 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         addNight(reading);
     if (open.openTargetsWindow)
         addTargetNights(reading);
+    if (open.openSitesWindow) {
+        // The whole second, as the clock's own sidereal time is.
+        const qint64 second = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
+        std::optional<double> gast;
+        if (reading.greenwichSidereal)
+            gast = reading.greenwichSidereal->apparent;
+        reading.sites = m_sites.at(second, gast, reading.time.ut1.estimate.seconds);
+    }
     reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
@@ -129,6 +138,8 @@ void ClockUpdate::show(ClockReading reading)
         targets->update();
     if (const std::shared_ptr<ClockWindow> tonight = windowRegistry().openTonightWindow)
         tonight->update();
+    if (const std::shared_ptr<ClockWindow> sites = windowRegistry().openSitesWindow)
+        sites->update();
     if (m_observer)
         m_observer(m_reading);
 }

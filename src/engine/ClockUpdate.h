@@ -13,7 +13,8 @@
 // The application's one heartbeat: once a second, on the wall-clock second flip, it works out
 // one ClockReading and asks each open clock window to show it, the digital window first.
 // Nothing is worked out while no clock window is open, the targets' places only while the
-// Targets window is, and tonight only while the Tonight or the Targets window is.
+// Targets window is, tonight only while the Tonight or the Targets window is, and the remote
+// sites only while the Sites window is.
 class ClockUpdate
 {
 public:
@@ -40,6 +41,9 @@ public:
     // The targets whose places the readings carry from the next tick on, in this order: the
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
+    // The remote sites the readings carry from the next tick on, in this order: the Sites
+    // window's list, handed down when it loads and on every edit.
+    void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
 
@@ -71,6 +75,7 @@ private:
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
+    SiteClock m_sites;
     // What the night was worked out for, and the night (none outside the almanac's years).
     struct NightKey
     {
