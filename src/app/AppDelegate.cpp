@@ -12,6 +12,7 @@
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 #include "preferences/StoredSettings.h"
+#include "sites/SiteStore.h"
 #include "sites/SitesWindow.h"
 
 #include <AppUtils/DefaultSettings.h>
@@ -41,6 +42,10 @@ void AppDelegate::applicationDidFinishLaunching()
     // General pane holds them from then on, takes longer to build than both clock windows
     // and waits until they are shown.
     Location::shared().setSettings(loadObserverSettings(AppUtils::Defaults()));
+    // The sites, for scripts too: the Sites window hands over every edit.
+    const SiteListRead sites = loadSites(AppUtils::Defaults());
+    warnOfUnreadSites(sites);
+    ClockUpdate::shared().setSites(sitesAmong(sites.lines));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();

@@ -2,6 +2,7 @@
 
 #include "engine/ClockUpdate.h"
 #include "preferences/StoredSettings.h"
+#include "sites/SiteStore.h"
 #include "scripting/Snapshot.h"
 #include "timescales/SyncDaemons.h"
 #include "timescales/TimeSources.h"
@@ -94,6 +95,9 @@ ClockReading readingNow()
     AppUtils::MasterTimer timer; // never started: one reading needs no tick
     ClockUpdate clock(
         timer, [&location]() -> Location & { return location; }, [&sources]() -> TimeSources & { return sources; });
+    const SiteListRead sites = loadSites(store);
+    warnOfUnreadSites(sites);
+    clock.setSites(sitesAmong(sites.lines));
     return clock.scriptReading(std::chrono::system_clock::now());
 }
 

@@ -48,7 +48,7 @@ struct ClockReading
     // the night, the list or the limit changes, so a new pointer means new values.
     std::shared_ptr<const std::vector<TargetNight>> targetNights;
     // Each remote site's civil time, sidereal time and part of the day, in the list's order:
-    // only while the Sites window is open.
+    // only while the Sites window is open or a script asks.
     std::vector<SiteReading> sites;
     // What the GPS receiver says, while gpsd is the position source and answers.
     std::optional<GpsState> gps;

@@ -48,14 +48,8 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         addNight(reading);
     if (open.openTargetsWindow)
         addTargetNights(reading);
-    if (open.openSitesWindow) {
-        // The whole second, as the clock's own sidereal time is.
-        const qint64 second = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
-        std::optional<double> gast;
-        if (reading.greenwichSidereal)
-            gast = reading.greenwichSidereal->apparent;
-        reading.sites = m_sites.at(second, gast, reading.time.ut1.estimate.seconds);
-    }
+    if (open.openSitesWindow)
+        addSites(reading);
     reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
@@ -64,7 +58,18 @@ ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point no
 {
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::script);
     addNight(reading);
+    addSites(reading);
     return reading;
+}
+
+void ClockUpdate::addSites(ClockReading &reading)
+{
+    // The whole second, as the clock's sidereal time is (a script's is of its millisecond).
+    const qint64 second = std::chrono::floor<std::chrono::seconds>(reading.instant).time_since_epoch().count();
+    std::optional<double> gast;
+    if (reading.greenwichSidereal)
+        gast = reading.greenwichSidereal->apparent;
+    reading.sites = m_sites.at(second, gast, reading.time.ut1.estimate.seconds);
 }
 
 bool ClockUpdate::NightKey::matches(const NightKey &other) const

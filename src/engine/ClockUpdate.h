@@ -41,14 +41,14 @@ public:
     // The targets whose places the readings carry from the next tick on, in this order: the
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
-    // The remote sites the readings carry from the next tick on, in this order: the Sites
-    // window's list, handed down when it loads and on every edit.
+    // The remote sites the readings carry from the next tick on, in this order: the stored
+    // list, handed down at launch and by the Sites window on every edit.
     void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
 
     // The reading at now as a script asks for it, from the tick's own sources, without the
-    // targets; shown by no window.
+    // targets but with the sites; shown by no window.
     ClockReading scriptReading(std::chrono::system_clock::time_point now);
 
     // Why other programs cannot read the clock, carried by the readings from the next tick on;
@@ -68,6 +68,8 @@ private:
     // Gives the reading the targets' courses through its night, worked out again only when the
     // night, the list or the limit has changed.
     void addTargetNights(ClockReading &reading);
+    // Gives the reading each site's clock and day at its whole second.
+    void addSites(ClockReading &reading);
 
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;

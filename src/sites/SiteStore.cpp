@@ -9,7 +9,11 @@
 
 SiteListRead loadSites(const AppUtils::DefaultSettings &store)
 {
-    SiteListRead read = siteListFromText(store.loadString(SettingsKeys::sites, {}));
+    return siteListFromText(store.loadString(SettingsKeys::sites, {}));
+}
+
+void warnOfUnreadSites(const SiteListRead &read)
+{
     const auto unread = std::ranges::count_if(
         read.lines, [](const SiteLine &line) { return std::holds_alternative<UnreadSiteLine>(line); });
     if (unread)
@@ -24,7 +28,6 @@ SiteListRead loadSites(const AppUtils::DefaultSettings &store)
                            .arg(QString(SettingsKeys::sites))
                            .arg(maxSiteListLength)
                            .arg(read.leftOut));
-    return read;
 }
 
 bool saveSites(AppUtils::DefaultSettings &store, std::span<const SiteLine> lines)
