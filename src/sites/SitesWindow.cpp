@@ -189,6 +189,7 @@ void SitesWindow::loadWindow(QMainWindow &window)
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
     m_observe = new QPushButton(tr("&Observe from Here"), central);
+    m_observe->setObjectName(u"m_observe"_s);
     m_observe->setToolTip(tr("Makes the selected site the observer's position, as a manual position"));
     m_remove = new QPushButton(tr("&Remove"), central);
     for (QPushButton *button : {m_observe, m_remove}) {
