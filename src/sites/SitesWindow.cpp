@@ -262,7 +262,11 @@ void SitesWindow::update()
         if (now && now->siderealSeconds)
             AppUtils::appendClock(m_cell, int(*now->siderealSeconds));
         setCell(r, lstColumn, m_cell);
-        setCell(r, daylightColumn, now && now->daylight ? SkyTexts::daylight(*now->daylight) : QString());
+        const std::optional<Daylight> part = now ? now->daylight : std::nullopt;
+        if (part != m_shownDaylight[row]) {
+            setCell(r, daylightColumn, part ? SkyTexts::daylight(*part) : QString());
+            m_shownDaylight[row] = part;
+        }
     }
 }
 
@@ -278,6 +282,7 @@ void SitesWindow::showLines()
     m_table->setRowCount(0);
     for (const SiteLine &line : m_lines)
         addRow(line);
+    m_shownDaylight.assign(m_lines.size(), std::nullopt); // the new rows' cells are empty
     update();
 }
 

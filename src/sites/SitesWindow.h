@@ -73,4 +73,6 @@ private:
     QPushButton *m_remove = nullptr;
     QPushButton *m_observe = nullptr;
     QString m_cell; // reused each second for the clock texts
+    // The part of the day each row shows, so that its text is looked up only when it changes.
+    std::vector<std::optional<Daylight>> m_shownDaylight;
 };
