@@ -72,9 +72,9 @@ bench_start_x() {
 # "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
 # from finding each other as a running instance. "details" shows the digital window's details
 # section too; "targets" opens the Targets window too, with 20 targets from pole to pole;
-# "tonight" opens the Tonight window too; a key=value is one more setting, and
+# "tonight" opens the Tonight window too; "sites" the Sites window with five sites; a key=value is one more setting, and
 # Prefs_LocationSource=N replaces the typed position's source.
-#   bench_horavane_home [details] [targets] [tonight] [key=value ...]
+#   bench_horavane_home [details] [targets] [tonight] [sites] [key=value ...]
 bench_horavane_home() {
     local home option extra= source=1
     for option in "$@"; do
@@ -83,6 +83,10 @@ bench_horavane_home() {
         *=*) extra+="$option"$'\n' ;;
         details) extra+="APP_ShowDetails=true"$'\n' ;;
         tonight) extra+="APP_Tonight=true"$'\n' ;;
+        sites) extra+="APP_Sites=true"$'\n'"PREFS_sites=\"$(printf '%s\\t%s\\t%s\\t%s\\t%s\\n' \
+                -30.2407 -70.7366 2715 America/Santiago Pachon -23.34 16.23 2347 Africa/Windhoek Gamsberg \
+                37.2236 -2.5463 2168 Europe/Madrid 'Calar Alto' 19.8207 -155.4681 4207 Pacific/Honolulu 'Mauna Kea' \
+                -31.2733 149.0617 1165 Australia/Sydney 'Siding Spring')\""$'\n' ;;
         targets) extra+="APP_Targets=true"$'\n'"PREFS_targets=\"$(awk 'BEGIN {
                 for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""$'\n' ;;
         esac
@@ -144,6 +148,10 @@ bench_windows() {
         if grep -qx 'APP_Tonight=true' "$home/.config/Horavane/Horavane.conf"; then
             id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tonight$' | head -1)
             echo "$label-tonight=$id"
+        fi
+        if grep -qx 'APP_Sites=true' "$home/.config/Horavane/Horavane.conf"; then
+            id=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Sites$' | head -1)
+            echo "$label-sites=$id"
         fi ;;
     timerfdlabel)
         echo "timerfdlabel=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^timerfd label clock$' | head -1)" ;;

@@ -10,6 +10,8 @@
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
 #include "look/NightVision.h"
+#include "sites/SiteStore.h"
+#include "sites/SitesWindow.h"
 #include "targets/TargetStore.h"
 #include "targets/TargetsWindow.h"
 #include "tonight/TonightWindow.h"
@@ -78,6 +80,13 @@ void showReading(Scene scene = Scene::observatory)
             reading.sky = skyAt(*reading.night, instant);
         }
     }
+    // The remote sites, as the tick works them out while the Sites window is open.
+    static SiteClock sites;
+    sites.setSites(sitesAmong(loadSites(AppUtils::Defaults()).lines));
+    std::optional<double> gast;
+    if (reading.greenwichSidereal)
+        gast = reading.greenwichSidereal->apparent;
+    reading.sites = sites.at(floor<seconds>(instant).time_since_epoch().count(), gast, facts.ut1.estimate.seconds);
     ClockUpdate::shared().show(std::move(reading));
 }
 
@@ -135,6 +144,13 @@ int main(int argc, char *argv[])
         Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
         Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}};
     saveTargets(AppUtils::Defaults(), night);
+    // Five remote observatories, north and south, east and west.
+    saveSites(AppUtils::Defaults(),
+        std::vector<SiteLine>{Site{u"Cerro Pachón"_s, -30.2407, -70.7366, 2715, "America/Santiago"},
+            Site{u"Gamsberg, Namibia"_s, -23.34, 16.23, 2347, "Africa/Windhoek"},
+            Site{u"Calar Alto"_s, 37.2236, -2.5463, 2168, "Europe/Madrid"},
+            Site{u"Mauna Kea"_s, 19.8207, -155.4681, 4207, "Pacific/Honolulu"},
+            Site{u"Siding Spring"_s, -31.2733, 149.0617, 1165, "Australia/Sydney"}});
     AppDelegate delegate;
     // A stored setting reaches the pane and, as at launch, the clocks.
     const auto reload = [&preferences] {
@@ -157,17 +173,18 @@ int main(int argc, char *argv[])
     const auto analog = makeClockWindow<AnalogClockWindow>();
     const auto targets = makeClockWindow<TargetsWindow>();
     const auto tonight = makeClockWindow<TonightWindow>();
+    const auto sites = makeClockWindow<SitesWindow>();
     const auto withMenu = [&menu](const std::shared_ptr<ClockWindow> &window) {
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
     };
-    for (const auto &window : {digital, analog, targets, tonight})
+    for (const auto &window : {digital, analog, targets, tonight, sites})
         withMenu(window);
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog, targets, tonight})
+        for (const auto &window : {digital, analog, targets, tonight, sites})
             window->showWindow();
         showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
@@ -183,6 +200,7 @@ int main(int argc, char *argv[])
         save(*analog->window(), folder, u"analog-window"_s + suffix);
         save(*targets->window(), folder, u"targets-window"_s + suffix);
         save(*tonight->window(), folder, u"tonight-window"_s + suffix);
+        save(*sites->window(), folder, u"sites-window"_s + suffix);
         if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
             chooseLstDial(true);
             save(*analog->window(), folder, u"analog-window-24h"_s);
@@ -206,6 +224,7 @@ int main(int argc, char *argv[])
     save(*analog->window(), folder, u"analog-window-night"_s);
     save(*targets->window(), folder, u"targets-window-night"_s);
     save(*tonight->window(), folder, u"tonight-window-night"_s);
+    save(*sites->window(), folder, u"sites-window-night"_s);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);

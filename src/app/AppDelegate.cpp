@@ -12,6 +12,8 @@
 #include "preferences/AppPreferences.h"
 #include "preferences/SettingsKeys.h"
 #include "preferences/StoredSettings.h"
+#include "sites/SiteStore.h"
+#include "sites/SitesWindow.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -40,6 +42,10 @@ void AppDelegate::applicationDidFinishLaunching()
     // General pane holds them from then on, takes longer to build than both clock windows
     // and waits until they are shown.
     Location::shared().setSettings(loadObserverSettings(AppUtils::Defaults()));
+    // The sites, for scripts too: the Sites window hands over every edit.
+    const SiteListRead sites = loadSites(AppUtils::Defaults());
+    warnOfUnreadSites(sites);
+    ClockUpdate::shared().setSites(sitesAmong(sites.lines));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();
@@ -147,6 +153,11 @@ void AppDelegate::showTargets()
 void AppDelegate::showTonight()
 {
     showClockWindow(windowOpener(&WindowRegistry::openTonightWindow));
+}
+
+void AppDelegate::showSites()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openSitesWindow));
 }
 
 void AppDelegate::importEarthOrientation()
@@ -267,6 +278,10 @@ AppPreferences &AppDelegate::preferences()
     // The clocks follow the pane's observer settings as a value: the engine reads no widget.
     connect(&preferences.prefsGeneral(), &PreferencesGeneral::observerChanged, this,
         [](const ObserverSettings &settings) { Location::shared().setSettings(settings); });
+    // "Observe from here" goes through the pane, which holds the position until it is saved.
+    SitesWindow::positionKeeper() = [&general = preferences.prefsGeneral()](double latitude, double longitude) {
+        return general.observeFrom(latitude, longitude);
+    };
     connect(&preferences.prefsGeneral(), &PreferencesGeneral::typedDut1Changed, this,
         [](const std::optional<TypedDut1> &typed) { TimeSources::shared().setTypedDut1(typed); });
     // The download, like the typed DUT1, reaches the clocks through the time sources' facts.

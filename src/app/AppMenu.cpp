@@ -56,6 +56,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_showAnalog, tr("&Analog Clock"), QKeySequence(tr("Ctrl+2")));
     setUp(m_showTargets, tr("&Targets"), QKeySequence(tr("Ctrl+3")));
     setUp(m_showTonight, tr("T&onight"), QKeySequence(tr("Ctrl+4")));
+    setUp(m_showSites, tr("&Sites"), QKeySequence(tr("Ctrl+6")));
     setUp(m_close, tr("&Close"), QKeySequence::Close);
     for (QAction *action : applicationKeys())
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -86,6 +87,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_showAnalog, &QAction::triggered, &delegate, &AppDelegate::showAnalog);
     connect(&m_showTargets, &QAction::triggered, &delegate, &AppDelegate::showTargets);
     connect(&m_showTonight, &QAction::triggered, &delegate, &AppDelegate::showTonight);
+    connect(&m_showSites, &QAction::triggered, &delegate, &AppDelegate::showSites);
     connect(&m_close, &QAction::triggered, this, [] {
         if (QWidget *window = QApplication::activeWindow())
             window->close();
@@ -120,7 +122,7 @@ void AppMenu::install(QMainWindow &window)
     view->addActions({&m_fullScreen, &m_stayOnTop});
     connect(view, &QMenu::aboutToShow, this, &AppMenu::showWindowState);
     QMenu *windows = bar->addMenu(tr("&Window"));
-    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight});
+    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight, &m_showSites});
     windows->addSeparator();
     windows->addAction(&m_close);
     window.setMenuBar(bar);
@@ -138,7 +140,7 @@ void AppMenu::addKeys(QWidget &window)
 QList<QAction *> AppMenu::applicationKeys()
 {
     return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog, &m_showTargets,
-        &m_showTonight};
+        &m_showTonight, &m_showSites};
 }
 
 QMainWindow *AppMenu::frontClockWindow() const

@@ -1,6 +1,7 @@
 #include "HeadlessClock.h"
 
 #include "preferences/StoredSettings.h"
+#include "sites/SiteStore.h"
 
 #include <AppUtils/DefaultSettings.h>
 
@@ -16,6 +17,9 @@ HeadlessClock::HeadlessClock(
     const AppUtils::DefaultSettings &store = AppUtils::Defaults();
     m_location.setSettings(loadObserverSettings(store));
     m_sources.setTypedDut1(loadTypedDut1(store));
+    const SiteListRead sites = loadSites(store);
+    warnOfUnreadSites(sites);
+    m_clock.setSites(sitesAmong(sites.lines));
 }
 
 void HeadlessClock::awaitFirstAnswers()

@@ -4,6 +4,7 @@
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
 #include "targets/TargetsWindow.h"
+#include "sites/SitesWindow.h"
 #include "tonight/TonightWindow.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ std::span<const WindowOpener> windowOpeners()
             SettingsKeys::targetsWindowOpen, &WindowRegistry::openTargetsWindow, &makeClockWindow<TargetsWindow>},
         WindowOpener{
             SettingsKeys::tonightWindowOpen, &WindowRegistry::openTonightWindow, &makeClockWindow<TonightWindow>},
+        WindowOpener{SettingsKeys::sitesWindowOpen, &WindowRegistry::openSitesWindow, &makeClockWindow<SitesWindow>},
     };
     return openers;
 }

@@ -2,6 +2,7 @@
 
 #include "Location.h"
 #include "sky/Night.h"
+#include "sky/Site.h"
 #include "sky/TargetNight.h"
 #include "sky/TargetSky.h"
 #include "timescales/TimeFacts.h"
@@ -46,6 +47,9 @@ struct ClockReading
     // list's order: with the night, while the Targets window is open. Worked out again only when
     // the night, the list or the limit changes, so a new pointer means new values.
     std::shared_ptr<const std::vector<TargetNight>> targetNights;
+    // Each remote site's civil time, sidereal time and part of the day, in the list's order:
+    // only while the Sites window is open or a script asks.
+    std::vector<SiteReading> sites;
     // What the GPS receiver says, while gpsd is the position source and answers.
     std::optional<GpsState> gps;
     // Why other programs cannot read this clock over D-Bus; empty while they can.

@@ -33,7 +33,8 @@ void ClockUpdate::stop()
 void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
     const WindowRegistry &open = windowRegistry();
-    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow)
+    if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow
+        && !open.openSitesWindow)
         return;
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
@@ -47,6 +48,8 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         addNight(reading);
     if (open.openTargetsWindow)
         addTargetNights(reading);
+    if (open.openSitesWindow)
+        addSites(reading);
     reading.scriptingProblem = m_scriptingProblem;
     show(std::move(reading));
 }
@@ -55,7 +58,18 @@ ClockReading ClockUpdate::scriptReading(std::chrono::system_clock::time_point no
 {
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, reader);
     addNight(reading);
+    addSites(reading);
     return reading;
+}
+
+void ClockUpdate::addSites(ClockReading &reading)
+{
+    // The whole second, as the clock's sidereal time is (a script's is of its millisecond).
+    const qint64 second = std::chrono::floor<std::chrono::seconds>(reading.instant).time_since_epoch().count();
+    std::optional<double> gast;
+    if (reading.greenwichSidereal)
+        gast = reading.greenwichSidereal->apparent;
+    reading.sites = m_sites.at(second, gast, reading.time.ut1.estimate.seconds);
 }
 
 bool ClockUpdate::NightKey::matches(const NightKey &other) const
@@ -129,6 +143,8 @@ void ClockUpdate::show(ClockReading reading)
         targets->update();
     if (const std::shared_ptr<ClockWindow> tonight = windowRegistry().openTonightWindow)
         tonight->update();
+    if (const std::shared_ptr<ClockWindow> sites = windowRegistry().openSitesWindow)
+        sites->update();
     if (m_observer)
         m_observer(m_reading);
 }

@@ -13,7 +13,8 @@
 // The application's one heartbeat: once a second, on the wall-clock second flip, it works out
 // one ClockReading and asks each open clock window to show it, the digital window first.
 // Nothing is worked out while no clock window is open, the targets' places only while the
-// Targets window is, and tonight only while the Tonight or the Targets window is.
+// Targets window is, tonight only while the Tonight or the Targets window is, and the remote
+// sites only while the Sites window is.
 class ClockUpdate
 {
 public:
@@ -40,12 +41,15 @@ public:
     // The targets whose places the readings carry from the next tick on, in this order: the
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
+    // The remote sites the readings carry from the next tick on, in this order: the stored
+    // list, handed down at launch and by the Sites window on every edit.
+    void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
 
     // The reading at now as a script asks for it, from the tick's own sources, without the
-    // targets; shown by no window. A reader that follows the second flips takes the sidereal
-    // times of the whole second, as the windows do.
+    // targets but with the sites; shown by no window. A reader that follows the second flips
+    // takes the sidereal times of the whole second, as the windows do.
     ClockReading scriptReading(std::chrono::system_clock::time_point now, ReadingFor reader = ReadingFor::script);
 
     // Why other programs cannot read the clock, carried by the readings from the next tick on;
@@ -65,6 +69,8 @@ private:
     // Gives the reading the targets' courses through its night, worked out again only when the
     // night, the list or the limit has changed.
     void addTargetNights(ClockReading &reading);
+    // Gives the reading each site's clock and day at its whole second.
+    void addSites(ClockReading &reading);
 
     AppUtils::Repeater m_timer;
     std::function<Location &()> m_location;
@@ -72,6 +78,7 @@ private:
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
+    SiteClock m_sites;
     // What the night was worked out for, and the night (none outside the almanac's years).
     struct NightKey
     {

@@ -13,6 +13,7 @@ struct WindowRegistry
     std::shared_ptr<ClockWindow> openAnalogWindow;
     std::shared_ptr<ClockWindow> openTargetsWindow;
     std::shared_ptr<ClockWindow> openTonightWindow;
+    std::shared_ptr<ClockWindow> openSitesWindow;
 };
 
 WindowRegistry &windowRegistry();

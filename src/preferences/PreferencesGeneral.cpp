@@ -175,6 +175,17 @@ void PreferencesGeneral::updateLocationControls()
     publishObserver();
 }
 
+bool PreferencesGeneral::observeFrom(double latitude, double longitude)
+{
+    Ui::PreferencesGeneral &controls = ui();
+    m_storedPositionUnusable = false;
+    Platform::TextField::setDoubleValue(*controls.m_latitude, latitude);
+    Platform::TextField::setDoubleValue(*controls.m_longitude, longitude);
+    m_currentLocationSource = LocationSource::useManual;
+    updateLocationControls(); // publishes the position
+    return saveSettings();
+}
+
 void PreferencesGeneral::syncLaunchAtLogin()
 {
     QCheckBox &box = *ui().m_launch_login;

@@ -69,6 +69,11 @@ public:
     // file it could not read, and values it could not write stay waiting for the next save.
     bool saveSettings();
 
+    // Makes latitude and longitude (degrees, north and east positive) the manual position and
+    // selects the manual source, as if typed and clicked here, and saves the pane (see
+    // saveSettings(), whose answer it gives).
+    bool observeFrom(double latitude, double longitude);
+
     // Turns on the radio button of the current source and the others off, and enables the
     // fields of that source only. The SiTech button stays disabled: it cannot be chosen here,
     // only kept from a settings file.

@@ -39,6 +39,8 @@ QString snapshotValueText(const QVariant &value)
     // Numbers with as many digits as it takes to read back the same double, and no more.
     if (!value.isValid())
         return u"null"_s;
+    if (value.typeId() == QMetaType::QVariantList) // maps, with names of any text: as JSON
+        return QString::fromUtf8(QJsonDocument(QJsonArray::fromVariantList(value.toList())).toJson(QJsonDocument::Compact));
     if (value.metaType() == QMetaType::fromType<Intervals>()) {
         QStringList intervals;
         for (const QStringList &pair : value.value<Intervals>())
@@ -208,6 +210,20 @@ std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading)
         snapshot.push_back({"sun_altitude"_L1, sky->sunAltitude});
         snapshot.push_back({"moon_altitude"_L1, sky->moonAltitude});
         snapshot.push_back({"daylight"_L1, daylightToken(sky->daylight)});
+    }
+    if (!reading.sites.empty()) {
+        QVariantList sites;
+        for (const SiteReading &site : reading.sites) {
+            // The same instant as utc, on the site's clock. None is left out: D-Bus cannot carry it.
+            QVariantMap entry{{u"name"_s, site.site.name}, {u"zone"_s, QString::fromLatin1(site.site.zone)},
+                {u"local_time"_s, isoText(reading.instant, site.utcOffsetSeconds)}};
+            if (site.siderealSeconds)
+                entry.insert(u"last"_s, *site.siderealSeconds / secondsPerHour);
+            if (site.daylight)
+                entry.insert(u"daylight"_s, daylightToken(*site.daylight));
+            sites.append(entry);
+        }
+        snapshot.push_back({"sites"_L1, sites});
     }
     return snapshot;
 }

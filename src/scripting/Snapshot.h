@@ -16,7 +16,7 @@ struct SnapshotEntry
     QLatin1StringView key;
     // double, int, QString or bool; none (QVariant()) for what does not happen, written null
     // in JSON and in lines and left out of the map, which D-Bus cannot carry it in; or a
-    // QList<QStringList> of [start, end] pairs.
+    // QList<QStringList> of [start, end] pairs; or a QVariantList of QVariantMaps, one per item.
     QVariant value;
 };
 
@@ -31,6 +31,10 @@ struct SnapshotEntry
 // synchronisation daemon says (clock_error_bound is then the bound the clock's dimmed digits
 // follow, else they follow clock_max_error); the gps_ keys only while gpsd is the source and
 // answers, each once it is known; the Sun and the Moon only where the reading has tonight.
+// Last, sites: one map per remote site, in the list's order, with name, zone (its IANA id),
+// local_time (ISO 8601 with the zone's offset), last (hours; left out when the clock has no
+// sidereal time) and daylight (as above; left out outside the almanac's years); only where
+// the reading has sites.
 std::vector<SnapshotEntry> snapshotOf(const ClockReading &reading);
 
 // The night's values, in a fixed order: sunset, civil_dusk, nautical_dusk, astronomical_dusk,
@@ -52,7 +56,7 @@ QString snapshotValueText(const QVariant &value);
 
 QVariantMap snapshotMap(const std::vector<SnapshotEntry> &snapshot);
 // "key: value\n" each; none is "null", the pairs are ISO 8601 intervals "start/end" separated
-// by spaces (nothing after "dark: " when there are none).
+// by spaces (nothing after "dark: " when there are none), and a list of maps is its JSON array.
 QByteArray snapshotLines(const std::vector<SnapshotEntry> &snapshot);
 QByteArray snapshotJson(const std::vector<SnapshotEntry> &snapshot); // one object in order, one line
 

@@ -48,3 +48,20 @@ QString SkyTexts::altitude(long long tenths)
     AppUtils::appendPadded(text, magnitude % 10, 1);
     return text + u'°';
 }
+
+QString SkyTexts::daylight(Daylight part)
+{
+    switch (part) {
+    case Daylight::day:
+        return tr("day");
+    case Daylight::civilTwilight:
+        return tr("civil twilight");
+    case Daylight::nauticalTwilight:
+        return tr("nautical twilight");
+    case Daylight::astronomicalTwilight:
+        return tr("astronomical twilight");
+    case Daylight::night:
+        return tr("night");
+    }
+    return {};
+}

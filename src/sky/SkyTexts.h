@@ -24,6 +24,8 @@ public:
     static void appendHoursMinutes(QString &text, const std::tm &brokenDown);
     // Minutes as "1 h 23 m", hours left out under one.
     static QString span(long long minutes);
+    // "day", "civil twilight", "nautical twilight", "astronomical twilight", "night".
+    static QString daylight(Daylight part);
     // Tenths of a degree as "45.3°", "−12.4°"; a value that shows as zero is "0.0°".
     static QString altitude(long long tenths);
 };

@@ -80,23 +80,6 @@ QString TonightTexts::event(NightEvent event)
     return {};
 }
 
-QString TonightTexts::daylight(Daylight part)
-{
-    switch (part) {
-    case Daylight::day:
-        return tr("day");
-    case Daylight::civilTwilight:
-        return tr("civil twilight");
-    case Daylight::nauticalTwilight:
-        return tr("nautical twilight");
-    case Daylight::astronomicalTwilight:
-        return tr("astronomical twilight");
-    case Daylight::night:
-        return tr("night");
-    }
-    return {};
-}
-
 QString TonightTexts::phase(MoonPhase phase)
 {
     switch (phase) {

@@ -23,8 +23,6 @@ public:
 
     // "sunset", "astronomical dusk", "moonrise"…
     static QString event(NightEvent event);
-    // "day", "civil twilight", "nautical twilight", "astronomical twilight", "night".
-    static QString daylight(Daylight part);
     static QString phase(MoonPhase phase);
     // "23 % illuminated, waxing".
     static QString moonLight(const Night &night);

@@ -134,7 +134,7 @@ void TonightWindow::loadWindow(QMainWindow &window)
         {SkyTexts::altitude(-900)}, u"moonAltitude"_s);
     QStringList parts, countdowns{TonightTexts::countdown(std::nullopt, 0)};
     for (int part = 0; part <= static_cast<int>(Daylight::night); ++part)
-        parts << TonightTexts::daylight(static_cast<Daylight>(part));
+        parts << SkyTexts::daylight(static_cast<Daylight>(part));
     for (int event = 0; event < nightEventCount; ++event)
         countdowns << TonightTexts::countdown(static_cast<NightEvent>(event), 23 * 60 + 59);
     m_daylight = addRow(tr("Part of the day:"), {}, parts, u"daylight"_s);
@@ -255,7 +255,7 @@ void TonightWindow::showNow(const ClockReading &reading)
     if (std::exchange(m_moonTenths, moonTenths) != moonTenths)
         m_moonAltitude->setText(SkyTexts::altitude(moonTenths));
     if (std::exchange(m_shownDaylight, sky.daylight) != sky.daylight)
-        m_daylight->setText(TonightTexts::daylight(sky.daylight));
+        m_daylight->setText(SkyTexts::daylight(sky.daylight));
     const auto countdown = std::pair(sky.next, sky.next ? TonightTexts::minutesUntil(reading.instant, sky.nextAt) : 0);
     if (std::exchange(m_shownCountdown, countdown) != countdown)
         m_next->setText(TonightTexts::countdown(countdown.first, countdown.second));

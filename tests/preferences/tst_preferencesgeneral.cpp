@@ -129,6 +129,20 @@ private Q_SLOTS:
         QVERIFY(!published.last().at(0).value<ObserverSettings>().lst24Hours && !p.stored().loadBool(SettingsKeys::lst24Hours, true));
     }
 
+    // A site's "Observe from here", over a stored position the pane could not use: the pane
+    // shows, publishes and stores the site's position under the manual source.
+    void observeFromStoresTheSite()
+    {
+        Pane p({{SettingsKeys::locationSource, 2}, {SettingsKeys::latitude, u"north"_s}});
+        p.general.loadSettings();
+        QSignalSpy published(&p.general, &PreferencesGeneral::observerChanged);
+        QVERIFY(p.general.observeFrom(-30.2407, -70.7366));
+        QVERIFY(published.last().at(0).value<ObserverSettings>() == (ObserverSettings{Source::useManual, -30.2407, -70.7366}));
+        QCOMPARE(p.stored().loadInteger(SettingsKeys::locationSource, -1), qint64(Source::useManual));
+        QCOMPARE(p.stored().loadDouble(SettingsKeys::latitude, 0.0), -30.2407);
+        QCOMPARE(p.stored().loadDouble(SettingsKeys::longitude, 0.0), -70.7366);
+    }
+
     // A stored DUT1 keeps the day it was typed; a new one is dated today; one beyond ±0.9 s
     // is kept out of use (and out of the file) with a line saying why, the last good one staying.
     void typedDut1()

@@ -504,6 +504,30 @@ private Q_SLOTS:
             (QList<QStringList>{{u"2026-12-09T16:58:00.000Z"_s, u"2026-12-09T21:28:00.000Z"_s}, {u"2026-12-10T03:56:00.000Z"_s, u"2026-12-10T04:56:00.000Z"_s}}));
     }
 
+    // The sites come last, each a map, in lines as JSON; over the bus a list of maps.
+    void sitesComeLast()
+    {
+        ClockReading reading;
+        reading.instant = std::chrono::sys_days(std::chrono::December / 7 / 2026) + std::chrono::hours(23);
+        SiteReading site;
+        site.site = Site{u"Calar Alto"_s, 37.2236, -2.5463, 2168, "Europe/Madrid"};
+        site.utcOffsetSeconds = 3600;
+        site.siderealSeconds = 66600; // 18 h 30 m
+        site.daylight = Daylight::night;
+        reading.sites = {site};
+        QVERIFY(snapshotLines(snapshotOf(reading)).endsWith("\nsites: [{\"daylight\":\"night\",\"last\":18.5,"
+                                                             "\"local_time\":\"2026-12-08T00:00:00.000+01:00\",\"name\":\"Calar Alto\","
+                                                             "\"zone\":\"Europe/Madrid\"}]\n"));
+        ClockService clock([&reading] { return reading; });
+        clock.serve(QDBusConnection::SessionBus);
+        const QDBusMessage call = QDBusMessage::createMethodCall(busName, objectPath, u"org.horavane.Horavane1"_s, u"Now"_s);
+        QDBusPendingReply<QVariantMap> now = QDBusConnection::sessionBus().asyncCall(call);
+        QTRY_VERIFY(now.isFinished());
+        QVERIFY2(!now.isError(), qPrintable(now.error().message()));
+        const QDBusArgument sites = now.value()[u"sites"_s].value<QDBusArgument>();
+        QCOMPARE(sites.currentSignature(), u"av"_s);
+    }
+
     // What the GPS receiver says comes last, each part once it is known.
     void gpsKeys()
     {
