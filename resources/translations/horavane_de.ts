@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+165"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -176,11 +176,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Sites</source>
+        <translation>&amp;Standorte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -305,7 +315,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../src/app/CommandLine.cpp" line="+29"/>
+        <location filename="../../src/app/CommandLine.cpp" line="+24"/>
         <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
         <translation>Die Uhr in diesem Moment ausgeben, wie Horavane sie mit den gespeicherten Einstellungen und Datendateien zeigen würde, als Zeilen „Schlüssel: Wert“, dann beenden. Braucht keinen Bildschirm.</translation>
     </message>
@@ -321,16 +331,41 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>With --now or --tonight: print one JSON object instead.</source>
-        <translation>Mit --now oder --tonight: stattdessen ein JSON-Objekt ausgeben.</translation>
+        <source>Print one line at each second flip, as &quot;LST 05:12:33 · UTC 21:40:07&quot;, until the output closes; a reader too slow for a line misses it. Needs no display.</source>
+        <translation>Gibt bei jedem Sekundenwechsel eine Zeile aus, etwa „LST 05:12:33 · UTC 21:40:07“, bis die Ausgabe geschlossen wird; ein zu langsamer Leser verpasst Zeilen. Braucht keine Anzeige.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>With --now, --tonight or --follow: print one JSON object (a line) instead.</source>
+        <translation>Mit --now, --tonight oder --follow: stattdessen ein JSON-Objekt (eine Zeile) ausgeben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --follow: print the JSON object of Waybar&apos;s custom module, with the details as its tooltip and the clock&apos;s health as its class.</source>
+        <translation>Mit --follow: das JSON-Objekt für Waybars custom-Modul ausgeben, mit den Details als Tooltip und dem Zustand der Uhr als Klasse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --follow: the line&apos;s text, with keys of --now in braces: {last:hms}, {utc:time}, {latitude} (see the manual).</source>
+        <translation>Mit --follow: der Text der Zeile, mit Schlüsseln von --now in geschweiften Klammern: {last:hms}, {utc:time}, {latitude} (siehe Handbuch).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Civil time, UTC and local sidereal time for astronomers.</source>
         <translation>Bürgerliche Zeit, UTC und lokale Sternzeit für Astronomen.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+49"/>
+        <source>--json and --waybar go one at a time.</source>
+        <translation>--json und --waybar gehen nur einzeln.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--format does not go with --json.</source>
+        <translation>--format geht nicht mit --json.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>--date takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
         <translation>--date erwartet ein Datum als JJJJ-MM-TT, nicht „%1“.</translation>
     </message>
@@ -360,19 +395,24 @@
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>--now and --tonight go one at a time.</source>
-        <translation>--now und --tonight gehen nur einzeln.</translation>
+        <location line="+8"/>
+        <source>--now, --tonight and --follow go one at a time.</source>
+        <translation>--now, --tonight und --follow gehen nur einzeln.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>--waybar and --format go with --follow.</source>
+        <translation>--waybar und --format gehören zu --follow.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--json goes with --now, --tonight or --follow.</source>
+        <translation>--json gehört zu --now, --tonight oder --follow.</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>--date goes with --tonight.</source>
         <translation>--date gehört zu --tonight.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>--json goes with --now or --tonight.</source>
-        <translation>--json gehört zu --now oder --tonight.</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1017,34 @@
     </message>
 </context>
 <context>
+    <name>LineTemplate</name>
+    <message>
+        <location filename="../../src/scripting/FollowLine.cpp" line="+23"/>
+        <source>--format: %1</source>
+        <translation>--format: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write }} for a brace)</source>
+        <translation>ein „}“ ohne sein „{“ (}} schreibt eine Klammer)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a &apos;{&apos; without its &apos;}&apos; (write {{ for a brace)</source>
+        <translation>ein „{“ ohne sein „}“ ({{ schreibt eine Klammer)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no key &apos;%1&apos;</source>
+        <translation>kein Schlüssel „%1“</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no form &apos;%1&apos; for &apos;%2&apos; (hms goes with gmst, gast, lmst and last, time with utc)</source>
+        <translation>keine Form „%1“ für „%2“ (hms gehört zu gmst, gast, lmst und last, time zu utc)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
         <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+114"/>
@@ -1273,7 +1341,7 @@
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+319"/>
+        <location line="+330"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Nicht verwendet: DUT1 ist eine Zahl von Sekunden zwischen −0.9 und +0.9</translation>
     </message>
@@ -1328,6 +1396,196 @@
     </message>
 </context>
 <context>
+    <name>SitesWindow</name>
+    <message>
+        <location filename="../../src/sites/SitesWindow.cpp" line="+38"/>
+        <source>This line is not a latitude, a longitude, an elevation, a time zone and a name separated by tabs</source>
+        <translation>Diese Zeile besteht nicht aus Breite, Länge, Höhe, Zeitzone und Name, durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The latitude is not a number of degrees from −90 to +90</source>
+        <translation>Die Breite ist keine Zahl von Grad zwischen −90 und +90</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The longitude is not a number of degrees from −180 to +180</source>
+        <translation>Die Länge ist keine Zahl von Grad zwischen −180 und +180</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The elevation is not a number of metres from −500 to 9000</source>
+        <translation>Die Höhe ist keine Zahl von Metern zwischen −500 und 9000</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This system has no such time zone: choose one from the list</source>
+        <translation>Dieses System kennt diese Zeitzone nicht: Wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Der Name ist leer, länger als %1 Zeichen oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The list follows at most %1 sites: this one waits until one is removed</source>
+        <translation>Die Liste verfolgt höchstens %1 Standorte: Dieser wartet, bis einer entfernt wird</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <location line="+52"/>
+        <source>Sites</source>
+        <translation>Standorte</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Site name</source>
+        <translation>Name des Standorts</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cerro Pachón</source>
+        <translation>Cerro Pachón</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latitude, degrees, north positive</source>
+        <translation>Breite in Grad, Norden positiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Latitude</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longitude, degrees, east positive</source>
+        <translation>Länge in Grad, Osten positiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>L&amp;ongitude</source>
+        <translation>&amp;Länge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Elevation, metres</source>
+        <translation>Höhe in Metern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Elevation</source>
+        <translation>&amp;Höhe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+22"/>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>&amp;Time zone</source>
+        <translation>&amp;Zeitzone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>LST</source>
+        <translation>LST</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Daylight</source>
+        <translation>Tageslicht</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>&amp;Observe from Here</source>
+        <translation>Von &amp;hier beobachten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Makes the selected site the observer&apos;s position, as a manual position</source>
+        <translation>Macht den gewählten Standort zur manuellen Position des Beobachters</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>A stored row holds no site: it is kept as it is, and its tooltip says why</source>
+        <translation>Eine gespeicherte Zeile enthält keinen Standort: Sie bleibt erhalten, ihr Tooltip sagt warum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no site: they are kept as they are, and their tooltips say why</source>
+        <translation>%1 gespeicherte Zeilen enthalten keinen Standort: Sie bleiben erhalten, ihre Tooltips sagen warum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The stored list is too long: its last %1 characters are not shown</source>
+        <translation>Die gespeicherte Liste ist zu lang: Ihre letzten %1 Zeichen werden nicht gezeigt</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Latitude %1°, longitude %2°, elevation %3 m</source>
+        <translation>Breite %1°, Länge %2°, Höhe %3 m</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>The list holds at most %1 sites: remove one to add another</source>
+        <translation>Die Liste fasst höchstens %1 Standorte: Entfernen Sie einen, um einen weiteren hinzuzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Give the site a name of at most %1 characters</source>
+        <translation>Geben Sie dem Standort einen Namen mit höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The unreadable rows leave no room to store another site: remove one of them</source>
+        <translation>Die unlesbaren Zeilen lassen keinen Platz für einen weiteren Standort: Entfernen Sie eine davon</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The clocks now observe from %1</source>
+        <translation>Die Uhren beobachten jetzt von %1 aus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The clocks observe from %1, but the settings file %2 cannot be written</source>
+        <translation>Die Uhren beobachten von %1 aus, aber die Einstellungsdatei %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: Die Liste bleibt erhalten und wird gespeichert, sobald es geht</translation>
+    </message>
+</context>
+<context>
     <name>SkyTexts</name>
     <message>
         <location filename="../../src/sky/SkyTexts.cpp" line="+39"/>
@@ -1339,11 +1597,36 @@
         <source>%1 m</source>
         <translation>%1 min</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil twilight</source>
+        <translation>bürgerliche Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical twilight</source>
+        <translation>nautische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical twilight</source>
+        <translation>astronomische Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>night</source>
+        <translation>Nacht</translation>
+    </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
-        <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
+        <location filename="../../src/scripting/Snapshot.cpp" line="+259"/>
         <source>the almanac covers the years 1900 to 2100 only</source>
         <translation>der Almanach reicht nur von 1900 bis 2100</translation>
     </message>
@@ -1854,31 +2137,6 @@
     </message>
     <message>
         <location line="+9"/>
-        <source>day</source>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil twilight</source>
-        <translation>bürgerliche Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical twilight</source>
-        <translation>nautische Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical twilight</source>
-        <translation>astronomische Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>night</source>
-        <translation>Nacht</translation>
-    </message>
-    <message>
-        <location line="+9"/>
         <source>new Moon</source>
         <translation>Neumond</translation>
     </message>
@@ -2012,12 +2270,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+126"/>
+        <location line="+131"/>
         <source>not tonight</source>
         <translation>nicht heute Nacht</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-130"/>
         <source>Sun</source>
         <translation>Sonne</translation>
     </message>
@@ -2167,7 +2425,7 @@
         <translation>Das nächste Ereignis der Nacht, und wie lange bis dahin</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Night of %1</source>
         <translation>Nacht vom %1</translation>
     </message>

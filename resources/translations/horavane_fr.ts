@@ -42,7 +42,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+154"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+165"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -176,11 +176,21 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Sites</source>
+        <translation>&amp;Sites</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -305,7 +315,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../src/app/CommandLine.cpp" line="+29"/>
+        <location filename="../../src/app/CommandLine.cpp" line="+24"/>
         <source>Print the clock at this moment, as Horavane would show it with the stored settings and data files, as key: value lines, then end. Needs no display.</source>
         <translation>Afficher l’horloge à cet instant, telle que Horavane la montrerait avec les réglages enregistrés et les fichiers de données, en lignes « clé: valeur », puis terminer. Aucun écran n’est nécessaire.</translation>
     </message>
@@ -321,16 +331,41 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>With --now or --tonight: print one JSON object instead.</source>
-        <translation>Avec --now ou --tonight : afficher plutôt un objet JSON.</translation>
+        <source>Print one line at each second flip, as &quot;LST 05:12:33 · UTC 21:40:07&quot;, until the output closes; a reader too slow for a line misses it. Needs no display.</source>
+        <translation>Écrit une ligne à chaque changement de seconde, comme « LST 05:12:33 · UTC 21:40:07 », jusqu’à la fermeture de la sortie ; un lecteur trop lent manque des lignes. Sans affichage.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>With --now, --tonight or --follow: print one JSON object (a line) instead.</source>
+        <translation>Avec --now, --tonight ou --follow : écrire plutôt un objet JSON (une ligne).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --follow: print the JSON object of Waybar&apos;s custom module, with the details as its tooltip and the clock&apos;s health as its class.</source>
+        <translation>Avec --follow : écrire l’objet JSON du module custom de Waybar, avec les détails en infobulle et l’état de l’horloge comme classe.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --follow: the line&apos;s text, with keys of --now in braces: {last:hms}, {utc:time}, {latitude} (see the manual).</source>
+        <translation>Avec --follow : le texte de la ligne, avec des clés de --now entre accolades : {last:hms}, {utc:time}, {latitude} (voir le manuel).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Civil time, UTC and local sidereal time for astronomers.</source>
         <translation>Temps civil, UTC et temps sidéral local pour les astronomes.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+49"/>
+        <source>--json and --waybar go one at a time.</source>
+        <translation>--json et --waybar vont l’un sans l’autre.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--format does not go with --json.</source>
+        <translation>--format ne va pas avec --json.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>--date takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
         <translation>--date attend une date sous la forme AAAA-MM-JJ, pas « %1 ».</translation>
     </message>
@@ -360,19 +395,24 @@
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>--now and --tonight go one at a time.</source>
-        <translation>--now et --tonight s’emploient l’un sans l’autre.</translation>
+        <location line="+8"/>
+        <source>--now, --tonight and --follow go one at a time.</source>
+        <translation>--now, --tonight et --follow vont un à la fois.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>--waybar and --format go with --follow.</source>
+        <translation>--waybar et --format vont avec --follow.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--json goes with --now, --tonight or --follow.</source>
+        <translation>--json va avec --now, --tonight ou --follow.</translation>
+    </message>
+    <message>
+        <location line="-8"/>
         <source>--date goes with --tonight.</source>
         <translation>--date va avec --tonight.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>--json goes with --now or --tonight.</source>
-        <translation>--json va avec --now ou --tonight.</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1017,34 @@
     </message>
 </context>
 <context>
+    <name>LineTemplate</name>
+    <message>
+        <location filename="../../src/scripting/FollowLine.cpp" line="+23"/>
+        <source>--format: %1</source>
+        <translation>--format : %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write }} for a brace)</source>
+        <translation>une « } » sans sa « { » (écrire }} pour une accolade)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a &apos;{&apos; without its &apos;}&apos; (write {{ for a brace)</source>
+        <translation>une « { » sans sa « } » (écrire {{ pour une accolade)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no key &apos;%1&apos;</source>
+        <translation>pas de clé « %1 »</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no form &apos;%1&apos; for &apos;%2&apos; (hms goes with gmst, gast, lmst and last, time with utc)</source>
+        <translation>pas de forme « %1 » pour « %2 » (hms va avec gmst, gast, lmst et last, time avec utc)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences::PreferencesWindowController</name>
     <message>
         <location filename="../../frameworks/Preferences/src/PreferencesWindowController.cpp" line="+114"/>
@@ -1273,7 +1341,7 @@
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+319"/>
+        <location line="+330"/>
         <source>Not used: DUT1 is a number of seconds from −0.9 to +0.9</source>
         <translation>Non utilisé : DUT1 est un nombre de secondes de −0.9 à +0.9</translation>
     </message>
@@ -1328,6 +1396,196 @@
     </message>
 </context>
 <context>
+    <name>SitesWindow</name>
+    <message>
+        <location filename="../../src/sites/SitesWindow.cpp" line="+38"/>
+        <source>This line is not a latitude, a longitude, an elevation, a time zone and a name separated by tabs</source>
+        <translation>Cette ligne n’est pas une latitude, une longitude, une altitude, un fuseau horaire et un nom séparés par des tabulations</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The latitude is not a number of degrees from −90 to +90</source>
+        <translation>La latitude n’est pas un nombre de degrés de −90 à +90</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The longitude is not a number of degrees from −180 to +180</source>
+        <translation>La longitude n’est pas un nombre de degrés de −180 à +180</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The elevation is not a number of metres from −500 to 9000</source>
+        <translation>L’altitude n’est pas un nombre de mètres de −500 à 9000</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This system has no such time zone: choose one from the list</source>
+        <translation>Ce système n’a pas ce fuseau horaire : choisissez-en un dans la liste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Le nom est vide, dépasse %1 caractères ou contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The list follows at most %1 sites: this one waits until one is removed</source>
+        <translation>La liste suit au plus %1 sites : celui-ci attend qu’un autre soit retiré</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <location line="+52"/>
+        <source>Sites</source>
+        <translation>Sites</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Site name</source>
+        <translation>Nom du site</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cerro Pachón</source>
+        <translation>Cerro Pachón</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latitude, degrees, north positive</source>
+        <translation>Latitude en degrés, nord positif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Latitude</source>
+        <translation>&amp;Latitude</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longitude, degrees, east positive</source>
+        <translation>Longitude en degrés, est positif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>L&amp;ongitude</source>
+        <translation>L&amp;ongitude</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Elevation, metres</source>
+        <translation>Altitude en mètres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Elevation</source>
+        <translation>&amp;Altitude</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+22"/>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>&amp;Time zone</source>
+        <translation>&amp;Fuseau horaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Local time</source>
+        <translation>Heure locale</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>LST</source>
+        <translation>TSL</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Daylight</source>
+        <translation>Lumière du jour</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>&amp;Observe from Here</source>
+        <translation>&amp;Observer d’ici</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Makes the selected site the observer&apos;s position, as a manual position</source>
+        <translation>Fait du site choisi la position manuelle de l’observateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>A stored row holds no site: it is kept as it is, and its tooltip says why</source>
+        <translation>Une ligne enregistrée ne contient pas de site : elle est gardée telle quelle, son infobulle dit pourquoi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no site: they are kept as they are, and their tooltips say why</source>
+        <translation>%1 lignes enregistrées ne contiennent pas de site : elles sont gardées telles quelles, leurs infobulles disent pourquoi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The stored list is too long: its last %1 characters are not shown</source>
+        <translation>La liste enregistrée est trop longue : ses %1 derniers caractères ne sont pas affichés</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Latitude %1°, longitude %2°, elevation %3 m</source>
+        <translation>Latitude %1°, longitude %2°, altitude %3 m</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>The list holds at most %1 sites: remove one to add another</source>
+        <translation>La liste contient au plus %1 sites : retirez-en un pour en ajouter un autre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Give the site a name of at most %1 characters</source>
+        <translation>Donnez au site un nom d’au plus %1 caractères</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The unreadable rows leave no room to store another site: remove one of them</source>
+        <translation>Les lignes illisibles ne laissent pas de place pour un autre site : retirez-en une</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The clocks now observe from %1</source>
+        <translation>Les horloges observent maintenant depuis %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The clocks observe from %1, but the settings file %2 cannot be written</source>
+        <translation>Les horloges observent depuis %1, mais le fichier de réglages %2 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Impossible d’écrire le fichier de réglages %1 : la liste est gardée, et enregistrée dès que possible</translation>
+    </message>
+</context>
+<context>
     <name>SkyTexts</name>
     <message>
         <location filename="../../src/sky/SkyTexts.cpp" line="+39"/>
@@ -1339,11 +1597,36 @@
         <source>%1 m</source>
         <translation>%1 min</translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil twilight</source>
+        <translation>crépuscule civil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical twilight</source>
+        <translation>crépuscule nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical twilight</source>
+        <translation>crépuscule astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>night</source>
+        <translation>nuit</translation>
+    </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
-        <location filename="../../src/scripting/Snapshot.cpp" line="+227"/>
+        <location filename="../../src/scripting/Snapshot.cpp" line="+259"/>
         <source>the almanac covers the years 1900 to 2100 only</source>
         <translation>l’almanach ne couvre que les années 1900 à 2100</translation>
     </message>
@@ -1854,31 +2137,6 @@
     </message>
     <message>
         <location line="+9"/>
-        <source>day</source>
-        <translation>jour</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil twilight</source>
-        <translation>crépuscule civil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical twilight</source>
-        <translation>crépuscule nautique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical twilight</source>
-        <translation>crépuscule astronomique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>night</source>
-        <translation>nuit</translation>
-    </message>
-    <message>
-        <location line="+9"/>
         <source>new Moon</source>
         <translation>nouvelle Lune</translation>
     </message>
@@ -2012,12 +2270,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+126"/>
+        <location line="+131"/>
         <source>not tonight</source>
         <translation>pas cette nuit</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-130"/>
         <source>Sun</source>
         <translation>Soleil</translation>
     </message>
@@ -2167,7 +2425,7 @@
         <translation>Le prochain événement de la nuit, et le temps qui reste</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Night of %1</source>
         <translation>Nuit du %1</translation>
     </message>
