@@ -6,6 +6,7 @@
 #include "sky/Target.h"
 
 #include <AppUtils/Digits.h>
+#include <Extensions/SelectedRows.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -359,15 +360,8 @@ void SitesWindow::add()
 
 void SitesWindow::removeSelected()
 {
-    QList<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        rows << index.row();
-    if (rows.isEmpty())
-        return;
-    std::sort(rows.rbegin(), rows.rend());
-    for (const int row : rows)
-        m_lines.erase(m_lines.begin() + row);
-    listChanged();
+    if (Extensions::eraseSelectedRows(*m_table, m_lines))
+        listChanged();
 }
 
 void SitesWindow::observeFromSelected()

@@ -9,6 +9,7 @@
 
 #include <Extensions/CellFont.h>
 #include <Extensions/DirectionIsolates.h>
+#include <Extensions/SelectedRows.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -489,15 +490,8 @@ void TargetsWindow::add()
 
 void TargetsWindow::removeSelected()
 {
-    QList<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        rows << index.row();
-    if (rows.isEmpty())
-        return;
-    std::sort(rows.rbegin(), rows.rend());
-    for (const int row : rows)
-        m_lines.erase(m_lines.begin() + row);
-    listChanged();
+    if (Extensions::eraseSelectedRows(*m_table, m_lines))
+        listChanged();
 }
 
 void TargetsWindow::listChanged()
