@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 QString siteListText(std::span<const SiteLine> lines)
 {
@@ -91,10 +92,23 @@ void SiteClock::setSites(std::vector<Site> sites)
             kept.push_back(std::move(*same));
         else {
             QTimeZone zone(site.zone);
-            kept.push_back(Kept{std::move(site), std::move(zone), {}, 0, nullptr});
+            kept.push_back(Kept{std::move(site), std::move(zone), {}, 0, nullptr, 0, 0, 0});
         }
     }
     m_sites = std::move(kept);
+}
+
+int SiteClock::offsetAt(Kept &kept, qint64 unixSeconds)
+{
+    if (unixSeconds < kept.offsetFrom || unixSeconds >= kept.offsetUntil) {
+        const QDateTime instant = QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC);
+        const QTimeZone::OffsetData next = kept.zone.nextTransition(instant);
+        kept.offset = kept.zone.offsetFromUtc(instant);
+        kept.offsetFrom = unixSeconds;
+        kept.offsetUntil
+            = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+    }
+    return kept.offset;
 }
 
 std::vector<SiteReading> SiteClock::at(qint64 unixSeconds, std::optional<double> gastSeconds, double dut1Seconds)
@@ -104,11 +118,10 @@ std::vector<SiteReading> SiteClock::at(qint64 unixSeconds, std::optional<double>
     constexpr qint64 day = 86400;
     std::vector<SiteReading> readings;
     readings.reserve(m_sites.size());
-    const QDateTime instant = QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC);
     for (Kept &kept : m_sites) {
         SiteReading reading;
         reading.site = kept.site;
-        reading.utcOffsetSeconds = kept.zone.offsetFromUtc(instant);
+        reading.utcOffsetSeconds = offsetAt(kept, unixSeconds);
         const qint64 local = unixSeconds + reading.utcOffsetSeconds;
         const qint64 days = local >= 0 ? local / day : -((-local + day - 1) / day);
         reading.localSecondOfDay = int(local - days * day);

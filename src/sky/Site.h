@@ -100,6 +100,12 @@ private:
         std::optional<QDate> nightDate; // what night was worked out for, and with which UT1
         double nightDut1 = 0;
         std::shared_ptr<const Night> night;
+        // The zone's offset, and the seconds [from, until) it is known to hold for: asked of
+        // the zone again only across a change of clocks or a step of the system clock.
+        int offset = 0;
+        qint64 offsetFrom = 0;
+        qint64 offsetUntil = 0;
     };
+    static int offsetAt(Kept &kept, qint64 unixSeconds);
     std::vector<Kept> m_sites;
 };

@@ -102,6 +102,19 @@ private Q_SLOTS:
         QVERIFY(now.daylight);
         QTEST(*now.daylight, "daylight");
     }
+
+    // One clock asked second after second across Spain's change to summer time (the EU's rule:
+    // 2026-03-29T01:00Z), then stepped back across it, as the system clock may be.
+    void offsetAcrossAChangeOfClocks()
+    {
+        constexpr qint64 change = 1774746000;
+        SiteClock clock;
+        clock.setSites({Site{u"Calar Alto"_s, 37.2236, -2.5463, 0, "Europe/Madrid"_ba}});
+        const std::pair<qint64, int> steps[]{{change - 2, 3600}, {change - 1, 3600}, {change, 7200}, {change + 1, 7200},
+            {change - 1, 3600}};
+        for (const auto &[instant, offset] : steps)
+            QCOMPARE(clock.at(instant, std::nullopt, 0).front().utcOffsetSeconds, offset);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSites)
