@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Alarm.h"
 #include "Location.h"
 #include "sky/Night.h"
 #include "sky/Site.h"
@@ -50,6 +51,8 @@ struct ClockReading
     // Each remote site's civil time, sidereal time and part of the day, in the list's order:
     // only while the Sites window is open or a script asks.
     std::vector<SiteReading> sites;
+    // The alarms that ring at this second, in the list's order: almost always none.
+    std::vector<AlarmFiring> alarmsRang;
     // What the GPS receiver says, while gpsd is the position source and answers.
     std::optional<GpsState> gps;
     // Why other programs cannot read this clock over D-Bus; empty while they can.

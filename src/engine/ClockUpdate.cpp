@@ -34,7 +34,7 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
 {
     const WindowRegistry &open = windowRegistry();
     if (!open.openHoravaneWindow && !open.openAnalogWindow && !open.openTargetsWindow && !open.openTonightWindow
-        && !open.openSitesWindow)
+        && !open.openSitesWindow && !open.openAlarmsWindow)
         return;
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
@@ -126,6 +126,11 @@ void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> o
     m_observer = std::move(observer);
 }
 
+void ClockUpdate::setAlarms(std::vector<Alarm> alarms)
+{
+    m_alarms = std::move(alarms);
+}
+
 void ClockUpdate::setTargets(std::vector<Target> targets)
 {
     m_targets = std::move(targets);
@@ -145,6 +150,8 @@ void ClockUpdate::show(ClockReading reading)
         tonight->update();
     if (const std::shared_ptr<ClockWindow> sites = windowRegistry().openSitesWindow)
         sites->update();
+    if (const std::shared_ptr<ClockWindow> alarms = windowRegistry().openAlarmsWindow)
+        alarms->update();
     if (m_observer)
         m_observer(m_reading);
 }

@@ -44,6 +44,10 @@ public:
     // The remote sites the readings carry from the next tick on, in this order: the stored
     // list, handed down at launch and by the Sites window on every edit.
     void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }
+    // The alarms the ticks ring from the next tick on, in this order: the stored list, handed
+    // down at launch and by the Alarms window on every edit.
+    void setAlarms(std::vector<Alarm> alarms);
+    const std::vector<Alarm> &alarms() const { return m_alarms; }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
 
@@ -79,6 +83,7 @@ private:
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
     SiteClock m_sites;
+    std::vector<Alarm> m_alarms;
     // What the night was worked out for, and the night (none outside the almanac's years).
     struct NightKey
     {

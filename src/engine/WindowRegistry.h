@@ -14,6 +14,7 @@ struct WindowRegistry
     std::shared_ptr<ClockWindow> openTargetsWindow;
     std::shared_ptr<ClockWindow> openTonightWindow;
     std::shared_ptr<ClockWindow> openSitesWindow;
+    std::shared_ptr<ClockWindow> openAlarmsWindow;
 };
 
 WindowRegistry &windowRegistry();

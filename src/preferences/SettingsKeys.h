@@ -21,10 +21,13 @@ inline constexpr QLatin1StringView analogWindowOpen{"APP_AnalogClock"};
 inline constexpr QLatin1StringView targetsWindowOpen{"APP_Targets"};
 inline constexpr QLatin1StringView tonightWindowOpen{"APP_Tonight"};
 inline constexpr QLatin1StringView sitesWindowOpen{"APP_Sites"};
+inline constexpr QLatin1StringView alarmsWindowOpen{"APP_Alarms"};
 // The Targets window's list, one target a line (see sky/TargetList.h).
 inline constexpr QLatin1StringView targets{"PREFS_targets"};
 // The Sites window's remote observatories, one a line (see sky/Site.h).
 inline constexpr QLatin1StringView sites{"PREFS_sites"};
+// The Alarms window's alarms, one a line (see engine/Alarm.h).
+inline constexpr QLatin1StringView alarms{"PREFS_alarms"};
 // How high, in degrees, a target must stand to count in its dark hours.
 inline constexpr QLatin1StringView targetMinAltitude{"PREFS_target_min_altitude"};
 // Whether the digital window shows its details section.

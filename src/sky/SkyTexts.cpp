@@ -65,3 +65,30 @@ QString SkyTexts::daylight(Daylight part)
     }
     return {};
 }
+
+QString SkyTexts::event(NightEvent event)
+{
+    switch (event) {
+    case NightEvent::sunset:
+        return tr("sunset");
+    case NightEvent::civilDusk:
+        return tr("civil dusk");
+    case NightEvent::nauticalDusk:
+        return tr("nautical dusk");
+    case NightEvent::astronomicalDusk:
+        return tr("astronomical dusk");
+    case NightEvent::astronomicalDawn:
+        return tr("astronomical dawn");
+    case NightEvent::nauticalDawn:
+        return tr("nautical dawn");
+    case NightEvent::civilDawn:
+        return tr("civil dawn");
+    case NightEvent::sunrise:
+        return tr("sunrise");
+    case NightEvent::moonrise:
+        return tr("moonrise");
+    case NightEvent::moonset:
+        return tr("moonset");
+    }
+    return {};
+}

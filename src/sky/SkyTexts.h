@@ -26,6 +26,8 @@ public:
     static QString span(long long minutes);
     // "day", "civil twilight", "nautical twilight", "astronomical twilight", "night".
     static QString daylight(Daylight part);
+    // "sunset", "civil dusk", … "moonset".
+    static QString event(NightEvent event);
     // Tenths of a degree as "45.3°", "−12.4°"; a value that shows as zero is "0.0°".
     static QString altitude(long long tenths);
 };

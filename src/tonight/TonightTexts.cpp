@@ -53,33 +53,6 @@ QString TonightTexts::zones(const Night &night)
     return tr("Times in %1, %2 from %3").arg(firstName, QString::fromLocal8Bit(last.tm_zone), SkyTexts::localClock(after));
 }
 
-QString TonightTexts::event(NightEvent event)
-{
-    switch (event) {
-    case NightEvent::sunset:
-        return tr("sunset");
-    case NightEvent::civilDusk:
-        return tr("civil dusk");
-    case NightEvent::nauticalDusk:
-        return tr("nautical dusk");
-    case NightEvent::astronomicalDusk:
-        return tr("astronomical dusk");
-    case NightEvent::astronomicalDawn:
-        return tr("astronomical dawn");
-    case NightEvent::nauticalDawn:
-        return tr("nautical dawn");
-    case NightEvent::civilDawn:
-        return tr("civil dawn");
-    case NightEvent::sunrise:
-        return tr("sunrise");
-    case NightEvent::moonrise:
-        return tr("moonrise");
-    case NightEvent::moonset:
-        return tr("moonset");
-    }
-    return {};
-}
-
 QString TonightTexts::phase(MoonPhase phase)
 {
     switch (phase) {
@@ -166,5 +139,5 @@ QString TonightTexts::countdown(std::optional<NightEvent> next, long long minute
 {
     if (!next)
         return tr("no more events tonight");
-    return tr("%1 in %2").arg(event(*next), SkyTexts::span(minutes));
+    return tr("%1 in %2").arg(SkyTexts::event(*next), SkyTexts::span(minutes));
 }

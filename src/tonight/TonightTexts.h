@@ -21,8 +21,6 @@ public:
     // between the night's start and end (a change of daylight-saving time).
     static QString zones(const Night &night);
 
-    // "sunset", "astronomical dusk", "moonrise"…
-    static QString event(NightEvent event);
     static QString phase(MoonPhase phase);
     // "23 % illuminated, waxing".
     static QString moonLight(const Night &night);

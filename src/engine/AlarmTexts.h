@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Alarm.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// How the Alarms window, the digital window's banner and the desktop notification name an alarm
+// and say that it rang, so that all three say it the same way.
+class AlarmTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(AlarmTexts)
+
+public:
+    AlarmTexts() = delete;
+
+    // What it waits for: "LST 05:12:33", "21:00:00 local time, every day",
+    // "2026-12-24 21:00:00 UTC", "M42 crosses the meridian", "M42 at hour angle +0.5 h",
+    // "astronomical dusk", "the start of dark", "the clock loses its synchronisation".
+    static QString when(const AlarmWhen &when);
+    // The same with its offset: "10 min before M42 crosses the meridian".
+    static QString whenWithOffset(const Alarm &alarm);
+    // "LST", "local time", "UTC", "target", "tonight", "clock health": the kind's name in a column.
+    static QString kind(const AlarmWhen &when);
+
+    // The line that says it rang: "Flip M42: 10 min before M42 crosses the meridian, at 23:02:00"
+    // with the due second on the local clock; late ones end "(late: the computer was asleep)".
+    static QString rang(const AlarmFiring &firing);
+};
