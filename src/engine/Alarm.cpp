@@ -15,13 +15,14 @@ enum class Kind { lst, local, utc, target, tonight, health };
 constexpr std::array<QLatin1StringView, 6> kindWords{
     "lst"_L1, "local"_L1, "utc"_L1, "target"_L1, "tonight"_L1, "health"_L1};
 
-constexpr std::array<QLatin1StringView, alarmEventCount> eventWords{"sunset"_L1, "civil-dusk"_L1,
-    "nautical-dusk"_L1, "astronomical-dusk"_L1, "astronomical-dawn"_L1, "nautical-dawn"_L1, "civil-dawn"_L1,
-    "sunrise"_L1, "moonrise"_L1, "moonset"_L1, "dark-start"_L1, "dark-end"_L1};
+constexpr std::array<QLatin1StringView, alarmEventCount> eventWords{"sunset"_L1, "civil-dusk"_L1, "nautical-dusk"_L1,
+    "astronomical-dusk"_L1, "astronomical-dawn"_L1, "nautical-dawn"_L1, "civil-dawn"_L1, "sunrise"_L1, "moonrise"_L1,
+    "moonset"_L1, "dark-start"_L1, "dark-end"_L1};
 constexpr std::array<QLatin1StringView, clockTroubleCount> troubleWords{
     "unsynchronised"_L1, "gps-disagrees"_L1, "ut1-stale"_L1};
 
-template <std::size_t N> int indexIn(const std::array<QLatin1StringView, N> &words, QStringView word)
+template <std::size_t N>
+int indexIn(const std::array<QLatin1StringView, N> &words, QStringView word)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (word == words[i])
@@ -61,40 +62,40 @@ std::optional<CivilAlarm> civilFrom(QStringView text, bool utc)
     return std::nullopt;
 }
 
-struct LineFields
-{
-    QLatin1StringView kind;
-    QString when;
-    QString target;
-};
+} // namespace
 
-LineFields fieldsOf(const AlarmWhen &when)
+AlarmFields alarmFieldsOf(const AlarmWhen &when)
 {
     struct Writer
     {
-        LineFields operator()(const SiderealAlarm &alarm) const { return {kindWords[std::size_t(Kind::lst)], timeOfDayText(alarm.second), {}}; }
-        LineFields operator()(const CivilAlarm &alarm) const
+        AlarmFields operator()(const SiderealAlarm &alarm) const
+        {
+            return {kindWords[std::size_t(Kind::lst)], timeOfDayText(alarm.second), {}};
+        }
+        AlarmFields operator()(const CivilAlarm &alarm) const
         {
             QString text = timeOfDayText(alarm.second);
             if (alarm.date)
                 text = alarm.date->toString(Qt::ISODate) + u'T' + text;
             return {kindWords[std::size_t(alarm.utc ? Kind::utc : Kind::local)], text, {}};
         }
-        LineFields operator()(const TargetAlarm &alarm) const
+        AlarmFields operator()(const TargetAlarm &alarm) const
         {
             return {kindWords[std::size_t(Kind::target)], listNumberText(alarm.hourAngleHours), alarm.target};
         }
-        LineFields operator()(const TonightAlarm &alarm) const
+        AlarmFields operator()(const TonightAlarm &alarm) const
         {
             return {kindWords[std::size_t(Kind::tonight)], eventWords[std::size_t(alarm.event)], {}};
         }
-        LineFields operator()(const HealthAlarm &alarm) const
+        AlarmFields operator()(const HealthAlarm &alarm) const
         {
             return {kindWords[std::size_t(Kind::health)], troubleWords[std::size_t(alarm.trouble)], {}};
         }
     };
     return std::visit(Writer{}, when);
 }
+
+namespace {
 
 // What the kind, when and target fields name, or why they name nothing.
 std::variant<AlarmWhen, AlarmLineProblem> whenFrom(QStringView kindWord, QStringView when, QStringView target)
@@ -138,10 +139,10 @@ QString alarmListText(std::span<const AlarmLine> lines)
     QString text;
     for (const AlarmLine &line : lines) {
         if (const auto *alarm = std::get_if<Alarm>(&line)) {
-            const LineFields fields = fieldsOf(alarm->when);
+            const AlarmFields fields = alarmFieldsOf(alarm->when);
             text += fields.kind;
-            text += u'\t' + fields.when + u'\t' + fields.target + u'\t'
-                + QString::number(alarm->minutesBefore) + u'\t' + alarm->name;
+            text += u'\t' + fields.when + u'\t' + fields.target + u'\t' + QString::number(alarm->minutesBefore) + u'\t'
+                + alarm->name;
         } else {
             text += std::get<UnreadAlarmLine>(line).text;
         }
@@ -174,8 +175,8 @@ AlarmListRead alarmListFromText(QStringView text)
         const std::variant<AlarmWhen, AlarmLineProblem> when = whenFrom(fields[0], fields[1], fields[2]);
         bool whole = false;
         const int minutesBefore = fields[3].toInt(&whole);
-        const bool health = std::holds_alternative<AlarmWhen>(when)
-            && std::holds_alternative<HealthAlarm>(std::get<AlarmWhen>(when));
+        const bool health
+            = std::holds_alternative<AlarmWhen>(when) && std::holds_alternative<HealthAlarm>(std::get<AlarmWhen>(when));
         const QString name = targetName(fields[4]);
         if (const auto *problem = std::get_if<AlarmLineProblem>(&when))
             unread(*problem);
@@ -201,9 +202,4 @@ std::vector<Alarm> alarmsAmong(std::span<const AlarmLine> lines)
             alarms.push_back(*alarm);
     }
     return alarms;
-}
-
-QLatin1StringView alarmKindWord(const AlarmWhen &when)
-{
-    return fieldsOf(when).kind;
 }

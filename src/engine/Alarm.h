@@ -150,9 +150,16 @@ AlarmListRead alarmListFromText(QStringView text);
 
 std::vector<Alarm> alarmsAmong(std::span<const AlarmLine> lines);
 
-// The word a list's line names the kind with: "lst", "local", "utc", "target", "tonight",
-// "health"; also the kind other programs are told.
-QLatin1StringView alarmKindWord(const AlarmWhen &when);
+// The fields of an alarm's line that say what it waits for, as the list writes them: the kind's
+// word ("lst", "local", "utc", "target", "tonight", "health"; also the kind other programs are
+// told), the when field and the target's name (empty but for a target alarm).
+struct AlarmFields
+{
+    QLatin1StringView kind;
+    QString when;
+    QString target;
+};
+AlarmFields alarmFieldsOf(const AlarmWhen &when);
 
 // An alarm ringing: at the tick whose second reaches the instant it names, or at the first tick
 // after the machine woke or the clock stepped past it, then late.

@@ -41,6 +41,7 @@ public:
     // The targets whose places the readings carry from the next tick on, in this order: the
     // Targets window's list, handed down when it loads and on every edit.
     void setTargets(std::vector<Target> targets);
+    const std::vector<Target> &targets() const { return m_targets; }
     // The remote sites the readings carry from the next tick on, in this order: the stored
     // list, handed down at launch and by the Sites window on every edit.
     void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }

@@ -50,7 +50,8 @@ QString TonightTexts::zones(const Night &night)
         const SkyInstant middle = before + (after - before) / 2;
         (localAt(middle).tm_gmtoff == first.tm_gmtoff ? before : after) = middle;
     }
-    return tr("Times in %1, %2 from %3").arg(firstName, QString::fromLocal8Bit(last.tm_zone), SkyTexts::localClock(after));
+    return tr("Times in %1, %2 from %3")
+        .arg(firstName, QString::fromLocal8Bit(last.tm_zone), SkyTexts::localClock(after));
 }
 
 QString TonightTexts::phase(MoonPhase phase)
