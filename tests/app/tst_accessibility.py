@@ -2,6 +2,7 @@
 """Reads Horavane's windows through AT-SPI, as a screen reader does, on the X server in DISPLAY.
 Usage: tst_accessibility.py HORAVANE_BINARY. Exit status 77 (skipped) without python3-pyatspi."""
 
+import datetime
 import importlib.util
 import os
 import pathlib
@@ -10,12 +11,14 @@ import sys
 import tempfile
 import time
 import unittest
+import zoneinfo
 
 # No daylight saving and a half-hour offset: neither UTC nor a rounded offset can pass for it.
 ZONE, ZONE_OFFSET = "Asia/Kolkata", r"\+05:30"
 # Downloads go to a port where nothing listens: no test reaches the IERS.
 SETTINGS = "[General]\nAPP_Horavane=true\nAPP_ShowDetails=true\nPrefs_LocationSource=1\nPREFS_latitude=51.4769\nPREFS_longitude=-0.0005\n" \
            "PREFS_eop_sources=https://127.0.0.1:9/finals2000A.daily\n" \
+           "PREFS_sites=-30.2407\\t-70.7366\\t2715\\tAmerica/Santiago\\tCerro Pachon\\n\n" \
            "[Donation]\nhideAtLaunch=true\n"
 ISO_TIME = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}"
 DISPLAY = "HORAVANE_A11Y_DISPLAY"   # the X server, given to horavane only
@@ -191,6 +194,27 @@ class TargetsWindow(unittest.TestCase):
                 label, target = caption_and_value(window, caption)
                 self.assertEqual((target.name, target.getRole()), (field, pyatspi.ROLE_TEXT))
                 self.assertLess(label.getIndexInParent(), target.getIndexInParent(), "the field comes first")
+
+
+class SitesWindow(unittest.TestCase):
+    def test_a_site_reads_as_its_column_then_its_value(self):
+        press(find(frame("Horavane"), "menu item", lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "Sites"), "Press")
+        table = find(frame("Sites"), "table", lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == "Sites")
+        cells = table.queryTable()
+        columns = [cells.getColumnDescription(c) for c in range(cells.nColumns)]
+        self.assertEqual(columns, ["Name", "Time zone", "Local time", "LST", "Daylight"])
+        row = wait_for("the site's clocks", lambda: (r := {c: cells.getAccessibleAt(0, i).name
+                                                            for i, c in enumerate(columns)})["LST"] and r)
+        self.assertEqual((row["Name"], row["Time zone"]), ("Cerro Pachon", "America/Santiago"))
+        site_now = datetime.datetime.now(zoneinfo.ZoneInfo("America/Santiago"))   # UTC−3 in summer, −4 in winter
+        offset = int(site_now.utcoffset().total_seconds()) // 3600
+        clock, shown_offset = row["Local time"].split(" ")
+        self.assertEqual(shown_offset, f"UTC\u2212{-offset:02d}:00")
+        hours, minutes, seconds = map(int, clock.split(":"))
+        drift = (hours * 3600 + minutes * 60 + seconds - (site_now.hour * 3600 + site_now.minute * 60 + site_now.second)) % 86400
+        self.assertLess(min(drift, 86400 - drift), 5, f"{row['Local time']} is not the site's clock now")
+        self.assertRegex(row["LST"], r"^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$")
+        self.assertIn(row["Daylight"], ["day", "civil twilight", "nautical twilight", "astronomical twilight", "night"])
 
 
 def main():
