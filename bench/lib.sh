@@ -72,11 +72,13 @@ bench_start_x() {
 # "before" gets one of the same beside it (home-before): a run folder of its own keeps the two
 # from finding each other as a running instance. "details" shows the digital window's details
 # section too; "targets" opens the Targets window too, with 20 targets from pole to pole;
-# "tonight" opens the Tonight window too; "sites" the Sites window with five sites; a key=value is one more setting, and
+# "tonight" opens the Tonight window too; "sites" the Sites window with five sites; "alarms" keeps 50 alarms of every
+# kind (five on targets of the 20, the Targets window closed); a key=value is one more setting, and
 # Prefs_LocationSource=N replaces the typed position's source.
-#   bench_horavane_home [details] [targets] [tonight] [sites] [key=value ...]
+#   bench_horavane_home [details] [targets] [tonight] [sites] [alarms] [key=value ...]
 bench_horavane_home() {
-    local home option extra= source=1
+    local home option extra= source=1 targets
+    targets="PREFS_targets=\"$(awk 'BEGIN { for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""
     for option in "$@"; do
         case $option in
         Prefs_LocationSource=*) source=${option#*=} ;;
@@ -87,8 +89,15 @@ bench_horavane_home() {
                 -30.2407 -70.7366 2715 America/Santiago Pachon -23.34 16.23 2347 Africa/Windhoek Gamsberg \
                 37.2236 -2.5463 2168 Europe/Madrid 'Calar Alto' 19.8207 -155.4681 4207 Pacific/Honolulu 'Mauna Kea' \
                 -31.2733 149.0617 1165 Australia/Sydney 'Siding Spring')\""$'\n' ;;
-        targets) extra+="APP_Targets=true"$'\n'"PREFS_targets=\"$(awk 'BEGIN {
-                for (i = 0; i < 20; i++) printf "%g\\t%g\\t%d\\n", i * 1.2, -85 + i * 9, i }')\""$'\n' ;;
+        alarms) extra+="PREFS_alarms=\"$(awk 'BEGIN {
+                split("sunset civil-dusk nautical-dusk astronomical-dusk astronomical-dawn nautical-dawn civil-dawn sunrise moonrise moonset", event)
+                split("unsynchronised gps-disagrees ut1-stale unsynchronised gps-disagrees", trouble)
+                for (i = 0; i < 20; i++) printf "lst\\t%02d:%02d:00\\t\\t5\\tLST %d\\n", i, i * 3, i
+                for (i = 0; i < 10; i++) printf "local\\t%02d:30:00\\t\\t0\\tLocal %d\\n", i * 2, i
+                for (i = 1; i <= 10; i++) printf "tonight\\t%s\\t\\t10\\tNight %d\\n", event[i], i
+                for (i = 1; i <= 5; i++) printf "health\\t%s\\t\\t0\\tHealth %d\\n", trouble[i], i
+                for (i = 0; i < 5; i++) printf "target\\t0\\t%d\\t10\\tFlip %d\\n", i * 4, i }')\""$'\n'"$targets"$'\n' ;;
+        targets) extra+="APP_Targets=true"$'\n'"$targets"$'\n' ;;
         esac
     done
     for home in "$bench_work/home-before" "$bench_work/home"; do
