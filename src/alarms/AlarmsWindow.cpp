@@ -188,6 +188,7 @@ void AlarmsWindow::loadWindow(QMainWindow &window)
     targetRow->addWidget(m_target, 2);
     targetRow->addWidget(atHourAngle);
     targetRow->addWidget(m_hourAngle, 1);
+    targetRow->addWidget(new QLabel(tr("h", "hours of hour angle"), target));
 
     const auto [event, eventRow] = page();
     m_event = new QComboBox(event);
