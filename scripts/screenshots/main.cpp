@@ -2,6 +2,8 @@
 // light and a dark palette, so that the pictures only change when the windows do.
 // Run through scripts/screenshots/run, which gives it a settings folder of its own.
 
+#include "alarms/AlarmStore.h"
+#include "alarms/AlarmsWindow.h"
 #include "analog/AnalogClockWindow.h"
 #include "app/AppDelegate.h"
 #include "app/AppMenu.h"
@@ -90,6 +92,16 @@ void showReading(Scene scene = Scene::observatory)
     ClockUpdate::shared().show(std::move(reading));
 }
 
+// The reading at instant, at which the first stored alarm rings.
+void showAlarmRang()
+{
+    showReading();
+    ClockReading reading = ClockUpdate::shared().reading();
+    const std::vector<AlarmLine> alarms = loadAlarms(AppUtils::Defaults()).lines;
+    reading.alarmsRang = {AlarmFiring{std::get<Alarm>(alarms.front()), floor<seconds>(instant), false}};
+    ClockUpdate::shared().show(std::move(reading));
+}
+
 QPalette darkPalette()
 {
     QPalette dark;
@@ -144,6 +156,7 @@ int main(int argc, char *argv[])
         Target{u"M31 Andromeda Galaxy"_s, 0.7123, 41.2689}, Target{u"Polaris"_s, 2.5303, 89.2641},
         Target{u"Betelgeuse"_s, 5.9195, 7.4071}, Target{u"Omega Centauri"_s, 13.4470, -47.4794}};
     saveTargets(AppUtils::Defaults(), night);
+    ClockUpdate::shared().setTargets(targetsAmong(night));
     // Five remote observatories, north and south, east and west.
     saveSites(AppUtils::Defaults(),
         std::vector<SiteLine>{Site{u"Cerro Pachón"_s, -30.2407, -70.7366, 2715, "America/Santiago"},
@@ -151,6 +164,17 @@ int main(int argc, char *argv[])
             Site{u"Calar Alto"_s, 37.2236, -2.5463, 2168, "Europe/Madrid"},
             Site{u"Mauna Kea"_s, 19.8207, -155.4681, 4207, "Pacific/Honolulu"},
             Site{u"Siding Spring"_s, -31.2733, 149.0617, 1165, "Australia/Sydney"}});
+    // A night's alarms: one of each kind, one for a target since removed and a hand-edited line
+    // that holds none.
+    saveAlarms(AppUtils::Defaults(),
+        std::vector<AlarmLine>{Alarm{u"Flip M42"_s, TargetAlarm{u"M42 Orion Nebula"_s, 0.5}, 10},
+            Alarm{u"Drift scan"_s, SiderealAlarm{5 * 3600 + 12 * 60 + 33}, 0},
+            Alarm{u"Dome open"_s, TonightAlarm{AlarmEvent::astronomicalDusk}, 15},
+            Alarm{u"Log the seeing"_s, CivilAlarm{23 * 3600, true, std::nullopt}, 0},
+            Alarm{u"Comet"_s, CivilAlarm{2 * 3600 + 30 * 60, false, QDate(2026, 12, 8)}, 5},
+            Alarm{u"Meridian of M1"_s, TargetAlarm{u"M1 Crab Nebula"_s, 0}, 10},
+            Alarm{u"Clock"_s, HealthAlarm{ClockTrouble::unsynchronised}, 0},
+            UnreadAlarmLine{u"lst\t24:00:00\t\t0\tMidnight"_s, AlarmLineProblem::when}});
     AppDelegate delegate;
     // A stored setting reaches the pane and, as at launch, the clocks.
     const auto reload = [&preferences] {
@@ -174,17 +198,18 @@ int main(int argc, char *argv[])
     const auto targets = makeClockWindow<TargetsWindow>();
     const auto tonight = makeClockWindow<TonightWindow>();
     const auto sites = makeClockWindow<SitesWindow>();
+    const auto alarms = makeClockWindow<AlarmsWindow>();
     const auto withMenu = [&menu](const std::shared_ptr<ClockWindow> &window) {
         QObject::connect(window.get(), &Platform::WindowController::windowLoaded, &menu,
             [&menu, window = window.get()] { menu.install(*window->window()); });
     };
-    for (const auto &window : {digital, analog, targets, tonight, sites})
+    for (const auto &window : {digital, analog, targets, tonight, sites, alarms})
         withMenu(window);
 
     const QPalette light = QApplication::style()->standardPalette();
     for (const auto &[palette, suffix] : {std::pair{light, u""_s}, std::pair{darkPalette(), u"-dark"_s}}) {
         QApplication::setPalette(palette);
-        for (const auto &window : {digital, analog, targets, tonight, sites})
+        for (const auto &window : {digital, analog, targets, tonight, sites, alarms})
             window->showWindow();
         showReading();
         save(*digital->window(), folder, u"digital-window"_s + suffix);
@@ -201,6 +226,8 @@ int main(int argc, char *argv[])
         save(*targets->window(), folder, u"targets-window"_s + suffix);
         save(*tonight->window(), folder, u"tonight-window"_s + suffix);
         save(*sites->window(), folder, u"sites-window"_s + suffix);
+        showAlarmRang();
+        save(*alarms->window(), folder, u"alarms-window"_s + suffix);
         if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
             chooseLstDial(true);
             save(*analog->window(), folder, u"analog-window-24h"_s);
@@ -225,6 +252,7 @@ int main(int argc, char *argv[])
     save(*targets->window(), folder, u"targets-window-night"_s);
     save(*tonight->window(), folder, u"tonight-window-night"_s);
     save(*sites->window(), folder, u"sites-window-night"_s);
+    save(*alarms->window(), folder, u"alarms-window-night"_s);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);
@@ -252,5 +280,6 @@ int main(int argc, char *argv[])
     tonightRtl->showWindow();
     showReading();
     save(*tonightRtl->window(), folder, u"tonight-window-rtl"_s);
+    save(*alarms->window(), folder, u"alarms-window-rtl"_s);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "Lifecycle.h"
 #include "WindowOpeners.h"
+#include "alarms/AlarmStore.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
@@ -46,6 +47,10 @@ void AppDelegate::applicationDidFinishLaunching()
     const SiteListRead sites = loadSites(AppUtils::Defaults());
     warnOfUnreadSites(sites);
     ClockUpdate::shared().setSites(sitesAmong(sites.lines));
+    // The alarms ring while any window is open: the Alarms window hands over every edit.
+    const AlarmListRead alarms = loadAlarms(AppUtils::Defaults());
+    warnOfUnreadAlarms(alarms);
+    ClockUpdate::shared().setAlarms(alarmsAmong(alarms.lines));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();
@@ -153,6 +158,11 @@ void AppDelegate::showTargets()
 void AppDelegate::showTonight()
 {
     showClockWindow(windowOpener(&WindowRegistry::openTonightWindow));
+}
+
+void AppDelegate::showAlarms()
+{
+    showClockWindow(windowOpener(&WindowRegistry::openAlarmsWindow));
 }
 
 void AppDelegate::showSites()

@@ -50,6 +50,7 @@ public:
     void showAnalog();
     void showTargets();
     void showTonight();
+    void showAlarms();
     void showSites();
     void showPreferences();
     // The preferences at the General pane, where the position comes from.

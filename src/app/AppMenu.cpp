@@ -56,6 +56,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     setUp(m_showAnalog, tr("&Analog Clock"), QKeySequence(tr("Ctrl+2")));
     setUp(m_showTargets, tr("&Targets"), QKeySequence(tr("Ctrl+3")));
     setUp(m_showTonight, tr("T&onight"), QKeySequence(tr("Ctrl+4")));
+    setUp(m_showAlarms, tr("A&larms"), QKeySequence(tr("Ctrl+5")));
     setUp(m_showSites, tr("&Sites"), QKeySequence(tr("Ctrl+6")));
     setUp(m_close, tr("&Close"), QKeySequence::Close);
     for (QAction *action : applicationKeys())
@@ -87,6 +88,7 @@ AppMenu::AppMenu(AppDelegate &delegate, QObject *parent)
     connect(&m_showAnalog, &QAction::triggered, &delegate, &AppDelegate::showAnalog);
     connect(&m_showTargets, &QAction::triggered, &delegate, &AppDelegate::showTargets);
     connect(&m_showTonight, &QAction::triggered, &delegate, &AppDelegate::showTonight);
+    connect(&m_showAlarms, &QAction::triggered, &delegate, &AppDelegate::showAlarms);
     connect(&m_showSites, &QAction::triggered, &delegate, &AppDelegate::showSites);
     connect(&m_close, &QAction::triggered, this, [] {
         if (QWidget *window = QApplication::activeWindow())
@@ -122,7 +124,7 @@ void AppMenu::install(QMainWindow &window)
     view->addActions({&m_fullScreen, &m_stayOnTop});
     connect(view, &QMenu::aboutToShow, this, &AppMenu::showWindowState);
     QMenu *windows = bar->addMenu(tr("&Window"));
-    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight, &m_showSites});
+    windows->addActions({&m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight, &m_showAlarms, &m_showSites});
     windows->addSeparator();
     windows->addAction(&m_close);
     window.setMenuBar(bar);
@@ -139,8 +141,8 @@ void AppMenu::addKeys(QWidget &window)
 
 QList<QAction *> AppMenu::applicationKeys()
 {
-    return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog, &m_showTargets,
-        &m_showTonight, &m_showSites};
+    return {&m_preferences, &m_quit, &m_nightVision, &m_showHoravane, &m_showAnalog, &m_showTargets, &m_showTonight,
+        &m_showAlarms, &m_showSites};
 }
 
 QMainWindow *AppMenu::frontClockWindow() const

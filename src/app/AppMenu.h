@@ -9,7 +9,7 @@ class QMainWindow;
 
 // The menu bar of every clock window: Horavane (About, Donate, Check for Updates, Import Earth
 // Orientation Data, Preferences, Quit), View (Show Details, Night Vision and its brightness,
-// Full Screen, Stay on Top) and Window (Digital Clock, Analog Clock, Targets, Tonight, Sites, Close).
+// Full Screen, Stay on Top) and Window (Digital Clock, Analog Clock, Targets, Tonight, Alarms, Sites, Close).
 // One set of actions serves all windows, so that no key is bound twice; the keys that are not
 // about one window work from every window. Full Screen and Stay on Top act on the clock window
 // in front, and Escape leaves full screen.
@@ -57,6 +57,7 @@ private:
     QAction m_showAnalog;
     QAction m_showTargets;
     QAction m_showTonight;
+    QAction m_showAlarms;
     QAction m_showSites;
     QAction m_close;
     QList<QMainWindow *> m_clockWindows; // those given the menu bar, while they live

@@ -1,10 +1,11 @@
 #include "WindowOpeners.h"
 
+#include "alarms/AlarmsWindow.h"
 #include "analog/AnalogClockWindow.h"
 #include "digital/HoravaneWindow.h"
 #include "preferences/SettingsKeys.h"
-#include "targets/TargetsWindow.h"
 #include "sites/SitesWindow.h"
+#include "targets/TargetsWindow.h"
 #include "tonight/TonightWindow.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ std::span<const WindowOpener> windowOpeners()
             SettingsKeys::targetsWindowOpen, &WindowRegistry::openTargetsWindow, &makeClockWindow<TargetsWindow>},
         WindowOpener{
             SettingsKeys::tonightWindowOpen, &WindowRegistry::openTonightWindow, &makeClockWindow<TonightWindow>},
+        WindowOpener{SettingsKeys::alarmsWindowOpen, &WindowRegistry::openAlarmsWindow, &makeClockWindow<AlarmsWindow>},
         WindowOpener{SettingsKeys::sitesWindowOpen, &WindowRegistry::openSitesWindow, &makeClockWindow<SitesWindow>},
     };
     return openers;

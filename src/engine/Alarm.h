@@ -101,8 +101,9 @@ struct Alarm
 inline constexpr int maxMinutesBefore = 1440;
 // How many alarms a list holds at most.
 inline constexpr int maxAlarms = 50;
-// How much of a stored list is read: 50 alarms with long names fit.
-inline constexpr qsizetype maxAlarmListLength = 12000;
+// How much of a stored list is read: the settings keep no longer text (a longer list could
+// be read but never stored again). 50 alarms with names of some twenty characters fit.
+inline constexpr qsizetype maxAlarmListLength = 4000;
 
 // Why a line of a list holds no alarm.
 enum class AlarmLineProblem {

@@ -7,6 +7,7 @@
 #include "look/NightVision.h"
 #include "look/RedOnlyStyle.h"
 #include "preferences/AppPreferences.h"
+#include "preferences/SettingsKeys.h"
 #include "targets/TargetStore.h"
 
 #include <AppUtils/Donation.h>
@@ -15,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
 
@@ -119,6 +121,12 @@ private Q_SLOTS:
                  ClockUpdate::shared().show(reading);
                  return window;
              }},
+            {"alarms", [](tst_ViewMenu &t) -> QWidget & {
+                 AppUtils::Defaults().saveString(SettingsKeys::alarms, u"garbage\ntarget\t0\tM42\t10\tFlip M42\n"_s);
+                 QWidget &window = t.clockWindow(&WindowRegistry::openAlarmsWindow);
+                 static_cast<QMainWindow &>(window).findChild<QTableWidget *>()->selectRow(1);
+                 return window;
+             }},
             {"general pane", [](tst_ViewMenu &) -> QWidget & {
                  sharedPreferences().window().selectPane(0);
                  return shown(sharedPreferences().window());
@@ -220,6 +228,8 @@ private:
             m_delegate->showHoravane();
         else if (slot == &WindowRegistry::openTonightWindow)
             m_delegate->showTonight();
+        else if (slot == &WindowRegistry::openAlarmsWindow)
+            m_delegate->showAlarms();
         else
             slot == &WindowRegistry::openAnalogWindow ? m_delegate->showAnalog() : m_delegate->showTargets();
         QWidget &window = *(windowRegistry().*slot)->window();
