@@ -53,11 +53,11 @@ void AlarmBanner::dismiss()
     Q_EMIT heightChanged();
 }
 
-// A margin of half a line round the text.
+// Half a line of room beside the text, a third above and below.
 QRect AlarmBanner::textRect(const QRect &area) const
 {
-    const int margin = fontMetrics().height() / 2;
-    return area.adjusted(margin, margin / 2, -margin, -margin / 2);
+    const int line = fontMetrics().height();
+    return area.adjusted(line / 2, line / 3, -line / 2, -line / 3);
 }
 
 int AlarmBanner::heightForWidth(int width) const
