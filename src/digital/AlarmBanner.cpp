@@ -101,6 +101,12 @@ void AlarmBanner::changeEvent(QEvent *event)
         fitHeight();
 }
 
+// Taken, so that the release comes here too.
+void AlarmBanner::mousePressEvent(QMouseEvent *event)
+{
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
 void AlarmBanner::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
