@@ -2,6 +2,7 @@
 
 #include "engine/AlarmTexts.h"
 #include "look/NightPalette.h"
+#include "look/SystemColours.h"
 
 #include <QAccessible>
 #include <QKeySequence>
@@ -125,9 +126,8 @@ void AlarmBanner::paintEvent(QPaintEvent *)
         fill = colours.color(QPalette::Base);
         ink = colours.color(QPalette::BrightText);
         painter.setPen(QPen(ink, 1.5));
-    } else { // the system's red, as the second hand draws it
-        const bool dark = colours.color(QPalette::Text).lightnessF() > colours.color(QPalette::Base).lightnessF();
-        fill = dark ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30);
+    } else {
+        fill = systemRed(colours);
         ink = Qt::white;
         painter.setPen(Qt::NoPen);
     }
