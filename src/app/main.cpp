@@ -9,6 +9,7 @@
 #include "engine/ClockUpdate.h"
 #include "engine/WindowRegistry.h"
 #include "look/NightVision.h"
+#include "scripting/AlarmNotifier.h"
 #include "scripting/ClockService.h"
 
 
@@ -95,9 +96,15 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
 
     // Other programs read the clock once the windows have shown their first second, from the
-    // same readings as the windows.
-    ClockService service([] { return ClockUpdate::shared().scriptReading(std::chrono::system_clock::now()); });
-    ClockUpdate::shared().setReadingObserver([&service](const ClockReading &reading) { service.publish(reading); });
+    // same readings as the windows; the desktop is told of each alarm that rings in them.
+    ClockService service([] { return ClockUpdate::shared().scriptReading(std::chrono::system_clock::now()); },
+        [] { return ClockUpdate::shared().alarms(); });
+    AlarmNotifier notifier{QString(applicationId)};
+    ClockUpdate::shared().setReadingObserver([&service, &notifier](const ClockReading &reading) {
+        service.publish(reading);
+        if (!reading.alarmsRang.empty())
+            notifier.notify(reading.alarmsRang);
+    });
     QObject::connect(&NightVision::shared(), &NightVision::changed, &service,
         [&service] { service.setNightVision(NightVision::shared().isOn()); });
     QObject::connect(&service, &ClockService::problemChanged, &service,
@@ -106,7 +113,7 @@ int main(int argc, char *argv[])
         [&service] { service.serve(QDBusConnection::SessionBus); });
     const int status = QApplication::exec();
 
-    ClockUpdate::shared().setReadingObserver({}); // the service ends with this function
+    ClockUpdate::shared().setReadingObserver({}); // the service and the notifier end with this function
     // The clock windows need the application object: release them while it still exists.
     windowRegistry() = {};
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,5 +1,6 @@
 #include "HoravaneWindow.h"
 
+#include "AlarmBanner.h"
 #include "DetailsPanel.h"
 #include "engine/IsoTime.h"
 #include "engine/WindowRegistry.h"
@@ -73,6 +74,9 @@ void HoravaneWindow::loadWindow(QMainWindow &window)
     m_details = new DetailsPanel(m_ui->centralwidget);
     m_ui->verticalLayout->insertWidget(1, m_details);
     connect(m_details, &DetailsPanel::downloadWanted, this, &HoravaneWindow::earthOrientationDownloadWanted);
+    m_banner = new AlarmBanner(m_ui->centralwidget);
+    m_ui->verticalLayout->insertWidget(0, m_banner);
+    connect(m_banner, &AlarmBanner::heightChanged, this, &HoravaneWindow::fitHeight);
     // Each caption beside its value, which is on its right, or on its left where the window
     // reads right to left. Stated absolutely: a label would mirror its alignment only for a
     // caption in a right-to-left script.
@@ -111,20 +115,30 @@ void HoravaneWindow::setDetailsShown(bool shown)
     m_details->setVisible(shown);
     if (shown)
         m_details->show(reading());
+    fitHeight();
+}
+
+void HoravaneWindow::fitHeight()
+{
+    QMainWindow *main = window();
+    if (!main || !main->centralWidget())
+        return;
+    // Twice: the first gives the alarm band its width, from which it takes its height.
+    main->centralWidget()->layout()->activate();
+    main->centralWidget()->layout()->activate();
     m_fonts->remeasure();
-    // The window follows its contents' height at the size their text has, keeping its width.
-    if (QMainWindow *main = window(); main && main->centralWidget()) {
-        main->centralWidget()->layout()->activate(); // or the hint still counts the section
-        main->layout()->activate();
-        const QWidget &area = *main->centralWidget();
-        const int height = int(std::ceil(m_fonts->naturalSize().height() * m_fonts->factor()));
-        main->resize(main->width(), main->sizeHint().height() - area.sizeHint().height() + height);
-    }
+    main->centralWidget()->layout()->activate(); // or the hint still counts the section
+    main->layout()->activate();
+    const QWidget &area = *main->centralWidget();
+    const int height = int(std::ceil(m_fonts->naturalSize().height() * m_fonts->factor()));
+    main->resize(main->width(), main->sizeHint().height() - area.sizeHint().height() + height);
 }
 
 void HoravaneWindow::update()
 {
     const ClockReading &reading = ClockWindow::reading();
+    if (!reading.alarmsRang.empty())
+        m_banner->ring(reading.alarmsRang);
     m_ui->m_utc->setText(isoText(reading.instant, 0));
     m_ui->m_localtime->setText(isoText(reading.instant, reading.utcOffsetSeconds));
     const auto [start, length] = meaninglessSpan(reading.time.errorBound());

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class AlarmBanner;
 class DetailsPanel;
 namespace Extensions {
 class FittingFonts;
@@ -17,7 +18,8 @@ class HoravaneWindow;
 
 // The digital read-out: local time, UTC, local sidereal time, position and its source, and
 // under them a line saying why the position is empty when it is; below, when asked for, the
-// details section. Made larger than its contents, the window shows them in a larger font.
+// details section; above them all, after an alarm rang, a band saying so until it is dismissed.
+// Made larger than its contents, the window shows them in a larger font.
 class HoravaneWindow : public ClockWindow
 {
     Q_OBJECT
@@ -47,6 +49,8 @@ private:
     // or the settings do.
     void showObserver(const ClockReading &reading);
     void alignLabels();
+    // The window's height follows its contents at the size their text has, keeping its width.
+    void fitHeight();
 
     // What the observer read-outs were last written for.
     struct ShownObserver
@@ -58,6 +62,7 @@ private:
 
     const std::unique_ptr<Ui::HoravaneWindow> m_ui;
     DetailsPanel *m_details = nullptr;
+    AlarmBanner *m_banner = nullptr;
     Extensions::FittingFonts *m_fonts = nullptr; // owned by the central widget
     std::optional<ShownObserver> m_shownObserver;
 };

@@ -2,6 +2,7 @@
 
 #include "ClockServiceAdaptor.h"
 #include "Snapshot.h"
+#include "engine/IsoTime.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -35,12 +36,15 @@ void refuseLargeMessages(const QDBusConnection &connection)
 }
 } // namespace
 
-ClockService::ClockService(std::function<ClockReading()> readNow, QObject *parent)
+ClockService::ClockService(
+    std::function<ClockReading()> readNow, std::function<std::vector<Alarm>()> readAlarms, QObject *parent)
     : QObject(parent)
     , m_readNow(std::move(readNow))
+    , m_readAlarms(std::move(readAlarms))
 {
     new ClockServiceAdaptor(this);
     qDBusRegisterMetaType<QList<QStringList>>(); // tonight's dark intervals, as aas
+    qDBusRegisterMetaType<QList<QVariantMap>>(); // the alarms, as aa{sv}
     m_owners.addWatchedService(serviceName);
     m_owners.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
     connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &ClockService::ownerChanged);
@@ -60,7 +64,7 @@ void ClockService::serve(QDBusConnection::BusType bus)
     refuseLargeMessages(connection);
     connection.connect(QString(), u"/org/freedesktop/DBus/Local"_s, u"org.freedesktop.DBus.Local"_s,
         u"Disconnected"_s, this, SLOT(connectionLost()));
-    publish(m_readNow());
+    publishState(m_readNow());
     if (!connection.registerObject(objectPath, this, QDBusConnection::ExportAdaptors)) {
         setProblem(tr("The clock cannot be put on the session bus at %1: other programs cannot read it.")
                        .arg(objectPath));
@@ -116,6 +120,14 @@ void ClockService::setProblem(const QString &why)
 
 void ClockService::publish(const ClockReading &reading)
 {
+    publishState(reading);
+    for (const AlarmFiring &firing : reading.alarmsRang)
+        Q_EMIT AlarmFired(firing.alarm.name, alarmFieldsOf(firing.alarm.when).kind, isoText(firing.due, 0));
+}
+
+// The properties alone: a script's reading of its moment rings nothing.
+void ClockService::publishState(const ClockReading &reading)
+{
     State next = m_state;
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
     next.position = position ? std::optional(*position) : std::nullopt;
@@ -164,14 +176,14 @@ QString ClockService::dut1Source() const
 QVariantMap ClockService::Now()
 {
     const ClockReading reading = m_readNow();
-    publish(reading);
+    publishState(reading);
     return snapshotMap(snapshotOf(reading));
 }
 
 QVariantMap ClockService::Tonight()
 {
     const ClockReading reading = m_readNow();
-    publish(reading);
+    publishState(reading);
     if (reading.night)
         return snapshotMap(tonightOf(*reading.night));
     if (calledFromDBus()) {
@@ -179,6 +191,17 @@ QVariantMap ClockService::Tonight()
         sendErrorReply(noNightError, none ? noPositionText(*none) : almanacYearsText());
     }
     return {};
+}
+
+QList<QVariantMap> ClockService::Alarms()
+{
+    QList<QVariantMap> list;
+    for (const Alarm &alarm : m_readAlarms ? m_readAlarms() : std::vector<Alarm>()) {
+        const AlarmFields fields = alarmFieldsOf(alarm.when);
+        list.append({{u"name"_s, alarm.name}, {u"kind"_s, QString(fields.kind)}, {u"when"_s, fields.when},
+            {u"target"_s, fields.target}, {u"minutes_before"_s, alarm.minutesBefore}});
+    }
+    return list;
 }
 
 void ClockService::change(State next)

@@ -1,5 +1,6 @@
 #include "ClockWindows.h"
 #include "FakeClock.h"
+#include "digital/AlarmBanner.h"
 #include "digital/DetailsPanel.h"
 #include "digital/HoravaneWindow.h"
 
@@ -393,6 +394,47 @@ private Q_SLOTS:
         showAt(545011201s);
         QCOMPARE(utc->role(), QAccessible::StaticText);
         QCOMPARE(utc->text(QAccessible::Name), u"1987-04-10T00:00:01.000Z"_s);
+    }
+
+    // The band over the read-outs says what rang, the newest with how many more, to the eye and
+    // the screen reader, stays through the seconds after and goes on a click or Escape.
+    void alarmBanner_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("click") << false;
+        QTest::newRow("Escape") << true;
+    }
+
+    void alarmBanner()
+    {
+        QFETCH(bool, escape);
+        const auto w = shown(545011200s, "UTC");
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        auto &banner = *w->window()->findChild<AlarmBanner *>();
+        const int readoutsTop = readout(*w, "m_utc").mapTo(w->window(), QPoint()).y();
+
+        ClockReading reading = ClockUpdate::shared().reading();
+        const Alarm dusk{u"Dusk"_s, TonightAlarm{AlarmEvent::astronomicalDusk}, 0};
+        const Alarm flip{u"Flip M42"_s, TargetAlarm{u"M42"_s, 0}, 10};
+        reading.alarmsRang = {{dusk, sys_days(April / 10 / 1987) + 18h, false}, {flip, sys_days(April / 10 / 1987) + 23h + 2min, true}};
+        ClockUpdate::shared().show(reading);
+        const QString text = u"Flip M42: 10 min before M42 crosses the meridian, at 23:02:00 (late: the computer was asleep), and 1 more"_s;
+        QVERIFY(banner.isVisible());
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&banner);
+        QCOMPARE((QStringList{accessible->text(QAccessible::Name), accessible->text(QAccessible::Description)}),
+            (QStringList{u"Alarm"_s, text}));
+        QCoreApplication::processEvents();
+        QVERIFY(readout(*w, "m_utc").mapTo(w->window(), QPoint()).y() >= readoutsTop + banner.height());
+
+        showAt(545011201s); // a second in which nothing rang
+        QVERIFY(banner.isVisible());
+        if (escape)
+            QTest::keyClick(w->window(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(&banner, Qt::LeftButton);
+        QVERIFY(!banner.isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(readout(*w, "m_utc").mapTo(w->window(), QPoint()).y(), readoutsTop);
     }
 
     // A recorded log: no fix yet, Greenwich, then two seconds later the Paris Observatory.
