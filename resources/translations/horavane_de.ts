@@ -2,6 +2,412 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AlarmBanner</name>
+    <message>
+        <location filename="../../src/digital/AlarmBanner.cpp" line="+21"/>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click or press Escape to dismiss</source>
+        <translation>Zum Schließen klicken oder Escape drücken</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AlarmNotifier</name>
+    <message>
+        <location filename="../../src/scripting/AlarmNotifier.cpp" line="+24"/>
+        <source>no session bus (%1)</source>
+        <translation>kein Sitzungsbus (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>the notification service has not answered the last %n notifications</source>
+        <translation>
+            <numerusform>der Benachrichtigungsdienst hat auf die letzte Benachrichtigung (%n) nicht geantwortet</numerusform>
+            <numerusform>der Benachrichtigungsdienst hat auf die letzten %n Benachrichtigungen nicht geantwortet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the notification service did not answer within %1 s</source>
+        <translation>der Benachrichtigungsdienst hat nicht innerhalb von %1 s geantwortet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no notification service on the session bus</source>
+        <translation>kein Benachrichtigungsdienst auf dem Sitzungsbus</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the notification service answered with an error: %1</source>
+        <translation>der Benachrichtigungsdienst hat mit einem Fehler geantwortet: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>alarms are not shown as desktop notifications: %1; the digital window&apos;s banner still shows them</source>
+        <translation>Alarme erscheinen nicht als Desktop-Benachrichtigungen: %1; das Band im digitalen Fenster zeigt sie weiterhin</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTexts</name>
+    <message>
+        <location filename="../../src/engine/AlarmTexts.cpp" line="+21"/>
+        <source>LST %1</source>
+        <translation>LST %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 UTC</source>
+        <translation>%1 %2 UTC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 %2 local time</source>
+        <translation>%1 %2 Ortszeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 UTC, every day</source>
+        <translation>%1 UTC, täglich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 local time, every day</source>
+        <translation>%1 Ortszeit, täglich</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 crosses the meridian</source>
+        <translation>%1 geht durch den Meridian</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 at hour angle %2 h</source>
+        <translation>%1 bei Stundenwinkel %2 h</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the start of dark</source>
+        <translation>Beginn der Dunkelheit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the end of dark</source>
+        <translation>Ende der Dunkelheit</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the clock loses its synchronisation</source>
+        <translation>die Uhr verliert ihre Synchronisation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the GPS disagrees with the clock</source>
+        <translation>das GPS weicht von der Uhr ab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the Earth-orientation data goes stale</source>
+        <translation>die Erdorientierungsdaten veralten</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n min before %1</source>
+        <translation>
+            <numerusform>%n Min. vor %1</numerusform>
+            <numerusform>%n Min. vor %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LST</source>
+        <translation>LST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tonight</source>
+        <translation>heute Nacht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>clock health</source>
+        <translation>Zustand der Uhr</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2, at %3</source>
+        <translation>%1: %2, um %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (late: the computer was asleep)</source>
+        <translation>%1 (verspätet: der Rechner schlief)</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmsWindow</name>
+    <message>
+        <location filename="../../src/alarms/AlarmsWindow.cpp" line="+55"/>
+        <source>This line is not a kind, a time, a target, minutes before and a name separated by tabs</source>
+        <translation>Diese Zeile besteht nicht aus Art, Zeit, Ziel, Minuten vorher und Name, durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The kind is not one of lst, local, utc, target, tonight or health</source>
+        <translation>Die Art ist keine von lst, local, utc, target, tonight oder health</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The time is not HH:MM:SS from 00:00:00 to 23:59:59 (24:00:00 is the next day&apos;s 00:00:00), with a date YYYY-MM-DD before it for once</source>
+        <translation>Die Zeit ist nicht HH:MM:SS von 00:00:00 bis 23:59:59 (24:00:00 ist 00:00:00 des nächsten Tages), für einmal mit einem Datum JJJJ-MM-TT davor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The hour angle is not a number of hours from −12 to +12</source>
+        <translation>Der Stundenwinkel ist keine Zahl von Stunden von −12 bis +12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The event or trouble is not one this alarm can wait for</source>
+        <translation>Auf dieses Ereignis oder diese Störung kann der Alarm nicht warten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only a target alarm names a target, and it names one</source>
+        <translation>Nur ein Zielalarm nennt ein Ziel, und er nennt eines</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The minutes before are not a whole number from 0 to %1 (0 for the clock&apos;s health)</source>
+        <translation>Die Minuten vorher sind keine ganze Zahl von 0 bis %1 (0 für den Zustand der Uhr)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Der Name ist leer, länger als %1 Zeichen oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the first %1 alarms ring: this one waits until one is removed</source>
+        <translation>Nur die ersten %1 Alarme klingeln: dieser wartet, bis einer entfernt wird</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location line="+5"/>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Alarm name</source>
+        <translation>Name des Alarms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flip M42</source>
+        <translation>M42 umschlagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind of alarm</source>
+        <translation>Art des Alarms</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Kind</source>
+        <translation>&amp;Art</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;When</source>
+        <translation>&amp;Wann</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Time, HH:MM:SS</source>
+        <translation>Zeit, HH:MM:SS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Once, on</source>
+        <translation>&amp;Einmal, am</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Date of the one alarm</source>
+        <translation>Datum des einmaligen Alarms</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Target of the Targets list</source>
+        <translation>Ziel der Zielliste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at &amp;hour angle</source>
+        <translation>bei &amp;Stundenwinkel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hour angle, hours, positive past the meridian</source>
+        <translation>Stundenwinkel, Stunden, positiv nach dem Meridian</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>0: on the meridian</source>
+        <translation>0: im Meridian</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>h</source>
+        <comment>hours of hour angle</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Event of the night</source>
+        <translation>Ereignis der Nacht</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trouble of the clock</source>
+        <translation>Störung der Uhr</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Minutes before</source>
+        <translation>Minuten vorher</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Before</source>
+        <translation>&amp;Vorher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>A stored row holds no alarm: it is kept as it is, and says why</source>
+        <translation>Eine gespeicherte Zeile enthält keinen Alarm: sie bleibt, wie sie ist, und sagt, warum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no alarm: they are kept as they are, and say why</source>
+        <translation>%1 gespeicherte Zeilen enthalten keinen Alarm: sie bleiben, wie sie sind, und sagen, warum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The stored list is too long: its last %1 characters are not shown</source>
+        <translation>Die gespeicherte Liste ist zu lang: ihre letzten %1 Zeichen werden nicht gezeigt</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>rang at %1</source>
+        <translation>klingelte um %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+70"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not in the Targets list: it will not ring</source>
+        <translation>nicht in der Zielliste: er wird nicht klingeln</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The list holds at most %1 alarms: remove one to add another</source>
+        <translation>Die Liste fasst höchstens %1 Alarme: entfernen Sie einen, um einen weiteren hinzuzufügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Give the alarm a name of at most %1 characters</source>
+        <translation>Geben Sie dem Alarm einen Namen von höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The Targets list is empty: add the target there first</source>
+        <translation>Die Zielliste ist leer: fügen Sie das Ziel zuerst dort hinzu</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The settings have no room to store another alarm: remove one, or give shorter names</source>
+        <translation>In den Einstellungen ist kein Platz für einen weiteren Alarm: entfernen Sie einen oder wählen Sie kürzere Namen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: die Liste bleibt erhalten und wird gespeichert, sobald es geht</translation>
+    </message>
+</context>
+<context>
     <name>AnalogClockWindow</name>
     <message>
         <location filename="../AnalogClockWindow.ui" line="+6"/>
@@ -42,7 +448,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+165"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+175"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -176,6 +582,16 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>A&amp;larms</source>
+        <translation>A&amp;larme</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Sites</source>
         <translation>&amp;Standorte</translation>
     </message>
@@ -190,7 +606,7 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -292,7 +708,7 @@
 <context>
     <name>ClockService</name>
     <message>
-        <location filename="../../src/scripting/ClockService.cpp" line="+56"/>
+        <location filename="../../src/scripting/ClockService.cpp" line="+60"/>
         <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
         <translation>Kein Sitzungsbus (%1): Andere Programme können diese Uhr nicht über D-Bus lesen.</translation>
     </message>
@@ -1398,7 +1814,7 @@
 <context>
     <name>SitesWindow</name>
     <message>
-        <location filename="../../src/sites/SitesWindow.cpp" line="+38"/>
+        <location filename="../../src/sites/SitesWindow.cpp" line="+39"/>
         <source>This line is not a latitude, a longitude, an elevation, a time zone and a name separated by tabs</source>
         <translation>Diese Zeile besteht nicht aus Breite, Länge, Höhe, Zeitzone und Name, durch Tabulatoren getrennt</translation>
     </message>
@@ -1570,7 +1986,7 @@
         <translation>Die unlesbaren Zeilen lassen keinen Platz für einen weiteren Standort: Entfernen Sie eine davon</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>The clocks now observe from %1</source>
         <translation>Die Uhren beobachten jetzt von %1 aus</translation>
     </message>
@@ -1621,6 +2037,56 @@
         <location line="+2"/>
         <source>night</source>
         <translation>Nacht</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dusk</source>
+        <translation>Ende der bürgerlichen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dusk</source>
+        <translation>Ende der nautischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dusk</source>
+        <translation>Ende der astronomischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dawn</source>
+        <translation>Beginn der astronomischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dawn</source>
+        <translation>Beginn der nautischen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dawn</source>
+        <translation>Beginn der bürgerlichen Dämmerung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonset</source>
+        <translation>Monduntergang</translation>
     </message>
 </context>
 <context>
@@ -1781,7 +2247,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+65"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+66"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -2017,7 +2483,7 @@
         <translation>Die unlesbaren Zeilen lassen keinen Platz für ein weiteres Ziel: Entfernen Sie eine davon</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
         <translation>Die Einstellungsdatei %1 lässt sich nicht schreiben: Die Liste bleibt erhalten und wird gespeichert, sobald es geht</translation>
     </message>
@@ -2086,57 +2552,7 @@
         <translation>Zeiten in %1, ab %3 in %2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>sunset</source>
-        <translation>Sonnenuntergang</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil dusk</source>
-        <translation>Ende der bürgerlichen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical dusk</source>
-        <translation>Ende der nautischen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical dusk</source>
-        <translation>Ende der astronomischen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical dawn</source>
-        <translation>Beginn der astronomischen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical dawn</source>
-        <translation>Beginn der nautischen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil dawn</source>
-        <translation>Beginn der bürgerlichen Dämmerung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>sunrise</source>
-        <translation>Sonnenaufgang</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>moonrise</source>
-        <translation>Mondaufgang</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>moonset</source>
-        <translation>Monduntergang</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>new Moon</source>
         <translation>Neumond</translation>
     </message>

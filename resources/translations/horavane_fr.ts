@@ -2,6 +2,412 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AlarmBanner</name>
+    <message>
+        <location filename="../../src/digital/AlarmBanner.cpp" line="+21"/>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click or press Escape to dismiss</source>
+        <translation>Cliquer ou appuyer sur Échap pour fermer</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1, et %n autre</numerusform>
+            <numerusform>%1, et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AlarmNotifier</name>
+    <message>
+        <location filename="../../src/scripting/AlarmNotifier.cpp" line="+24"/>
+        <source>no session bus (%1)</source>
+        <translation>pas de bus de session (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>the notification service has not answered the last %n notifications</source>
+        <translation>
+            <numerusform>le service de notification n’a pas répondu à la dernière notification (%n)</numerusform>
+            <numerusform>le service de notification n’a pas répondu aux %n dernières notifications</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the notification service did not answer within %1 s</source>
+        <translation>le service de notifications n&apos;a pas répondu en %1 s</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no notification service on the session bus</source>
+        <translation>aucun service de notifications sur le bus de session</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the notification service answered with an error: %1</source>
+        <translation>le service de notifications a répondu par une erreur : %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>alarms are not shown as desktop notifications: %1; the digital window&apos;s banner still shows them</source>
+        <translation>les alarmes ne s&apos;affichent pas en notifications du bureau : %1 ; le bandeau de la fenêtre numérique les montre toujours</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTexts</name>
+    <message>
+        <location filename="../../src/engine/AlarmTexts.cpp" line="+21"/>
+        <source>LST %1</source>
+        <translation>TSL %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2 UTC</source>
+        <translation>%1 %2 UTC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 %2 local time</source>
+        <translation>%1 %2 heure locale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 UTC, every day</source>
+        <translation>%1 UTC, chaque jour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 local time, every day</source>
+        <translation>%1 heure locale, chaque jour</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 crosses the meridian</source>
+        <translation>%1 passe au méridien</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 at hour angle %2 h</source>
+        <translation>%1 à l’angle horaire %2 h</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the start of dark</source>
+        <translation>début de l’obscurité</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the end of dark</source>
+        <translation>fin de l’obscurité</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the clock loses its synchronisation</source>
+        <translation>l’horloge perd sa synchronisation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the GPS disagrees with the clock</source>
+        <translation>le GPS est en désaccord avec l’horloge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the Earth-orientation data goes stale</source>
+        <translation>les données d’orientation de la Terre deviennent périmées</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n min before %1</source>
+        <translation>
+            <numerusform>%n min avant %1</numerusform>
+            <numerusform>%n min avant %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LST</source>
+        <translation>TSL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>local time</source>
+        <translation>heure locale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>target</source>
+        <translation>cible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tonight</source>
+        <translation>cette nuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>clock health</source>
+        <translation>état de l’horloge</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: %2, at %3</source>
+        <translation>%1 : %2, à %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (late: the computer was asleep)</source>
+        <translation>%1 (en retard : l’ordinateur était en veille)</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmsWindow</name>
+    <message>
+        <location filename="../../src/alarms/AlarmsWindow.cpp" line="+55"/>
+        <source>This line is not a kind, a time, a target, minutes before and a name separated by tabs</source>
+        <translation>Cette ligne n’est pas un type, une heure, une cible, des minutes avant et un nom séparés par des tabulations</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The kind is not one of lst, local, utc, target, tonight or health</source>
+        <translation>Le type n’est pas l’un de lst, local, utc, target, tonight ou health</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The time is not HH:MM:SS from 00:00:00 to 23:59:59 (24:00:00 is the next day&apos;s 00:00:00), with a date YYYY-MM-DD before it for once</source>
+        <translation>L’heure n’est pas HH:MM:SS de 00:00:00 à 23:59:59 (24:00:00 est le 00:00:00 du lendemain), précédée d’une date AAAA-MM-JJ pour une seule fois</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The hour angle is not a number of hours from −12 to +12</source>
+        <translation>L’angle horaire n’est pas un nombre d’heures de −12 à +12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The event or trouble is not one this alarm can wait for</source>
+        <translation>Cette alarme ne peut pas attendre cet événement ou ce problème</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only a target alarm names a target, and it names one</source>
+        <translation>Seule une alarme de cible nomme une cible, et elle en nomme une</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The minutes before are not a whole number from 0 to %1 (0 for the clock&apos;s health)</source>
+        <translation>Les minutes avant ne sont pas un nombre entier de 0 à %1 (0 pour l’état de l’horloge)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The name is empty, longer than %1 characters or holds a control character</source>
+        <translation>Le nom est vide, dépasse %1 caractères ou contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the first %1 alarms ring: this one waits until one is removed</source>
+        <translation>Seules les %1 premières alarmes sonnent : celle-ci attend qu’une soit retirée</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location line="+5"/>
+        <source>Alarms</source>
+        <translation>Alarmes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Alarm name</source>
+        <translation>Nom de l’alarme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flip M42</source>
+        <translation>Retourner pour M42</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind of alarm</source>
+        <translation>Type d’alarme</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Kind</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;When</source>
+        <translation>&amp;Quand</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Time, HH:MM:SS</source>
+        <translation>Heure, HH:MM:SS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Once, on</source>
+        <translation>&amp;Une fois, le</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Date of the one alarm</source>
+        <translation>Date de l’alarme unique</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Target of the Targets list</source>
+        <translation>Cible de la liste des cibles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at &amp;hour angle</source>
+        <translation>à l’angle &amp;horaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hour angle, hours, positive past the meridian</source>
+        <translation>Angle horaire, heures, positif après le méridien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>0: on the meridian</source>
+        <translation>0 : au méridien</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>h</source>
+        <comment>hours of hour angle</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Event of the night</source>
+        <translation>Événement de la nuit</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trouble of the clock</source>
+        <translation>Problème de l’horloge</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Minutes before</source>
+        <translation>Minutes avant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Before</source>
+        <translation>A&amp;vant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>A stored row holds no alarm: it is kept as it is, and says why</source>
+        <translation>Une ligne enregistrée ne contient aucune alarme : elle est gardée telle quelle et dit pourquoi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stored rows hold no alarm: they are kept as they are, and say why</source>
+        <translation>%1 lignes enregistrées ne contiennent aucune alarme : elles sont gardées telles quelles et disent pourquoi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The stored list is too long: its last %1 characters are not shown</source>
+        <translation>La liste enregistrée est trop longue : ses %1 derniers caractères ne sont pas affichés</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>rang at %1</source>
+        <translation>a sonné à %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+70"/>
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not in the Targets list: it will not ring</source>
+        <translation>absent de la liste des cibles : elle ne sonnera pas</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The list holds at most %1 alarms: remove one to add another</source>
+        <translation>La liste contient au plus %1 alarmes : retirez-en une pour en ajouter une autre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Give the alarm a name of at most %1 characters</source>
+        <translation>Donnez à l’alarme un nom d’au plus %1 caractères</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The Targets list is empty: add the target there first</source>
+        <translation>La liste des cibles est vide : ajoutez-y d’abord la cible</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The settings have no room to store another alarm: remove one, or give shorter names</source>
+        <translation>Les réglages n’ont plus de place pour une autre alarme : retirez-en une ou donnez des noms plus courts</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
+        <translation>Impossible d’écrire le fichier de réglages %1 : la liste est gardée et sera enregistrée dès que possible</translation>
+    </message>
+</context>
+<context>
     <name>AnalogClockWindow</name>
     <message>
         <location filename="../AnalogClockWindow.ui" line="+6"/>
@@ -42,7 +448,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+165"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+175"/>
         <source>Import Earth Orientation Data</source>
         <translation>Importer des données d’orientation de la Terre</translation>
     </message>
@@ -176,6 +582,16 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>A&amp;larms</source>
+        <translation>A&amp;larmes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Sites</source>
         <translation>&amp;Sites</translation>
     </message>
@@ -190,7 +606,7 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>&amp;Horavane</source>
         <translation>&amp;Horavane</translation>
     </message>
@@ -292,7 +708,7 @@
 <context>
     <name>ClockService</name>
     <message>
-        <location filename="../../src/scripting/ClockService.cpp" line="+56"/>
+        <location filename="../../src/scripting/ClockService.cpp" line="+60"/>
         <source>No session bus (%1): other programs cannot read this clock over D-Bus.</source>
         <translation>Pas de bus de session (%1) : les autres programmes ne peuvent pas lire cette horloge par D-Bus.</translation>
     </message>
@@ -1398,7 +1814,7 @@
 <context>
     <name>SitesWindow</name>
     <message>
-        <location filename="../../src/sites/SitesWindow.cpp" line="+38"/>
+        <location filename="../../src/sites/SitesWindow.cpp" line="+39"/>
         <source>This line is not a latitude, a longitude, an elevation, a time zone and a name separated by tabs</source>
         <translation>Cette ligne n’est pas une latitude, une longitude, une altitude, un fuseau horaire et un nom séparés par des tabulations</translation>
     </message>
@@ -1570,7 +1986,7 @@
         <translation>Les lignes illisibles ne laissent pas de place pour un autre site : retirez-en une</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>The clocks now observe from %1</source>
         <translation>Les horloges observent maintenant depuis %1</translation>
     </message>
@@ -1621,6 +2037,56 @@
         <location line="+2"/>
         <source>night</source>
         <translation>nuit</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>sunset</source>
+        <translation>coucher du Soleil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dusk</source>
+        <translation>fin du crépuscule civil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dusk</source>
+        <translation>fin du crépuscule nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dusk</source>
+        <translation>fin du crépuscule astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>astronomical dawn</source>
+        <translation>début de l’aube astronomique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nautical dawn</source>
+        <translation>début de l’aube nautique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>civil dawn</source>
+        <translation>début de l’aube civile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sunrise</source>
+        <translation>lever du Soleil</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonrise</source>
+        <translation>lever de la Lune</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>moonset</source>
+        <translation>coucher de la Lune</translation>
     </message>
 </context>
 <context>
@@ -1781,7 +2247,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+65"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+66"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Saisissez une ascension droite, par exemple 05 35 17.3</translation>
     </message>
@@ -2017,7 +2483,7 @@
         <translation>Les lignes illisibles ne laissent pas de place pour une autre cible : retirez-en une</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>Cannot write the settings file %1: the list is kept, and saved once it can be</source>
         <translation>Impossible d&apos;écrire le fichier de réglages %1 : la liste est conservée et sera enregistrée dès que possible</translation>
     </message>
@@ -2086,57 +2552,7 @@
         <translation>Heures en %1, en %2 à partir de %3</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>sunset</source>
-        <translation>coucher du Soleil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil dusk</source>
-        <translation>fin du crépuscule civil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical dusk</source>
-        <translation>fin du crépuscule nautique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical dusk</source>
-        <translation>fin du crépuscule astronomique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>astronomical dawn</source>
-        <translation>début de l’aube astronomique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>nautical dawn</source>
-        <translation>début de l’aube nautique</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>civil dawn</source>
-        <translation>début de l’aube civile</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>sunrise</source>
-        <translation>lever du Soleil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>moonrise</source>
-        <translation>lever de la Lune</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>moonset</source>
-        <translation>coucher de la Lune</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>new Moon</source>
         <translation>nouvelle Lune</translation>
     </message>
