@@ -14,6 +14,7 @@
 #include "preferences/StoredSettings.h"
 #include "sites/SiteStore.h"
 #include "sites/SitesWindow.h"
+#include "targets/TargetStore.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -46,6 +47,8 @@ void AppDelegate::applicationDidFinishLaunching()
     const SiteListRead sites = loadSites(AppUtils::Defaults());
     warnOfUnreadSites(sites);
     ClockUpdate::shared().setSites(sitesAmong(sites.lines));
+    // The targets, so that an alarm at a target rings with the Targets window closed.
+    ClockUpdate::shared().setTargets(targetsAmong(loadTargets(AppUtils::Defaults())));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();
