@@ -281,14 +281,17 @@ std::optional<AlarmFiring> AlarmWatch::ringInstant(
         || (civil ? !civil->utc && state.utcOffsetSeconds != reading.utcOffsetSeconds : state.night != night);
     if (stale) {
         tzset(); // the zone as it is now
-        // Since the last tick, or from this one for an alarm not seen before.
-        qint64 after = state.known && !tick.steppedBack ? *tick.previous : tick.second - !tick.steppedBack;
+        qint64 after = tick.second - 1; // an alarm not seen before: from this tick on
+        if (tick.steppedBack)
+            after = tick.second; // which rings nothing
+        else if (state.known)
+            after = *tick.previous;
         if (state.lastRang)
             after = std::max(after, *state.lastRang);
         std::optional<qint64> next = dueAfter(alarm, night, after);
-        // One worked out before, due meanwhile: the machine slept through it.
-        if (state.known && !tick.steppedBack && state.next && *state.next <= tick.second
-            && (!next || *state.next < *next))
+        // One worked out before the machine slept through it, perhaps from a night since gone.
+        const bool slept = state.known && !tick.steppedBack && !tick.followsOn;
+        if (slept && state.next && *state.next <= tick.second && (!next || *state.next < *next))
             next = state.next;
         state = State{state.lastRang, {}, true, next, reading.utcOffsetSeconds, night, false};
     }

@@ -30,7 +30,7 @@ std::shared_ptr<const Night> nightWith(qint64 noon, qint64 dusk, std::vector<Dar
 }
 
 // The reading at a tick written "<seconds after the row's base><flags>": u unsynchronised,
-// g the GPS 0.6 s off, s UT1 from a stale file, n no position.
+// g the GPS 0.6 s off, s UT1 from a stale file, n no position, z the system zone New York's.
 ClockReading readingAt(qint64 base, QStringView tick)
 {
     qsizetype digits = 0;
@@ -40,6 +40,8 @@ ClockReading readingAt(qint64 base, QStringView tick)
     const qint64 second = base + tick.first(digits).toLongLong();
     ClockReading reading;
     reading.instant = system_clock::time_point(seconds(second)) + 250ms;
+    qputenv("TZ", flags.contains(u'z') ? "America/New_York" : "Europe/Berlin");
+    tzset();
     const std::time_t t = second;
     std::tm local{};
     localtime_r(&t, &local);
@@ -52,8 +54,10 @@ ClockReading readingAt(qint64 base, QStringView tick)
     static const auto tonight = nightWith(evening - 9 * 3600, evening,
         {{SkyInstant(seconds(evening)), SkyInstant(seconds(evening + 3600))},
             {SkyInstant(seconds(evening + 7200)), SkyInstant(seconds(evening + 9000))}});
-    static const auto tomorrow = nightWith(evening + 15 * 3600, evening + 86460, {});
-    reading.night = second < evening + 15 * 3600 ? tonight : tomorrow;
+    // The next night starts at noon, 15 h after base, dark from a second after it.
+    static const auto tomorrow = nightWith(evening + 54000, evening + 86460,
+        {{SkyInstant(seconds(evening + 54001)), SkyInstant(seconds(evening + 60000))}});
+    reading.night = second < evening + 54000 ? tonight : tomorrow;
     if (flags.contains(u'n'))
         return reading;
     const double lst = std::fmod(3600.3 + double(second - evening) * 1.00273790935 + 86400 * 10, 86400);
@@ -76,7 +80,6 @@ class tst_AlarmWatch : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { qputenv("TZ", "Europe/Berlin"); }
     void cleanup() { qunsetenv("TZ"); }
 
     void ring_data()
@@ -95,15 +98,18 @@ private Q_SLOTS:
         // Back half a minute after it rang, then over it again.
         const QStringList stepBack{u"-1"_s, u"0"_s, u"-30"_s, u"-29"_s, u"5"_s};
         const QStringList onceOnly{u"-"_s, u"+0"_s, u"-"_s, u"-"_s, u"-"_s};
+        // The window hands the list over again at each tick while the clock steps back.
+        const QStringList rehanded{u"-1"_s, u"0"_s, u"r-1"_s, u"r0"_s, u"r1"_s};
 
         const Alarm lst = alarm(SiderealAlarm{3600});
         QTest::newRow("LST: on time, every sidereal day") << lst << evening << onTimeDaily << ringsDaily;
         QTest::newRow("LST: late once after a sleep") << lst << evening << jump << lateOnce;
         QTest::newRow("LST: never twice after a step back") << lst << evening << stepBack << onceOnly;
-        QTest::newRow("LST: the same list again remembers")
-            << lst << evening << QStringList{u"0"_s, u"r-30"_s, u"r5"_s} << QStringList{u"+0"_s, u"-"_s, u"-"_s};
-        QTest::newRow("LST: two sidereal days asleep, once")
-            << lst << evening << QStringList{u"-1"_s, u"200000"_s} << QStringList{u"-"_s, u"!172328"_s};
+        QTest::newRow("LST: the same list again remembers") << lst << evening << rehanded << onceOnly;
+        QTest::newRow("LST: a step back after it rings nothing")
+            << lst << evening << QStringList{u"10"_s, u"5"_s} << QStringList{u"-"_s, u"-"_s};
+        QTest::newRow("LST: a sidereal day asleep, once")
+            << lst << evening << QStringList{u"5"_s, u"86170"_s} << QStringList{u"-"_s, u"!86164"_s};
         QTest::newRow("LST: 10 min before, in solar minutes") << alarm(SiderealAlarm{3600}, 10) << evening
                                                               << QStringList{u"-601"_s, u"-600"_s}
                                                               << QStringList{u"-"_s, u"+-600"_s};
@@ -129,8 +135,10 @@ private Q_SLOTS:
         QTest::newRow("local: three days asleep, once")
             << nine << evening << QStringList{u"-1"_s, u"250000"_s} << QStringList{u"-"_s, u"!172800"_s};
         QTest::newRow("local: never twice after a step back") << nine << evening << stepBack << onceOnly;
-        QTest::newRow("local: the same list again remembers")
-            << nine << evening << QStringList{u"0"_s, u"r-30"_s, u"r5"_s} << QStringList{u"+0"_s, u"-"_s, u"-"_s};
+        QTest::newRow("local: the same list again remembers") << nine << evening << rehanded << onceOnly;
+        QTest::newRow("local: in the zone it moved to")
+            << nine << evening << QStringList{u"-10"_s, u"-9z"_s, u"0z"_s, u"21599z"_s, u"21600z"_s}
+            << QStringList{u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"+21600"_s};
         QTest::newRow("local: skipped by spring, at 03:00, then 02:30")
             << alarm(CivilAlarm{2 * 3600 + 1800, false, std::nullopt}) << springForward
             << QStringList{u"-1"_s, u"0"_s, u"84599"_s, u"84600"_s}
@@ -160,6 +168,9 @@ private Q_SLOTS:
         QTest::newRow("tonight: 10 min before")
             << alarm(TonightAlarm{AlarmEvent::astronomicalDusk}, 10) << evening
             << QStringList{u"-601"_s, u"-600"_s} << QStringList{u"-"_s, u"+-600"_s};
+        QTest::newRow("tonight: the next night's, from its noon")
+            << alarm(TonightAlarm{AlarmEvent::darkStart}) << evening << QStringList{u"53999"_s, u"54000"_s, u"54001"_s}
+            << QStringList{u"-"_s, u"-"_s, u"+54001"_s};
         QTest::newRow("tonight: each start of dark")
             << alarm(TonightAlarm{AlarmEvent::darkStart}) << evening
             << QStringList{u"-1"_s, u"0"_s, u"7199"_s, u"7200"_s} << QStringList{u"-"_s, u"+0"_s, u"-"_s, u"+7200"_s};
@@ -171,6 +182,8 @@ private Q_SLOTS:
         QTest::newRow("unsynchronised: when it starts, again after it ended")
             << unsynchronised << evening << QStringList{u"-1"_s, u"0u"_s, u"1u"_s, u"2"_s, u"3u"_s}
             << QStringList{u"-"_s, u"+0"_s, u"-"_s, u"-"_s, u"+3"_s};
+        QTest::newRow("unsynchronised: the same list again remembers")
+            << unsynchronised << evening << QStringList{u"0u"_s, u"r1u"_s} << QStringList{u"+0"_s, u"-"_s};
         QTest::newRow("unsynchronised: at launch") << unsynchronised << evening << QStringList{u"0u"_s}
                                                    << QStringList{u"+0"_s};
         QTest::newRow("unsynchronised: after a step back, at the next tick")
