@@ -278,7 +278,7 @@ std::optional<AlarmFiring> AlarmWatch::ringInstant(
     const auto *civil = std::get_if<CivilAlarm>(&alarm.when);
     const Night *night = reading.night.get();
     const bool stale = !state.known || !tick.followsOn
-        || (civil ? !civil->utc && state.utcOffsetSeconds != reading.utcOffsetSeconds : state.night != night);
+        || (civil ? !civil->utc && state.utcOffsetSeconds != reading.utcOffsetSeconds : state.night != reading.night);
     if (stale) {
         tzset(); // the zone as it is now
         qint64 after = tick.second - 1; // an alarm not seen before: from this tick on
@@ -293,7 +293,7 @@ std::optional<AlarmFiring> AlarmWatch::ringInstant(
         const bool slept = state.known && !tick.steppedBack && !tick.followsOn;
         if (slept && state.next && *state.next <= tick.second && (!next || *state.next < *next))
             next = state.next;
-        state = State{state.lastRang, {}, true, next, reading.utcOffsetSeconds, night, false};
+        state = State{state.lastRang, {}, true, next, reading.utcOffsetSeconds, reading.night, false};
     }
     if (tick.steppedBack || !state.next || *state.next > tick.second)
         return std::nullopt;

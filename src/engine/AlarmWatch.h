@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -48,7 +49,7 @@ private:
         bool known = false;
         std::optional<qint64> next;
         int utcOffsetSeconds = 0;
-        const Night *night = nullptr;
+        std::shared_ptr<const Night> night;
         bool troubled = false; // a health alarm: its trouble was there at the last tick
     };
 
