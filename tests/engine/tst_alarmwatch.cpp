@@ -4,7 +4,11 @@
 // instants; Berlin's changes of clock worked out by hand (2026-03-29 and 2026-10-25, 01:00 UTC).
 
 #include "engine/AlarmWatch.h"
+#include "engine/ClockUpdate.h"
+#include "engine/WindowRegistry.h"
 
+#include <QMainWindow>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -72,6 +76,14 @@ Alarm alarm(AlarmWhen when, int minutesBefore = 0)
 {
     return Alarm{u"wake"_s, when, minutesBefore};
 }
+
+// A window in the digital window's slot that shows nothing: the tick runs for it.
+struct BlankWindow : ClockWindow
+{
+    explicit BlankWindow(const ClockUpdate &tick) : ClockWindow(&WindowRegistry::openHoravaneWindow, {}, tick) {}
+    void update() override {}
+    void loadWindow(QMainWindow &) override {}
+};
 
 } // namespace
 
@@ -193,6 +205,36 @@ private Q_SLOTS:
                                        << QStringList{u"-1u"_s, u"0g"_s} << QStringList{u"-"_s, u"+0"_s};
         QTest::newRow("UT1 stale") << alarm(HealthAlarm{ClockTrouble::earthOrientationStale}) << evening
                                    << QStringList{u"-1g"_s, u"0s"_s} << QStringList{u"-"_s, u"+0"_s};
+    }
+
+    // With only the digital window open, the tick works out tonight and the targets' places
+    // while an alarm needs them, and rings at the tick of the second named; with no alarms,
+    // neither.
+    void tickRingsWithNoOtherWindow()
+    {
+        QTemporaryDir data;
+        Location location([] { return std::make_unique<PositionSource>(nullptr); });
+        ObserverSettings berlin;
+        berlin.source = LocationSource::useManual;
+        berlin.latitude = 52.5;
+        berlin.longitude = 13.4;
+        location.setSettings(berlin);
+        TimeSources sources({data.path(), {}, TimeSources::systemPlaces().leapSecondList}, [] { return std::nullopt; });
+        AppUtils::MasterTimer timer;
+        ClockUpdate tick(timer, [&]() -> Location & { return location; }, [&]() -> TimeSources & { return sources; });
+        windowRegistry().openHoravaneWindow = makeClockWindow<BlankWindow>(tick);
+        tick.setTargets({Target{u"M42"_s, 5.588, -5.39}});
+        const Alarm nine = alarm(CivilAlarm{21 * 3600, true, std::nullopt});
+        tick.setAlarms({alarm(TonightAlarm{AlarmEvent::sunset}), alarm(TargetAlarm{u"M42"_s, 0}), nine});
+        tick.tick(system_clock::time_point(seconds(evening + 3599)));
+        QVERIFY(tick.reading().night && tick.reading().targets.size() == 1 && tick.reading().alarmsRang.empty());
+        tick.tick(system_clock::time_point(seconds(evening + 3600)));
+        const std::vector rang{AlarmFiring{nine, system_clock::time_point(seconds(evening + 3600)), false}};
+        QCOMPARE(tick.reading().alarmsRang, rang);
+        tick.setAlarms({});
+        tick.tick(system_clock::time_point(seconds(evening + 3601)));
+        QVERIFY(!tick.reading().night && tick.reading().targets.empty());
+        windowRegistry() = {};
     }
 
     void ring()
