@@ -93,7 +93,10 @@ std::optional<qint64> civilAtOrBefore(const CivilAlarm &alarm, qint64 t)
     }
 }
 
-// Calls f with each instant of the night at which event happens.
+// Calls f with each instant of the night at which event happens. The events up to moonset are
+// the night's own, in its order.
+static_assert(int(AlarmEvent::sunset) == int(NightEvent::sunset) && int(AlarmEvent::moonset) == int(NightEvent::moonset)
+    && int(AlarmEvent::moonset) + 1 == nightEventCount);
 template <typename F>
 void forEachOccurrence(const Night &night, AlarmEvent event, F f)
 {
