@@ -15,6 +15,7 @@
 #include "preferences/StoredSettings.h"
 #include "sites/SiteStore.h"
 #include "sites/SitesWindow.h"
+#include "targets/TargetStore.h"
 
 #include <AppUtils/DefaultSettings.h>
 #include <AppUtils/Donation.h>
@@ -51,6 +52,8 @@ void AppDelegate::applicationDidFinishLaunching()
     const AlarmListRead alarms = loadAlarms(AppUtils::Defaults());
     warnOfUnreadAlarms(alarms);
     ClockUpdate::shared().setAlarms(alarmsAmong(alarms.lines));
+    // The targets, so that an alarm at a target rings with the Targets window closed.
+    ClockUpdate::shared().setTargets(targetsAmong(loadTargets(AppUtils::Defaults())));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();

@@ -1,5 +1,6 @@
 #include "DetailsPanel.h"
 
+#include "engine/Alarm.h"
 #include "look/NightPalette.h"
 
 #include <AppUtils/Digits.h>
@@ -305,9 +306,7 @@ QString DetailsPanel::gpsText(const std::optional<GpsState> &gps)
 
 QString DetailsPanel::gpsClockText(const std::optional<GpsState> &gps)
 {
-    // Time from a serial message is good to a few hundred milliseconds.
-    constexpr double noticeable = 0.5;
-    if (!gps || !gps->timeOffset || std::abs(*gps->timeOffset) <= noticeable)
+    if (!gps || !gps->timeOffset || std::abs(*gps->timeOffset) <= gpsDisagreementSeconds)
         return {};
     const QString seconds = QString::number(std::abs(*gps->timeOffset), 'f', 1);
     return *gps->timeOffset > 0 ? tr("the GPS says the system clock is %1 s slow").arg(seconds)

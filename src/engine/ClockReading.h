@@ -37,10 +37,11 @@ struct ClockReading
     std::optional<double> siderealSeconds; // local apparent: the clock's LST
     std::optional<double> localMeanSiderealSeconds;
     // Where the night's targets stand at the whole second, in the list's order: only while the
-    // Targets window is open, and none without a position.
+    // Targets window is open or an alarm waits for a target, and none without a position.
     std::vector<TargetPlace> targets;
     // Tonight at the observer's position, and the Sun and the Moon at the instant: only while
-    // the Tonight or the Targets window is open or a script asks, and none without a position
+    // the Tonight or the Targets window is open, an alarm waits for one of tonight's events or
+    // a script asks, and none without a position
     // or outside the almanac's years. Worked out once a night; every reading shares it.
     std::shared_ptr<const Night> night;
     std::optional<SkyNow> sky;

@@ -38,19 +38,21 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         return;
     ClockReading reading = readingFrom(m_location(), m_timeSources(), now, m_sidereal, ReadingFor::clockFace);
     const auto *position = std::get_if<ObserverPosition>(&reading.observer);
-    if (open.openTargetsWindow && position) {
+    if ((open.openTargetsWindow || m_alarmWatch.needsTargets()) && position) {
         // The whole second, as the sidereal time is: the rows and the LST agree.
         const qint64 second = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
         reading.targets = m_sky.places(
             second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
     }
-    if (open.openTonightWindow || open.openTargetsWindow)
+    if (open.openTonightWindow || open.openTargetsWindow || m_alarmWatch.needsNight())
         addNight(reading);
     if (open.openTargetsWindow)
         addTargetNights(reading);
     if (open.openSitesWindow)
         addSites(reading);
     reading.scriptingProblem = m_scriptingProblem;
+    if (!m_alarmWatch.alarms().empty())
+        reading.alarmsRang = m_alarmWatch.ring(reading);
     show(std::move(reading));
 }
 
@@ -124,11 +126,6 @@ void ClockUpdate::setTargetLimit(double degrees)
 void ClockUpdate::setReadingObserver(std::function<void(const ClockReading &)> observer)
 {
     m_observer = std::move(observer);
-}
-
-void ClockUpdate::setAlarms(std::vector<Alarm> alarms)
-{
-    m_alarms = std::move(alarms);
 }
 
 void ClockUpdate::setTargets(std::vector<Target> targets)

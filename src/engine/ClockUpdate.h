@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlarmWatch.h"
 #include "ClockReading.h"
 
 #include "preferences/SettingsKeys.h"
@@ -13,8 +14,9 @@
 // The application's one heartbeat: once a second, on the wall-clock second flip, it works out
 // one ClockReading and asks each open clock window to show it, the digital window first.
 // Nothing is worked out while no clock window is open, the targets' places only while the
-// Targets window is, tonight only while the Tonight or the Targets window is, and the remote
-// sites only while the Sites window is.
+// Targets window is open or an alarm waits for a target, tonight only while the Tonight or the
+// Targets window is open or an alarm waits for one of its events, and the remote sites only
+// while the Sites window is. The alarms ring from the reading before the windows show it.
 class ClockUpdate
 {
 public:
@@ -39,16 +41,17 @@ public:
     void show(ClockReading reading);
 
     // The targets whose places the readings carry from the next tick on, in this order: the
-    // Targets window's list, handed down when it loads and on every edit.
+    // stored list, handed down at launch and by the Targets window on every edit.
     void setTargets(std::vector<Target> targets);
     const std::vector<Target> &targets() const { return m_targets; }
     // The remote sites the readings carry from the next tick on, in this order: the stored
     // list, handed down at launch and by the Sites window on every edit.
     void setSites(std::vector<Site> sites) { m_sites.setSites(std::move(sites)); }
     // The alarms the ticks ring from the next tick on, in this order: the stored list, handed
-    // down at launch and by the Alarms window on every edit.
-    void setAlarms(std::vector<Alarm> alarms);
-    const std::vector<Alarm> &alarms() const { return m_alarms; }
+    // down at launch and by the Alarms window on every edit. Handing the same alarms again rings
+    // none of them again.
+    void setAlarms(std::vector<Alarm> alarms) { m_alarmWatch.setAlarms(std::move(alarms)); }
+    const std::vector<Alarm> &alarms() const { return m_alarmWatch.alarms(); }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
 
@@ -84,7 +87,7 @@ private:
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
     SiteClock m_sites;
-    std::vector<Alarm> m_alarms;
+    AlarmWatch m_alarmWatch;
     // What the night was worked out for, and the night (none outside the almanac's years).
     struct NightKey
     {

@@ -1,5 +1,7 @@
 #include "FollowLine.h"
 
+#include "engine/AlarmWatch.h"
+
 #include <AppUtils/Digits.h>
 
 #include <QCoreApplication>
@@ -115,10 +117,9 @@ QString healthClass(const ClockReading &reading)
 {
     if (!reading.siderealSeconds)
         return u"no-position"_s;
-    if (!reading.time.clock || !reading.time.clock->synchronised)
+    if (hasTrouble(reading, ClockTrouble::unsynchronised))
         return u"unsynchronised"_s;
-    const Ut1Source &ut1 = reading.time.ut1;
-    if (ut1.origin == Ut1Source::Origin::file && ut1.estimate.quality == Ut1Quality::stale)
+    if (hasTrouble(reading, ClockTrouble::earthOrientationStale))
         return u"ut1-stale"_s;
     return u"ok"_s;
 }
