@@ -20,6 +20,8 @@ SETTINGS = "[General]\nAPP_Horavane=true\nAPP_ShowDetails=true\nPrefs_LocationSo
            "PREFS_eop_sources=https://127.0.0.1:9/finals2000A.daily\n" \
            "PREFS_sites=-30.2407\\t-70.7366\\t2715\\tAmerica/Santiago\\tCerro Pachon\\n\n" \
            "[Donation]\nhideAtLaunch=true\n"
+ALARM_LEAD = 8   # seconds from launch to the alarm's due second: time enough to start
+ALARM_DUE = ALARM_UTC = None   # set at launch
 ISO_TIME = r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}"
 DISPLAY = "HORAVANE_A11Y_DISPLAY"   # the X server, given to horavane only
 pyatspi = application = None   # once this session's accessibility bus is up
@@ -47,7 +49,12 @@ def setUpModule():
     pyatspi.Registry.getDesktop(0)   # has D-Bus start the accessibility bus before horavane looks for it
     settings = pathlib.Path(os.environ["XDG_CONFIG_HOME"], "Horavane", "Horavane.conf")
     settings.parent.mkdir(parents=True)
-    settings.write_text(SETTINGS, encoding="utf-8")
+    # An alarm that rings a few seconds after launch, at a UTC second of every day.
+    global ALARM_DUE, ALARM_UTC
+    ALARM_DUE = int(time.time()) + ALARM_LEAD
+    ALARM_UTC = time.strftime("%H:%M:%S", time.gmtime(ALARM_DUE))
+    alarms = f"PREFS_alarms=target\\t0.5\\tM42\\t10\\tFlip M42\\nutc\\t{ALARM_UTC}\\t\\t0\\tSoon\\n\n"
+    settings.write_text(SETTINGS.replace("[Donation]", alarms + "[Donation]"), encoding="utf-8")
     process = subprocess.Popen([sys.argv[1]], env=dict(
         os.environ, DISPLAY=os.environ[DISPLAY], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
         TZ=ZONE, LC_ALL="C.UTF-8", LANGUAGE=""))
@@ -215,6 +222,25 @@ class SitesWindow(unittest.TestCase):
         self.assertLess(min(drift, 86400 - drift), 5, f"{row['Local time']} is not the site's clock now")
         self.assertRegex(row["LST"], r"^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$")
         self.assertIn(row["Daylight"], ["day", "civil twilight", "nautical twilight", "astronomical twilight", "night"])
+
+
+class AlarmsWindow(unittest.TestCase):
+    def test_an_alarm_reads_as_its_column_then_its_value(self):
+        press(find(frame("Horavane"), "menu item", lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "Alarms"), "Press")
+        table = find(frame("Alarms"), "table", lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == "Alarms")
+        cells = table.queryTable()
+        row = {cells.getColumnDescription(c): cells.getAccessibleAt(0, c) for c in range(cells.nColumns)}
+        # M42 is in no Targets list here: the row says it will not ring.
+        self.assertEqual({column: cell.name for column, cell in row.items()},
+                         {"Name": "Flip M42", "Kind": "target", "Before": "10 min",
+                          "When": "M42 at hour angle +0.5 h — not in the Targets list: it will not ring"})
+
+    def test_the_banner_reads_the_alarm_that_rang(self):
+        banner = wait_for("the alarm's banner", lambda: pyatspi.findDescendant(
+            frame("Horavane"), lambda a: a.name == "Alarm" and has(a, pyatspi.STATE_SHOWING)), timeout=ALARM_LEAD + 10)
+        # The banner tells the due second on the local clock.
+        due = datetime.datetime.fromtimestamp(ALARM_DUE, zoneinfo.ZoneInfo(ZONE)).strftime("%H:%M:%S")
+        self.assertEqual(banner.description, f"Soon: {ALARM_UTC} UTC, every day, at {due}")
 
 
 def main():
