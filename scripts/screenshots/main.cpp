@@ -8,6 +8,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppMenu.h"
 #include "app/ApplicationId.h"
+#include "digital/AlarmBanner.h"
 #include "digital/HoravaneWindow.h"
 #include "engine/ClockUpdate.h"
 #include "engine/Location.h"
@@ -100,6 +101,12 @@ void showAlarmRang()
     const std::vector<AlarmLine> alarms = loadAlarms(AppUtils::Defaults()).lines;
     reading.alarmsRang = {AlarmFiring{std::get<Alarm>(alarms.front()), floor<seconds>(instant), false}};
     ClockUpdate::shared().show(std::move(reading));
+}
+
+// Takes the alarm's banner away, as a click on it does, so that the windows saved next show none.
+void dismissBanner(ClockWindow &digital)
+{
+    digital.window()->findChild<AlarmBanner *>()->dismiss();
 }
 
 QPalette darkPalette()
@@ -228,6 +235,8 @@ int main(int argc, char *argv[])
         save(*sites->window(), folder, u"sites-window"_s + suffix);
         showAlarmRang();
         save(*alarms->window(), folder, u"alarms-window"_s + suffix);
+        save(*digital->window(), folder, u"digital-window-alarm"_s + suffix);
+        dismissBanner(*digital);
         if (suffix.isEmpty()) { // the 24-hour sidereal dial, in light only
             chooseLstDial(true);
             save(*analog->window(), folder, u"analog-window-24h"_s);
@@ -252,7 +261,12 @@ int main(int argc, char *argv[])
     save(*targets->window(), folder, u"targets-window-night"_s);
     save(*tonight->window(), folder, u"tonight-window-night"_s);
     save(*sites->window(), folder, u"sites-window-night"_s);
+    showAlarmRang();
     save(*alarms->window(), folder, u"alarms-window-night"_s);
+    delegate.setDetailsShown(false);
+    save(*digital->window(), folder, u"digital-window-alarm-night"_s);
+    dismissBanner(*digital);
+    delegate.setDetailsShown(true);
     for (int pane : {0, 1}) {
         preferences.window().selectPane(pane);
         save(*preferences.window().window(), folder, pane == 0 ? u"preferences-general-night"_s : u"preferences-updates-night"_s);
