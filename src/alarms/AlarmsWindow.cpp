@@ -6,6 +6,7 @@
 #include "sky/Target.h"
 
 #include <Extensions/SelectedRows.h>
+#include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -75,17 +76,6 @@ QString problemText(AlarmLineProblem problem, QStringView kindWord)
         return AlarmsWindow::tr("Only the first %1 alarms ring: this one waits until one is removed").arg(maxAlarms);
     }
     return {};
-}
-
-// Stored text as it can be shown: a control or format character shows as U+FFFD.
-QString shownAsIs(QStringView text)
-{
-    QString shown = text.toString();
-    for (QChar &c : shown) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            c = QChar::ReplacementCharacter;
-    }
-    return shown;
 }
 
 // A typed time of day as the list writes it: "21:00" and "9:00:00" read as "21:00:00" and "09:00:00".
@@ -355,10 +345,10 @@ void AlarmsWindow::addRow(const AlarmLine &line)
         const UnreadAlarmLine &unreadLine = std::get<UnreadAlarmLine>(line);
         const QList<QStringView> fields = QStringView(unreadLine.text).split(u'\t');
         const bool five = fields.size() == 5;
-        texts[nameColumn] = shownAsIs(five ? fields[4] : unreadLine.text);
+        texts[nameColumn] = Extensions::shownAsIs(five ? fields[4] : unreadLine.text);
         if (five) {
-            texts[kindColumn] = shownAsIs(fields[0]);
-            texts[beforeColumn] = shownAsIs(fields[3]);
+            texts[kindColumn] = Extensions::shownAsIs(fields[0]);
+            texts[beforeColumn] = Extensions::shownAsIs(fields[3]);
         }
         about = texts[whenColumn] = problemText(unreadLine.problem, five ? fields[0] : QStringView());
         unread = true;

@@ -7,6 +7,7 @@
 
 #include <AppUtils/Digits.h>
 #include <Extensions/SelectedRows.h>
+#include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -53,17 +54,6 @@ QString problemText(SiteLineProblem problem)
         return SitesWindow::tr("The list follows at most %1 sites: this one waits until one is removed").arg(maxSites);
     }
     return {};
-}
-
-// Stored text as it can be shown: a control or format character shows as U+FFFD.
-QString shownAsIs(QStringView text)
-{
-    QString shown = text.toString();
-    for (QChar &c : shown) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            c = QChar::ReplacementCharacter;
-    }
-    return shown;
 }
 
 // Appends "UTC+05:30" or "UTC−04:00" (U+2212).
@@ -305,9 +295,9 @@ void SitesWindow::addRow(const SiteLine &line)
         // A line that holds no site shows what it holds, in its columns where it has them.
         const UnreadSiteLine &unreadLine = std::get<UnreadSiteLine>(line);
         const QList<QStringView> fields = QStringView(unreadLine.text).split(u'\t');
-        texts[nameColumn] = shownAsIs(fields.size() == 5 ? fields[4] : unreadLine.text);
+        texts[nameColumn] = Extensions::shownAsIs(fields.size() == 5 ? fields[4] : unreadLine.text);
         if (fields.size() == 5)
-            texts[zoneColumn] = shownAsIs(fields[3]);
+            texts[zoneColumn] = Extensions::shownAsIs(fields[3]);
         about = problemText(unreadLine.problem);
         unread = true;
     }

@@ -10,6 +10,7 @@
 #include <Extensions/CellFont.h>
 #include <Extensions/DirectionIsolates.h>
 #include <Extensions/SelectedRows.h>
+#include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
 
 #include <QAction>
@@ -107,18 +108,6 @@ QString problemText(TargetLineProblem problem)
 QString unreadableState()
 {
     return TargetsWindow::tr("unreadable");
-}
-
-// Stored text as it can be shown: a control or format character, which would otherwise be
-// invisible or reorder what follows it, shows as U+FFFD.
-QString shownAsIs(QStringView text)
-{
-    QString shown = text.toString();
-    for (QChar &c : shown) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            c = QChar::ReplacementCharacter;
-    }
-    return shown;
 }
 
 // Draws each cell of its column as isolate() sets it apart, so that numbers and coordinates
@@ -441,10 +430,10 @@ void TargetsWindow::addRow(const TargetLine &line)
         // A line that holds no target shows what it holds, in its columns where it has them.
         const UnreadTargetLine &unread = std::get<UnreadTargetLine>(line);
         const QList<QStringView> fields = QStringView(unread.text).split(u'\t');
-        texts[name] = shownAsIs(fields.size() == 3 ? fields[2] : unread.text);
+        texts[name] = Extensions::shownAsIs(fields.size() == 3 ? fields[2] : unread.text);
         if (fields.size() == 3) {
-            texts[ra] = shownAsIs(fields[0]);
-            texts[dec] = shownAsIs(fields[1]);
+            texts[ra] = Extensions::shownAsIs(fields[0]);
+            texts[dec] = Extensions::shownAsIs(fields[1]);
         }
         texts[state] = unreadableState();
         problem = problemText(unread.problem);
