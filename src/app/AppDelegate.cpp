@@ -53,7 +53,9 @@ void AppDelegate::applicationDidFinishLaunching()
     warnOfUnreadAlarms(alarms);
     ClockUpdate::shared().setAlarms(alarmsAmong(alarms.lines));
     // The targets, so that an alarm at a target rings with the Targets window closed.
-    ClockUpdate::shared().setTargets(targetsAmong(loadTargets(AppUtils::Defaults())));
+    const std::vector<TargetLine> targets = loadTargets(AppUtils::Defaults());
+    warnOfUnreadTargets(targets);
+    ClockUpdate::shared().setTargets(targetsAmong(targets));
     TimeSources::shared().setTypedDut1(loadTypedDut1(AppUtils::Defaults()));
     qCDebug(lcLifecycle, "settings loaded");
     restoreNightVision();

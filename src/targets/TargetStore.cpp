@@ -9,7 +9,11 @@
 
 std::vector<TargetLine> loadTargets(const AppUtils::DefaultSettings &store)
 {
-    std::vector<TargetLine> lines = targetListFromText(store.loadString(SettingsKeys::targets, {}));
+    return targetListFromText(store.loadString(SettingsKeys::targets, {}));
+}
+
+void warnOfUnreadTargets(std::span<const TargetLine> lines)
+{
     const auto unread = std::ranges::count_if(
         lines, [](const TargetLine &line) { return std::holds_alternative<UnreadTargetLine>(line); });
     if (unread)
@@ -18,7 +22,6 @@ std::vector<TargetLine> loadTargets(const AppUtils::DefaultSettings &store)
                            .arg(QString(SettingsKeys::targets))
                            .arg(unread)
                            .arg(lines.size()));
-    return lines;
 }
 
 bool saveTargets(AppUtils::DefaultSettings &store, std::span<const TargetLine> lines)

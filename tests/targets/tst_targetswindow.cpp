@@ -49,6 +49,7 @@ private Q_SLOTS:
         const QString typo = u"5.5\t-5.4\tM42\n24\t0\tTypo\n"_s;
         m_store.saveString(SettingsKeys::targets, typo);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"stored targets .* hold no target .1 of 2."_s));
+        warnOfUnreadTargets(loadTargets(m_store));
         const auto controller = makeClockWindow<TargetsWindow>(ClockUpdate::shared(), m_store);
         controller->showWindow();
         const QMainWindow &window = *controller->window();
