@@ -159,12 +159,17 @@
         <translation>Zustand der Uhr</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>%1: %2, at %3</source>
-        <translation>%1: %2, um %3</translation>
+        <location line="+9"/>
+        <source>%1, at %2</source>
+        <translation>%1, um %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-5"/>
         <source>%1 (late: the computer was asleep)</source>
         <translation>%1 (verspätet: der Rechner schlief)</translation>
     </message>
@@ -172,7 +177,7 @@
 <context>
     <name>AlarmsWindow</name>
     <message>
-        <location filename="../../src/alarms/AlarmsWindow.cpp" line="+55"/>
+        <location filename="../../src/alarms/AlarmsWindow.cpp" line="+56"/>
         <source>This line is not a kind, a time, a target, minutes before and a name separated by tabs</source>
         <translation>Diese Zeile besteht nicht aus Art, Zeit, Ziel, Minuten vorher und Name, durch Tabulatoren getrennt</translation>
     </message>
@@ -217,7 +222,7 @@
         <translation>Nur die ersten %1 Alarme klingeln: dieser wartet, bis einer entfernt wird</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+31"/>
         <location line="+5"/>
         <source>Alarms</source>
         <translation>Alarme</translation>
@@ -448,7 +453,7 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="+175"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="+180"/>
         <source>Import Earth Orientation Data</source>
         <translation>Erdorientierungsdaten importieren</translation>
     </message>
@@ -834,7 +839,7 @@
 <context>
     <name>DetailsPanel</name>
     <message>
-        <location filename="../../src/digital/DetailsPanel.cpp" line="+54"/>
+        <location filename="../../src/digital/DetailsPanel.cpp" line="+55"/>
         <source>UT1 − UTC:</source>
         <translation>UT1 − UTC:</translation>
     </message>
@@ -1074,7 +1079,7 @@
         <translation>%1 · GPS − Uhr %2 s</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>the GPS says the system clock is %1 s slow</source>
         <translation>laut GPS geht die Systemuhr %1 s nach</translation>
     </message>
@@ -1435,7 +1440,7 @@
 <context>
     <name>LineTemplate</name>
     <message>
-        <location filename="../../src/scripting/FollowLine.cpp" line="+23"/>
+        <location filename="../../src/scripting/FollowLine.cpp" line="+25"/>
         <source>--format: %1</source>
         <translation>--format: %1</translation>
     </message>
@@ -1814,7 +1819,7 @@
 <context>
     <name>SitesWindow</name>
     <message>
-        <location filename="../../src/sites/SitesWindow.cpp" line="+39"/>
+        <location filename="../../src/sites/SitesWindow.cpp" line="+40"/>
         <source>This line is not a latitude, a longitude, an elevation, a time zone and a name separated by tabs</source>
         <translation>Diese Zeile besteht nicht aus Breite, Länge, Höhe, Zeitzone und Name, durch Tabulatoren getrennt</translation>
     </message>
@@ -1849,7 +1854,7 @@
         <translation>Die Liste verfolgt höchstens %1 Standorte: Dieser wartet, bis einer entfernt wird</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+49"/>
         <location line="+52"/>
         <source>Sites</source>
         <translation>Standorte</translation>
@@ -2247,7 +2252,7 @@
 <context>
     <name>TargetsWindow</name>
     <message>
-        <location filename="../../src/targets/TargetsWindow.cpp" line="+66"/>
+        <location filename="../../src/targets/TargetsWindow.cpp" line="+67"/>
         <source>Type a right ascension, such as 05 35 17.3</source>
         <translation>Geben Sie eine Rektaszension ein, etwa 05 35 17.3</translation>
     </message>
@@ -2322,7 +2327,7 @@
         <translation>unlesbar</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+84"/>
         <location line="+31"/>
         <source>Targets</source>
         <translation>Ziele</translation>

@@ -82,11 +82,15 @@ QString AlarmTexts::kind(const AlarmWhen &when)
     return std::visit(Namer{}, when);
 }
 
-QString AlarmTexts::rang(const AlarmFiring &firing)
+QString AlarmTexts::due(const AlarmFiring &firing)
 {
     const QDateTime due = QDateTime::fromSecsSinceEpoch(
         std::chrono::floor<std::chrono::seconds>(firing.due).time_since_epoch().count());
-    const QString text
-        = tr("%1: %2, at %3").arg(firing.alarm.name, whenWithOffset(firing.alarm), due.toString(u"HH:mm:ss"));
+    const QString text = tr("%1, at %2").arg(whenWithOffset(firing.alarm), due.toString(u"HH:mm:ss"));
     return firing.late ? tr("%1 (late: the computer was asleep)").arg(text) : text;
+}
+
+QString AlarmTexts::rang(const AlarmFiring &firing)
+{
+    return tr("%1: %2").arg(firing.alarm.name, due(firing));
 }

@@ -23,7 +23,10 @@ public:
     // "LST", "local time", "UTC", "target", "tonight", "clock health": the kind's name in a column.
     static QString kind(const AlarmWhen &when);
 
-    // The line that says it rang: "Flip M42: 10 min before M42 crosses the meridian, at 23:02:00"
-    // with the due second on the local clock; late ones end "(late: the computer was asleep)".
+    // What rang and when it was due on the local clock: "10 min before M42 crosses the meridian,
+    // at 23:02:00"; late ones end "(late: the computer was asleep)". A notification's body,
+    // under the alarm's name.
+    static QString due(const AlarmFiring &firing);
+    // The same after the alarm's name: "Flip M42: 10 min before …, at 23:02:00".
     static QString rang(const AlarmFiring &firing);
 };

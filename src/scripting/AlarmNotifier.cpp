@@ -36,7 +36,7 @@ void AlarmNotifier::notify(std::span<const AlarmFiring> firings)
             {u"sound-name"_s, u"alarm-clock-elapsed"_s},
             {u"desktop-entry"_s, m_desktopId},
         };
-        call << u"Horavane"_s << 0u << m_desktopId << firing.alarm.name << AlarmTexts::rang(firing) << QStringList()
+        call << u"Horavane"_s << 0u << m_desktopId << firing.alarm.name << AlarmTexts::due(firing) << QStringList()
              << hints << -1;
         ++m_unanswered;
         auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, int(m_replyTimeout.count())), this);

@@ -91,7 +91,7 @@ private Q_SLOTS:
     }
 
     // Each firing a critical notification with the alarm-clock sound, its name the summary and
-    // the banner's line the body. Nothing shown: one line, however many rang, and never a wait.
+    // what it waited for and when the body. Nothing shown: one line, however many rang, and never a wait.
     void notifications_data()
     {
         QTest::addColumn<Service>("service");
@@ -102,9 +102,9 @@ private Q_SLOTS:
         const QString line = u"tst_alarmnotify: alarms are not shown as desktop notifications: %1; the digital window's "
                              "banner still shows them"_s;
         QTest::newRow("rings") << Service::answers << false << 1
-                               << u"Flip M42: 10 min before M42 crosses the meridian, at 23:02:00"_s << QString();
+                               << u"10 min before M42 crosses the meridian, at 23:02:00"_s << QString();
         QTest::newRow("late") << Service::answers << true << 1
-                              << u"Flip M42: 10 min before M42 crosses the meridian, at 23:02:00 (late: the computer was asleep)"_s
+                              << u"10 min before M42 crosses the meridian, at 23:02:00 (late: the computer was asleep)"_s
                               << QString();
         QTest::newRow("no service") << Service::none << false << 3 << QString()
                                     << line.arg(u"no notification service on the session bus"_s);
