@@ -291,7 +291,8 @@ private Q_SLOTS:
     }
 
     // Read from a pipe: a line a second, each with the LST of its second, recent after the
-    // reader has stalled; the end of the pipe is the end of the program.
+    // reader has stalled; the end of the pipe is the end of the program. What a loaded machine
+    // may do to the cadence is left to bench/follow.
     void follow()
     {
         QFETCH(QStringList, arguments);
@@ -331,6 +332,7 @@ private Q_SLOTS:
         const bool positioned = !QByteArray(QTest::currentDataTag()).endsWith("no position");
         const QDate today = QDateTime::currentDateTimeUtc().date();
         qint64 previous = -1;
+        qint64 shortestStep = 86400;
         for (const QString &line : lines) {
             QString utc, lst; // HH:MM:SS
             double lastHours = -1;
@@ -362,10 +364,14 @@ private Q_SLOTS:
             qint64 second = QDateTime(today, time, QTimeZone::utc()).toSecsSinceEpoch();
             if (second > QDateTime::currentSecsSinceEpoch() + 1)
                 second -= 86400;
-            if (previous >= 0)
-                QCOMPARE(second - previous, 1);
-            else if (pipeFull) // not a line left from before the stall
+            // Never a second twice nor out of order; a second may go missing when the machine
+            // is too busy to run the tick in it, as it may for any program.
+            if (previous >= 0) {
+                QVERIFY2(second > previous, qPrintable(line));
+                shortestStep = std::min(shortestStep, second - previous);
+            } else if (pipeFull) { // not a line left from before the stall
                 QVERIFY2(second >= reading - 1, qPrintable(line));
+            }
             previous = second;
             if (!positioned) {
                 QVERIFY2(lst == u"--:--:--"_s || lastHours == -1, qPrintable(line));
@@ -380,6 +386,7 @@ private Q_SLOTS:
             QVERIFY2(shown.isValid(), qPrintable(line));
             QCOMPARE(shown.msecsSinceStartOfDay() / 1000, int(expected));
         }
+        QCOMPARE(shortestStep, 1); // a line a second, not every other
     }
 
     // Every key in its place whatever the night lacks: what does not happen is null, the dark
