@@ -36,8 +36,8 @@ struct ClockReading
     std::optional<AppUtils::GreenwichSidereal> greenwichSidereal;
     std::optional<double> siderealSeconds; // local apparent: the clock's LST
     std::optional<double> localMeanSiderealSeconds;
-    // Where the night's targets stand at the whole second, in the list's order: only while the
-    // Targets window is open or an alarm waits for a target, and none without a position.
+    // Where the night's targets stand at the whole second, in the list's order: all of them
+    // while the Targets window is open, else those an alarm waits for; none without a position.
     std::vector<TargetPlace> targets;
     // Tonight at the observer's position, and the Sun and the Moon at the instant: only while
     // the Tonight or the Targets window is open, an alarm waits for one of tonight's events or

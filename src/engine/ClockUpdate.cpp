@@ -2,6 +2,7 @@
 
 #include "WindowRegistry.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace std::chrono_literals;
@@ -42,7 +43,8 @@ void ClockUpdate::tick(std::chrono::system_clock::time_point now)
         // The whole second, as the sidereal time is: the rows and the LST agree.
         const qint64 second = std::chrono::floor<std::chrono::seconds>(now).time_since_epoch().count();
         reading.targets = m_sky.places(
-            second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude, m_targets);
+            second, 0, reading.time.ut1.estimate.seconds, position->latitude, position->longitude,
+            open.openTargetsWindow ? m_targets : m_alarmTargets);
     }
     if (open.openTonightWindow || open.openTargetsWindow || m_alarmWatch.needsNight())
         addNight(reading);
@@ -132,6 +134,25 @@ void ClockUpdate::setTargets(std::vector<Target> targets)
 {
     m_targets = std::move(targets);
     m_targetNights.reset();
+    chooseAlarmTargets();
+}
+
+void ClockUpdate::setAlarms(std::vector<Alarm> alarms)
+{
+    m_alarmWatch.setAlarms(std::move(alarms));
+    chooseAlarmTargets();
+}
+
+void ClockUpdate::chooseAlarmTargets()
+{
+    m_alarmTargets.clear();
+    for (const Target &target : m_targets) {
+        if (std::ranges::any_of(m_alarmWatch.alarms(), [&target](const Alarm &alarm) {
+                const auto *follows = std::get_if<TargetAlarm>(&alarm.when);
+                return follows && follows->target == target.name;
+            }))
+            m_alarmTargets.push_back(target);
+    }
 }
 
 void ClockUpdate::show(ClockReading reading)

@@ -50,7 +50,7 @@ public:
     // The alarms the ticks ring from the next tick on, in this order: the stored list, handed
     // down at launch and by the Alarms window on every edit. Handing the same alarms again rings
     // none of them again.
-    void setAlarms(std::vector<Alarm> alarms) { m_alarmWatch.setAlarms(std::move(alarms)); }
+    void setAlarms(std::vector<Alarm> alarms);
     const std::vector<Alarm> &alarms() const { return m_alarmWatch.alarms(); }
     // The altitude in degrees above which the targets' dark time counts, from the next tick on.
     void setTargetLimit(double degrees);
@@ -86,6 +86,9 @@ private:
     AppUtils::SiderealClock m_sidereal; // keeps the slow part of sidereal time between ticks
     TargetSky m_sky; // and the slow part of the targets' places
     std::vector<Target> m_targets;
+    // Those of m_targets an alarm follows: all the tick places while the Targets window is closed.
+    std::vector<Target> m_alarmTargets;
+    void chooseAlarmTargets();
     SiteClock m_sites;
     AlarmWatch m_alarmWatch;
     // What the night was worked out for, and the night (none outside the almanac's years).

@@ -6,6 +6,8 @@
 #include "sky/Target.h"
 
 #include <AppUtils/Digits.h>
+#include <Extensions/CellsDelegate.h>
+#include <Extensions/DirectionIsolates.h>
 #include <Extensions/SelectedRows.h>
 #include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
@@ -175,6 +177,10 @@ void SitesWindow::loadWindow(QMainWindow &window)
         m_table->setColumnWidth(column, std::max(text, header->sectionSizeHint(column)));
     }
     header->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+    // The clocks change every second: drawn as cells, not shaped again each time.
+    auto *clocks = new Extensions::CellsDelegate(&Extensions::ltrIsolated, m_table);
+    for (const int column : {timeColumn, lstColumn})
+        m_table->setItemDelegateForColumn(column, clocks);
     grid->addWidget(m_table, 3, 0, 1, 6);
 
     auto *bottom = new QHBoxLayout;

@@ -7,7 +7,7 @@
 #include "preferences/SettingsKeys.h"
 #include "sky/SkyTexts.h"
 
-#include <Extensions/CellFont.h>
+#include <Extensions/CellsDelegate.h>
 #include <Extensions/DirectionIsolates.h>
 #include <Extensions/SelectedRows.h>
 #include <Extensions/ShownText.h>
@@ -110,72 +110,6 @@ QString unreadableState()
     return TargetsWindow::tr("unreadable");
 }
 
-// Draws each cell of its column as isolate() sets it apart, so that numbers and coordinates
-// keep their order in right-to-left locales. Only what is drawn changes: the cells' texts,
-// which screen readers read, stay plain. A text in a fixed-pitch font is drawn as cells instead,
-// which read left to right by themselves: shaping each target's hour angle every second costs
-// more than the rest of the clock.
-class IsolatingDelegate : public QStyledItemDelegate
-{
-public:
-    IsolatingDelegate(QString (*isolate)(const QString &), QObject *parent)
-        : QStyledItemDelegate(parent)
-        , m_isolate(isolate)
-    {
-    }
-
-    QString displayText(const QVariant &value, const QLocale &locale) const override
-    {
-        return m_isolate(QStyledItemDelegate::displayText(value, locale));
-    }
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        const QString text = index.data(Qt::DisplayRole).toString();
-        // Cells for a plain line of text: with an icon, a check box or the focus frame, Qt draws it.
-        const bool plain = !(item.features & (QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator))
-            && !(item.state & QStyle::State_HasFocus);
-        if (!plain || !item.widget || !Extensions::CellFont::fits(text) || !cellsOf(item.font, *item.widget))
-            return QStyledItemDelegate::paint(painter, option, index);
-        // Where the style lays out such a line: aligned in the item's rectangle within its margins.
-        const QStyle &style = *item.widget->style();
-        const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
-        const QRect area = item.rect.adjusted(margin, 0, -margin, 0);
-        const qreal advance = m_cells->advance(QStringView(text));
-        if (advance > area.width())
-            return QStyledItemDelegate::paint(painter, option, index); // elided as the style elides
-        style.drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, item.widget); // background, selection
-        const QSize size = QSizeF(advance, m_cells->ascent() + m_cells->descent()).toSize();
-        QPointF pen = QStyle::alignedRect(item.direction, item.displayAlignment, size, area).topLeft();
-        pen.ry() += m_cells->ascent();
-        QPalette::ColorGroup group = item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-        if (group == QPalette::Normal && !(item.state & QStyle::State_Active))
-            group = QPalette::Inactive;
-        const QColor ink = item.palette.color(group, item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
-        for (const QChar character : text) {
-            m_cells->draw(*painter, pen, character, ink);
-            pen.rx() += m_cells->advance(character);
-        }
-    }
-
-private:
-    // The cell font of font, kept while the cells are drawn in it.
-    bool cellsOf(const QFont &font, const QWidget &widget) const
-    {
-        if (m_cellsFont != font) {
-            m_cellsFont = font;
-            m_cells = Extensions::CellFont::of(font, widget);
-        }
-        return m_cells.has_value();
-    }
-
-    QString (*m_isolate)(const QString &);
-    mutable std::optional<QFont> m_cellsFont;
-    mutable std::optional<Extensions::CellFont> m_cells;
-};
-
 } // namespace
 
 // The window's place is kept under its English title: a translated one would be lost when
@@ -249,8 +183,8 @@ void TargetsWindow::loadWindow(QMainWindow &window)
         m_table->setColumnWidth(column, std::max(text, header->sectionSizeHint(column)));
     }
     header->setSectionResizeMode(name, QHeaderView::Stretch);
-    m_table->setItemDelegate(new IsolatingDelegate(&Extensions::firstStrongIsolated, m_table));
-    auto *coordinates = new IsolatingDelegate(&Extensions::ltrIsolated, m_table);
+    m_table->setItemDelegate(new Extensions::CellsDelegate(&Extensions::firstStrongIsolated, m_table));
+    auto *coordinates = new Extensions::CellsDelegate(&Extensions::ltrIsolated, m_table);
     for (const int column : {ra, dec, hourAngle, altitude, airMass})
         m_table->setItemDelegateForColumn(column, coordinates);
     grid->addWidget(m_table, 3, 0, 1, 4);
