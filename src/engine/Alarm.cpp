@@ -1,6 +1,7 @@
 #include "Alarm.h"
 
 #include "sky/ListNumbers.h"
+#include "sky/StoredLines.h"
 #include "sky/Target.h"
 
 #include <QList>
@@ -154,12 +155,7 @@ QString alarmListText(std::span<const AlarmLine> lines)
 AlarmListRead alarmListFromText(QStringView text)
 {
     AlarmListRead read;
-    if (text.size() > maxAlarmListLength) {
-        // The last whole line within the limit: a line cut short would read as another alarm.
-        const qsizetype end = text.first(maxAlarmListLength).lastIndexOf(u'\n') + 1;
-        read.leftOut = text.size() - end;
-        text = text.first(end);
-    }
+    text = wholeLinesWithin(text, maxAlarmListLength, read.leftOut);
     int alarms = 0;
     for (const QStringView line : text.split(u'\n')) {
         if (line.trimmed().isEmpty())
@@ -196,10 +192,5 @@ AlarmListRead alarmListFromText(QStringView text)
 
 std::vector<Alarm> alarmsAmong(std::span<const AlarmLine> lines)
 {
-    std::vector<Alarm> alarms;
-    for (const AlarmLine &line : lines) {
-        if (const auto *alarm = std::get_if<Alarm>(&line))
-            alarms.push_back(*alarm);
-    }
-    return alarms;
+    return entriesAmong(lines);
 }

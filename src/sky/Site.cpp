@@ -1,6 +1,7 @@
 #include "Site.h"
 
 #include "ListNumbers.h"
+#include "StoredLines.h"
 #include "Target.h"
 
 #include <AppUtils/Sidereal.h>
@@ -29,12 +30,7 @@ QString siteListText(std::span<const SiteLine> lines)
 SiteListRead siteListFromText(QStringView text)
 {
     SiteListRead read;
-    if (text.size() > maxSiteListLength) {
-        // The last whole line within the limit: a line cut short would read as another site.
-        const qsizetype end = text.first(maxSiteListLength).lastIndexOf(u'\n') + 1;
-        read.leftOut = text.size() - end;
-        text = text.first(end);
-    }
+    text = wholeLinesWithin(text, maxSiteListLength, read.leftOut);
     int sites = 0;
     for (const QStringView line : text.split(u'\n')) {
         if (line.trimmed().isEmpty())
@@ -74,12 +70,7 @@ SiteListRead siteListFromText(QStringView text)
 
 std::vector<Site> sitesAmong(std::span<const SiteLine> lines)
 {
-    std::vector<Site> sites;
-    for (const SiteLine &line : lines) {
-        if (const auto *site = std::get_if<Site>(&line))
-            sites.push_back(*site);
-    }
-    return sites;
+    return entriesAmong(lines);
 }
 
 void SiteClock::setSites(std::vector<Site> sites)

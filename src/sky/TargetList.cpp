@@ -1,6 +1,7 @@
 #include "TargetList.h"
 
 #include "ListNumbers.h"
+#include "StoredLines.h"
 
 #include <QList>
 
@@ -54,10 +55,5 @@ std::vector<TargetLine> targetListFromText(QStringView text)
 
 std::vector<Target> targetsAmong(std::span<const TargetLine> lines)
 {
-    std::vector<Target> targets;
-    for (const TargetLine &line : lines) {
-        if (const auto *target = std::get_if<Target>(&line))
-            targets.push_back(*target);
-    }
-    return targets;
+    return entriesAmong(lines);
 }
