@@ -66,29 +66,26 @@ qint64 civilOn(const CivilAlarm &alarm, qint64 day)
     return alarm.utc ? wall : localInstant(wall);
 }
 
-// The first occurrence after t, or the last at or before it, of what an alarm at an instant names.
-std::optional<qint64> civilAfter(const CivilAlarm &alarm, qint64 t)
+// Which occurrence of what an alarm at an instant names: the first after an instant t, or the
+// last at or before it.
+enum class Side { after, atOrBefore };
+
+bool onSide(qint64 instant, qint64 t, Side side)
 {
-    if (alarm.date) {
-        const qint64 once = civilOn(alarm, unixDay(*alarm.date));
-        return once > t ? std::optional(once) : std::nullopt;
-    }
-    const qint64 today = dayOf(t + (alarm.utc ? 0 : offsetAt(t)));
-    for (qint64 day = today - 1;; ++day) {
-        if (const qint64 instant = civilOn(alarm, day); instant > t)
-            return instant;
-    }
+    return side == Side::after ? instant > t : instant <= t;
 }
 
-std::optional<qint64> civilAtOrBefore(const CivilAlarm &alarm, qint64 t)
+std::optional<qint64> civilOccurrence(const CivilAlarm &alarm, qint64 t, Side side)
 {
     if (alarm.date) {
         const qint64 once = civilOn(alarm, unixDay(*alarm.date));
-        return once <= t ? std::optional(once) : std::nullopt;
+        return onSide(once, t, side) ? std::optional(once) : std::nullopt;
     }
+    // From the day before (or after) t's own day on its clock, towards the side asked for.
+    const qint64 step = side == Side::after ? 1 : -1;
     const qint64 today = dayOf(t + (alarm.utc ? 0 : offsetAt(t)));
-    for (qint64 day = today + 1;; --day) {
-        if (const qint64 instant = civilOn(alarm, day); instant <= t)
+    for (qint64 day = today - step;; day += step) {
+        if (const qint64 instant = civilOn(alarm, day); onSide(instant, t, side))
             return instant;
     }
 }
@@ -110,47 +107,28 @@ void forEachOccurrence(const Night &night, AlarmEvent event, F f)
 
 // An event seen only in the reading's night: an alarm whose offset reaches back before that
 // night's local noon is not rung for it.
-std::optional<qint64> tonightAfter(const TonightAlarm &alarm, const Night *night, qint64 t)
+std::optional<qint64> tonightOccurrence(const TonightAlarm &alarm, const Night *night, qint64 t, Side side)
 {
-    std::optional<qint64> first;
+    std::optional<qint64> nearest;
     if (night) {
         forEachOccurrence(*night, alarm.event, [&](qint64 instant) {
-            if (instant > t && (!first || instant < *first))
-                first = instant;
+            if (onSide(instant, t, side)
+                && (!nearest || (side == Side::after ? instant < *nearest : instant > *nearest)))
+                nearest = instant;
         });
     }
-    return first;
+    return nearest;
 }
 
-std::optional<qint64> tonightAtOrBefore(const TonightAlarm &alarm, const Night *night, qint64 t)
-{
-    std::optional<qint64> last;
-    if (night) {
-        forEachOccurrence(*night, alarm.event, [&](qint64 instant) {
-            if (instant <= t && (!last || instant > *last))
-                last = instant;
-        });
-    }
-    return last;
-}
-
-// When an alarm at an instant is due (the instant less its offset) first after t, or last at
-// or before it.
-std::optional<qint64> dueAfter(const Alarm &alarm, const Night *night, qint64 t)
+// When an alarm at an instant is due (the instant less its offset): first after t, or last at or
+// before it.
+std::optional<qint64> dueNear(const Alarm &alarm, const Night *night, qint64 t, Side side)
 {
     const qint64 early = qint64(alarm.minutesBefore) * 60;
-    const std::optional<qint64> named = std::holds_alternative<CivilAlarm>(alarm.when)
-        ? civilAfter(std::get<CivilAlarm>(alarm.when), t + early)
-        : tonightAfter(std::get<TonightAlarm>(alarm.when), night, t + early);
-    return named ? std::optional(*named - early) : std::nullopt;
-}
-
-std::optional<qint64> dueAtOrBefore(const Alarm &alarm, const Night *night, qint64 t)
-{
-    const qint64 early = qint64(alarm.minutesBefore) * 60;
-    const std::optional<qint64> named = std::holds_alternative<CivilAlarm>(alarm.when)
-        ? civilAtOrBefore(std::get<CivilAlarm>(alarm.when), t + early)
-        : tonightAtOrBefore(std::get<TonightAlarm>(alarm.when), night, t + early);
+    const auto *civil = std::get_if<CivilAlarm>(&alarm.when);
+    const std::optional<qint64> named = civil
+        ? civilOccurrence(*civil, t + early, side)
+        : tonightOccurrence(std::get<TonightAlarm>(alarm.when), night, t + early, side);
     return named ? std::optional(*named - early) : std::nullopt;
 }
 
@@ -291,7 +269,7 @@ std::optional<AlarmFiring> AlarmWatch::ringInstant(
             after = *tick.previous;
         if (state.lastRang)
             after = std::max(after, *state.lastRang);
-        std::optional<qint64> next = dueAfter(alarm, night, after);
+        std::optional<qint64> next = dueNear(alarm, night, after, Side::after);
         // One worked out before the machine slept through it, perhaps from a night since gone.
         const bool slept = state.known && !tick.steppedBack && !tick.followsOn;
         if (slept && state.next && *state.next <= tick.second && (!next || *state.next < *next))
@@ -301,9 +279,9 @@ std::optional<AlarmFiring> AlarmWatch::ringInstant(
     if (tick.steppedBack || !state.next || *state.next > tick.second)
         return std::nullopt;
     qint64 due = *state.next;
-    if (const std::optional<qint64> latest = dueAtOrBefore(alarm, night, tick.second); latest && *latest > due)
+    if (const std::optional<qint64> latest = dueNear(alarm, night, tick.second, Side::atOrBefore); latest && *latest > due)
         due = *latest;
     state.lastRang = due;
-    state.next = dueAfter(alarm, night, tick.second);
+    state.next = dueNear(alarm, night, tick.second, Side::after);
     return firing(alarm, due, tick.second);
 }
