@@ -5,9 +5,9 @@
 #include "engine/WindowRegistry.h"
 #include "sky/Target.h"
 
+#include <Extensions/ProblemLine.h>
 #include <Extensions/SelectedRows.h>
 #include <Extensions/ShownText.h>
-#include <Platform/TextField.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -444,13 +444,5 @@ void AlarmsWindow::listChanged()
 
 void AlarmsWindow::showProblem(const QString &problem, QWidget *field)
 {
-    m_problem->setText(problem);
-    m_problem->setVisible(!problem.isEmpty());
-    // Screen readers announce it with the control, which is what has the focus.
-    for (QWidget *edit : std::initializer_list<QWidget *>{m_name, m_kind, m_time, m_target, m_hourAngle, m_before})
-        edit->setAccessibleDescription(edit == field ? problem : QString());
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        Platform::TextField::selectText(*line);
-    else if (field)
-        field->setFocus();
+    Extensions::showProblem(*m_problem, problem, {m_name, m_kind, m_time, m_target, m_hourAngle, m_before}, field);
 }

@@ -8,6 +8,7 @@
 #include <AppUtils/Digits.h>
 #include <Extensions/CellsDelegate.h>
 #include <Extensions/DirectionIsolates.h>
+#include <Extensions/ProblemLine.h>
 #include <Extensions/SelectedRows.h>
 #include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
@@ -391,13 +392,5 @@ void SitesWindow::listChanged()
 
 void SitesWindow::showProblem(const QString &problem, QWidget *field)
 {
-    m_problem->setText(problem);
-    m_problem->setVisible(!problem.isEmpty());
-    // Screen readers announce it with the field, which is what has the focus.
-    for (QWidget *edit : std::initializer_list<QWidget *>{m_name, m_latitude, m_longitude, m_elevation, m_zone})
-        edit->setAccessibleDescription(edit == field ? problem : QString());
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        Platform::TextField::selectText(*line);
-    else if (field)
-        field->setFocus();
+    Extensions::showProblem(*m_problem, problem, {m_name, m_latitude, m_longitude, m_elevation, m_zone}, field);
 }

@@ -9,6 +9,7 @@
 
 #include <Extensions/CellsDelegate.h>
 #include <Extensions/DirectionIsolates.h>
+#include <Extensions/ProblemLine.h>
 #include <Extensions/SelectedRows.h>
 #include <Extensions/ShownText.h>
 #include <Platform/TextField.h>
@@ -433,11 +434,5 @@ void TargetsWindow::listChanged()
 
 void TargetsWindow::showProblem(const QString &problem, QLineEdit *field)
 {
-    m_problem->setText(problem);
-    m_problem->setVisible(!problem.isEmpty());
-    // Screen readers announce it with the field, which is what has the focus.
-    for (QLineEdit *edit : {m_name, m_ra, m_dec})
-        edit->setAccessibleDescription(edit == field ? problem : QString());
-    if (field)
-        Platform::TextField::selectText(*field);
+    Extensions::showProblem(*m_problem, problem, {m_name, m_ra, m_dec}, field);
 }
